@@ -1,0 +1,42 @@
+# The two set-up commands: `make run` and `make test`. Both install what is missing first.
+BUILD ?= build
+JOBS ?= 2
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps configure build run test bench fuzz sanitize screenshots clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/src/app/nalo $(ARGS)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DNALO_GUI=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS)
+	@bash scripts/run-benchmarks.sh build-bench
+
+sanitize: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNALO_SANITIZE=ON -DNALO_BENCH=OFF >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNALO_FUZZ=ON -DNALO_GUI=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) build-bench build-asan build-fuzz

@@ -1,0 +1,52 @@
+// The entry record and the entry list: the files (or folders) the last scan kept.
+// Every rule walks the list by index, the apply step updates entries in place and
+// the list view shows it row for row; index i is row i of the view.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace nalo {
+
+// Marker of an entry after a batch; also the index of the row's icon.
+enum EntryState : std::int32_t {
+  kStateUntouched = -1,
+  kStateRenamed = 0,
+  kStateFailed = 1,
+};
+
+// One listed file or folder. Strings are code-page-932 byte strings.
+struct TListData {
+  std::string Name;      // name without its folder
+  std::string SizeText;  // size in the display unit, or "フォルダ" in folder mode
+  std::string DateText;  // last write as "yyyy/mm/dd hh:mm"
+  std::string Location;  // folder holding the item, with a trailing "/"
+  std::int64_t Size = 0;         // bytes; 0 in folder mode
+  std::string FullPath;          // Location + Name as it is on disk now
+  std::string OldPath;           // full path before the last batch; empty otherwise
+  std::int32_t FileTime = 0;     // packed DOS date-time of the last write (sorting only)
+  std::int32_t State = kStateUntouched;
+};
+
+// The ordered list of entries, owned by whoever lists the folder (the main window,
+// the command-line front end).
+class TEntryList {
+ public:
+  std::size_t Count() const { return items_.size(); }
+  bool Empty() const { return items_.empty(); }
+  TListData& EntryAt(std::size_t index) { return items_[index]; }
+  const TListData& EntryAt(std::size_t index) const { return items_[index]; }
+  void Add(TListData entry) { items_.push_back(std::move(entry)); }
+  void ClearEntries() { items_.clear(); items_.shrink_to_fit(); }
+  void Reserve(std::size_t n) { items_.reserve(n); }
+
+  std::vector<TListData>& Items() { return items_; }
+  const std::vector<TListData>& Items() const { return items_; }
+
+ private:
+  std::vector<TListData> items_;
+};
+
+}  // namespace nalo
