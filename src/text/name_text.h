@@ -1,0 +1,52 @@
+// Search, replacement, case mapping and splitting of Shift-JIS names. Positions are
+// 1-based byte positions; a match only begins on the first byte of a character.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace nalo {
+
+// 1-based position of the first occurrence of `pattern` in `text` that begins on a
+// character boundary; 0 when there is none or the pattern is empty.
+int FindInName(std::string_view pattern, std::string_view text);
+
+// Replaces occurrences of `old_pattern` left to right without overlap, never
+// searching inserted text again. With `ignore_case`, occurrences are found in
+// upper-cased copies while all copied text comes from `text` as it was.
+std::string ReplaceInName(std::string_view text, std::string_view old_pattern,
+                          std::string_view new_text, bool replace_all, bool ignore_case);
+
+// Shift-JIS-aware case mapping: ASCII letters and the double-byte letters that have
+// both cases in code page 932 (full-width Latin, Greek, Cyrillic), each double-byte
+// character mapped as a whole.
+std::string UpperCaseName(std::string_view name);
+std::string LowerCaseName(std::string_view name);
+
+// The extension runs from the last "." to the end, the "." included; the base name
+// is the rest. The same split for files and folders.
+std::string_view BaseNameOf(std::string_view name);
+std::string_view ExtensionOf(std::string_view name);
+
+// The base name trimmed of leading and trailing bytes <= 0x20, followed by the
+// extension trimmed the same way. The full-width space stays.
+std::string TrimNameParts(std::string_view name);
+
+// True when the name holds one of \ / : ; * ? " < > | at a character boundary.
+bool HasForbiddenChar(std::string_view name);
+
+// Every forbidden character replaced by "_".
+std::string ReplaceForbiddenChars(std::string_view text);
+
+struct TBracketPair {
+  std::string_view Open;
+  std::string_view Close;
+  // Byte length of the closing bracket: 2 for the double-byte pairs (index > 4).
+  int CloseLength() const { return static_cast<int>(Close.size()); }
+};
+
+// Twelve pairs: 0-4 single-byte ( [ ｢ < {, 5-11 double-byte （ ［ 「 【 『 〔 《.
+extern const std::array<TBracketPair, 12> BracketPairs;
+
+}  // namespace nalo
