@@ -1,0 +1,110 @@
+// The run of one rename rule, shared by every rule family: target selection, the
+// per-entry new name supplied by the family, the exclusion step, the trim option and
+// one confirmation row per changed name. A family validates its own inputs, then
+// hands RunRuleLoop a per-entry function; the loop never touches the disk.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "listing/list_data.h"
+#include "rules/confirmation_row.h"
+#include "rules/info_text_source.h"
+#include "rules/rule_messages.h"
+
+namespace nalo {
+
+// The "do not rename when the name contains ..." condition of the main window.
+struct TExclusion {
+  bool enabled = false;         // chk_not
+  std::string text;             // cmb_notText (CP932); empty excludes nothing
+  bool case_sensitive = false;  // chk_OmojiKomoji
+};
+
+// Everything a rule run reads besides the tab's own record.
+struct TRuleContext {
+  const TEntryList& entries;
+  // Selected rows when only the selection is to be renamed (chk_SelectOnly); null
+  // when every entry is a target. Indexes past its end count as not selected.
+  const std::vector<bool>* selection = nullptr;
+  TExclusion exclusion;
+  bool trim = true;          // trim spaces around base name and extension afterwards
+  bool folder_mode = false;  // the entries are folders
+  TInfoTextSource info_source;  // information texts of the add rule; may be empty
+  // Called around the walk over the entries; end_rule_run also when the walk fails.
+  std::function<void()> begin_rule_run;
+  std::function<void()> end_rule_run;
+};
+
+// What a rule run gives its front end. When `message` is set nothing ran (or the run
+// failed) and the front end shows the message. When `message` is empty and `rows`
+// is empty, the front end shows kMsgNothingToRename, unless `silent` is set.
+struct TRuleResult {
+  std::string message;        // UTF-8 message for the user; empty when rows are valid
+  int error_position = 0;     // 1-based place of a faulty pattern character; 0 if none
+  bool silent = false;        // the rule chose to do nothing and show nothing
+  TConfirmationList rows;     // in entry-list order, at most one per entry
+  std::string ok_caption;     // caption of the confirmation window's OK button
+  std::string ok_hint;        // its hint
+};
+
+// How a family applies the exclusion condition to a computed name.
+enum class TExclusionStep {
+  kNone,            // the condition is not consulted
+  kRevertToOld,     // an excluded entry gets its old name back (trim still applies)
+  kSkipEntry,       // an excluded entry gets no row at all
+};
+
+// How a family's row is accepted after the exclusion and trim steps.
+enum class TRowAcceptance {
+  kWhenChanged,  // a row only when the new name differs from the old (byte compare)
+  kAlways,       // a row for every entry the family returned a name for
+};
+
+struct TFamilyRun {
+  TOkButtonText ok_button;
+  TExclusionStep exclusion = TExclusionStep::kRevertToOld;
+  TRowAcceptance acceptance = TRowAcceptance::kWhenChanged;
+  bool always_trim = false;  // trim whatever the context's trim option says
+};
+
+// The new name of one entry, or nothing when the entry gets no row. `numbered` is
+// the count of rows added so far for entries that were not excluded; the numbering
+// rule numbers by it so that skipped and excluded entries use up no number.
+using TNameStep =
+    std::function<std::optional<std::string>(const TListData& entry, std::size_t numbered)>;
+
+// True when only the selection is a target and nothing is selected.
+bool NothingSelected(const TRuleContext& ctx);
+
+// A result that carries only a message (validation failures and the like).
+TRuleResult MessageResult(std::string_view message);
+// A result that asks the front end to show nothing.
+TRuleResult SilentResult();
+
+// Exclusion test: true when the condition is on and its text occurs in `old_name`
+// (upper-cased on both sides unless case-sensitive).
+bool IsExcluded(const TExclusion& exclusion, std::string_view old_name);
+
+// The name to use after the exclusion test: `old_name` when excluded, else `new_name`.
+std::string ApplyExclusion(const TExclusion& exclusion, std::string_view old_name,
+                           std::string new_name);
+
+// The folder of a full path: everything before its last "/", without that separator
+// ("/" itself for an item of the root folder).
+std::string_view FolderOf(std::string_view full_path);
+
+// Appends the row (old name, new name, folder, old full path) for `entry`.
+void AddConfirmationRow(TConfirmationList& rows, const TListData& entry, std::string new_name);
+
+// Walks the target entries in list order between begin_rule_run and end_rule_run and
+// returns the rows. An EInfoReadError from a step ends the run: no rows, the error's
+// text as the message. Selection and validation are the caller's to check first.
+TRuleResult RunRuleLoop(const TRuleContext& ctx, const TFamilyRun& family,
+                        const TNameStep& step);
+
+}  // namespace nalo
