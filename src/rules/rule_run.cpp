@@ -32,12 +32,25 @@ bool IsTarget(const TRuleContext& ctx, std::size_t index) {
   return index < ctx.selection->size() && (*ctx.selection)[index];
 }
 
+bool IsEntryExcluded(const TRuleContext& ctx, const TFamilyRun& family, const TListData& entry,
+                     std::string_view new_name) {
+  switch (family.exclusion) {
+    case TExclusionStep::kNone:
+      return false;
+    case TExclusionStep::kRevertToOld:
+      return IsExcluded(ctx.exclusion, entry.Name);
+    case TExclusionStep::kSkipOnNewName:
+      return IsExcluded(ctx.exclusion, new_name);
+  }
+  return false;
+}
+
 // Runs the exclusion, trim and acceptance steps for one computed name; returns true
 // when a row was added.
 bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, const TListData& entry,
                  std::string new_name, bool excluded, TConfirmationList& rows) {
-  if (excluded && family.exclusion == TExclusionStep::kSkipEntry) return false;
-  if (excluded && family.exclusion == TExclusionStep::kRevertToOld) new_name = entry.Name;
+  if (excluded && family.exclusion == TExclusionStep::kSkipOnNewName) return false;
+  if (excluded) new_name = entry.Name;
   if (ctx.trim || family.always_trim) new_name = TrimNameParts(new_name);
   if (family.acceptance == TRowAcceptance::kWhenChanged && new_name == entry.Name) return false;
   AddConfirmationRow(rows, entry, std::move(new_name));
@@ -46,7 +59,6 @@ bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, const TListD
 
 void WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameStep& step,
                  TConfirmationList& rows) {
-  const bool consult_exclusion = family.exclusion != TExclusionStep::kNone;
   std::size_t numbered = 0;
   const std::size_t count = ctx.entries.Count();
   for (std::size_t i = 0; i < count; ++i) {
@@ -54,7 +66,7 @@ void WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameS
     const TListData& entry = ctx.entries.EntryAt(i);
     std::optional<std::string> new_name = step(entry, numbered);
     if (!new_name) continue;
-    const bool excluded = consult_exclusion && IsExcluded(ctx.exclusion, entry.Name);
+    const bool excluded = IsEntryExcluded(ctx, family, entry, *new_name);
     if (FinishEntry(ctx, family, entry, std::move(*new_name), excluded, rows) && !excluded) {
       ++numbered;
     }
@@ -83,10 +95,10 @@ TRuleResult SilentResult() {
   return result;
 }
 
-bool IsExcluded(const TExclusion& exclusion, std::string_view old_name) {
+bool IsExcluded(const TExclusion& exclusion, std::string_view name) {
   if (!exclusion.enabled || exclusion.text.empty()) return false;
-  if (exclusion.case_sensitive) return FindInName(exclusion.text, old_name) > 0;
-  return FindInName(UpperCaseName(exclusion.text), UpperCaseName(old_name)) > 0;
+  if (exclusion.case_sensitive) return FindInName(exclusion.text, name) > 0;
+  return FindInName(UpperCaseName(exclusion.text), UpperCaseName(name)) > 0;
 }
 
 std::string ApplyExclusion(const TExclusion& exclusion, std::string_view old_name,

@@ -56,7 +56,7 @@ struct TRuleResult {
 enum class TExclusionStep {
   kNone,            // the condition is not consulted
   kRevertToOld,     // an excluded entry gets its old name back (trim still applies)
-  kSkipEntry,       // an excluded entry gets no row at all
+  kSkipOnNewName,   // the condition is tested on the computed name; a match gets no row
 };
 
 // How a family's row is accepted after the exclusion and trim steps.
@@ -86,9 +86,9 @@ TRuleResult MessageResult(std::string_view message);
 // A result that asks the front end to show nothing.
 TRuleResult SilentResult();
 
-// Exclusion test: true when the condition is on and its text occurs in `old_name`
+// Exclusion test: true when the condition is on and its text occurs in `name`
 // (upper-cased on both sides unless case-sensitive).
-bool IsExcluded(const TExclusion& exclusion, std::string_view old_name);
+bool IsExcluded(const TExclusion& exclusion, std::string_view name);
 
 // The name to use after the exclusion test: `old_name` when excluded, else `new_name`.
 std::string ApplyExclusion(const TExclusion& exclusion, std::string_view old_name,
