@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,12 @@ namespace nalo {
 // 1-based position of the first occurrence of `pattern` in `text` that begins on a
 // character boundary; 0 when there is none or the pattern is empty.
 int FindInName(std::string_view pattern, std::string_view text);
+
+// 0-based offset of the first occurrence of `pattern` in `text` at or after `from`
+// (which must itself be a character boundary) that begins on a character boundary
+// and covers whole characters; std::string_view::npos when there is none or the
+// pattern is empty. FindInName is this plus one, searched from 0.
+std::size_t FindInNameFrom(std::string_view pattern, std::string_view text, std::size_t from);
 
 // Replaces occurrences of `old_pattern` left to right without overlap, never
 // searching inserted text again. With `ignore_case`, occurrences are found in
@@ -32,6 +39,13 @@ std::string_view ExtensionOf(std::string_view name);
 // The base name trimmed of leading and trailing bytes <= 0x20, followed by the
 // extension trimmed the same way. The full-width space stays.
 std::string TrimNameParts(std::string_view name);
+
+// Number of characters in `text`, a double-byte character counting once.
+std::size_t CharCount(std::string_view text);
+
+// The longest prefix of `text` of at most `max_bytes` bytes that ends on a character
+// boundary, so a double-byte character is never cut in half.
+std::string_view LimitToBytes(std::string_view text, std::size_t max_bytes);
 
 // True when the name holds one of \ / : ; * ? " < > | at a character boundary.
 bool HasForbiddenChar(std::string_view name);
