@@ -1,0 +1,64 @@
+// The folder scanner TFindSearch: walks one folder (and, when asked, every
+// sub-folder below it, depth first in pre-order) and collects one TFileInfoRec per
+// item that matches a mask and the target kind. Names and paths in the rows are
+// code-page-932 strings; an on-disk name without a CP932 form is never listed and
+// only counted. Symbolic links are listed but never entered, hidden sub-folders
+// (names beginning with ".") are not entered, and unreadable folders add nothing.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nalo {
+
+// One found item.
+struct TFileInfoRec {
+  std::string FullPath;   // Location + Name
+  std::string Name;       // the item's name
+  std::string Location;   // its folder, with a trailing "/"
+  std::int64_t Size = 0;  // bytes; 0 for folders
+  double Modified = 0;    // last write: days since 1899-12-30, local time
+  std::int32_t FileTime = 0;  // last write as a packed DOS date-time, local time
+};
+
+using TScanRows = std::vector<TFileInfoRec>;
+
+// How many example paths of unlisted names are kept for a message.
+constexpr std::size_t kMaxUnencodableExamples = 10;
+
+class TFindSearch {
+ public:
+  // Raised in file mode with each folder (CP932, trailing "/") before it is read.
+  std::function<void(const std::string& folder)> OnFolder;
+  // Raised after each directory entry read; a front end may process its events here.
+  std::function<void()> OnIdle;
+
+  // Clears the rows and fills them; true when the search ran to the end, false
+  // when it was cancelled (the rows found until then are kept).
+  bool Search(const std::string& folder, std::string_view mask_text, bool file_mode,
+              TScanRows& rows, bool include_sub_folders);
+
+  // Stops a running search at its next check; safe from any thread.
+  void Cancel() { cancelled_.store(true, std::memory_order_relaxed); }
+  bool Cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+
+  // Items (or sub-folders to enter) of the last search whose on-disk names have no
+  // code-page-932 form, and the UTF-8 paths of the first few of them.
+  std::size_t UnencodableCount() const { return unencodable_count_; }
+  const std::vector<std::string>& UnencodableExamples() const { return unencodable_examples_; }
+
+ private:
+  friend class TFolderWalk;
+  void NoteUnencodable(const std::string& utf8_path);
+
+  std::atomic<bool> cancelled_{false};
+  std::size_t unencodable_count_ = 0;
+  std::vector<std::string> unencodable_examples_;
+};
+
+}  // namespace nalo

@@ -1,0 +1,27 @@
+// The order of the entry list: by name, size, date or location, each with ties
+// broken by name, size and date. Names and locations compare without regard to
+// case by their upper-cased CP932 bytes (UpperCaseName), which is deterministic
+// and needs no locale. Dates compare by the packed DOS date-time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "listing/list_data.h"
+
+namespace nalo {
+
+enum TSortColumn : std::int32_t { kSortByName = 0, kSortBySize = 1, kSortByDate = 2, kSortByLocation = 3 };
+
+// The key a name or location is compared by (its upper-cased form).
+std::string NameSortKey(std::string_view name);
+
+// Negative, zero or positive: the order of two entries for the column and direction.
+int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, bool ascending);
+
+// Sorts the list in place in the order of CompareEntries; entries that compare
+// equal keep their relative order.
+void SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
+
+}  // namespace nalo

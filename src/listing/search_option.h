@@ -1,0 +1,51 @@
+// The search conditions of one scan: TSearchOption is collected from the saved
+// search tab state and the exclusion controls, and MatchesSearchOptions decides for
+// each found item whether it is listed (size, contained text, excluded text, date,
+// in that order). The extension mask is not tested here: the scanner enumerates
+// with it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "listing/find_search.h"
+#include "settings/tab_status.h"
+
+namespace nalo {
+
+// The exclusion controls of the main window (cmb_notText, chk_OmojiKomoji, chk_not).
+struct TExclusionCondition {
+  std::string Text;            // CP932
+  bool CaseSensitive = false;  // chk_OmojiKomoji
+  bool Enabled = false;        // chk_not
+};
+
+struct TSearchOption {
+  std::string Folder;
+  std::string ExtMask;          // the saved mask, or "*.*" when it is empty
+  std::string StrMask;
+  bool StrMaskCase = false;
+  std::string ExclusionText;
+  bool ExclusionCase = false;
+  bool ExclusionOn = false;
+  bool SubFolders = false;
+  std::int64_t MinSize = 0;     // bytes
+  std::int64_t MaxSize = 0;     // bytes
+  bool UseMinSize = false;
+  bool UseMaxSize = false;
+  double StartDate = 0;
+  double EndDate = 0;
+  bool UseStartDate = false;
+  bool UseEndDate = false;
+  std::int32_t SizeUnit = 0;    // also the unit of the new entries' size texts
+  bool FolderMode = false;      // folders are listed: the size test does not apply
+};
+
+TSearchOption BuildSearchOption(const std::string& folder, const TTabStatus_Search& status,
+                                const TExclusionCondition& exclusion, bool sub_folders,
+                                bool folder_mode);
+
+// Whether the item passes the size, string-mask, exclusion and date tests.
+bool MatchesSearchOptions(const TFileInfoRec& item, const TSearchOption& option);
+
+}  // namespace nalo

@@ -1,0 +1,60 @@
+// Directory enumeration for the folder scan: an open directory read entry by entry,
+// children opened relative to their parent (openat), items examined with fstatat.
+// Names are the raw on-disk bytes (UTF-8 on Linux); the caller converts them.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nalo {
+
+enum class TDirEntryType { File, Folder, Link, Unknown };
+
+// One name read from a directory; the name stays valid until the next Next().
+struct TDirEntry {
+  std::string_view Name;
+  TDirEntryType Type = TDirEntryType::Unknown;
+};
+
+// What the scan needs to know of an item. A symbolic link reports its target's
+// kind, size and time (and IsLink); a dangling link reports the link itself.
+struct TItemStat {
+  bool IsFolder = false;
+  bool IsLink = false;
+  std::int64_t Size = 0;
+  std::time_t Modified = 0;  // seconds since the Unix epoch
+};
+
+// An open directory. Moving transfers ownership; the destructor closes it.
+class TDirReader {
+ public:
+  TDirReader() = default;
+  TDirReader(TDirReader&& other) noexcept;
+  TDirReader& operator=(TDirReader&& other) noexcept;
+  TDirReader(const TDirReader&) = delete;
+  TDirReader& operator=(const TDirReader&) = delete;
+  ~TDirReader();
+
+  // Opens a folder by path; the result is not open when the folder cannot be read.
+  static TDirReader Open(const std::string& path);
+  // Opens the sub-folder `name` of this folder without following a symbolic link.
+  TDirReader OpenChild(const std::string& name) const;
+
+  bool IsOpen() const { return dir_ != nullptr; }
+  // Reads the next entry, skipping "." and ".."; false at the end or on an error.
+  bool Next(TDirEntry& entry);
+  // Examines the item `name` of this folder; nothing when it vanished meanwhile.
+  std::optional<TItemStat> Stat(const std::string& name, TDirEntryType type) const;
+
+ private:
+  explicit TDirReader(void* dir) : dir_(dir) {}
+  void* dir_ = nullptr;  // DIR*
+};
+
+// True when `path` names an existing folder (a link to a folder counts).
+bool IsExistingFolder(const std::string& path);
+
+}  // namespace nalo
