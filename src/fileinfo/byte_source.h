@@ -1,0 +1,66 @@
+// Random-access byte sources for the file readers. Every reader parses through a
+// TByteSource, so the same code runs on a file on disk and on a buffer in memory
+// (tests, fuzzers). A read past the end simply yields fewer bytes; nothing throws
+// once a source is open.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace nalo {
+
+class TByteSource {
+ public:
+  virtual ~TByteSource() = default;
+  // Total size in bytes.
+  virtual std::int64_t Size() const = 0;
+  // Copies up to `count` bytes from `offset` into `dest`; returns the number copied
+  // (0 at or past the end, for a negative offset, or on a read error).
+  virtual std::size_t ReadAt(std::int64_t offset, void* dest, std::size_t count) = 0;
+};
+
+// A view of bytes owned by the caller.
+class TMemoryByteSource : public TByteSource {
+ public:
+  explicit TMemoryByteSource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+  std::int64_t Size() const override { return static_cast<std::int64_t>(bytes_.size()); }
+  std::size_t ReadAt(std::int64_t offset, void* dest, std::size_t count) override;
+
+ private:
+  std::span<const std::uint8_t> bytes_;
+};
+
+// A file opened read-only. The constructor throws EInfoReadError naming the file
+// when it cannot be opened; `cp932_path` is the path as the core knows it and only
+// appears in that message. Small reads are served from one cached block, so the
+// header walks of the readers cost one system call per block, not one per field.
+class TFileByteSource : public TByteSource {
+ public:
+  TFileByteSource(const std::string& fs_path, const std::string& cp932_path);
+  ~TFileByteSource() override;
+  TFileByteSource(const TFileByteSource&) = delete;
+  TFileByteSource& operator=(const TFileByteSource&) = delete;
+
+  std::int64_t Size() const override { return size_; }
+  std::size_t ReadAt(std::int64_t offset, void* dest, std::size_t count) override;
+
+ private:
+  // One page: the headers every reader needs lie in the first block of a file.
+  static constexpr std::size_t kBlockSize = 4096;
+
+  std::size_t ReadFromFile(std::int64_t offset, void* dest, std::size_t count);
+
+  int fd_ = -1;
+  std::int64_t size_ = 0;
+  std::int64_t block_start_ = 0;
+  std::size_t block_length_ = 0;
+  std::uint8_t block_[kBlockSize];
+};
+
+// The message of the error that ends an add run when an item cannot be read:
+// the CP932 path followed by " を開けません。".
+std::string CannotOpenMessage(const std::string& cp932_path);
+
+}  // namespace nalo

@@ -1,0 +1,34 @@
+// Directory-entry facts the builders need about one item: whether it exists, its
+// 64-bit size and its last-write time. Paths arrive as CP932 byte strings and are
+// turned into file-system (UTF-8) paths here; a path with no UTF-8 form names no
+// item.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+
+namespace nalo {
+
+struct TFileEntry {
+  bool IsFolder = false;
+  std::int64_t Size = 0;        // bytes; 0 for a folder
+  std::time_t LastWrite = 0;    // seconds since the epoch
+};
+
+// The file-system form of a CP932 path, or nothing when it has none.
+std::optional<std::string> ToFsPath(const std::string& cp932_path);
+
+// The directory entry of the item at the path, whatever its kind; a symbolic link
+// reports its target, or itself when the target is gone.
+std::optional<TFileEntry> LookUpEntry(const std::string& cp932_path);
+
+// Size of the file at the path, -1 when no file exists there (a folder or a
+// dangling link is no file: the readers never try to open them).
+std::int64_t GetFileSize64(const std::string& cp932_path);
+
+// True when a file (not a folder) exists at the path.
+bool FileExistsAt(const std::string& cp932_path);
+
+}  // namespace nalo
