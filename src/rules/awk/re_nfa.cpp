@@ -1,0 +1,101 @@
+// Thompson's construction with an explicit work stack instead of recursion, so a
+// long pattern (a concatenation of thousands of characters is a tree thousands of
+// nodes deep) cannot overflow the call stack. Each state keeps its transitions as
+// a linked list through one flat array.
+#include "rules/awk/re_nfa.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "rules/awk/re_error.h"
+#include "rules/awk/re_limits.h"
+
+namespace nalo {
+
+TRE_NFA::TRE_NFA() {
+  AddState();  // entry
+  AddState();  // exit
+}
+
+void TRE_NFA::CheckSize() const {
+  if (first_.size() + transitions_.size() >= kMaxNfaSize) throw ERegExpTooComplex{};
+}
+
+std::int32_t TRE_NFA::AddState() {
+  CheckSize();
+  first_.push_back(-1);
+  return static_cast<std::int32_t>(first_.size() - 1);
+}
+
+void TRE_NFA::AddTransition(std::int32_t from, TRE_NFATransition t) {
+  CheckSize();
+  t.next = first_[static_cast<std::size_t>(from)];
+  transitions_.push_back(t);
+  first_[static_cast<std::size_t>(from)] = static_cast<std::int32_t>(transitions_.size() - 1);
+}
+
+void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId root) {
+  struct Work {
+    TREParseTree::NodeId node;
+    std::int32_t from;
+    std::int32_t to;
+  };
+  auto empty_move = [this](std::int32_t from, std::int32_t to) {
+    AddTransition(from, {TRETransKind::Empty, 0, 0, to});
+  };
+  std::vector<Work> stack{{root, kEntry, kExit}};
+  while (!stack.empty()) {
+    const Work w = stack.back();
+    stack.pop_back();
+    const TRENode& n = tree.Node(w.node);
+    switch (n.op) {
+      case TREOp::Range:
+        AddTransition(w.from, {TRETransKind::Range, n.low, n.high, w.to});
+        break;
+      case TREOp::LineHead:
+        if (w.from == kEntry) {
+          uses_line_head_ = true;
+          AddTransition(w.from, {TRETransKind::LineHead, 0, 0, w.to});
+        } else {
+          AddTransition(w.from, {TRETransKind::Range, n.low, n.low, w.to});
+        }
+        break;
+      case TREOp::LineTail:
+        if (w.to == kExit) {
+          uses_line_tail_ = true;
+          AddTransition(w.from, {TRETransKind::LineTail, 0, 0, w.to});
+        } else {
+          AddTransition(w.from, {TRETransKind::Range, n.low, n.low, w.to});
+        }
+        break;
+      case TREOp::Concat: {
+        const std::int32_t m = AddState();
+        stack.push_back({n.right, m, w.to});
+        stack.push_back({n.left, w.from, m});
+        break;
+      }
+      case TREOp::Union:
+        stack.push_back({n.right, w.from, w.to});
+        stack.push_back({n.left, w.from, w.to});
+        break;
+      case TREOp::Closure: {
+        const std::int32_t c = AddState();
+        const std::int32_t d = AddState();
+        empty_move(w.from, c);
+        empty_move(d, c);
+        empty_move(c, w.to);
+        stack.push_back({n.left, c, d});
+        break;
+      }
+      case TREOp::Empty:
+        empty_move(w.from, w.to);
+        break;
+      case TREOp::Never:
+        break;
+      default:
+        throw std::runtime_error(std::string(kMsgNfaCannotHappen));
+    }
+  }
+}
+
+}  // namespace nalo
