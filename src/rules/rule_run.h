@@ -27,6 +27,8 @@ struct TExclusion {
 
 // Everything a rule run reads besides the tab's own record.
 struct TRuleContext {
+  explicit TRuleContext(const TEntryList& list) : entries(list) {}
+
   const TEntryList& entries;
   // Selected rows when only the selection is to be renamed (chk_SelectOnly); null
   // when every entry is a target. Indexes past its end count as not selected.

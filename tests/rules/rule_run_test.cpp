@@ -1,0 +1,208 @@
+// The shared rule loop: target selection, exclusion steps, trim option, row
+// contents, the begin/end bracket and the failure of an information read.
+#include "rules/rule_run.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "rule_test_support.h"
+
+namespace nalo {
+namespace {
+
+using testing::Names;
+using testing::NewNames;
+using testing::OldNames;
+using testing::RuleFixture;
+using testing::Sj;
+
+const TFamilyRun kRevert{kOkAdd, TExclusionStep::kRevertToOld, TRowAcceptance::kWhenChanged,
+                         false};
+
+// A step that appends "X" to the base name's end, like a plain add rule.
+std::optional<std::string> AppendX(const TListData& entry, std::size_t) {
+  return entry.Name + "X";
+}
+
+TEST(RuleRun, EmptyListGivesNoRowsAndNoMessage) {
+  RuleFixture f({});
+  const TRuleResult result = RunRuleLoop(f.ctx, kRevert, AppendX);
+  EXPECT_TRUE(result.rows.empty());
+  EXPECT_TRUE(result.message.empty());
+  EXPECT_FALSE(result.silent);
+  EXPECT_EQ(result.ok_caption, "追加実行");
+  EXPECT_EQ(result.ok_hint, "追加処理を実行します");
+}
+
+TEST(RuleRun, SelectOnlyConsidersSelectedRowsInListOrder) {
+  RuleFixture f({"a", "b", "c", "d", "e"});
+  f.Select({3, 1});
+  EXPECT_FALSE(NothingSelected(f.ctx));
+  EXPECT_EQ(OldNames(RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b", "d"}));
+}
+
+TEST(RuleRun, SelectionShorterThanListLeavesTheRestOut) {
+  RuleFixture f({"a", "b", "c"});
+  std::vector<bool> short_selection = {false, true};
+  f.ctx.selection = &short_selection;
+  EXPECT_EQ(OldNames(RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b"}));
+}
+
+TEST(RuleRun, NothingSelectedOnlyWhenSelectOnlyIsOn) {
+  RuleFixture f({"a", "b"});
+  EXPECT_FALSE(NothingSelected(f.ctx));
+  f.Select({});
+  EXPECT_TRUE(NothingSelected(f.ctx));
+}
+
+TEST(RuleRun, ExclusionTest) {
+  struct Case {
+    const char* label;
+    const char* text;
+    bool enabled;
+    bool case_sensitive;
+    const char* name;
+    bool excluded;
+  };
+  const Case cases[] = {
+      {"case-insensitive/matches", "abc", true, false, "xABCy.txt", true},
+      {"case-sensitive/no-match", "abc", true, true, "xABCy.txt", false},
+      {"case-sensitive/match", "ABC", true, true, "xABCy.txt", true},
+      {"disabled", "abc", false, false, "abc.txt", false},
+      {"empty-text", "", true, false, "abc.txt", false},
+      {"sjis/backslash-in-trail-byte", "\\", true, true, "表.txt", false},
+      {"full-width-letters/ignore-case", "ａ", true, false, "Ａ.txt", true},
+      {"double-byte/match", "映画", true, true, "【映画】.avi", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const TExclusion exclusion{c.enabled, Sj(c.text), c.case_sensitive};
+    EXPECT_EQ(IsExcluded(exclusion, Sj(c.name)), c.excluded);
+    const std::string expected = c.excluded ? Sj(c.name) : "new";
+    EXPECT_EQ(ApplyExclusion(exclusion, Sj(c.name), "new"), expected);
+  }
+}
+
+TEST(RuleRun, ExcludedEntryRevertsButIsStillTrimmed) {
+  RuleFixture f({" a .txt", "abc.txt", "zz.txt"}, /*trim=*/true);
+  f.Exclude("A");
+  const TRuleResult result = RunRuleLoop(f.ctx, kRevert, AppendX);
+  EXPECT_EQ(NewNames(result), (Names{"a.txt", "zz.txtX"}));
+}
+
+TEST(RuleRun, SkipOnNewNameTestsTheComputedName) {
+  RuleFixture f({"a", "b"});
+  f.Exclude("BX");
+  const TFamilyRun skip{kOkReplace, TExclusionStep::kSkipOnNewName, TRowAcceptance::kAlways,
+                        false};
+  EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, skip, AppendX)), (Names{"aX"}));
+}
+
+TEST(RuleRun, NoExclusionStepIgnoresTheCondition) {
+  RuleFixture f({"abc"});
+  f.Exclude("abc");
+  const TFamilyRun none{kOkReplace, TExclusionStep::kNone, TRowAcceptance::kWhenChanged, false};
+  EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, none, AppendX)), (Names{"abcX"}));
+}
+
+TEST(RuleRun, TrimOptionAndAcceptance) {
+  const auto same = [](const TListData& e, std::size_t) {
+    return std::optional<std::string>(e.Name);
+  };
+  const auto upper = [](const TListData&, std::size_t) {
+    return std::optional<std::string>("ABC");
+  };
+  {
+    SCOPED_TRACE("trim-off/unchanged-name-gets-no-row");
+    RuleFixture f({" a b .txt "});
+    EXPECT_TRUE(RunRuleLoop(f.ctx, kRevert, same).rows.empty());
+  }
+  {
+    SCOPED_TRACE("trim-on/spaces-around-base-and-extension");
+    RuleFixture f({" a b .txt ", "\u3000a.txt"}, true);
+    EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, kRevert, same)), (Names{"a b.txt"}));
+  }
+  {
+    SCOPED_TRACE("always-trim-ignores-option");
+    RuleFixture f({" a .txt "});
+    TFamilyRun trim_family = kRevert;
+    trim_family.always_trim = true;
+    EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, trim_family, same)), (Names{"a.txt"}));
+  }
+  {
+    SCOPED_TRACE("case-only-change-is-a-change");
+    RuleFixture f({"abc"});
+    EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, kRevert, upper)), (Names{"ABC"}));
+  }
+  {
+    SCOPED_TRACE("always-accept-keeps-unchanged-name");
+    RuleFixture f({"abc"});
+    TFamilyRun always = kRevert;
+    always.acceptance = TRowAcceptance::kAlways;
+    EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, always, same)), (Names{"abc"}));
+  }
+}
+
+TEST(RuleRun, RowCarriesNameFolderAndPath) {
+  RuleFixture f({});
+  f.entries.Add(testing::MakeEntry("x.txt", "/home/u/"));
+  f.entries.Add(testing::MakeEntry("y.txt", "/"));
+  const TRuleResult result = RunRuleLoop(f.ctx, kRevert, AppendX);
+  ASSERT_EQ(result.rows.size(), 2u);
+  EXPECT_EQ(result.rows[0].OldName, "x.txt");
+  EXPECT_EQ(result.rows[0].NewName, "x.txtX");
+  EXPECT_EQ(result.rows[0].Folder, "/home/u");
+  EXPECT_EQ(result.rows[0].OldFullPath, "/home/u/x.txt");
+  EXPECT_EQ(result.rows[0].NewFullPath, "");
+  EXPECT_EQ(result.rows[1].Folder, "/");
+}
+
+TEST(RuleRun, BeginAndEndBracketTheWalk) {
+  RuleFixture f({"a"});
+  std::string trace;
+  f.ctx.begin_rule_run = [&] { trace += "begin;"; };
+  f.ctx.end_rule_run = [&] { trace += "end;"; };
+  RunRuleLoop(f.ctx, kRevert, [&](const TListData& e, std::size_t) {
+    trace += "step;";
+    return std::optional<std::string>(e.Name + "X");
+  });
+  EXPECT_EQ(trace, "begin;step;end;");
+}
+
+TEST(RuleRun, InfoReadErrorEndsTheRunWithoutRows) {
+  RuleFixture f({"a", "b", "c"});
+  int ends = 0;
+  f.ctx.end_rule_run = [&] { ++ends; };
+  const TRuleResult result = RunRuleLoop(f.ctx, kRevert, [](const TListData& e, std::size_t) {
+    if (e.Name == "b") throw EInfoReadError("/data/b を開けません");
+    return std::optional<std::string>(e.Name + "X");
+  });
+  EXPECT_EQ(ends, 1);
+  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.message, "/data/b を開けません");
+}
+
+TEST(RuleRun, OtherErrorsPropagateAfterEndRuleRun) {
+  RuleFixture f({"a"});
+  int ends = 0;
+  f.ctx.end_rule_run = [&] { ++ends; };
+  EXPECT_THROW(RunRuleLoop(f.ctx, kRevert,
+                           [](const TListData&, std::size_t) -> std::optional<std::string> {
+                             throw std::runtime_error("boom");
+                           }),
+               std::runtime_error);
+  EXPECT_EQ(ends, 1);
+}
+
+TEST(RuleRun, NumberedCountsRowsOfEntriesNotExcluded) {
+  RuleFixture f({"a", "skip", "b", "c"});
+  f.Exclude("skip");
+  const auto numbered = [](const TListData&, std::size_t n) {
+    return std::optional<std::string>("n" + std::to_string(n));
+  };
+  EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, kRevert, numbered)), (Names{"n0", "n1", "n2"}));
+}
+
+}  // namespace
+}  // namespace nalo
