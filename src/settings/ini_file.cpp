@@ -6,6 +6,7 @@
 #include "settings/ini_file.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 
@@ -113,6 +114,12 @@ long long TIniFile::ReadInteger(std::string_view section, std::string_view key,
   const std::optional<std::string> raw = ReadRaw(section, key);
   if (!raw) return fallback;
   return ini::ParseInteger(*raw).value_or(fallback);
+}
+
+std::int32_t TIniFile::ReadInt32(std::string_view section, std::string_view key,
+                                std::int32_t fallback) const {
+  const long long v = ReadInteger(section, key, fallback);
+  return (v < INT32_MIN || v > INT32_MAX) ? fallback : static_cast<std::int32_t>(v);
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {

@@ -9,6 +9,7 @@
 // change: a TIniFile held open does not see what others write meanwhile.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,6 +49,8 @@ class TIniFile {
   // Integers and booleans: decimal (or 0x hex); leading digits count, so "12abc"
   // is 12; the fallback when missing or not a number. Non-zero is true.
   long long ReadInteger(std::string_view section, std::string_view key, long long fallback) const;
+  // ReadInteger for 32-bit fields: a value outside their range is the fallback too.
+  std::int32_t ReadInt32(std::string_view section, std::string_view key, std::int32_t fallback) const;
   bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
   // Date-times: floating day counts since 1899-12-30; the fallback when missing,
   // not a number, or not finite.

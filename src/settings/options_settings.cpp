@@ -1,0 +1,57 @@
+// Reading and writing the options-dialog keys of Nalo.ini; missing or unreadable
+// values fall back to the defaults of TOptionsSettings.
+#include "settings/options_settings.h"
+
+#include "settings/ini_file.h"
+
+namespace nalo {
+namespace {
+
+constexpr char kListViewOpt[] = "ListViewOpt";
+constexpr char kStartOption[] = "StartOption";
+constexpr char kSearchOption[] = "SearchOption";
+constexpr char kSpaceOption[] = "SpaceOption";
+
+}  // namespace
+
+TListViewOptions ReadListViewOptions(const TIniFile& ini) {
+  const TListViewOptions d;
+  TListViewOptions o;
+  o.FontColor = ini.ReadInt32(kListViewOpt, "FontColor", d.FontColor);
+  o.BackColor = ini.ReadInt32(kListViewOpt, "BackColor", d.BackColor);
+  o.FontName = ini.ReadString(kListViewOpt, "FontName", d.FontName);
+  o.FontSize = ini.ReadString(kListViewOpt, "FontSize", d.FontSize);
+  return o;
+}
+
+void WriteListViewOptions(TIniFile& ini, const TListViewOptions& options) {
+  ini.WriteInteger(kListViewOpt, "FontColor", options.FontColor);
+  ini.WriteInteger(kListViewOpt, "BackColor", options.BackColor);
+  ini.WriteString(kListViewOpt, "FontName", options.FontName);
+  ini.WriteString(kListViewOpt, "FontSize", options.FontSize);
+}
+
+TOptionsSettings ReadOptionsSettings(const TIniFile& ini) {
+  const TOptionsSettings d;
+  TOptionsSettings o;
+  o.Chk_FormMax = ini.ReadBool(kStartOption, "Chk_FormMax", d.Chk_FormMax);
+  o.SubFolder = ReadSubFolderOption(ini);
+  o.StrTrim = ini.ReadBool(kSpaceOption, "StrTrim", d.StrTrim);
+  o.ListView = ReadListViewOptions(ini);
+  return o;
+}
+
+void WriteOptionsSettings(TIniFile& ini, const TOptionsSettings& options) {
+  ini.WriteBool(kStartOption, "Chk_FormMax", options.Chk_FormMax);
+  WriteSubFolderOption(ini, options.SubFolder);
+  ini.WriteBool(kSpaceOption, "StrTrim", options.StrTrim);
+  WriteListViewOptions(ini, options.ListView);
+}
+
+bool ReadSubFolderOption(const TIniFile& ini) { return ini.ReadBool(kSearchOption, "SubFolder", false); }
+
+void WriteSubFolderOption(TIniFile& ini, bool sub_folder) {
+  ini.WriteBool(kSearchOption, "SubFolder", sub_folder);
+}
+
+}  // namespace nalo
