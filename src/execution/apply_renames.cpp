@@ -1,0 +1,103 @@
+// ApplyRenames: rows become moves, the batch runner carries them out in a safe
+// order, and the entries are then updated row by row from the per-move outcome.
+// Folders renamed in the batch carry the entries below them along (Location,
+// FullPath and OldPath), deepest folder first as they were renamed.
+#include "execution/apply_renames.h"
+
+#include <algorithm>
+
+#include "execution/entry_paths.h"
+#include "execution/execution_messages.h"
+#include "rules/rule_messages.h"
+
+namespace nalo {
+namespace {
+
+std::vector<std::size_t> RowsToApply(const TConfirmationList& rows,
+                                     const std::vector<std::size_t>& selected_rows) {
+  if (!selected_rows.empty()) return selected_rows;
+  std::vector<std::size_t> all(rows.size());
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
+  return all;
+}
+
+void ForgetLastBatch(TEntryList& entries) {
+  for (TListData& entry : entries.Items()) {
+    entry.State = kStateUntouched;
+    entry.OldPath.clear();
+  }
+}
+
+}  // namespace
+
+TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
+                          const std::vector<std::size_t>& selected_rows,
+                          const TBatchOptions& options) {
+  std::vector<std::size_t> applied = RowsToApply(rows, selected_rows);
+  std::vector<TMove> moves;
+  moves.reserve(applied.size());
+  for (std::size_t r : applied) {
+    TConfirmationRow& row = rows[r];
+    row.NewFullPath = std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
+    moves.push_back({row.OldFullPath, row.NewFullPath});
+  }
+  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/true);
+  TApplyResult result;
+  if (!outcome.Started) {
+    result.Message = outcome.Refusal;
+    return result;
+  }
+  result.Started = true;
+  ForgetLastBatch(entries);
+  std::vector<std::size_t> entry_of(applied.size());
+  {
+    TPathIndex index(entries);  // views the FullPath strings: look up before changing them
+    for (std::size_t k = 0; k < applied.size(); ++k) entry_of[k] = index.Find(rows[applied[k]].OldFullPath);
+  }
+  for (std::size_t k = 0; k < applied.size(); ++k) {
+    const TConfirmationRow& row = rows[applied[k]];
+    bool ok = outcome.MoveErrors[k] == 0;
+    ok ? ++result.Renamed : ++result.Failed;
+    if (entry_of[k] == TPathIndex::npos) continue;
+    TListData& entry = entries.EntryAt(entry_of[k]);
+    if (ok) {
+      entry.OldPath = entry.FullPath;
+      entry.FullPath = row.NewFullPath;
+      entry.Name = row.NewName;
+      entry.State = kStateRenamed;
+    } else {
+      entry.State = kStateFailed;
+    }
+    result.SelectedEntries.push_back(entry_of[k]);
+  }
+  CarryFolderContents(entries, moves, outcome);
+  std::sort(result.SelectedEntries.begin(), result.SelectedEntries.end());
+  result.SelectedEntries.erase(
+      std::unique(result.SelectedEntries.begin(), result.SelectedEntries.end()),
+      result.SelectedEntries.end());
+  if (result.Failed > 0) result.Message = RenameFailureMessage(result.Failed);
+  return result;
+}
+
+TApplyResult ConfirmAndApply(TEntryList& entries, TConfirmationList& rows,
+                             const TConfirmFunction& confirm, const TBatchOptions& options) {
+  TApplyResult result;
+  if (rows.empty()) {
+    result.Message = std::string(kMsgNothingToRename);
+    return result;
+  }
+  auto selected = confirm(rows);
+  if (!selected) return result;
+  return ApplyRenames(entries, rows, *selected, options);
+}
+
+TStateCounts CountStates(const TEntryList& entries) {
+  TStateCounts counts;
+  for (const TListData& entry : entries.Items()) {
+    if (entry.State == kStateRenamed) ++counts.Renamed;
+    if (entry.State == kStateFailed) ++counts.Failed;
+  }
+  return counts;
+}
+
+}  // namespace nalo

@@ -1,0 +1,53 @@
+// Carrying an approved confirmation list onto the disk, and the confirmation step
+// around it. Entries are found through a full-path index; each applied row marks
+// its entry renamed (State 0, OldPath = the path before) or failed (State 1), and
+// exactly those entries end up selected. The previous batch's undo information is
+// dropped when the new batch starts.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "execution/batch_runner.h"
+#include "listing/list_data.h"
+#include "rules/confirmation_row.h"
+
+namespace nalo {
+
+struct TApplyResult {
+  bool Started = false;        // false: refused (see Message) or not approved
+  std::size_t Renamed = 0;
+  std::size_t Failed = 0;
+  std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
+  std::string Message;         // failure report or refusal; empty when there is none
+};
+
+// Applies the rows `selected_rows` of `rows` (all rows when it is empty), in that
+// order as far as the batch order allows; stores each row's new full path in its
+// NewFullPath. When the journal cannot be written nothing changes and Message
+// says why.
+TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
+                          const std::vector<std::size_t>& selected_rows,
+                          const TBatchOptions& options);
+
+// Shows the list and returns the rows the user selected (empty: all rows), or
+// nothing when the user did not approve.
+using TConfirmFunction =
+    std::function<std::optional<std::vector<std::size_t>>(TConfirmationList& rows)>;
+
+// With no rows, returns the message "該当するファイルがありません。" without asking;
+// otherwise asks `confirm` and applies the approved rows.
+TApplyResult ConfirmAndApply(TEntryList& entries, TConfirmationList& rows,
+                             const TConfirmFunction& confirm, const TBatchOptions& options);
+
+// Number of entries with State 0 (renamed by the last batch) and State 1.
+struct TStateCounts {
+  std::size_t Renamed = 0;
+  std::size_t Failed = 0;
+};
+TStateCounts CountStates(const TEntryList& entries);
+
+}  // namespace nalo

@@ -1,0 +1,242 @@
+// Writing, reading and undoing the batch journal. The plan goes to a temporary
+// file that is synced and then renamed over the previous journal, so at every
+// moment the file holds either the old complete record or the new plan in full.
+// Reading is strict: an unknown or damaged line makes the journal unreadable
+// rather than half-understood.
+#include "execution/batch_journal.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "execution/execution_messages.h"
+#include "platform/file_ops.h"
+
+namespace nalo {
+namespace {
+
+constexpr const char* kMagic = "NALO-BATCH-JOURNAL 1";
+
+std::string JournalPath(const std::string& folder) {
+  return folder + (folder.empty() || folder.back() == '/' ? "" : "/") + kJournalFileName;
+}
+
+std::string Escape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::optional<std::string> Unescape(std::string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\') {
+      out += text[i];
+      continue;
+    }
+    if (++i == text.size()) return std::nullopt;
+    switch (text[i]) {
+      case '\\': out += '\\'; break;
+      case 't': out += '\t'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      default: return std::nullopt;
+    }
+  }
+  return out;
+}
+
+std::vector<std::string_view> SplitTabs(std::string_view line) {
+  std::vector<std::string_view> fields;
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab - start));
+    if (tab == std::string_view::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+std::optional<std::uint64_t> ParseNumber(std::string_view text) {
+  if (text.empty() || text.size() > 20) return std::nullopt;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  return value;
+}
+
+int WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    ssize_t n = write(fd, text.data(), text.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    text.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+void AppendLine(const std::string& folder, const std::string& text) {
+  int fd = open(JournalPath(folder).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  if (fd < 0) return;
+  WriteAll(fd, text);
+  close(fd);
+}
+
+void SyncFolder(const std::string& folder) {
+  int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+bool ParseStep(const std::vector<std::string_view>& f, TJournalRecord& record) {
+  if (f.size() != 6) return false;
+  auto device = ParseNumber(f[1]), inode = ParseNumber(f[2]), first = ParseNumber(f[3]);
+  auto from = Unescape(f[4]), to = Unescape(f[5]);
+  if (!device || !inode || !first || *first > 1 || !from || !to) return false;
+  record.Steps.push_back({*device, *inode, *first == 1, std::move(*from), std::move(*to)});
+  return true;
+}
+
+bool ParseFailed(const std::vector<std::string_view>& f, TJournalRecord& record) {
+  if (f.size() != 3) return false;
+  auto index = ParseNumber(f[1]), error = ParseNumber(f[2]);
+  if (!index || !error || *index >= record.Steps.size()) return false;
+  record.StepErrors.resize(record.Steps.size(), 0);
+  record.StepErrors[*index] = static_cast<int>(*error);
+  return true;
+}
+
+bool ParseLine(std::string_view line, TJournalRecord& record, bool& planned) {
+  auto f = SplitTabs(line);
+  if (f[0] == "step" && !planned) return ParseStep(f, record);
+  if (f[0] == "planned" && f.size() == 2 && !planned) {
+    planned = ParseNumber(f[1]) == record.Steps.size();
+    return planned;
+  }
+  if (f[0] == "failed" && planned) return ParseFailed(f, record);
+  if (f[0] == "finished" && planned) {
+    record.Finished = true;
+    record.StepErrors.resize(record.Steps.size(), 0);
+    return true;
+  }
+  if (f[0] == "undone" && planned) return record.Undone = true;
+  return false;
+}
+
+bool HoldsItem(const std::string& path, const TJournalStep& step) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 && st.st_dev == step.Device && st.st_ino == step.Inode;
+}
+
+bool IsFree(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+}  // namespace
+
+int WriteJournalPlan(const std::string& folder, const std::vector<TJournalStep>& steps) {
+  std::string text = std::string(kMagic) + "\n";
+  for (const TJournalStep& s : steps) {
+    text += "step\t" + std::to_string(s.Device) + "\t" + std::to_string(s.Inode) + "\t" +
+            (s.First ? "1" : "0") + "\t" + Escape(s.From) + "\t" + Escape(s.To) + "\n";
+  }
+  text += "planned\t" + std::to_string(steps.size()) + "\n";
+
+  std::string path = JournalPath(folder);
+  std::string temp = path + ".tmp";
+  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  if (fd < 0) return errno;
+  int rc = WriteAll(fd, text);
+  if (rc == 0 && fsync(fd) != 0) rc = errno;
+  if (close(fd) != 0 && rc == 0) rc = errno;
+  if (rc == 0 && rename(temp.c_str(), path.c_str()) != 0) rc = errno;
+  if (rc != 0) {
+    unlink(temp.c_str());
+    return rc;
+  }
+  SyncFolder(folder);
+  return 0;
+}
+
+void WriteJournalOutcome(const std::string& folder, const std::vector<int>& step_errors) {
+  std::string text;
+  for (std::size_t i = 0; i < step_errors.size(); ++i) {
+    if (step_errors[i] != 0) {
+      text += "failed\t" + std::to_string(i) + "\t" + std::to_string(step_errors[i]) + "\n";
+    }
+  }
+  AppendLine(folder, text + "finished\n");
+}
+
+void MarkJournalUndone(const std::string& folder) {
+  if (ReadJournal(folder)) AppendLine(folder, "undone\n");
+}
+
+std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
+  std::ifstream in(JournalPath(folder), std::ios::binary);
+  std::string line;
+  if (!in || !std::getline(in, line) || line != kMagic) return std::nullopt;
+  TJournalRecord record;
+  bool planned = false;
+  while (std::getline(in, line)) {
+    if (line.empty() && in.eof()) break;
+    if (!ParseLine(line, record, planned)) {
+      // A line cut off by a crash may end an otherwise complete plan.
+      if (planned && in.peek() == EOF) break;
+      return std::nullopt;
+    }
+  }
+  if (!planned) return std::nullopt;  // the plan itself never made it to the disk
+  return record;
+}
+
+std::optional<TJournalRecord> FindUnfinishedJournal(const std::string& folder) {
+  auto record = ReadJournal(folder);
+  if (!record || record->Finished || record->Undone) return std::nullopt;
+  return record;
+}
+
+TJournalUndoResult UndoFromJournal(const std::string& folder, const TWatcherSwitch& watcher) {
+  TJournalUndoResult result;
+  auto record = ReadJournal(folder);
+  if (!record || record->Undone) return result;
+  result.Found = true;
+  {
+    TWatcherPause pause(watcher);
+    for (std::size_t i = record->Steps.size(); i-- > 0;) {
+      const TJournalStep& step = record->Steps[i];
+      if (!HoldsItem(step.To, step)) continue;  // never ran, failed or already undone
+      int rc = IsFree(step.From) ? RenameNoReplaceUtf8(step.To, step.From) : EEXIST;
+      if (rc == 0) {
+        if (step.First) ++result.Restored;
+        continue;
+      }
+      ++result.Failed;
+      result.Messages.push_back(UndoFailureMessageUtf8(step.To, step.From));
+    }
+  }
+  MarkJournalUndone(folder);
+  return result;
+}
+
+}  // namespace nalo

@@ -1,0 +1,68 @@
+// Path parts, the full-path index and folder re-basing. Re-basing keeps a sorted
+// map from Location to entries: all Locations below a folder are one contiguous
+// key range beginning with "<folder>/", re-keyed as they move.
+#include "execution/entry_paths.h"
+
+namespace nalo {
+namespace {
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && text.compare(0, prefix.size(), prefix) == 0;
+}
+
+void ReplacePrefix(std::string& text, std::string_view old_prefix, std::string_view new_prefix) {
+  if (StartsWith(text, old_prefix)) text.replace(0, old_prefix.size(), new_prefix);
+}
+
+}  // namespace
+
+std::string_view FolderPartOf(std::string_view path) {
+  std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1);
+}
+
+std::string_view NamePartOf(std::string_view path) {
+  return path.substr(FolderPartOf(path).size());
+}
+
+TPathIndex::TPathIndex(const TEntryList& entries) {
+  index_.reserve(entries.Count());
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    index_.emplace(entries.EntryAt(i).FullPath, i);  // keeps the first of equal paths
+  }
+}
+
+std::size_t TPathIndex::Find(std::string_view path) const {
+  auto it = index_.find(path);
+  return it == index_.end() ? npos : it->second;
+}
+
+TFolderRebaser::TFolderRebaser(TEntryList& entries) : entries_(entries) {
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    by_location_[entries.EntryAt(i).Location].push_back(i);
+  }
+}
+
+void TFolderRebaser::Rebase(std::string_view old_folder, std::string_view new_folder) {
+  std::string old_prefix = std::string(old_folder) + "/";
+  std::string new_prefix = std::string(new_folder) + "/";
+  std::vector<std::pair<std::string, std::vector<std::size_t>>> moved;
+  auto it = by_location_.lower_bound(old_prefix);
+  while (it != by_location_.end() && StartsWith(it->first, old_prefix)) {
+    std::string location = new_prefix + it->first.substr(old_prefix.size());
+    for (std::size_t i : it->second) {
+      TListData& entry = entries_.EntryAt(i);
+      entry.Location = location;
+      ReplacePrefix(entry.FullPath, old_prefix, new_prefix);
+      ReplacePrefix(entry.OldPath, old_prefix, new_prefix);
+    }
+    moved.emplace_back(std::move(location), std::move(it->second));
+    it = by_location_.erase(it);
+  }
+  for (auto& [location, indexes] : moved) {
+    auto& slot = by_location_[location];
+    slot.insert(slot.end(), indexes.begin(), indexes.end());
+  }
+}
+
+}  // namespace nalo

@@ -1,0 +1,49 @@
+// Path helpers for keeping the entry list in step with the disk: the folder and
+// name parts of a full path, a hash index from full path to entry, and the
+// re-basing of entries that lie below a folder that was just renamed.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "listing/list_data.h"
+
+namespace nalo {
+
+// The folder part of a full path, up to and including its last "/".
+std::string_view FolderPartOf(std::string_view path);
+// The name part of a full path: what follows the last "/".
+std::string_view NamePartOf(std::string_view path);
+
+// Full path -> index of the first entry with that FullPath. The keys view the
+// entries' strings: rebuild after FullPath changes.
+class TPathIndex {
+ public:
+  explicit TPathIndex(const TEntryList& entries);
+  // Index of the first entry whose FullPath is `path`, or npos.
+  std::size_t Find(std::string_view path) const;
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+ private:
+  std::unordered_map<std::string_view, std::size_t> index_;
+};
+
+// Moves the Location, FullPath and OldPath of every entry below a renamed folder
+// onto the folder's new path. Entries are grouped by Location once, so each
+// rename touches only the entries below it.
+class TFolderRebaser {
+ public:
+  explicit TFolderRebaser(TEntryList& entries);
+  // `old_folder` and `new_folder` are full paths without a trailing "/".
+  void Rebase(std::string_view old_folder, std::string_view new_folder);
+
+ private:
+  TEntryList& entries_;
+  std::map<std::string, std::vector<std::size_t>> by_location_;
+};
+
+}  // namespace nalo

@@ -1,0 +1,36 @@
+// Assembly of the messages with counts and paths. Paths are CP932 inside the core
+// and are converted for display; bytes without a UTF-8 form show as U+FFFD.
+#include "execution/execution_messages.h"
+
+#include <cstring>
+
+#include "platform/encoding.h"
+
+namespace nalo {
+
+std::string RenameFailureMessage(std::size_t failures) {
+  return std::to_string(failures) + std::string(kMsgRenameFailedTail);
+}
+
+std::string UndoFailureMessageUtf8(std::string_view current, std::string_view target) {
+  return std::string(current) + " を、" + "\r" + std::string(target) + "に戻す事が出来ません。";
+}
+
+std::string UndoFailureMessage(std::string_view current_cp932, std::string_view target_cp932) {
+  return UndoFailureMessageUtf8(Cp932ToUtf8Lossy(current_cp932), Cp932ToUtf8Lossy(target_cp932));
+}
+
+std::string DeleteReport(std::size_t deleted, std::size_t failed) {
+  std::string deleted_text = std::to_string(deleted) + "個のファイルを削除しました。";
+  std::string failed_text = std::to_string(failed) + "個のファイルが削除に失敗しました。";
+  if (deleted > 0 && failed == 0) return deleted_text;
+  if (deleted > 0) return deleted_text + "\r" + "また、" + failed_text;
+  if (failed > 0) return failed_text;
+  return std::string();
+}
+
+std::string JournalRefusalMessage(const std::string& journal_path, int error) {
+  return std::string(kMsgJournalUnwritable) + "\r" + journal_path + ": " + std::strerror(error);
+}
+
+}  // namespace nalo

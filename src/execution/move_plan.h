@@ -1,0 +1,48 @@
+// The order in which a batch of renames is carried out. Each move renames one
+// item within its folder. A move whose target is another move's source waits for
+// that move, so the waits form chains and cycles: a chain runs from its free end,
+// a cycle is opened by moving one item to a temporary name in the same folder and
+// closed by moving it from there at the end. Deeper paths go before shallower
+// ones, so a folder is renamed only after the items below it. Nothing in the plan
+// ever needs to replace an item, so an item outside the batch is never touched.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_ops.h"
+
+namespace nalo {
+
+// One rename of the batch: CP932 full paths, the target in the source's folder.
+struct TMove {
+  std::string From;
+  std::string To;
+};
+
+// One call to the file system. A move takes one step, or two when it opens a
+// cycle (From -> temporary, later temporary -> To).
+struct TStep {
+  std::size_t Move = 0;
+  std::string From;
+  std::string To;
+  bool Last = true;  // the step that completes the move
+};
+
+struct TMovePlan {
+  // Per move: an errno value that settles the move before the disk is touched
+  // (EINVAL refused name, ENAMETOOLONG, EXDEV other folder, EEXIST duplicate
+  // target, ENOENT no source, ENOTDIR a source that cannot be looked at), else 0.
+  std::vector<int> Refused;
+  // Per move: what sits at its source when the plan was made.
+  std::vector<std::optional<TFileIdentity>> Source;
+  std::vector<TStep> Steps;  // in execution order
+};
+
+// Plans the moves. Temporary names of cycles are ".nalo-swap-<pid>-<n>" in the
+// cycle's folder, checked to be free when planned.
+TMovePlan PlanMoves(const std::vector<TMove>& moves);
+
+}  // namespace nalo

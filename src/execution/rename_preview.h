@@ -1,0 +1,29 @@
+// What the confirmation list and the command line can show before a batch runs:
+// for each row, whether its rename would clash. The check follows the batch
+// order: a target that is another row's current name is free once that row has
+// moved, unless that row itself clashes.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "rules/confirmation_row.h"
+
+namespace nalo {
+
+enum class TRowClash {
+  kNone,
+  kExists,     // the target is taken by an item that stays where it is
+  kDuplicate,  // an earlier row already renames onto the same target
+  kInvalid,    // the new name holds a refused character or is empty, "." or ".."
+  kTooLong,    // the new name is longer than the file system allows
+};
+
+// "exists", "duplicate", "invalid", "too-long"; empty for kNone.
+std::string_view ClashName(TRowClash clash);
+
+// One verdict per row of `rows` (all of them, in order).
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows);
+
+}  // namespace nalo

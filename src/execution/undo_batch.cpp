@@ -1,0 +1,73 @@
+// UndoLastBatch: the undoable entries become moves back to their OldPath and run
+// through the same batch runner as a batch (so swapped names and folders with
+// renamed contents come back in a safe order), then the entries follow the disk.
+#include "execution/undo_batch.h"
+
+#include <algorithm>
+
+#include "execution/batch_journal.h"
+#include "execution/entry_paths.h"
+#include "execution/execution_messages.h"
+
+namespace nalo {
+namespace {
+
+std::vector<std::size_t> UndoableEntries(const TEntryList& entries, const TUndoRequest& request) {
+  std::vector<bool> selected;
+  if (request.SelectOnly) {
+    selected.assign(entries.Count(), false);
+    for (std::size_t i : request.Selected) {
+      if (i < selected.size()) selected[i] = true;
+    }
+  }
+  std::vector<std::size_t> undoable;
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    const TListData& e = entries.EntryAt(i);
+    if (e.State != kStateRenamed || e.OldPath.empty()) continue;
+    if (request.SelectOnly && !selected[i]) continue;
+    undoable.push_back(i);
+  }
+  return undoable;
+}
+
+}  // namespace
+
+TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
+                          const TBatchOptions& options) {
+  TUndoResult result;
+  if (request.SelectOnly && !(request.AskYesNo && request.AskYesNo(kMsgUndoSelectedOnly))) {
+    result.Declined = true;
+    return result;
+  }
+  std::vector<std::size_t> undoable = UndoableEntries(entries, request);
+  std::vector<TMove> moves;
+  moves.reserve(undoable.size());
+  for (std::size_t i : undoable) {
+    TListData& entry = entries.EntryAt(i);
+    moves.push_back({entry.FullPath, entry.OldPath});
+    entry.OldPath.clear();
+    entry.State = kStateUntouched;
+  }
+  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/false);
+  for (std::size_t k = 0; k < undoable.size(); ++k) {
+    TListData& entry = entries.EntryAt(undoable[k]);
+    if (outcome.MoveErrors[k] == 0) {
+      entry.FullPath = moves[k].To;
+      entry.Name = std::string(NamePartOf(moves[k].To));
+      ++result.Restored;
+    } else {
+      result.Messages.push_back(UndoFailureMessage(moves[k].From, moves[k].To));
+      ++result.Failed;
+    }
+  }
+  CarryFolderContents(entries, moves, outcome);
+  for (const TListData& entry : entries.Items()) {
+    if (entry.State == kStateRenamed) ++result.StillPending;
+  }
+  if (result.StillPending == 0 && !options.JournalFolder.empty()) {
+    MarkJournalUndone(options.JournalFolder);
+  }
+  return result;
+}
+
+}  // namespace nalo
