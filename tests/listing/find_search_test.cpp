@@ -1,0 +1,217 @@
+// The scanner on real temporary folders.
+#include "listing/find_search.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "platform/file_times.h"
+#include "temp_tree.h"
+
+namespace nalo {
+namespace {
+
+using testing::TTempTree;
+
+// "name" for rows in the scanned folder, "sub/name" below it.
+std::vector<std::string> RelativePaths(const TScanRows& rows, const TTempTree& tree) {
+  std::vector<std::string> out;
+  for (const TFileInfoRec& r : rows) out.push_back(r.FullPath.substr(tree.Location().size()));
+  return out;
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> v) {
+  std::sort(v.begin(), v.end());
+  return v;
+}
+
+TScanRows Scan(const TTempTree& tree, std::string_view masks, bool file_mode = true,
+               bool sub_folders = false) {
+  TFindSearch search;
+  TScanRows rows;
+  EXPECT_TRUE(search.Search(tree.Root(), masks, file_mode, rows, sub_folders));
+  return rows;
+}
+
+TEST(FindSearch, MasksAreMergedAndUsedAsWritten) {
+  TTempTree tree;
+  tree.File("a.jpg");
+  tree.File("b.JPG");
+  tree.File("c.txt");
+  tree.File(" d.txt");
+  EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.JPG;*.jpg"), tree)),
+            (std::vector<std::string>{"a.jpg", "b.JPG"}));
+  EXPECT_EQ(Scan(tree, "*.txt;*").size(), 4u);
+  EXPECT_EQ(RelativePaths(Scan(tree, " *.txt"), tree), std::vector<std::string>{" d.txt"});
+  EXPECT_EQ(Scan(tree, "").size(), 4u);
+}
+
+TEST(FindSearch, ItemMatchedByTwoMasksIsListedTwiceInMaskOrder) {
+  TTempTree tree;
+  tree.File("a.jpg");
+  tree.File("b.jpg");
+  tree.File("a.txt");
+  EXPECT_EQ(RelativePaths(Scan(tree, "a*;*.jpg"), tree).size(), 4u);
+  const std::vector<std::string> rows = RelativePaths(Scan(tree, "*.txt;*.jpg"), tree);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], "a.txt");
+}
+
+TEST(FindSearch, RowFieldsDescribeTheItem) {
+  TTempTree tree;
+  tree.Folder("sub");
+  tree.File("sub/x.bin", 1234);
+  const std::time_t when = UnixTimeOf({2002, 11, 18, 13, 45, 30});
+  tree.SetModified("sub/x.bin", when);
+  const TScanRows rows = Scan(tree, "*.*", true, true);
+  ASSERT_EQ(rows.size(), 1u);
+  const TFileInfoRec& r = rows[0];
+  EXPECT_EQ(r.Name, "x.bin");
+  EXPECT_EQ(r.Location, tree.Location() + "sub/");
+  EXPECT_EQ(r.Location + r.Name, r.FullPath);
+  EXPECT_EQ(r.Size, 1234);
+  EXPECT_DOUBLE_EQ(r.Modified, DayCountOf({2002, 11, 18, 13, 45, 30}));
+  EXPECT_EQ(static_cast<std::uint32_t>(r.FileTime), DosDateTimeOf({2002, 11, 18, 13, 45, 30}));
+}
+
+TEST(FindSearch, HiddenSubFoldersAreNotEnteredButHiddenFilesAreListed) {
+  TTempTree tree;
+  tree.File(".hidden-file");
+  tree.Folder(".git");
+  tree.File(".git/config");
+  tree.Folder("src");
+  tree.File("src/.keep");
+  EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", true, true), tree)),
+            (std::vector<std::string>{".hidden-file", "src/.keep"}));
+}
+
+TEST(FindSearch, SubFoldersAreWalkedDepthFirstInPreOrder) {
+  TTempTree tree;
+  tree.Folder("a");
+  tree.Folder("a/deep");
+  tree.File("a/deep/3.txt");
+  tree.File("a/2.txt");
+  tree.Folder("b");
+  tree.File("b/4.txt");
+  tree.File("1.txt");
+  TFindSearch search;
+  std::vector<std::string> folders;
+  search.OnFolder = [&](const std::string& f) { folders.push_back(f.substr(tree.Location().size())); };
+  TScanRows rows;
+  ASSERT_TRUE(search.Search(tree.Root(), "*.txt", true, rows, true));
+  ASSERT_EQ(folders.size(), 4u);
+  EXPECT_EQ(folders[0], "");
+  // Each folder's own sub-folders come right after it, before its next sibling.
+  const auto pos = [&](const std::string& f) { return std::find(folders.begin(), folders.end(), f) - folders.begin(); };
+  EXPECT_EQ(pos("a/deep/"), pos("a/") + 1);
+  // Rows appear in folder order.
+  std::vector<std::string> row_folders;
+  for (const TFileInfoRec& r : rows) row_folders.push_back(r.Location.substr(tree.Location().size()));
+  EXPECT_EQ(row_folders, folders);
+}
+
+TEST(FindSearch, FolderModeListsFoldersWithoutSizeOrProgress) {
+  TTempTree tree;
+  tree.Folder("one");
+  tree.Folder("one/two");
+  tree.Folder(".dot");
+  tree.File("file.txt", 10);
+  TFindSearch search;
+  int notifications = 0;
+  search.OnFolder = [&](const std::string&) { ++notifications; };
+  TScanRows rows;
+  ASSERT_TRUE(search.Search(tree.Root(), "*.*", false, rows, true));
+  EXPECT_EQ(Sorted(RelativePaths(rows, tree)), (std::vector<std::string>{".dot", "one", "one/two"}));
+  for (const TFileInfoRec& r : rows) EXPECT_EQ(r.Size, 0);
+  EXPECT_EQ(notifications, 0);
+}
+
+TEST(FindSearch, FiveGigabyteFileKeepsItsSixtyFourBitSize) {
+  TTempTree tree;
+  const std::int64_t five_gb = 5LL * 1024 * 1024 * 1024;
+  tree.File("big.iso", five_gb);  // sparse
+  const TScanRows rows = Scan(tree, "*.iso");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0].Size, five_gb);
+}
+
+TEST(FindSearch, LinksAreListedButNeverEntered) {
+  TTempTree tree;
+  tree.Folder("a");
+  tree.File("a/f.txt");
+  tree.Link("..", "a/loop");        // a link loop back to the root
+  tree.Link(tree.PathOf("a"), "to-a");
+  tree.Link("a/f.txt", "file-link.txt");
+  tree.Link("missing", "dangling");
+  EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", true, true), tree)),
+            (std::vector<std::string>{"a/f.txt", "dangling", "file-link.txt"}));
+  EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", false, true), tree)),
+            (std::vector<std::string>{"a", "a/loop", "to-a"}));
+}
+
+TEST(FindSearch, NamesWithoutCp932FormAreSkippedAndCounted) {
+  TTempTree tree;
+  tree.File("ok.txt");
+  tree.File("smile\xF0\x9F\x98\x80.txt");
+  tree.Folder("\xED\x95\x9C");  // a Hangul folder: its files cannot be named either
+  tree.File("\xED\x95\x9C/inner.txt");
+  tree.File("\xE8\xA1\xA8.txt");  // 表 has a CP932 form
+  TFindSearch search;
+  TScanRows rows;
+  ASSERT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
+  EXPECT_EQ(Sorted(RelativePaths(rows, tree)), (std::vector<std::string>{"ok.txt", "\x95\x5C.txt"}));
+  EXPECT_EQ(search.UnencodableCount(), 2u);
+  ASSERT_EQ(search.UnencodableExamples().size(), 2u);
+  EXPECT_EQ(search.UnencodableExamples()[0].rfind(tree.Location(), 0), 0u);
+}
+
+TEST(FindSearch, CancelKeepsWhatWasFoundAndReportsIt) {
+  TTempTree tree;
+  for (const char* f : {"a", "b", "c"}) {
+    tree.Folder(f);
+    tree.File(std::string(f) + "/x.txt");
+  }
+  TFindSearch search;
+  int folders = 0;
+  search.OnFolder = [&](const std::string&) {
+    if (++folders == 3) search.Cancel();  // while entering the second sub-folder
+  };
+  TScanRows rows;
+  EXPECT_FALSE(search.Search(tree.Root(), "*.*", true, rows, true));
+  EXPECT_TRUE(search.Cancelled());
+  EXPECT_EQ(rows.size(), 1u);
+  // The next search starts afresh.
+  EXPECT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
+  EXPECT_EQ(rows.size(), 3u);
+}
+
+TEST(FindSearch, CancelFromAnotherThreadStopsBetweenEntries) {
+  TTempTree tree;
+  for (int i = 0; i < 50; ++i) tree.File("f" + std::to_string(i));
+  TFindSearch search;
+  search.OnIdle = [&] { std::thread([&] { search.Cancel(); }).join(); };
+  TScanRows rows;
+  EXPECT_FALSE(search.Search(tree.Root(), "*.*", true, rows, false));
+  EXPECT_TRUE(rows.empty());
+}
+
+TEST(FindSearch, MissingOrUnreadableFoldersContributeNothing) {
+  TTempTree tree;
+  tree.Folder("locked");
+  tree.File("locked/secret.txt");
+  tree.File("open.txt");
+  chmod(tree.PathOf("locked").c_str(), 0);
+  TFindSearch search;
+  TScanRows rows;
+  EXPECT_TRUE(search.Search(tree.PathOf("nothing-here"), "*.*", true, rows, true));
+  EXPECT_TRUE(rows.empty());
+  EXPECT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
+  if (geteuid() != 0) {  // root reads every folder
+    EXPECT_EQ(RelativePaths(rows, tree), std::vector<std::string>{"open.txt"});
+  }
+  chmod(tree.PathOf("locked").c_str(), 0755);
+}
+
+}  // namespace
+}  // namespace nalo
