@@ -91,13 +91,4 @@ TApplyResult ConfirmAndApply(TEntryList& entries, TConfirmationList& rows,
   return ApplyRenames(entries, rows, *selected, options);
 }
 
-TStateCounts CountStates(const TEntryList& entries) {
-  TStateCounts counts;
-  for (const TListData& entry : entries.Items()) {
-    if (entry.State == kStateRenamed) ++counts.Renamed;
-    if (entry.State == kStateFailed) ++counts.Failed;
-  }
-  return counts;
-}
-
 }  // namespace nalo

@@ -43,11 +43,4 @@ using TConfirmFunction =
 TApplyResult ConfirmAndApply(TEntryList& entries, TConfirmationList& rows,
                              const TConfirmFunction& confirm, const TBatchOptions& options);
 
-// Number of entries with State 0 (renamed by the last batch) and State 1.
-struct TStateCounts {
-  std::size_t Renamed = 0;
-  std::size_t Failed = 0;
-};
-TStateCounts CountStates(const TEntryList& entries);
-
 }  // namespace nalo

@@ -8,6 +8,7 @@
 #include "execution/batch_journal.h"
 #include "execution/entry_paths.h"
 #include "execution/execution_messages.h"
+#include "listing/status_text.h"
 
 namespace nalo {
 namespace {
@@ -61,9 +62,7 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     }
   }
   CarryFolderContents(entries, moves, outcome);
-  for (const TListData& entry : entries.Items()) {
-    if (entry.State == kStateRenamed) ++result.StillPending;
-  }
+  result.StillPending = CountMarks(entries).Renamed;
   if (result.StillPending == 0 && !options.JournalFolder.empty()) {
     MarkJournalUndone(options.JournalFolder);
   }
