@@ -1,0 +1,231 @@
+// The listing sequence on real folders: question, scan, entries, order, history.
+#include "listing/list_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "listing/entries_from_rows.h"
+#include "listing/path_history.h"
+#include "listing/size_units.h"
+#include "temp_tree.h"
+
+namespace nalo {
+namespace {
+
+using testing::TTempTree;
+
+TListFolderRequest RequestFor(const TTempTree& tree) {
+  TListFolderRequest r;
+  r.Folder = tree.Root();
+  return r;
+}
+
+TEST(ListFolder, BuildsSortedEntriesAndRemembersTheFolder) {
+  TTempTree tree;
+  tree.File("b.txt", 2048);
+  tree.File("A.txt", 1536);
+  tree.File("skip.doc");
+  tree.Folder("sub");
+  tree.File("sub/c.txt");
+  TTabStatus_Search search;
+  search.ExtMask = "*.txt";
+  search.SizeUnit = kUnitKB;
+  TListingState state;
+  TEntryList entries;
+  const TListFolderResult r = ListFolder(RequestFor(tree), search, state, entries);
+  EXPECT_TRUE(r.Listed);
+  ASSERT_EQ(r.Count, 2u);
+  EXPECT_EQ(entries.EntryAt(0).Name, "A.txt");
+  EXPECT_EQ(entries.EntryAt(0).SizeText, "2");
+  EXPECT_EQ(entries.EntryAt(0).Location + entries.EntryAt(0).Name, entries.EntryAt(0).FullPath);
+  EXPECT_EQ(entries.EntryAt(0).State, kStateUntouched);
+  EXPECT_EQ(entries.EntryAt(0).DateText.size(), 16u);
+  EXPECT_EQ(state.SortColumn, kSortByName);
+  EXPECT_EQ(state.CurrentFolder, tree.Root());
+  EXPECT_EQ(state.PathHistory, std::vector<std::string>{tree.Root()});
+  EXPECT_TRUE(state.ScanCompleted);
+
+  TListFolderRequest with_subs = RequestFor(tree);
+  with_subs.SubFolders = true;
+  ListFolder(with_subs, search, state, entries);
+  EXPECT_EQ(entries.Count(), 3u);
+  EXPECT_EQ(state.SortColumn, kSortByLocation);
+  EXPECT_EQ(entries.EntryAt(2).Name, "c.txt");
+  EXPECT_EQ(state.PathHistory.size(), 1u);
+}
+
+TEST(ListFolder, MissingFolderChangesNothing) {
+  TTempTree tree;
+  TListingState state;
+  TEntryList entries;
+  entries.Add(TListData{});
+  TListFolderRequest request;
+  request.Folder = tree.PathOf("gone");
+  const TListFolderResult r = ListFolder(request, {}, state, entries);
+  EXPECT_FALSE(r.Listed);
+  EXPECT_EQ(entries.Count(), 1u);
+  EXPECT_TRUE(state.CurrentFolder.empty());
+}
+
+TEST(ListFolder, AsksBeforeLosingAPendingUndo) {
+  struct {
+    const char* label;
+    bool watcher, return_enabled, undo_pending;
+    bool asked, prompt_window;
+    const char* message;
+  } cases[] = {
+      {"nothing-pending", false, true, false, false, false, ""},
+      {"pending-box", false, true, true, true, false, "検索しなおすと元に戻せなくなります。\r\r検索しますか？"},
+      {"pending-but-button-off", false, false, true, false, false, ""},
+      {"watcher-always-prompts", true, true, false, true, true, ""},
+      {"watcher-pending", true, true, true, true, true, "（再検索しますと元に戻せなくなります。）"},
+  };
+  for (const auto& c : cases) {
+    TTempTree tree;
+    TListingState state;
+    state.UndoPending = c.undo_pending;
+    TListFolderRequest request = RequestFor(tree);
+    request.WatcherTriggered = c.watcher;
+    request.ReturnEnabled = c.return_enabled;
+    bool asked = false;
+    TRescanQuestion seen;
+    TListFolderHooks hooks;
+    hooks.Ask = [&](const TRescanQuestion& q) {
+      asked = true;
+      seen = q;
+      return true;
+    };
+    TEntryList entries;
+    const TListFolderResult r = ListFolder(request, {}, state, entries, hooks);
+    EXPECT_EQ(asked, c.asked) << c.label;
+    EXPECT_EQ(r.ReturnDisabled, c.asked) << c.label;
+    EXPECT_EQ(seen.UsePromptWindow, c.prompt_window) << c.label;
+    EXPECT_EQ(seen.Message, c.message) << c.label;
+    EXPECT_FALSE(state.UndoPending) << c.label;
+  }
+}
+
+TEST(ListFolder, DecliningKeepsTheListAndItsMarks) {
+  TTempTree tree;
+  tree.File("new.txt");
+  TListingState state;
+  state.UndoPending = true;
+  TEntryList entries;
+  TListData renamed;
+  renamed.Name = "renamed.txt";
+  renamed.State = kStateRenamed;
+  entries.Add(renamed);
+  TListFolderRequest request = RequestFor(tree);
+  request.ReturnEnabled = true;
+  TListFolderHooks hooks;
+  hooks.Ask = [](const TRescanQuestion&) { return false; };
+  int runs = 0;
+  hooks.BeginRun = [&] { ++runs; };
+  const TListFolderResult r = ListFolder(request, {}, state, entries, hooks);
+  EXPECT_TRUE(r.Declined);
+  EXPECT_FALSE(r.Listed);
+  EXPECT_EQ(runs, 0);
+  ASSERT_EQ(entries.Count(), 1u);
+  EXPECT_EQ(entries.EntryAt(0).State, kStateRenamed);
+  EXPECT_TRUE(state.UndoPending);
+}
+
+TEST(ListFolder, CancelledScanListsWhatWasFoundAndSaysSo) {
+  TTempTree tree;
+  tree.File("a.txt");
+  TListingState state;
+  TEntryList entries;
+  std::vector<std::string> progress;
+  int begins = 0, ends = 0;
+  TListFolderHooks hooks;
+  hooks.BeginRun = [&] { ++begins; };
+  hooks.EndRun = [&] { ++ends; };
+  hooks.ShowProgressText = [&](std::string_view t) { progress.emplace_back(t); };
+  hooks.RunScan = [](TFindSearch& search, const TSearchOption& o, TScanRows& rows) {
+    search.Search(o.Folder, o.ExtMask, true, rows, o.SubFolders);
+    return false;  // as if the user pressed cancel at the end
+  };
+  ListFolder(RequestFor(tree), {}, state, entries, hooks);
+  EXPECT_FALSE(state.ScanCompleted);
+  EXPECT_EQ(entries.Count(), 1u);
+  EXPECT_EQ(progress, std::vector<std::string>{"表示中 (キャンセル)..."});
+  EXPECT_EQ(begins, 1);
+  EXPECT_EQ(ends, 1);
+}
+
+TEST(ListFolder, UnencodableNamesAreCountedForTheFrontEnd) {
+  TTempTree tree;
+  tree.File("ok.txt");
+  tree.File("\xF0\x9F\x98\x80.txt");
+  TListingState state;
+  TEntryList entries;
+  ListFolder(RequestFor(tree), {}, state, entries);
+  EXPECT_EQ(entries.Count(), 1u);
+  EXPECT_EQ(state.UnencodableCount, 1u);
+}
+
+TEST(EntriesFromRows, MalformedRowsAreSkippedAndBadOnesStopTheConversion) {
+  auto row = [](std::string name, double modified = 40000.0) {
+    TFileInfoRec r;
+    r.Name = std::move(name);
+    r.Location = "/f/";
+    r.FullPath = r.Location + r.Name;
+    r.Modified = modified;
+    return r;
+  };
+  TScanRows rows = {row("a"), row(""), row("b"), row("c", std::nan("")), row("d")};
+  rows[2].FullPath = "/elsewhere/b";
+  TEntryList entries;
+  EXPECT_FALSE(AppendEntries(rows, TSearchOption{}, entries));
+  ASSERT_EQ(entries.Count(), 1u);
+  EXPECT_EQ(entries.EntryAt(0).Name, "a");
+  EXPECT_EQ(entries.EntryAt(0).DateText, "2009/07/06 00:00");
+}
+
+TEST(ListFolder, ConversionErrorIsShownOnce) {
+  TTempTree tree;
+  tree.File("a.txt");
+  tree.File("b.txt");
+  TListingState state;
+  TEntryList entries;
+  std::vector<std::string> errors;
+  TListFolderHooks hooks;
+  hooks.ShowError = [&](std::string_view m) { errors.emplace_back(m); };
+  hooks.RunScan = [](TFindSearch& search, const TSearchOption& o, TScanRows& rows) {
+    search.Search(o.Folder, o.ExtMask, true, rows, false);
+    for (TFileInfoRec& r : rows) r.Modified = std::nan("");
+    return true;
+  };
+  const TListFolderResult r = ListFolder(RequestFor(tree), {}, state, entries, hooks);
+  EXPECT_TRUE(r.ConversionFailed);
+  EXPECT_EQ(errors, std::vector<std::string>{"Error!! Vastrelに連絡してください。"});
+}
+
+TEST(PathHistory, KeepsTwentySortedFolders) {
+  std::vector<std::string> history;
+  for (int i = 0; i < 20; ++i) AddToPathHistory(history, "/d" + std::string(1, static_cast<char>('a' + i)));
+  ASSERT_EQ(history.size(), 20u);
+  AddToPathHistory(history, "/da");  // already there
+  EXPECT_EQ(history.size(), 20u);
+  AddToPathHistory(history, "/dbb");  // the 20th in sorted order ("/dt") makes room
+  ASSERT_EQ(history.size(), 20u);
+  EXPECT_EQ(history[2], "/dbb");
+  EXPECT_EQ(history.back(), "/ds");
+  EXPECT_TRUE(std::is_sorted(history.begin(), history.end()));
+  AddToPathHistory(history, "/zzz");  // sorts last, after "/ds" was dropped
+  EXPECT_EQ(history.back(), "/zzz");
+  EXPECT_EQ(history.size(), 20u);
+}
+
+TEST(PathHistory, OverlongHistoryIsCutToTheLimit) {
+  std::vector<std::string> history;
+  for (int i = 0; i < 25; ++i) history.push_back("/p" + std::to_string(100 + i));
+  AddToPathHistory(history, "/new");
+  EXPECT_EQ(history.size(), kMaxPathHistory);
+  EXPECT_NE(std::find(history.begin(), history.end(), "/new"), history.end());
+}
+
+}  // namespace
+}  // namespace nalo
