@@ -1,0 +1,203 @@
+// Applying a batch on a real folder: entry markers, selection, failures that lose
+// nothing, read-only items, selected rows only, and the confirmation step.
+#include "execution/apply_renames.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "execution/execution_messages.h"
+#include "execution/undo_batch.h"
+#include "temp_folder.h"
+
+namespace nalo {
+namespace {
+
+using testing::EntryFor;
+using testing::TTempFolder;
+
+class ApplyRenamesTest : public ::testing::Test {
+ protected:
+  // Makes the files and one entry each, in this order.
+  void List(std::initializer_list<std::string> names) {
+    for (const std::string& n : names) {
+      dir_.Write(n, "content of " + n);
+      entries_.Add(EntryFor(dir_.Path(), n));
+    }
+  }
+  void Propose(const std::string& from, const std::string& to) {
+    TConfirmationRow row;
+    row.OldName = from;
+    row.NewName = to;
+    row.Folder = dir_.Path().substr(0, dir_.Path().size() - 1);
+    row.OldFullPath = dir_.Path(from);
+    rows_.push_back(row);
+  }
+  TApplyResult Apply(std::vector<std::size_t> selected = {}) {
+    return ApplyRenames(entries_, rows_, selected, options_);
+  }
+
+  TTempFolder dir_;
+  TEntryList entries_;
+  TConfirmationList rows_;
+  TBatchOptions options_;
+};
+
+TEST_F(ApplyRenamesTest, RenamedEntriesAreMarkedAndSelected) {
+  List({"a.txt", "b.txt", "c.txt"});
+  Propose("a.txt", "x.txt");
+  Propose("c.txt", "z.txt");
+  TApplyResult r = Apply();
+  EXPECT_EQ(r.Renamed, 2u);
+  EXPECT_EQ(r.Failed, 0u);
+  EXPECT_TRUE(r.Message.empty());
+  EXPECT_EQ(r.SelectedEntries, (std::vector<std::size_t>{0, 2}));
+  const TListData& a = entries_.EntryAt(0);
+  EXPECT_EQ(a.Name, "x.txt");
+  EXPECT_EQ(a.FullPath, dir_.Path("x.txt"));
+  EXPECT_EQ(a.OldPath, dir_.Path("a.txt"));
+  EXPECT_EQ(a.State, kStateRenamed);
+  EXPECT_EQ(entries_.EntryAt(1).State, kStateUntouched);
+  EXPECT_EQ(rows_[1].NewFullPath, dir_.Path("z.txt"));
+  EXPECT_EQ(dir_.Read("x.txt"), "content of a.txt");
+  EXPECT_FALSE(dir_.Exists("a.txt"));
+}
+
+TEST_F(ApplyRenamesTest, RenameOntoExistingNameFailsAndLosesNothing) {
+  List({"a.txt", "b.txt"});
+  Propose("a.txt", "b.txt");
+  TApplyResult r = Apply();
+  EXPECT_EQ(r.Failed, 1u);
+  EXPECT_EQ(r.Message, RenameFailureMessage(1));
+  EXPECT_EQ(r.Message.rfind("1個、リネーム失敗しました。\r", 0), 0u);
+  EXPECT_EQ(entries_.EntryAt(0).State, kStateFailed);
+  EXPECT_EQ(entries_.EntryAt(0).Name, "a.txt");
+  EXPECT_EQ(r.SelectedEntries, (std::vector<std::size_t>{0}));
+  EXPECT_EQ(dir_.Read("a.txt"), "content of a.txt");
+  EXPECT_EQ(dir_.Read("b.txt"), "content of b.txt");
+}
+
+TEST_F(ApplyRenamesTest, RefusedNamesFailBeforeTheDisk) {
+  struct Case {
+    const char* label;
+    std::string name;
+  };
+  const Case cases[] = {
+      {"colon", "a:b"}, {"pipe", "a|b"}, {"slash", "a/b"}, {"empty", ""}, {"dot", "."},
+      {"dotdot", ".."}, {"control", "a\tb"}, {"too-long", std::string(256, 'n')},
+  };
+  List({"keep.txt"});
+  for (const Case& c : cases) {
+    rows_.clear();
+    Propose("keep.txt", c.name);
+    TApplyResult r = Apply();
+    EXPECT_EQ(r.Failed, 1u) << c.label;
+    EXPECT_TRUE(dir_.Exists("keep.txt")) << c.label;
+  }
+  EXPECT_EQ(dir_.Contents().size(), 1u);
+}
+
+TEST_F(ApplyRenamesTest, ShiftJisTrailByteIsNotASeparator) {
+  List({"a.txt"});
+  Propose("a.txt", "\x95\x5C.txt");  // 表.txt: trail byte 0x5C
+  TApplyResult r = Apply();
+  EXPECT_EQ(r.Renamed, 1u);
+  EXPECT_TRUE(dir_.Exists("表.txt"));
+}
+
+TEST_F(ApplyRenamesTest, OnlySelectedRowsAreApplied) {
+  List({"a", "b", "c"});
+  Propose("a", "a2");
+  Propose("b", "b2");
+  Propose("c", "c2");
+  TApplyResult r = Apply({0, 2});
+  EXPECT_EQ(r.Renamed, 2u);
+  EXPECT_TRUE(dir_.Exists("a2"));
+  EXPECT_TRUE(dir_.Exists("b"));
+  EXPECT_TRUE(dir_.Exists("c2"));
+}
+
+TEST_F(ApplyRenamesTest, CaseOnlyRenameIsApplied) {
+  List({"abc.TXT"});
+  Propose("abc.TXT", "abc.txt");
+  EXPECT_EQ(Apply().Renamed, 1u);
+  EXPECT_TRUE(dir_.Exists("abc.txt"));
+  EXPECT_FALSE(dir_.Exists("abc.TXT"));
+}
+
+TEST_F(ApplyRenamesTest, ReadOnlyIsKeptOnSuccessAndOnFailure) {
+  List({"ro.txt", "ro2.txt", "taken.txt"});
+  chmod(dir_.Path("ro.txt").c_str(), 0444);
+  chmod(dir_.Path("ro2.txt").c_str(), 0440);
+  Propose("ro.txt", "renamed.txt");
+  Propose("ro2.txt", "taken.txt");
+  TApplyResult r = Apply();
+  EXPECT_EQ(r.Renamed, 1u);
+  EXPECT_EQ(r.Failed, 1u);
+  struct stat st;
+  ASSERT_EQ(stat(dir_.Path("renamed.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  ASSERT_EQ(stat(dir_.Path("ro2.txt").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0440u);
+}
+
+TEST_F(ApplyRenamesTest, SecondBatchDropsTheFirstBatchUndo) {
+  List({"a", "b"});
+  Propose("a", "a2");
+  Apply();
+  rows_.clear();
+  Propose("b", "a2");  // fails: nothing else is renamed
+  TApplyResult r = Apply();
+  EXPECT_EQ(r.Renamed, 0u);
+  EXPECT_EQ(entries_.EntryAt(0).State, kStateUntouched);
+  EXPECT_TRUE(entries_.EntryAt(0).OldPath.empty());
+  EXPECT_EQ(entries_.EntryAt(1).State, kStateFailed);
+  TUndoResult u = UndoLastBatch(entries_, {}, options_);
+  EXPECT_EQ(u.Restored, 0u);
+  EXPECT_TRUE(dir_.Exists("a2"));
+}
+
+TEST_F(ApplyRenamesTest, WatcherIsOffWhileTheDiskChanges) {
+  List({"a"});
+  Propose("a", "b");
+  std::vector<bool> switches;
+  options_.Watcher = [&](bool on) { switches.push_back(on); };
+  options_.AfterStep = [&](std::size_t) { EXPECT_EQ(switches.back(), false); };
+  Apply();
+  EXPECT_EQ(switches, (std::vector<bool>{false, true}));
+}
+
+TEST_F(ApplyRenamesTest, ConfirmAndApplyWithNoRowsNeverAsks) {
+  bool asked = false;
+  TApplyResult r = ConfirmAndApply(
+      entries_, rows_, [&](TConfirmationList&) { asked = true; return std::vector<std::size_t>{}; },
+      options_);
+  EXPECT_FALSE(asked);
+  EXPECT_EQ(r.Message, "該当するファイルがありません。");
+}
+
+TEST_F(ApplyRenamesTest, ConfirmAndApplyCancelledChangesNothing) {
+  List({"a"});
+  Propose("a", "b");
+  TApplyResult r = ConfirmAndApply(
+      entries_, rows_, [](TConfirmationList&) { return std::nullopt; }, options_);
+  EXPECT_FALSE(r.Started);
+  EXPECT_TRUE(dir_.Exists("a"));
+}
+
+TEST_F(ApplyRenamesTest, UnwritableJournalRefusesTheBatch) {
+  List({"a"});
+  Propose("a", "b");
+  Apply();  // gives the entry an undo to keep
+  rows_.clear();
+  Propose("b", "c");
+  rows_[0].OldFullPath = dir_.Path("b");
+  options_.JournalFolder = dir_.Path("no-such-folder");
+  TApplyResult r = Apply();
+  EXPECT_FALSE(r.Started);
+  EXPECT_NE(r.Message.find(std::string(kMsgJournalUnwritable)), std::string::npos);
+  EXPECT_TRUE(dir_.Exists("b"));
+  EXPECT_EQ(entries_.EntryAt(0).State, kStateRenamed);  // the earlier undo survives
+}
+
+}  // namespace
+}  // namespace nalo
