@@ -58,7 +58,13 @@ std::size_t TMatchCORE::RunTable(std::string_view text, std::size_t pos, std::in
         e = table.Resolve(row, b);
         entries = table.Entries();
       }
-      if (e == TRE_ByteTable::kDead) break;
+      if (e == TRE_ByteTable::kDead) {
+        // A lead byte that ends the text stands for itself as a single-byte character.
+        if (i + 1 == n && IsLeadByte(b) && !table.IsTrailRow(row)) {
+          return RunSlow(text, i, table.DfaState(row), last);
+        }
+        break;
+      }
       if (e == TRE_ByteTable::kFull) {
         // Continue by characters from the start of the character being read.
         const std::size_t at = table.IsTrailRow(row) ? i - 1 : i;
