@@ -28,6 +28,8 @@ struct TFolderWinSettings {
   bool Status = false;              // open at shutdown
   bool Dock = false;                // docked at shutdown
   std::int32_t DockPnlWidth = 120;  // width of DockPanel1
+
+  friend bool operator==(const TFolderWinSettings&, const TFolderWinSettings&) = default;
 };
 
 struct TMainSettings {
@@ -47,6 +49,8 @@ struct TMainSettings {
   StringList PathHistory;             // cmb_Path items
   TResultFormSettings ResultForm;
   TFolderWinSettings FolderWin;
+
+  friend bool operator==(const TMainSettings&, const TMainSettings&) = default;
 };
 
 // Every key of Nalo.ini the main window reads at start-up. `default_folder`

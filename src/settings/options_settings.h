@@ -24,6 +24,8 @@ struct TListViewOptions {
   std::int32_t BackColor = kBlack;
   std::string FontName = kDefaultListFontName;  // code page 932
   std::string FontSize = "10";                  // points, kept as the text saved
+
+  friend bool operator==(const TListViewOptions&, const TListViewOptions&) = default;
 };
 
 struct TOptionsSettings {
@@ -31,6 +33,8 @@ struct TOptionsSettings {
   bool SubFolder = false;
   bool StrTrim = true;
   TListViewOptions ListView;
+
+  friend bool operator==(const TOptionsSettings&, const TOptionsSettings&) = default;
 };
 
 // ListViewOpt section.

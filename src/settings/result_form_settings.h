@@ -17,6 +17,8 @@ struct TFormBounds {
   std::int32_t Left = 0;
   std::int32_t Height = 0;
   std::int32_t Width = 0;
+
+  friend bool operator==(const TFormBounds&, const TFormBounds&) = default;
 };
 
 // Number of columns of the confirmation list (old name, new name, folder).
@@ -25,11 +27,15 @@ inline constexpr int kResultColumnCount = 3;
 struct TResultFormSettings {
   TFormBounds Bounds{0, 0, 400, 850};
   std::int32_t ColumnWidths[kResultColumnCount] = {300, 400, 100};
+
+  friend bool operator==(const TResultFormSettings&, const TResultFormSettings&) = default;
 };
 
 struct TListSaveSettings {
   std::string Path;               // folder with a trailing "/", code page 932
   std::string Name = "List.txt";  // file name, code page 932
+
+  friend bool operator==(const TListSaveSettings&, const TListSaveSettings&) = default;
 };
 
 TResultFormSettings ReadResultForm(const TIniFile& ini);

@@ -15,6 +15,8 @@ namespace nalo {
 struct TSettingsFiles {
   TMainSettings Main;
   TTabStatusSet Tabs;
+
+  friend bool operator==(const TSettingsFiles&, const TSettingsFiles&) = default;
 };
 
 // `default_folder` (code page 932) is the folder listed when none was saved.

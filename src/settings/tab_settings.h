@@ -30,6 +30,8 @@ struct TTabStatusSet {
   TTabStatus_Modif Modif;
   TTabStatus_Move Move;
   TTabStatus_Seiki Seiki;
+
+  friend bool operator==(const TTabStatusSet&, const TTabStatusSet&) = default;
 };
 
 // `now` is the current date-time as a day count: the default of a missing date

@@ -27,6 +27,8 @@ struct TTabStatus_Search {
   bool UseStartDate = false;    // chk_StDate
   bool UseEndDate = false;      // chk_EdDate
   std::int32_t SizeUnit = 0;    // rag_Unit: 0 bytes, 1 KB, 2 MB
+
+  friend bool operator==(const TTabStatus_Search&, const TTabStatus_Search&) = default;
 };
 
 struct TTabStatus_Okikae {
@@ -48,6 +50,8 @@ struct TTabStatus_Okikae {
   bool SpaceCase = false;         // chk_OmojiKomoji_Space
   bool SpaceFirstOnly = true;     // chk_FirstMuch_Space
   std::int32_t Kind = 0;          // 0 brackets, 1 string, 2 string to blanks
+
+  friend bool operator==(const TTabStatus_Okikae&, const TTabStatus_Okikae&) = default;
 };
 
 struct TTabStatus_Add {
@@ -57,6 +61,8 @@ struct TTabStatus_Add {
   std::string NiniStr;            // cmb_NiniStr text
   std::string AddText[4];         // cmb_Add_1 .. cmb_Add_4 texts
   std::int32_t Candidate = 0;     // 0..8 for rbtn_Add_1 .. rbtn_Add_9
+
+  friend bool operator==(const TTabStatus_Add&, const TTabStatus_Add&) = default;
 };
 
 struct TTabStatus_Modif {
@@ -71,6 +77,8 @@ struct TTabStatus_Modif {
   std::int32_t ExtCaseIdx = 1;    // rgp_Ext_OmojiKomoji2
   bool ExtCapitalize = false;     // chk_Ext_OmojiKomoji
   std::int32_t Kind = 0;          // 0..9 for rbtn_Renban .. rbtn_TimeStamp
+
+  friend bool operator==(const TTabStatus_Modif&, const TTabStatus_Modif&) = default;
 };
 
 struct TTabStatus_Move {
@@ -83,6 +91,8 @@ struct TTabStatus_Move {
   bool MoveString = false;        // rbtn_Mve_2
   std::int32_t BracketIdx = 0;    // cmb_Mve_1 item index
   bool StringCase = false;        // chk_OmojiKomoji_Move
+
+  friend bool operator==(const TTabStatus_Move&, const TTabStatus_Move&) = default;
 };
 
 struct TTabStatus_Seiki {
@@ -92,6 +102,8 @@ struct TTabStatus_Seiki {
   std::string SubText;            // SubTextEdit text
   std::int32_t ReplaceMode = 0;   // 0 RadioButton1 (first match), 1 RadioButton2 (all)
   std::int32_t Engine = 0;        // 0 chk_Parl (Perl5), 1 chk_AWK
+
+  friend bool operator==(const TTabStatus_Seiki&, const TTabStatus_Seiki&) = default;
 };
 
 }  // namespace nalo

@@ -1,0 +1,62 @@
+// Choosing the settings folder: the order of the sources, the portable rule for
+// the executable's folder and the XDG fallback, on real temporary folders.
+#include "settings/settings_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "temp_folder.h"
+
+namespace nalo {
+namespace {
+
+namespace fs = std::filesystem;
+using nalo::testing::TempFolder;
+using nalo::testing::WriteFile;
+
+TEST(SettingsFolder, SourcesInOrder) {
+  TempFolder dir;
+  const std::string exe = dir.File("exe");
+  fs::create_directory(exe);
+  WriteFile(exe + "/Nalo.ini", "");
+  const std::string home = dir.File("home");
+  const struct {
+    const char* name;
+    TSettingsFolderInputs in;
+    std::string expected;
+  } cases[] = {
+      {"override-first", {dir.File("over"), dir.File("env"), exe, dir.File("xdg"), home}, dir.File("over")},
+      {"env-second", {std::nullopt, dir.File("env"), exe, dir.File("xdg"), home}, dir.File("env")},
+      {"portable-exe", {std::nullopt, std::nullopt, exe, dir.File("xdg"), home}, exe},
+      {"empty-override-ignored", {"", std::nullopt, exe, "", home}, exe},
+      {"xdg", {std::nullopt, std::nullopt, "", dir.File("xdg"), home}, dir.File("xdg") + "/Nalo"},
+      {"home-config", {std::nullopt, std::nullopt, "", "", home}, home + "/.config/Nalo"},
+      {"relative-xdg-ignored", {std::nullopt, std::nullopt, "", "rel/xdg", home}, home + "/.config/Nalo"},
+      {"trailing-slash-dropped", {dir.File("over2") + "/", std::nullopt, "", "", home}, dir.File("over2")},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseSettingsFolder(c.in), c.expected) << c.name;
+    EXPECT_TRUE(fs::is_directory(c.expected)) << c.name << ": created";
+  }
+}
+
+TEST(SettingsFolder, WritableExecutableFolderIsPortableButSystemFoldersAreNot) {
+  TempFolder dir;
+  const std::string home = dir.File("home");
+  EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, dir.Path(), "", home}), dir.Path());
+  // Writable by root, yet never chosen unless it already holds Nalo.ini.
+  if (!fs::exists("/usr/bin/Nalo.ini")) {
+    EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, "/usr/bin", "", home}),
+              home + "/.config/Nalo");
+  }
+}
+
+TEST(SettingsFolder, FileNames) {
+  EXPECT_EQ(MainSettingsPath("/s"), "/s/Nalo.ini");
+  EXPECT_EQ(TabSettingsPath("/s", 1), "/s/Nalo_Tab1.ini");
+  EXPECT_EQ(TabSettingsPath("/s", 6), "/s/Nalo_Tab6.ini");
+}
+
+}  // namespace
+}  // namespace nalo
