@@ -28,7 +28,7 @@ std::string CannotOpenMessage(const std::string& cp932_path) {
 }
 
 TFileByteSource::TFileByteSource(const std::string& fs_path, const std::string& cp932_path) {
-  fd_ = ::open(fs_path.c_str(), O_RDONLY | O_CLOEXEC);
+  fd_ = ::open(fs_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd_ < 0) throw EInfoReadError(CannotOpenMessage(cp932_path));
   struct stat st {};
   if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {

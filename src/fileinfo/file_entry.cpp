@@ -31,7 +31,7 @@ std::optional<TFileEntry> LookUpEntry(const std::string& cp932_path) {
 std::int64_t GetFileSize64(const std::string& cp932_path) {
   const auto fs_path = ToFsPath(cp932_path);
   struct stat st {};
-  if (!fs_path || ::stat(fs_path->c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
+  if (!fs_path || ::stat(fs_path->c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
   return static_cast<std::int64_t>(st.st_size);
 }
 

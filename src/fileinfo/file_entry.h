@@ -24,8 +24,9 @@ std::optional<std::string> ToFsPath(const std::string& cp932_path);
 // reports its target, or itself when the target is gone.
 std::optional<TFileEntry> LookUpEntry(const std::string& cp932_path);
 
-// Size of the file at the path, -1 when no file exists there (a folder or a
-// dangling link is no file: the readers never try to open them).
+// Size of the regular file at the path, -1 when there is none. Folders, dangling
+// links, pipes and devices are no files: the readers never open them (opening a
+// pipe would wait for a writer).
 std::int64_t GetFileSize64(const std::string& cp932_path);
 
 // True when a file (not a folder) exists at the path.

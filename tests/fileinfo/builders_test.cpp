@@ -1,0 +1,222 @@
+// The five builders on real files in a temporary folder, with codec files and
+// templates as a user would have them.
+#include "fileinfo/info_builders.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
+
+#include <gtest/gtest.h>
+
+#include "fileinfo/fixtures.h"
+#include "fileinfo/info_formats.h"
+#include "fileinfo/info_source.h"
+
+namespace nalo {
+namespace {
+
+using testing::AviSpec;
+using testing::TempDir;
+
+#define COLON "\x81\x46"  // ：
+
+class AviBuilder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[dx50]\r\nCodec=\"DivX5\"\r\n");
+    dir_.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n");
+  }
+  std::string Build(const AviSpec& spec, const TAVI_CODEC_INFO& info = DefaultAviInfo()) {
+    return BuildAviInfo(info, dir_.Path(), dir_.Write("movie.avi", testing::AviFile(spec)));
+  }
+  TempDir dir_;
+};
+
+TEST_F(AviBuilder, DefaultTemplateForThirtyMinutes) {
+  EXPECT_EQ(Build(AviSpec {}),
+            "( 640x480 XviD  1800sec, AUDIO" COLON "MP3, 44100Hz, Stereo, 128Kbps )");
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Time_Idx = 0;
+  EXPECT_EQ(Build(AviSpec {}, info),
+            "( 640x480 XviD 00" COLON "30" COLON "00, AUDIO" COLON "MP3, 44100Hz, Stereo, 128Kbps )");
+}
+
+TEST_F(AviBuilder, FrameRateFromStreamRateAndZeroDuration) {
+  AviSpec spec;
+  spec.us_per_frame = 0;
+  spec.rate = 299700;
+  spec.total_frames = 2997;
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Text = "<FPS>|<TIME>|<FRAMES>";
+  EXPECT_EQ(Build(spec, info), "29.970fps| 100sec|2997Frames");
+  spec.rate = 0;
+  info.Time_Idx = 0;
+  EXPECT_EQ(Build(spec, info), "0.000fps|??" COLON "??" COLON "??|2997Frames");
+}
+
+TEST_F(AviBuilder, AudioTagsAndUnknownAudioCodec) {
+  AviSpec spec;
+  spec.format_tag = 0x2000;
+  spec.channels = 6;
+  spec.bits_per_sample = 0;
+  spec.avg_bytes_per_sec = 56000;
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Text = "<AUDIO>|<ACODEC>";
+  info.Text2 = "<ACODEC>,<BIT>,<SAMPLINGRATE>,<CHANNEL>,<KBITRATE>";
+  EXPECT_EQ(Build(spec, info), "\x95\x73\x96\xBE,,44100Hz,,448Kbps|<ACODEC>");
+  spec.audio = false;  // no audio stream: everything 0
+  spec.bits_per_sample = 16;
+  EXPECT_EQ(Build(spec, info), "\x95\x73\x96\xBE,,0Hz,,0Kbps|<ACODEC>");
+}
+
+TEST_F(AviBuilder, NoTextWithoutRegisteredCodec) {
+  AviSpec spec;
+  spec.handler = "H264";
+  EXPECT_EQ(Build(spec), "");
+  spec.audio_first = true;  // no video handler seen
+  spec.handler = "XVID";
+  EXPECT_EQ(Build(spec), "");
+  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path(), dir_.Path() + "/none.avi"), "");
+  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path() + "/no-codec-files", dir_.Write("a.avi", testing::AviFile(AviSpec {}))), "");
+}
+
+TEST_F(AviBuilder, DivxUsesRegisteredCompressionCodeCaseInsensitively) {
+  AviSpec spec;
+  spec.handler = "divx";
+  spec.compression = "DX50";
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Text = "<CODEC>";
+  EXPECT_EQ(Build(spec, info), "DivX5");
+  spec.compression = "FMP4";
+  EXPECT_EQ(Build(spec, info), "") << "divx itself is not registered";
+}
+
+TEST_F(AviBuilder, SizeRuleAndForeignTags) {
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Size_Idx = 2;
+  info.Text = "<FILE_SIZE> <DATE> <size_x>";
+  const std::string plain = Build(AviSpec {}, info);
+  const auto size = std::to_string(testing::AviFile(AviSpec {}).size());
+  EXPECT_EQ(plain, size + " <DATE> <size_x>");
+  AviSpec big;
+  big.junk_before_lists = 3000;  // about 3.4 KB
+  const std::size_t big_size = testing::AviFile(big).size();
+  info.Text = "<FILE_SIZE><UNIT>";
+  EXPECT_EQ(Build(big, info), std::to_string((big_size + 512) / 1024) + "KB");
+  info.Text = "<FILE_SIZE>";
+  EXPECT_EQ(Build(big, info), FormatFileSize(static_cast<std::int64_t>(big_size), 0));
+}
+
+TEST(DateSizeBuilder, FileAndFolderMode) {
+  TempDir dir;
+  const std::string file = dir.Write("a.bin", testing::Bytes(1536, 0));
+  std::tm t {};
+  t.tm_year = 124;
+  t.tm_mon = 0;
+  t.tm_mday = 31;
+  t.tm_hour = 12;
+  t.tm_isdst = -1;
+  utimbuf times {mktime(&t), mktime(&t)};
+  ASSERT_EQ(utime(file.c_str(), &times), 0);
+
+  TDate_Size_INFO info = DefaultDateSizeInfo();
+  EXPECT_EQ(BuildDateSizeInfo(info, file, false), "( 1,536\xCA\xDE\xB2\xC4 24\x94\x4E" "01\x8C\x8E" "31\x93\xFA )");
+  EXPECT_EQ(BuildDateSizeInfo(info, file, true), "(  24\x94\x4E" "01\x8C\x8E" "31\x93\xFA )");
+  info.Size_Idx = 2;
+  info.FormatIdx = 2;
+  EXPECT_EQ(BuildDateSizeInfo(info, file, false), "( 2KB 2024_01_31 )");
+  info.Text = "<FILE_SIZE>";
+  EXPECT_EQ(BuildDateSizeInfo(info, file, false), "1,536");
+  EXPECT_EQ(BuildDateSizeInfo(info, dir.Path() + "/gone", false), "");
+  info.Text = "<DATE>";
+  EXPECT_NE(BuildDateSizeInfo(info, dir.Path(), true), "") << "folders have dates";
+}
+
+TEST(ImageBuilder, TemplateAndMissingSize) {
+  TempDir dir;
+  const TJPEG_GIF_INFO info = DefaultImageInfo();
+  EXPECT_EQ(BuildImageSizeInfo(info, dir.Write("a.png", testing::PngHeader(1920, 1080))),
+            "(1920x1080)");
+  EXPECT_EQ(BuildImageSizeInfo(info, dir.Write("p.jpg", testing::JpegHeader(9, 9, 0xC2))), "");
+}
+
+TEST(Mp3Builder, DefaultTemplate) {
+  TempDir dir;
+  testing::Bytes file = testing::Frames(testing::FrameHeader(3, 3, 9, 0, false, 1, 2), 417, 10000);
+  const testing::Bytes tag = testing::Id3v1Tag("Title", "Artist", "Album", 7);
+  file.insert(file.end(), tag.begin(), tag.end());
+  const TMP3_FRM_INFO info = DefaultMp3Info();
+  // 4,170,000 audio bytes at 128 kbit/s: 260 whole seconds; 4,170,128 / 417 frames.
+  EXPECT_EQ(BuildMp3Info(info, dir.Write("a.mp3", file)),
+            "(Artist - Title  260sec MPEG 1.0 layer-3, 44100Hz, MS, 128Kbps, 10000frames)");
+  TMP3_FRM_INFO tracks = info;
+  tracks.Text = "<TRACK>|<ALBUM>|<FRAME>";
+  EXPECT_EQ(BuildMp3Info(tracks, dir.Write("t.mp3", tag)), "7|Album|");
+  EXPECT_EQ(BuildMp3Info(info, dir.Write("x.mp3", testing::Bytes(4000, 0))), "");
+}
+
+TEST(FolderNameBuilder, NameAndFullPathForms) {
+  struct Case {
+    const char* name;
+    bool full_path, drive;
+    const char* path;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"name", false, false, "/Temp/Images/a.jpg", "( Images )"},
+      {"name/root", false, false, "/a.jpg", "( / )"},
+      {"full", true, false, "/Temp/Images/a.jpg", "( _Temp_Images )"},
+      {"full/no-drive", true, true, "/Temp/Images/a.jpg", "( Temp_Images )"},
+      {"full/no-drive/root", true, true, "/a.jpg", "(  )"},
+      {"full/colon-in-folder", true, true, "/c:d/a", "( c" COLON "d )"},
+      {"name/colon-stays", false, false, "/x/c:d/a", "( c:d )"},
+      {"name/sjis-5c", false, false, "/\x95\x5C/a", "( \x95\x5C )"},
+  };
+  for (const auto& c : cases) {
+    TFOLDER_INFO info = DefaultFolderInfo();
+    info.FullPath = c.full_path;
+    info.DriveFL = c.drive;
+    EXPECT_EQ(BuildFolderNameInfo(info, c.path), c.expected) << c.name;
+  }
+  TFOLDER_INFO info = DefaultFolderInfo();
+  info.FullPath = true;
+  info.Text = "<FOLDER_NAME>:x/y";
+  info.Idx1 = 0;
+  info.Idx2 = 4;
+  EXPECT_EQ(BuildFolderNameInfo(info, "/a/b/f"), "-a-b x-y") << "the whole text is replaced";
+}
+
+TEST(InfoTextSource, DispatchesByKindAndSeesLaterChanges) {
+  TempDir dir;
+  const std::string png = dir.Write("a.png", testing::PngHeader(3, 4));
+  TInfoSettings settings = DefaultInfoSettings();
+  const TInfoTextSource source = MakeInfoTextSource(settings, dir.Path());
+  EXPECT_EQ(source(TInfoKind::Image, png, false), "(3x4)");
+  const std::string folder = std::filesystem::path(dir.Path()).filename().string();
+  EXPECT_EQ(source(TInfoKind::Folder, png, false), "( " + folder + " )");
+  settings.Image.Text = "[<SIZE_Y>]";
+  EXPECT_EQ(source(TInfoKind::Image, png, false), "[4]");
+  EXPECT_EQ(source(TInfoKind::Avi, png, false), "");
+  EXPECT_EQ(source(TInfoKind::Mp3, png, false), "");
+}
+
+TEST(InfoTextSource, UnreadableFileEndsTheRunWithItsName) {
+  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  TempDir dir;
+  const std::string png = dir.Write("locked.png", testing::PngHeader(3, 4));
+  ASSERT_EQ(chmod(png.c_str(), 0), 0);
+  const TInfoSettings settings = DefaultInfoSettings();
+  const TInfoTextSource source = MakeInfoTextSource(settings, dir.Path());
+  for (TInfoKind kind : {TInfoKind::Avi, TInfoKind::Image, TInfoKind::Mp3}) {
+    try {
+      source(kind, png, false);
+      ADD_FAILURE() << "no error for kind " << static_cast<int>(kind);
+    } catch (const EInfoReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("locked.png"), std::string::npos);
+    }
+  }
+  EXPECT_EQ(source(TInfoKind::DateSize, png, false).empty(), false) << "needs no reading";
+}
+
+}  // namespace
+}  // namespace nalo

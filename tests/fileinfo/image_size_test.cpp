@@ -1,0 +1,104 @@
+// Image size readers on headers built in memory and on files.
+#include "fileinfo/image_size.h"
+
+#include <gtest/gtest.h>
+
+#include "fileinfo/fixtures.h"
+#include "rules/info_text_source.h"
+
+namespace nalo {
+namespace {
+
+using testing::Bytes;
+
+std::optional<TImageSize> SizeOf(const Bytes& bytes) {
+  TMemoryByteSource source(bytes);
+  return ReadImageSize(source);
+}
+
+struct ImageCase {
+  const char* name;
+  Bytes bytes;
+  std::optional<TImageSize> expected;
+};
+
+Bytes Truncated(Bytes b, std::size_t n) {
+  b.resize(n);
+  return b;
+}
+
+Bytes JpegWithZeroLengthSegment() {
+  Bytes b = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x00};
+  const Bytes rest = testing::JpegHeader(10, 20);
+  b.insert(b.end(), rest.begin() + 2, rest.end());
+  return b;
+}
+
+Bytes JpegWithRestartMarkers() {
+  Bytes b = {0xFF, 0xD8, 0xFF, 0xD0, 0xFF, 0x01, 0xFF, 0xD7};
+  const Bytes rest = testing::JpegHeader(33, 44);
+  b.insert(b.end(), rest.begin() + 2, rest.end());
+  return b;
+}
+
+TEST(ImageSize, ReadsEachFormatAndRefusesTheRest) {
+  const std::vector<ImageCase> cases = {
+      {"jpeg/baseline", testing::JpegHeader(1024, 768), TImageSize {1024, 768}},
+      {"jpeg/progressive", testing::JpegHeader(1024, 768, 0xC2), std::nullopt},
+      {"jpeg/exif-20000", testing::JpegHeader(800, 600, 0xC0, 20000), TImageSize {800, 600}},
+      {"jpeg/fill-bytes", testing::JpegHeader(640, 480, 0xC0, 0, 5), TImageSize {640, 480}},
+      {"jpeg/max-16bit", testing::JpegHeader(65535, 65535), TImageSize {65535, 65535}},
+      {"jpeg/rst-and-tem", JpegWithRestartMarkers(), TImageSize {33, 44}},
+      {"jpeg/zero-length-segment", JpegWithZeroLengthSegment(), std::nullopt},
+      {"jpeg/cut-in-frame-header", Truncated(testing::JpegHeader(10, 20), 27), std::nullopt},
+      {"jpeg/only-soi", Bytes {0xFF, 0xD8}, std::nullopt},
+      {"gif/87a", testing::GifHeader("GIF87a", 320, 200), TImageSize {320, 200}},
+      {"gif/89a", testing::GifHeader("GIF89a", 1, 65535), TImageSize {1, 65535}},
+      {"gif/lower-case", testing::GifHeader("gif89a", 320, 200), std::nullopt},
+      {"gif/exactly-10-bytes", Truncated(testing::GifHeader("GIF89a", 320, 200), 10), std::nullopt},
+      {"gif/11-bytes", Truncated(testing::GifHeader("GIF89a", 320, 200), 11), TImageSize {320, 200}},
+      {"png/full-hd", testing::PngHeader(1920, 1080), TImageSize {1920, 1080}},
+      {"png/32bit", testing::PngHeader(0x80000000u, 7), TImageSize {0x80000000u, 7}},
+      {"png/truncated-20", Truncated(testing::PngHeader(1920, 1080), 20), std::nullopt},
+      {"png/exactly-24", Truncated(testing::PngHeader(1920, 1080), 24), TImageSize {1920, 1080}},
+      {"other/empty", Bytes {}, std::nullopt},
+      {"other/text", Bytes {'h', 'e', 'l', 'l', 'o'}, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(SizeOf(c.bytes), c.expected) << c.name;
+  }
+}
+
+TEST(ImageSize, PngNeedsIhdrFirst) {
+  Bytes b = testing::PngHeader(5, 6);
+  b[12] = 'i';
+  EXPECT_EQ(SizeOf(b), std::nullopt);
+}
+
+TEST(ImageSize, JpegWalkEndsOnHugeSegmentLength) {
+  // A segment claiming 65535 bytes in a short file: the walk jumps past the end.
+  const Bytes b = {0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 0x00};
+  EXPECT_EQ(SizeOf(b), std::nullopt);
+}
+
+TEST(ImageSize, FilesAreReadByContentNotByName) {
+  testing::TempDir dir;
+  const std::string gif = dir.Write("photo.jpg", testing::GifHeader("GIF89a", 12, 34));
+  EXPECT_EQ(ReadImageSize(gif), (TImageSize {12, 34}));
+  const std::string jpeg = dir.Write("big.jpg", testing::JpegHeader(1024, 768, 0xC0, 20000));
+  EXPECT_EQ(ReadImageSize(jpeg), (TImageSize {1024, 768}));
+  EXPECT_EQ(ReadImageSize(dir.Path() + "/missing.png"), std::nullopt);
+  EXPECT_EQ(ReadImageSize(dir.Path()), std::nullopt);  // a folder is no image
+}
+
+TEST(ImageSize, FileThatCannotBeOpenedThrowsNamingIt) {
+  try {
+    TFileByteSource source("/nonexistent-nalo/x.jpg", "/nonexistent-nalo/x.jpg");
+    FAIL() << "no error";
+  } catch (const EInfoReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("/nonexistent-nalo/x.jpg"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace nalo
