@@ -1,0 +1,49 @@
+// TBRegExp: cache check on the expression text, the library call with its
+// message buffer, and the copy of the result back into the subject.
+#include "rules/bregexp_wrapper.h"
+
+namespace nalo {
+
+TBRegExp::~TBRegExp() { BRegfree(record_); }
+
+std::string_view TBRegExp::CompiledExpression() const {
+  if (record_ == nullptr || record_->parap == nullptr) return {};
+  return std::string_view(record_->parap, static_cast<std::size_t>(record_->paraendp - record_->parap));
+}
+
+void TBRegExp::ForgetOtherExpression(std::string_view expression) {
+  if (record_ != nullptr && CompiledExpression() != expression) {
+    BRegfree(record_);
+    record_ = nullptr;
+  }
+}
+
+bool TBRegExp::Substitute(std::string_view expression, std::string& subject) {
+  ForgetOtherExpression(expression);
+  if (subject.empty()) return false;
+  return Call(BSubst, expression, subject);
+}
+
+bool TBRegExp::Translate(std::string_view expression, std::string& subject) {
+  ForgetOtherExpression(expression);
+  return Call(BTrans, expression, subject);
+}
+
+bool TBRegExp::Call(TLibraryCall call, std::string_view expression, std::string& subject) {
+  std::string text(expression);  // the library reads a NUL-terminated expression
+  char message[kBRegExpMessageSize] = {};
+  int result = call(text.c_str(), subject.data(), subject.data() + subject.size(), &record_,
+                    message);
+  if (message[0] != '\0') throw EBRegExpError(message);
+  if (result != 0 && record_ != nullptr) {
+    subject.assign(record_->outp, static_cast<std::size_t>(record_->outendp - record_->outp));
+  }
+  return result != 0;
+}
+
+TBRegExp& SharedBRegExp() {
+  static TBRegExp instance;
+  return instance;
+}
+
+}  // namespace nalo
