@@ -200,22 +200,40 @@ TEST(InfoTextSource, DispatchesByKindAndSeesLaterChanges) {
   EXPECT_EQ(source(TInfoKind::Mp3, png, false), "");
 }
 
+// Runs the three readers on a file nobody may read; true when each throws an
+// error that names the file.
+bool EveryReaderRefuses(const std::string& settings_dir, const std::string& path) {
+  const TInfoSettings settings = DefaultInfoSettings();
+  const TInfoTextSource source = MakeInfoTextSource(settings, settings_dir);
+  for (TInfoKind kind : {TInfoKind::Avi, TInfoKind::Image, TInfoKind::Mp3}) {
+    try {
+      source(kind, path, false);
+      return false;
+    } catch (const EInfoReadError& e) {
+      if (std::string(e.what()).find("locked.png") == std::string::npos) return false;
+    }
+  }
+  return !source(TInfoKind::DateSize, path, false).empty();  // needs no reading
+}
+
 TEST(InfoTextSource, UnreadableFileEndsTheRunWithItsName) {
-  if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
   TempDir dir;
   const std::string png = dir.Write("locked.png", testing::PngHeader(3, 4));
   ASSERT_EQ(chmod(png.c_str(), 0), 0);
-  const TInfoSettings settings = DefaultInfoSettings();
-  const TInfoTextSource source = MakeInfoTextSource(settings, dir.Path());
-  for (TInfoKind kind : {TInfoKind::Avi, TInfoKind::Image, TInfoKind::Mp3}) {
-    try {
-      source(kind, png, false);
-      ADD_FAILURE() << "no error for kind " << static_cast<int>(kind);
-    } catch (const EInfoReadError& e) {
-      EXPECT_NE(std::string(e.what()).find("locked.png"), std::string::npos);
-    }
+  ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
+  if (geteuid() != 0) {
+    EXPECT_TRUE(EveryReaderRefuses(dir.Path(), png));
+    return;
   }
-  EXPECT_EQ(source(TInfoKind::DateSize, png, false).empty(), false) << "needs no reading";
+  // Root reads every file: check as an ordinary user in a child process.
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  constexpr uid_t kNobody = 65534;
+  EXPECT_EXIT(
+      {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(2);
+        _exit(EveryReaderRefuses(dir.Path(), png) ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
