@@ -97,9 +97,11 @@ std::size_t TMatchCORE::MatchAtLineStart(std::string_view text, std::size_t pos,
                                          std::int32_t state) const {
   const TRE_DFA& dfa = Current().dfa;
   if (!dfa.UsesLineHead()) return MatchHere(text, pos, state);
+  // The longer of the runs with and without the "^" move. A run without it counts
+  // even when the "^" run fails, so "|^x" matches the empty text like "^x|".
   const std::size_t p = MatchHere(text, pos, dfa.LineHeadTarget(state));
-  if (p == kNoMatch) return kNoMatch;
   const std::size_t q = MatchHere(text, pos, state);
+  if (p == kNoMatch) return q;
   return q != kNoMatch && q >= p ? q : p;
 }
 

@@ -75,6 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"head_in_group_abc_at_start", "(xyz|^ABC)", "ABC", M(0, 3)},
         MatchCase{"head_in_group_abc_after_lf", "(xyz|^ABC)", "-\nABC", M(2, 5)},
         MatchCase{"head_alternative_longest", "^b|b*c", "bbc", M(0, 3)},
+        // Former bug: the run without "^" was dropped when the "^" run failed, so an
+        // empty alternative found nothing in an empty text.
+        MatchCase{"empty_alternative_beside_head_empty_text", "|^x", "", M(0, 0)},
         MatchCase{"tail_in_alternative", "a$|ab", "ab", M(0, 2)},
         // A literal "^" and a class range over it leave one state: both must work.
         MatchCase{"literal_head_overlapping_class_z", "x(^y|[!-~]z)", "x^z", M(0, 3)},
