@@ -31,8 +31,7 @@ void CheckSectionName(std::string_view section) {
 
 void CheckKeyName(std::string_view key) {
   if (key.empty() || HasLineBreak(key) || key.find('=') != std::string_view::npos ||
-      key.front() == '[' || key.front() == ';' || ini::IsBlank(key.front()) ||
-      ini::IsBlank(key.back())) {
+      key.front() == '[' || key.front() == ';' || ini::Trim(key) != key) {
     throw std::invalid_argument("INI key name not usable: " + std::string(key));
   }
 }
@@ -64,6 +63,7 @@ TIniFile TIniFile::FromText(std::string_view text, std::string path) {
 }
 
 void TIniFile::Parse(std::string_view text) {
+  has_bom_ = ini::StartsWithBom(text);
   for (std::string_view line : ini::SplitLines(text)) {
     const ini::ParsedLine parsed = ini::ParseLine(line);
     if (parsed.kind == ini::LineKind::kSection) {
@@ -243,7 +243,7 @@ void TIniFile::EraseSection(std::string_view section) {
 }
 
 std::string TIniFile::ToText() const {
-  std::string text;
+  std::string text = has_bom_ ? "\xEF\xBB\xBF" : "";
   auto put = [&text](std::string_view line) {
     text += line;
     text += kLineEnd;

@@ -109,6 +109,7 @@ class TIniFile {
   std::string path_;
   std::vector<std::string> preamble_;  // lines before the first section
   std::vector<Section> sections_;
+  bool has_bom_ = false;  // a byte-order mark the file began with is written back
   int read_error_ = 0;  // errno of a failed read of an existing file
   bool dirty_ = false;
 };

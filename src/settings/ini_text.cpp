@@ -41,8 +41,15 @@ bool IsBlank(char c) {
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
+  // A blank after a lead byte belongs to that character, so trailing blanks are
+  // found by stepping forward rather than by looking at the last byte.
+  std::size_t end = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t len = CharLengthAt(s, i);
+    if (len != 1 || !IsBlank(s[i])) end = i + len;
+    i += len;
+  }
+  return s.substr(0, end);
 }
 
 bool NamesEqual(std::string_view a, std::string_view b) {
@@ -131,16 +138,17 @@ ParsedLine ParseLine(std::string_view line) {
   return {LineKind::kKey, name, Trim(text.substr(eq + 1))};
 }
 
+bool StartsWithBom(std::string_view text) { return text.substr(0, kUtf8Bom.size()) == kUtf8Bom; }
+
 std::vector<std::string_view> SplitLines(std::string_view text) {
-  if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
+  if (StartsWithBom(text)) text.remove_prefix(kUtf8Bom.size());
   std::vector<std::string_view> lines;
   while (!text.empty()) {
-    const std::size_t nl = text.find('\n');
-    std::string_view line = text.substr(0, nl);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    lines.push_back(line);
-    if (nl == std::string_view::npos) break;
-    text.remove_prefix(nl + 1);
+    const std::size_t end = text.find_first_of("\r\n");
+    lines.push_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
   }
   return lines;
 }

@@ -11,7 +11,8 @@
 
 namespace nalo::ini {
 
-// Blanks trimmed around names and values: space, tab and the line-end controls.
+// Blanks trimmed around names and values: space, tab and the line-end controls;
+// a blank that is the second byte of a double-byte character stays.
 bool IsBlank(char c);
 std::string_view Trim(std::string_view s);
 
@@ -46,7 +47,9 @@ struct ParsedLine {
 // is a key; blank lines, ";" comments and anything else are kept as they are.
 ParsedLine ParseLine(std::string_view line);
 
-// Lines of a file, LF or CRLF ends, a leading UTF-8 byte-order mark ignored.
+// Lines of a file: CRLF, LF or a lone CR ends a line; a leading UTF-8 byte-order
+// mark is not part of the first line.
 std::vector<std::string_view> SplitLines(std::string_view text);
+bool StartsWithBom(std::string_view text);
 
 }  // namespace nalo::ini

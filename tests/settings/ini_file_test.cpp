@@ -190,7 +190,7 @@ TEST(IniFileDisk, MissingFileReadsEmptyAndSaveWithoutWritesCreatesNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("none.ini")));
 }
 
-TEST(IniFileDisk, LfFileWithByteOrderMarkIsReadAndRewrittenWithCrlf) {
+TEST(IniFileDisk, LfFileWithByteOrderMarkIsReadAndRewrittenWithCrlfAndTheMark) {
   TempFolder dir;
   const std::string path = dir.File("lf.ini");
   WriteFile(path, "\xEF\xBB\xBF; comment\n[S]\nk=\"v\"\n");
@@ -198,7 +198,7 @@ TEST(IniFileDisk, LfFileWithByteOrderMarkIsReadAndRewrittenWithCrlf) {
   EXPECT_EQ(ini.ReadString("S", "k", ""), "v");
   ini.WriteInteger("S", "n", 1);
   ini.Save();
-  EXPECT_EQ(ReadFile(path), "; comment\r\n[S]\r\nk=\"v\"\r\nn=1\r\n");
+  EXPECT_EQ(ReadFile(path), "\xEF\xBB\xBF; comment\r\n[S]\r\nk=\"v\"\r\nn=1\r\n");
   EXPECT_EQ(CountFilesIn(dir.Path()), 1u) << "no temporary file left";
 }
 

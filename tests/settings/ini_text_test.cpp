@@ -74,6 +74,14 @@ TEST(IniText, DayCountTextReadsBackAsTheSameDouble) {
   }
 }
 
+TEST(IniText, TrimLeavesTheSecondByteOfACharacter) {
+  EXPECT_EQ(Trim("  a b \t\r"), "a b");
+  // 0x83 0x20 is stepped over as one character, so its blank is not trailing.
+  EXPECT_EQ(Trim("a\x83 "), "a\x83 ");
+  EXPECT_EQ(Trim("a\x83 \t "), "a\x83 ");
+  EXPECT_EQ(Trim(" \t "), "");
+}
+
 TEST(IniText, NamesEqual) {
   const struct {
     const char* name;
@@ -146,6 +154,7 @@ TEST(IniText, SplitLines) {
   EXPECT_EQ(SplitLines("a\r\n\r\nb"), (Lines{"a", "", "b"})) << "blank line";
   EXPECT_EQ(SplitLines("\xEF\xBB\xBF[S]\r\n"), (Lines{"[S]"})) << "byte-order mark";
   EXPECT_EQ(SplitLines(""), (Lines{})) << "empty";
+  EXPECT_EQ(SplitLines("a\rb\r\r\nc"), (Lines{"a", "b", "", "c"})) << "lone carriage returns";
 }
 
 }  // namespace
