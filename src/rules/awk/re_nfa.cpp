@@ -1,7 +1,8 @@
 // Thompson's construction with an explicit work stack instead of recursion, so a
 // long pattern (a concatenation of thousands of characters is a tree thousands of
 // nodes deep) cannot overflow the call stack. Each state keeps its transitions as
-// a linked list through one flat array.
+// a linked list through one flat array. "+" becomes a loop over one copy of its
+// operand, so nested "+" do not double the automaton per level.
 #include "rules/awk/re_nfa.h"
 
 #include <stdexcept>
@@ -11,6 +12,15 @@
 #include "rules/awk/re_limits.h"
 
 namespace nalo {
+namespace {
+
+// "+" is parsed as X followed by a closure of the same subtree X.
+bool IsPlus(const TREParseTree& tree, const TRENode& concat) {
+  const TRENode& right = tree.Node(concat.right);
+  return right.op == TREOp::Closure && right.left == concat.left;
+}
+
+}  // namespace
 
 TRE_NFA::TRE_NFA() {
   AddState();  // entry
@@ -43,6 +53,10 @@ void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId r
   auto empty_move = [this](std::int32_t from, std::int32_t to) {
     AddTransition(from, {TRETransKind::Empty, 0, 0, to});
   };
+  bool has_line_head = false;
+  for (std::size_t i = 0; i < tree.NodeCount(); ++i) {
+    has_line_head = has_line_head || tree.Node(static_cast<TREParseTree::NodeId>(i)).op == TREOp::LineHead;
+  }
   std::vector<Work> stack{{root, kEntry, kExit}};
   while (!stack.empty()) {
     const Work w = stack.back();
@@ -69,6 +83,18 @@ void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId r
         }
         break;
       case TREOp::Concat: {
+        if (IsPlus(tree, n) && (w.from != kEntry || !has_line_head)) {
+          // X followed by X*: one loop over a single copy of X. At the entry state
+          // a pattern with "^" keeps the first copy apart, as a "^" in it is an
+          // anchor there and a literal in the loop.
+          const std::int32_t c = AddState();
+          const std::int32_t d = AddState();
+          empty_move(w.from, c);
+          empty_move(d, c);
+          empty_move(d, w.to);
+          stack.push_back({n.left, c, d});
+          break;
+        }
         const std::int32_t m = AddState();
         stack.push_back({n.right, m, w.to});
         stack.push_back({n.left, w.from, m});
