@@ -36,9 +36,10 @@ BREGEXP* RecordFor(const char* str, BREGEXP** rxp, TPerl5Kind kind) {
                 (kind == TPerl5Kind::Substitute ? rx->substitution != nullptr
                                                 : rx->translation != nullptr);
   if (usable) return rx;
+  std::string text(str);  // `str` may be the old record's own copy
   BRegfree(rx);
   *rxp = nullptr;
-  TPerl5Expression expression = ParsePerl5Expression(str);
+  TPerl5Expression expression = ParsePerl5Expression(text);
   if (expression.Kind != kind) {
     throw EPerl5Error(kind == TPerl5Kind::Substitute ? "s/// の式ではありません"
                                                      : "tr/// の式ではありません");
@@ -49,7 +50,7 @@ BREGEXP* RecordFor(const char* str, BREGEXP** rxp, TPerl5Kind kind) {
   } else {
     record->translation = std::make_unique<TPerl5Translation>(expression);
   }
-  record->expression = str;
+  record->expression = std::move(text);
   record->parap = record->expression.c_str();
   record->paraendp = record->parap + record->expression.size();
   *rxp = record.release();
@@ -63,13 +64,21 @@ int Run(const char* str, const char* target, const char* targetendp, BREGEXP** r
     if (str == nullptr || rxp == nullptr || target > targetendp) {
       throw EPerl5Error("引数が正しくありません");
     }
-    BREGEXP* rx = RecordFor(str, rxp, kind);
     std::string_view subject(target, static_cast<std::size_t>(targetendp - target));
-    std::string result;
-    std::size_t count = kind == TPerl5Kind::Substitute ? rx->substitution->Run(subject, result)
-                                                       : rx->translation->Run(subject, result);
-    if (count == 0) return 0;
-    rx->result = std::move(result);
+    std::string own_copy;  // the subject may be the last result, which is rewritten or freed
+    const BREGEXP* old = *rxp;
+    if (old != nullptr && !subject.empty() && target >= old->result.data() &&
+        target <= old->result.data() + old->result.size()) {
+      own_copy.assign(subject);
+      subject = own_copy;
+    }
+    BREGEXP* rx = RecordFor(str, rxp, kind);
+    std::size_t count = kind == TPerl5Kind::Substitute ? rx->substitution->Run(subject, rx->result)
+                                                       : rx->translation->Run(subject, rx->result);
+    if (count == 0) {
+      rx->outp = rx->outendp = nullptr;  // no result of this call to read
+      return 0;
+    }
     rx->outp = rx->result.data();
     rx->outendp = rx->outp + rx->result.size();
     return count > INT_MAX ? INT_MAX : static_cast<int>(count);

@@ -19,7 +19,7 @@ class TPerl5Translation;
 constexpr std::size_t kBRegExpMessageSize = 80;
 
 struct BREGEXP {
-  char* outp = nullptr;          // the result text, NUL-terminated
+  char* outp = nullptr;          // the result of the last call, NUL-terminated; null when it changed nothing
   char* outendp = nullptr;       // one past the result's last byte
   const char* parap = nullptr;   // the expression the record was compiled from
   const char* paraendp = nullptr;

@@ -30,10 +30,16 @@ bool TBRegExp::Translate(std::string_view expression, std::string& subject) {
 }
 
 bool TBRegExp::Call(TLibraryCall call, std::string_view expression, std::string& subject) {
-  std::string text(expression);  // the library reads a NUL-terminated expression
+  // The library reads a NUL-terminated expression; the record already holds one
+  // for the expression it was compiled from.
+  std::string copy;
+  const char* text = record_ != nullptr ? record_->parap : nullptr;
+  if (text == nullptr) {
+    copy.assign(expression);
+    text = copy.c_str();
+  }
   char message[kBRegExpMessageSize] = {};
-  int result = call(text.c_str(), subject.data(), subject.data() + subject.size(), &record_,
-                    message);
+  int result = call(text, subject.data(), subject.data() + subject.size(), &record_, message);
   if (message[0] != '\0') throw EBRegExpError(message);
   if (result != 0 && record_ != nullptr) {
     subject.assign(record_->outp, static_cast<std::size_t>(record_->outendp - record_->outp));

@@ -70,6 +70,30 @@ TEST(BRegExpLibrary, TranslationKeepsItsOwnRecordKind) {
   BRegfree(slot);
 }
 
+TEST(BRegExpLibrary, SubjectMayBeTheLastResult) {
+  BREGEXP* slot = nullptr;
+  char message[kBRegExpMessageSize];
+  EXPECT_EQ(CallSubst("s/a/XY/g", "aa", &slot, message), 2);
+  EXPECT_EQ(BSubst("s/X/a/g", slot->outp, slot->outendp, &slot, message), 2);  // new record
+  EXPECT_STREQ(slot->outp, "aYaY");
+  EXPECT_EQ(BSubst("s/a/bc/g", slot->outp, slot->outendp, &slot, message), 2);
+  EXPECT_STREQ(slot->outp, "bcYbcY");
+  EXPECT_EQ(BSubst("s/a/bc/g", slot->outp, slot->outendp, &slot, message), 0);  // same record
+  EXPECT_EQ(slot->outp, nullptr);
+  BRegfree(slot);
+}
+
+TEST(TBRegExpWrapper, SameTextAsTheOtherKindIsRefusedSafely) {
+  TBRegExp regexp;
+  std::string subject = "abc";
+  EXPECT_TRUE(regexp.Translate("tr/a/b/", subject));
+  subject = "abc";
+  // The record's own expression text is handed back to the library, which must
+  // read it before it frees the record.
+  EXPECT_THROW(regexp.Substitute("tr/a/b/", subject), EBRegExpError);
+  EXPECT_EQ(subject, "abc");
+}
+
 TEST(TBRegExpWrapper, EmptySubjectIsNotSubstituted) {
   TBRegExp regexp;
   std::string subject;
