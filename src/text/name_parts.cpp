@@ -27,6 +27,11 @@ bool IsBlankAt(std::string_view s, std::size_t i) {
 // `part` without leading and trailing blank characters; the full-width space is a
 // double-byte character and stays.
 std::string_view TrimBlanks(std::string_view part) {
+  // A last byte above 0x20 cannot end a blank character; most parts stop here.
+  if (part.empty() || (static_cast<unsigned char>(part.front()) > 0x20 &&
+                       static_cast<unsigned char>(part.back()) > 0x20)) {
+    return part;
+  }
   std::size_t begin = 0;
   while (begin < part.size() && IsBlankAt(part, begin)) ++begin;
   std::size_t end = begin;
