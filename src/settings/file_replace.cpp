@@ -105,7 +105,7 @@ int FillTemporary(FileDescriptor& fd, std::string_view bytes, const struct stat*
 
 }  // namespace
 
-int ReadWholeFile(const std::string& path, std::string& out) {
+int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes) {
   out.clear();
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.Get() < 0) return errno;
@@ -119,6 +119,10 @@ int ReadWholeFile(const std::string& path, std::string& out) {
       return err;
     }
     if (n == 0) return 0;
+    if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
+      out.clear();
+      return EFBIG;
+    }
     out.append(buffer, static_cast<std::size_t>(n));
   }
 }

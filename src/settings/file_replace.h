@@ -4,14 +4,15 @@
 // half-written file: readers see either the old contents or the new.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace nalo {
 
 // Reads the whole file into `out`. Returns 0, or the errno of the failure
-// (ENOENT when the file does not exist).
-int ReadWholeFile(const std::string& path, std::string& out);
+// (ENOENT when the file does not exist, EFBIG when it is longer than `max_bytes`).
+int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes);
 
 // Replaces the file at `path` (following a symbolic link to its target) with
 // `bytes`, keeping the old file's permission bits. A file without any write

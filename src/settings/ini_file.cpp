@@ -18,6 +18,11 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+// Largest file read as settings. Real settings files stay far below this even with
+// long histories (a few hundred kilobytes); anything bigger is some other file put
+// in the wrong place, which is neither loaded into memory nor overwritten.
+constexpr std::size_t kMaxSettingsFileBytes = 64u << 20;
+
 // Prefix of the numbered keys of a list section.
 constexpr std::string_view kListKeyPrefix = "Value";
 
@@ -51,7 +56,7 @@ bool IsBlankLine(std::string_view line) { return ini::Trim(line).empty(); }
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
   std::string text;
-  const int err = ReadWholeFile(path_, text);
+  const int err = ReadWholeFile(path_, text, kMaxSettingsFileBytes);
   if (err != 0 && err != ENOENT && err != ENOTDIR) read_error_ = err;
   Parse(text);
 }
@@ -258,6 +263,7 @@ std::string TIniFile::ToText() const {
 
 void TIniFile::Save() {
   if (!dirty_) return;
+  if (path_.empty()) throw EIniWriteError(path_, "no file name");
   if (read_error_ != 0) throw EIniWriteError(path_, std::strerror(read_error_));
   if (const int err = ReplaceFileAtomically(path_, ToText())) {
     throw EIniWriteError(path_, std::strerror(err));

@@ -3,6 +3,7 @@
 #include "settings/options_settings.h"
 
 #include "settings/ini_file.h"
+#include "settings/ini_text.h"
 
 namespace nalo {
 namespace {
@@ -11,6 +12,12 @@ constexpr char kListViewOpt[] = "ListViewOpt";
 constexpr char kStartOption[] = "StartOption";
 constexpr char kSearchOption[] = "SearchOption";
 constexpr char kSpaceOption[] = "SpaceOption";
+
+// The size used when the saved text is not a usable one.
+constexpr int kDefaultFontPoints = 10;
+// Largest point size accepted; larger values come only from a damaged file and
+// would make the list unusable.
+constexpr int kMaxFontPoints = 200;
 
 }  // namespace
 
@@ -29,6 +36,12 @@ void WriteListViewOptions(TIniFile& ini, const TListViewOptions& options) {
   ini.WriteInteger(kListViewOpt, "BackColor", options.BackColor);
   ini.WriteString(kListViewOpt, "FontName", options.FontName);
   ini.WriteString(kListViewOpt, "FontSize", options.FontSize);
+}
+
+int FontPointSize(const TListViewOptions& options) {
+  const std::optional<long long> points = ini::ParseInteger(options.FontSize);
+  if (!points || *points < 1 || *points > kMaxFontPoints) return kDefaultFontPoints;
+  return static_cast<int>(*points);
 }
 
 TOptionsSettings ReadOptionsSettings(const TIniFile& ini) {

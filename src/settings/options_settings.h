@@ -28,6 +28,10 @@ struct TListViewOptions {
   friend bool operator==(const TListViewOptions&, const TListViewOptions&) = default;
 };
 
+// Point size of the list font from its saved text: the leading whole number
+// ("10.5" is 10), or 10 when the text has none or it is not a usable size.
+int FontPointSize(const TListViewOptions& options);
+
 struct TOptionsSettings {
   bool Chk_FormMax = false;  // the dialog's default; start-up uses true
   bool SubFolder = false;

@@ -240,6 +240,12 @@ TEST(IniFileDisk, SaveIntoAPathUnderAFileFails) {
   ExpectSaveFails(ini, dir.Path());
 }
 
+TEST(IniFileDisk, TextWithoutAFileNameCannotBeSaved) {
+  TIniFile ini = TIniFile::FromText("[S]\nk=1\n");
+  ini.WriteInteger("S", "k", 2);
+  EXPECT_THROW(ini.Save(), EIniWriteError);
+}
+
 TEST(IniFileDisk, ReadOnlyFileIsNotReplaced) {
   TempFolder dir;
   const std::string path = dir.File("ro.ini");

@@ -166,6 +166,19 @@ TEST(MainWrite, OptionsWriteFontNameQuoted) {
   EXPECT_EQ(ReadOptionsSettings(ini), o);
 }
 
+TEST(MainOptions, FontPointSizeFromItsText) {
+  const struct {
+    const char* text;
+    int points;
+  } cases[] = {{"10", 10}, {"12", 12}, {" 9 ", 9}, {"10.5", 10}, {"", 10}, {"big", 10}, {"0", 10},
+               {"-3", 10}, {"100000", 10}};
+  for (const auto& c : cases) {
+    TListViewOptions o;
+    o.FontSize = c.text;
+    EXPECT_EQ(FontPointSize(o), c.points) << '"' << c.text << '"';
+  }
+}
+
 TEST(MainWrite, ListSaveRoundTrip) {
   TIniFile ini = TIniFile::FromText("");
   const TListSaveSettings l{"/tmp/\x83\x5C/", "names.txt"};
