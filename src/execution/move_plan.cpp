@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <memory>
 #include <cerrno>
 #include <string_view>
 #include <unordered_map>
@@ -42,27 +43,35 @@ void SettleMoves(const std::vector<TMove>& moves, TMovePlan& plan) {
   }
 }
 
+// Free temporary names for cycles; the names of the batch are gathered only when
+// the first cycle needs one.
 class TTempNames {
  public:
-  explicit TTempNames(const std::vector<TMove>& moves) {
-    for (const TMove& m : moves) {
-      taken_.insert(m.From);
-      taken_.insert(m.To);
-    }
-  }
+  explicit TTempNames(const std::vector<TMove>& moves) : moves_(moves) {}
   std::string Next(std::string_view folder) {
+    if (!gathered_) {
+      for (const TMove& m : moves_) {
+        taken_.insert(m.From);
+        taken_.insert(m.To);
+      }
+      gathered_ = true;
+    }
     for (;;) {
       std::string name = std::string(folder) + ".nalo-swap-" + std::to_string(getpid()) + "-" +
                          std::to_string(counter_++);
       if (!taken_.count(name) && !PathExists(name)) {
-        taken_.insert(name);
+        made_.push_back(std::make_unique<std::string>(name));
+        taken_.insert(*made_.back());
         return name;
       }
     }
   }
 
  private:
-  std::unordered_set<std::string> taken_;
+  const std::vector<TMove>& moves_;
+  bool gathered_ = false;
+  std::unordered_set<std::string_view> taken_;
+  std::vector<std::unique_ptr<std::string>> made_;
   std::size_t counter_ = 0;
 };
 
