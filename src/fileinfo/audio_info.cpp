@@ -39,11 +39,13 @@ void TAudioInfo::Reset() {
   file_size_ = -1;
 }
 
-void TAudioInfo::Open(const std::string& fs_path, const std::string& cp932_path) {
+bool TAudioInfo::Open(const std::string& cp932_path) {
   Reset();
-  if (fs_path.find_first_not_of(' ') == std::string::npos) return;
-  TFileByteSource source(fs_path, cp932_path);
-  Read(source, source.Size());
+  if (cp932_path.find_first_not_of(' ') == std::string::npos) return false;
+  const auto source = OpenFileAt(cp932_path);
+  if (!source) return false;
+  Read(*source, source->Size());
+  return true;
 }
 
 void TAudioInfo::Read(TByteSource& source, std::int64_t byte_count) {

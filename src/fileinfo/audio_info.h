@@ -17,9 +17,9 @@ class TAudioInfo {
   // Bytes searched for the first frame; a frame behind a larger ID3v2 tag is not found.
   static constexpr std::int64_t kSearchLimit = 10240;
 
-  // Reads the file at a file-system path; an empty (or all-space) name reads
-  // nothing. Throws EInfoReadError naming `cp932_path` when it cannot be opened.
-  void Open(const std::string& fs_path, const std::string& cp932_path);
+  // Reads the file at a CP932 path; false when there is no file there (an empty or
+  // all-space name names none). Throws EInfoReadError when it cannot be opened.
+  bool Open(const std::string& cp932_path);
   // Reads `byte_count` bytes of a source from its start.
   void Read(TByteSource& source, std::int64_t byte_count);
 

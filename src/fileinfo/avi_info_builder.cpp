@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "fileinfo/codec_names.h"
-#include "fileinfo/file_entry.h"
 #include "fileinfo/info_builders.h"
 #include "fileinfo/info_formats.h"
 #include "fileinfo/tag_expansion.h"
@@ -77,8 +76,8 @@ std::string ExpandAviInfo(const TAVI_CODEC_INFO& info, const TAviHeaders& h,
 
 std::string BuildAviInfo(const TAVI_CODEC_INFO& info, const std::string& settings_dir,
                          const std::string& cp932_path) {
-  if (!FileExistsAt(cp932_path)) return {};
   const TAviHeaders headers = ReadAviHeaders(cp932_path, settings_dir);
+  if (headers.FileSize < 0) return {};  // no file at the path
   const std::string codec = LookUpVideoCodec(settings_dir, headers.Handler());
   if (codec.empty()) return {};
   const std::string audio = LookUpAudioCodec(settings_dir, headers.FormatTag());

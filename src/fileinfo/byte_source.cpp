@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "fileinfo/file_entry.h"
 #include "rules/info_text_source.h"
 
 namespace nalo {
@@ -37,6 +38,24 @@ TFileByteSource::TFileByteSource(const std::string& fs_path, const std::string& 
     throw EInfoReadError(CannotOpenMessage(cp932_path));
   }
   size_ = st.st_size;
+}
+
+std::unique_ptr<TFileByteSource> OpenFileAt(const std::string& cp932_path) {
+  const auto fs_path = ToFsPath(cp932_path);
+  if (!fs_path) return nullptr;
+  const int fd = ::open(fs_path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) {
+    const bool missing = errno == ENOENT || errno == ENOTDIR || errno == ELOOP ||
+                         errno == ENAMETOOLONG || errno == ENXIO || errno == ENODEV;
+    if (missing) return nullptr;
+    throw EInfoReadError(CannotOpenMessage(cp932_path));
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return nullptr;
+  }
+  return std::make_unique<TFileByteSource>(fd, static_cast<std::int64_t>(st.st_size));
 }
 
 TFileByteSource::~TFileByteSource() {

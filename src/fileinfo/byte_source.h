@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -39,6 +40,8 @@ class TMemoryByteSource : public TByteSource {
 class TFileByteSource : public TByteSource {
  public:
   TFileByteSource(const std::string& fs_path, const std::string& cp932_path);
+  // Takes over an open descriptor of a file of `size` bytes.
+  TFileByteSource(int fd, std::int64_t size) : fd_(fd), size_(size) {}
   ~TFileByteSource() override;
   TFileByteSource(const TFileByteSource&) = delete;
   TFileByteSource& operator=(const TFileByteSource&) = delete;
@@ -58,6 +61,12 @@ class TFileByteSource : public TByteSource {
   std::size_t block_length_ = 0;
   std::uint8_t block_[kBlockSize];
 };
+
+// Opens the regular file at a CP932 path. Nothing when there is no such file (a
+// missing path, a folder, a pipe, a device, a dangling link); throws
+// EInfoReadError naming the file when it exists but cannot be opened. Costs one
+// open and one fstat, no separate existence test.
+std::unique_ptr<TFileByteSource> OpenFileAt(const std::string& cp932_path);
 
 // The message of the error that ends an add run when an item cannot be read:
 // the CP932 path followed by " を開けません。".

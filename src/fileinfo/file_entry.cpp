@@ -35,6 +35,4 @@ std::int64_t GetFileSize64(const std::string& cp932_path) {
   return static_cast<std::int64_t>(st.st_size);
 }
 
-bool FileExistsAt(const std::string& cp932_path) { return GetFileSize64(cp932_path) >= 0; }
-
 }  // namespace nalo

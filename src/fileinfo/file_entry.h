@@ -29,7 +29,4 @@ std::optional<TFileEntry> LookUpEntry(const std::string& cp932_path);
 // pipe would wait for a writer).
 std::int64_t GetFileSize64(const std::string& cp932_path);
 
-// True when a file (not a folder) exists at the path.
-bool FileExistsAt(const std::string& cp932_path);
-
 }  // namespace nalo

@@ -7,7 +7,6 @@
 
 #include <cstring>
 
-#include "fileinfo/file_entry.h"
 
 namespace nalo {
 
@@ -107,9 +106,9 @@ std::optional<TImageSize> ReadImageSize(TByteSource& source) {
 }
 
 std::optional<TImageSize> ReadImageSize(const std::string& cp932_path) {
-  if (!FileExistsAt(cp932_path)) return std::nullopt;
-  TFileByteSource source(*ToFsPath(cp932_path), cp932_path);
-  return ReadImageSize(source);
+  const auto source = OpenFileAt(cp932_path);
+  if (!source) return std::nullopt;
+  return ReadImageSize(*source);
 }
 
 }  // namespace nalo

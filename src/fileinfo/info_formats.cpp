@@ -41,6 +41,14 @@ std::string MinSec(std::int64_t seconds, std::string_view after_m, std::string_v
          std::string(after_s);
 }
 
+// " 3723sec". Appended piece by piece: g++ 12 warns wrongly about " " + string.
+std::string SecondsText(std::int64_t seconds) {
+  std::string text = " ";
+  text += std::to_string(seconds);
+  text += "sec";
+  return text;
+}
+
 }  // namespace
 
 const std::array<std::string_view, kSizeUnitCount> SizeUnitNames = {
@@ -68,7 +76,7 @@ std::string FormatDuration(std::int64_t seconds, int time_index) {
   switch (time_index) {
     case 0: return TimeOfDay(seconds, kFullColon, kFullColon, "");
     case 1: return TimeOfDay(seconds, "'", "'", "");
-    case 2: return " " + std::to_string(seconds) + "sec";
+    case 2: return SecondsText(seconds);
     case 3: return TimeOfDay(seconds, "h", "m", "s");
     case 4: return FormatMinSec(seconds, 0);
     case 5: return FormatMinSec(seconds, 1);

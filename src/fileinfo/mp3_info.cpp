@@ -3,7 +3,6 @@
 // divides the whole file size, tag included, by the first frame's length.
 #include "fileinfo/mp3_info.h"
 
-#include "fileinfo/file_entry.h"
 #include "fileinfo/info_formats.h"
 #include "text/name_text.h"
 
@@ -63,9 +62,8 @@ int FillMp3Info(const TAudioInfo& audio, int time_index, int frame_index, Tmp3In
 
 int ReadMp3Info(Tmp3Info& info, const std::string& cp932_path, int time_index, int frame_index) {
   info = Tmp3Info();
-  if (!FileExistsAt(cp932_path)) return kMp3Neither;
   TAudioInfo audio;
-  audio.Open(*ToFsPath(cp932_path), cp932_path);
+  if (!audio.Open(cp932_path)) return kMp3Neither;
   return FillMp3Info(audio, time_index, frame_index, info);
 }
 

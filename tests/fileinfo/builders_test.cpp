@@ -107,6 +107,29 @@ TEST_F(AviBuilder, SizeRuleAndForeignTags) {
   EXPECT_EQ(Build(big, info), FormatFileSize(static_cast<std::int64_t>(big_size), 0));
 }
 
+TEST_F(AviBuilder, CodecFileEditsAreSeenByTheNextItem) {
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Text = "<CODEC>|<AUDIO>";
+  info.Text2 = "<ACODEC>";
+  EXPECT_EQ(Build(AviSpec {}, info), "XviD|MP3");
+  dir_.WriteText("codecs.dat", "[xvid]\r\nCodec=\"Xvid MPEG-4\"\r\n");
+  EXPECT_EQ(Build(AviSpec {}, info), "Xvid MPEG-4|MP3");
+  std::filesystem::remove(dir_.Path() + "/audio.dat");
+  EXPECT_EQ(Build(AviSpec {}, info), "Xvid MPEG-4|\x95\x73\x96\xBE");
+}
+
+TEST(Builders, PipesAndFoldersAreNoFiles) {
+  TempDir dir;
+  const std::string fifo = dir.Path() + "/pipe.mp3";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+  const TInfoSettings s = DefaultInfoSettings();
+  for (const std::string& path : {fifo, dir.Path()}) {
+    EXPECT_EQ(BuildAviInfo(s.Avi, dir.Path(), path), "") << path;
+    EXPECT_EQ(BuildImageSizeInfo(s.Image, path), "") << path;
+    EXPECT_EQ(BuildMp3Info(s.Mp3, path), "") << path;
+  }
+}
+
 TEST(DateSizeBuilder, FileAndFolderMode) {
   TempDir dir;
   const std::string file = dir.Write("a.bin", testing::Bytes(1536, 0));

@@ -1,5 +1,5 @@
 // Byte-level builders of the test media files; see fixtures.h.
-#include "fileinfo/fixtures.h"
+#include "fixtures.h"
 
 #include <stdlib.h>
 
