@@ -143,6 +143,7 @@ TRuleResult RunConvertRule(const TRuleContext& ctx, const TTabStatus_Modif& stat
   TFamilyRun family{kOkConvert, TExclusionStep::kRevertToOld, TRowAcceptance::kWhenChanged,
                     false};
   if (status.Kind == kConvertTrim) {
+    // Trimming is its own purpose here: no exclusion, and done whatever the option says.
     family.exclusion = TExclusionStep::kNone;
     family.always_trim = true;
   }

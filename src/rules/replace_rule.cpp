@@ -35,6 +35,8 @@ std::string SwapBrackets(std::string_view name, const TBracketPair& old_pair,
   return ReplaceInName(opened, old_pair.Close, new_close, !first_only, false);
 }
 
+// The string and space sub-rules do not consult the exclusion condition; only the
+// bracket sub-rule does, on the replaced name.
 TRuleResult RunChosenReplace(const TRuleContext& ctx, const TTabStatus_Okikae& status) {
   TFamilyRun family{kOkReplace, TExclusionStep::kNone, TRowAcceptance::kWhenChanged, false};
   if (status.Kind == kReplaceKindBrackets) {
