@@ -1,11 +1,13 @@
-// SortEntries computes every comparison key once (upper-cased names, and
-// upper-cased locations once per run of equal locations), sorts an index
-// permutation with those keys and then moves the entries into place, so a sort of
-// a million entries costs no allocation per comparison.
+// SortEntries computes every comparison key once: the upper-cased names in one
+// buffer (with an 8-byte prefix kept in the sort record), and a rank per distinct
+// location. It sorts compact records holding those keys and then moves the entries
+// into place along the cycles of the permutation, so a sort of a million entries
+// costs no allocation per comparison and no second copy of the list.
 #include "listing/list_sort.h"
 
 #include <algorithm>
-#include <numeric>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "text/name_text.h"
@@ -52,6 +54,125 @@ int CompareFields(const TSortFields& a, const TSortFields& b, std::int32_t colum
   return c;
 }
 
+// Upper-cased names of all entries in one buffer, with the first eight key bytes
+// of each packed big-endian into an integer, so most comparisons are one integer
+// comparison on data that lies next to the record being sorted.
+class TNameKeys {
+ public:
+  explicit TNameKeys(const std::vector<TListData>& items) {
+    offsets_.reserve(items.size() + 1);
+    offsets_.push_back(0);
+    prefixes_.reserve(items.size());
+    for (const TListData& e : items) {
+      AppendKey(e.Name);
+      offsets_.push_back(buffer_.size());
+      prefixes_.push_back(PrefixOf(Key(prefixes_.size())));
+    }
+  }
+  std::string_view Key(std::size_t i) const {
+    return std::string_view(buffer_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
+  }
+  std::uint64_t Prefix(std::size_t i) const { return prefixes_[i]; }
+
+ private:
+  void AppendKey(std::string_view name) {
+    if (!IsAscii(name)) {
+      buffer_ += UpperCaseName(name);
+      return;
+    }
+    for (char ch : name) buffer_.push_back((ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch);
+  }
+  static std::uint64_t PrefixOf(std::string_view key) {
+    std::uint64_t p = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+      p = p << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    }
+    return p;
+  }
+
+  std::string buffer_;
+  std::vector<std::size_t> offsets_;
+  std::vector<std::uint64_t> prefixes_;
+};
+
+// Rank of each entry's location among the distinct locations in key order;
+// locations that differ only in case share a rank.
+std::vector<std::uint32_t> LocationRanks(const std::vector<TListData>& items) {
+  std::unordered_map<std::string_view, std::uint32_t> ids;
+  std::vector<std::string_view> distinct;
+  std::vector<std::uint32_t> id_of(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0 && items[i].Location == items[i - 1].Location) {
+      id_of[i] = id_of[i - 1];
+      continue;
+    }
+    auto [it, added] = ids.try_emplace(items[i].Location, static_cast<std::uint32_t>(distinct.size()));
+    if (added) distinct.push_back(items[i].Location);
+    id_of[i] = it->second;
+  }
+  std::vector<std::pair<std::string, std::uint32_t>> keyed;
+  keyed.reserve(distinct.size());
+  for (std::uint32_t id = 0; id < distinct.size(); ++id) keyed.emplace_back(NameSortKey(distinct[id]), id);
+  std::sort(keyed.begin(), keyed.end());
+  std::vector<std::uint32_t> rank_of_id(distinct.size());
+  std::uint32_t rank = 0;
+  for (std::size_t k = 0; k < keyed.size(); ++k) {
+    if (k > 0 && keyed[k].first != keyed[k - 1].first) ++rank;
+    rank_of_id[keyed[k].second] = rank;
+  }
+  for (std::uint32_t& id : id_of) id = rank_of_id[id];
+  return id_of;
+}
+
+// What the sort moves around: an entry's index and its comparison data.
+struct TSortRecord {
+  std::uint64_t NamePrefix;
+  std::uint32_t Index;
+  std::uint32_t LocationRank;
+  std::int64_t Size;
+  std::uint32_t Date;
+};
+
+int CompareRecordNames(const TSortRecord& a, const TSortRecord& b, const TNameKeys& names) {
+  if (a.NamePrefix != b.NamePrefix) return a.NamePrefix < b.NamePrefix ? -1 : 1;
+  return CompareKeys(names.Key(a.Index), names.Key(b.Index));
+}
+
+// CompareFields over sort records.
+int CompareRecords(const TSortRecord& a, const TSortRecord& b, std::int32_t column,
+                   const TNameKeys& names) {
+  int c = 0;
+  switch (column) {
+    case kSortBySize: c = ThreeWay(a.Size, b.Size); break;
+    case kSortByDate: c = ThreeWay(a.Date, b.Date); break;
+    case kSortByLocation: c = ThreeWay(a.LocationRank, b.LocationRank); break;
+    default: c = CompareRecordNames(a, b, names); break;
+  }
+  if (c == 0) c = CompareRecordNames(a, b, names);
+  if (c == 0) c = ThreeWay(a.Size, b.Size);
+  if (c == 0) c = ThreeWay(a.Date, b.Date);
+  return c;
+}
+
+// Puts items[source[i]] at position i, following each cycle of the permutation so
+// every entry moves once and no second list is allocated.
+void MoveIntoPlace(std::vector<TListData>& items, std::vector<std::uint32_t>& source) {
+  constexpr std::uint32_t kDone = 0xFFFFFFFFu;
+  for (std::size_t start = 0; start < source.size(); ++start) {
+    if (source[start] == kDone || source[start] == start) continue;
+    TListData held = std::move(items[start]);
+    std::size_t at = start;
+    while (source[at] != start) {
+      const std::size_t from = source[at];
+      items[at] = std::move(items[from]);
+      source[at] = kDone;
+      at = from;
+    }
+    items[at] = std::move(held);
+    source[at] = kDone;
+  }
+}
+
 }  // namespace
 
 std::string NameSortKey(std::string_view name) {
@@ -77,35 +198,23 @@ int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, 
 
 void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   std::vector<TListData>& items = entries.Items();
-  const std::size_t n = items.size();
-  std::vector<std::string> name_keys(n);
-  std::vector<std::string> location_keys;  // one per run of equal locations
-  std::vector<std::uint32_t> location_of(column == kSortByLocation ? n : 0);
-  for (std::size_t i = 0; i < n; ++i) {
-    name_keys[i] = NameSortKey(items[i].Name);
-    if (column != kSortByLocation) continue;
-    if (i == 0 || items[i].Location != items[i - 1].Location) {
-      location_keys.push_back(NameSortKey(items[i].Location));
-    }
-    location_of[i] = static_cast<std::uint32_t>(location_keys.size() - 1);
+  const TNameKeys names(items);
+  const std::vector<std::uint32_t> ranks =
+      column == kSortByLocation ? LocationRanks(items) : std::vector<std::uint32_t>();
+  std::vector<TSortRecord> records(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    records[i] = {names.Prefix(i), static_cast<std::uint32_t>(i), ranks.empty() ? 0 : ranks[i],
+                  items[i].Size, DateKey(items[i].FileTime)};
   }
-  auto fields = [&](std::size_t i) {
-    return TSortFields{name_keys[i],
-                       column == kSortByLocation ? std::string_view(location_keys[location_of[i]])
-                                                 : std::string_view(),
-                       items[i].Size, items[i].FileTime};
-  };
-  std::vector<std::uint32_t> order(n);
-  std::iota(order.begin(), order.end(), 0u);
-  std::sort(order.begin(), order.end(), [&](std::uint32_t x, std::uint32_t y) {
-    const int c = CompareFields(fields(x), fields(y), column);
+  std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
+    const int c = CompareRecords(x, y, column, names);
     if (c != 0) return ascending ? c < 0 : c > 0;
-    return x < y;  // equal entries keep their order
+    return x.Index < y.Index;  // equal entries keep their order
   });
-  std::vector<TListData> sorted;
-  sorted.reserve(n);
-  for (std::uint32_t i : order) sorted.push_back(std::move(items[i]));
-  items.swap(sorted);
+  std::vector<std::uint32_t> source(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) source[i] = records[i].Index;
+  records = std::vector<TSortRecord>();
+  MoveIntoPlace(items, source);
 }
 
 }  // namespace nalo

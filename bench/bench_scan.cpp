@@ -1,0 +1,199 @@
+// Speed and memory of the listing: a scan with entries and sort of a tree of
+// 200,000 files in 200 folders and of one folder of 100,000 files, each beside a
+// plain reference walker (readdir + fstatat collecting name, size, mtime and path)
+// run on the same trees; sorts of 250k/500k/1M entries by name and by location;
+// and the heap bytes per entry of a 1,000,000-entry list beside the reference's
+// records. The trees are made once under /tmp and removed at the end.
+#include <benchmark/benchmark.h>
+#include <dirent.h>
+#include <fcntl.h>
+#include <ftw.h>
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "listing/list_folder.h"
+#include "listing/list_sort.h"
+#include "listing/size_units.h"
+#include "platform/file_times.h"
+
+namespace {
+
+using namespace nalo;
+
+constexpr int kTreeFolders = 200;
+constexpr int kFilesPerTreeFolder = 1000;
+constexpr int kFlatFiles = 100000;
+
+std::string g_root;  // the benchmark trees live below it
+
+std::string TreePath() { return g_root + "/tree"; }
+std::string FlatPath() { return g_root + "/flat"; }
+
+void MakeFiles(const std::string& folder, int count, const char* prefix) {
+  mkdir(folder.c_str(), 0755);
+  for (int i = 0; i < count; ++i) {
+    const std::string path = folder + "/" + prefix + std::to_string(i) + ".dat";
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    if (fd >= 0) close(fd);
+  }
+}
+
+// Makes the trees on first use, so a run of the sort benchmarks alone needs none.
+void MakeTrees() {
+  if (!g_root.empty()) return;
+  char pattern[] = "/tmp/nalo-bench-scan-XXXXXX";
+  g_root = mkdtemp(pattern);
+  mkdir(TreePath().c_str(), 0755);
+  for (int f = 0; f < kTreeFolders; ++f) {
+    MakeFiles(TreePath() + "/album-" + std::to_string(f), kFilesPerTreeFolder, "IMG_");
+  }
+  MakeFiles(FlatPath(), kFlatFiles, "photo_");
+}
+
+void RemoveTrees() {
+  if (g_root.empty()) return;
+  nftw(g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
+       FTW_DEPTH | FTW_PHYS);
+}
+
+// The reference: what any walker must at least do.
+struct TRefRecord {
+  std::string Name;
+  std::int64_t Size;
+  std::int64_t Mtime;
+  std::string Path;
+};
+
+void RefWalk(int dirfd_in, const std::string& path, std::vector<TRefRecord>& out) {
+  DIR* dir = fdopendir(dirfd_in);
+  if (!dir) return;
+  std::vector<std::string> subs;
+  while (const dirent* d = readdir(dir)) {
+    const char* n = d->d_name;
+    if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
+    struct stat st;
+    if (fstatat(dirfd(dir), n, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (S_ISDIR(st.st_mode)) {
+      subs.emplace_back(n);
+      continue;
+    }
+    out.push_back({n, st.st_size, st.st_mtim.tv_sec, path + n});
+  }
+  for (const std::string& s : subs) {
+    const int fd = openat(dirfd(dir), s.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (fd >= 0) RefWalk(fd, path + s + "/", out);
+  }
+  closedir(dir);
+}
+
+void BM_ReferenceWalk(benchmark::State& state, const std::string& (*folder)()) {
+  MakeTrees();
+  for (auto _ : state) {
+    std::vector<TRefRecord> out;
+    RefWalk(open(folder().c_str(), O_RDONLY | O_DIRECTORY), folder() + "/", out);
+    benchmark::DoNotOptimize(out.data());
+    state.counters["items"] = static_cast<double>(out.size());
+  }
+}
+
+void BM_ListFolder(benchmark::State& state, const std::string& (*folder)(), bool sub_folders) {
+  MakeTrees();
+  for (auto _ : state) {
+    TListingState listing;
+    TEntryList entries;
+    TListFolderRequest request;
+    request.Folder = folder();
+    request.SubFolders = sub_folders;
+    ListFolder(request, {}, listing, entries);
+    state.counters["items"] = static_cast<double>(entries.Count());
+  }
+}
+
+const std::string& Tree() { static std::string p; p = TreePath(); return p; }
+const std::string& Flat() { static std::string p; p = FlatPath(); return p; }
+
+// A synthetic list shaped like a photo archive: 1,000 entries per folder.
+TEntryList SyntheticList(std::size_t n) {
+  std::mt19937 rng(42);
+  TEntryList list;
+  list.Reserve(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    TListData e;
+    e.Location = "/home/user/photos/" + std::to_string(2000 + i / 100000) + "/album-" +
+                 std::to_string(rng() % 1000) + "/";
+    e.Name = "IMG_" + std::to_string(rng() % 10000000) + (rng() % 2 ? ".JPG" : ".jpg");
+    e.Size = static_cast<std::int64_t>(rng() % 10000000);
+    e.SizeText = SizeTextOf(e.Size, kUnitBytes);
+    e.DateText = "2019/05/06 12:34";
+    e.FullPath = e.Location + e.Name;
+    e.Location.shrink_to_fit();  // the scanner builds both paths at their exact size
+    e.FullPath.shrink_to_fit();
+    e.FileTime = static_cast<std::int32_t>(rng());
+    list.Add(std::move(e));
+  }
+  return list;
+}
+
+void BM_Sort(benchmark::State& state, std::int32_t column) {
+  const TEntryList original = SyntheticList(static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    TEntryList list = original;
+    state.ResumeTiming();
+    SortEntries(list, column, true);
+    benchmark::DoNotOptimize(list.EntryAt(0).Name.data());
+    state.PauseTiming();
+    list.ClearEntries();  // freeing the copy is not part of the sort
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// Bytes handed out by malloc, small blocks and mapped large blocks alike.
+std::size_t HeapInUse() {
+  const struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+}
+
+// Heap bytes per entry of a 1,000,000-entry list, beside the reference records
+// holding name, size, mtime and path made from the same texts.
+void BM_MemoryPerEntry(benchmark::State& state) {
+  constexpr std::size_t kEntries = 1000000;
+  for (auto _ : state) {
+    const std::size_t before = HeapInUse();
+    const TEntryList list = SyntheticList(kEntries);
+    const std::size_t after_list = HeapInUse();
+    std::vector<TRefRecord> ref;
+    ref.reserve(kEntries);
+    for (const TListData& e : list.Items()) ref.push_back({e.Name, e.Size, 0, e.FullPath});
+    state.counters["entry_bytes"] = static_cast<double>(after_list - before) / kEntries;
+    state.counters["reference_bytes"] = static_cast<double>(HeapInUse() - after_list) / kEntries;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("Reference/tree_200k_in_200", BM_ReferenceWalk, &Tree)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("ListFolder/tree_200k_in_200", BM_ListFolder, &Tree, true)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("Reference/flat_100k", BM_ReferenceWalk, &Flat)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("ListFolder/flat_100k", BM_ListFolder, &Flat, false)->Unit(benchmark::kMillisecond);
+  for (std::int32_t column : {kSortByName, kSortByLocation}) {
+    benchmark::RegisterBenchmark(column == kSortByName ? "Sort/by_name" : "Sort/by_location", BM_Sort, column)
+        ->Arg(250000)->Arg(500000)->Arg(1000000)
+        ->Complexity(benchmark::oNLogN)->Unit(benchmark::kMillisecond)->Iterations(3);
+  }
+  benchmark::RegisterBenchmark("Memory/1M_entries", BM_MemoryPerEntry)->Iterations(1)->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  RemoveTrees();
+  return 0;
+}
