@@ -10,6 +10,7 @@
 
 #include "fileinfo/codec_names.h"
 #include "fileinfo/file_entry.h"
+#include "rules/info_text_source.h"
 
 namespace nalo {
 
@@ -149,11 +150,18 @@ TAviHeaders ReadAviHeaders(TByteSource& source, const TVideoCodecLookup& lookup)
 }
 
 TAviHeaders ReadAviHeaders(const std::string& cp932_path, const std::string& settings_dir) {
-  TAviHeaders headers;
-  headers.FileSize = GetFileSize64(cp932_path);
-  if (headers.FileSize < kMinAviSize) return headers;
-  TFileByteSource source(*ToFsPath(cp932_path), cp932_path);
-  return ReadAviHeaders(source, [&settings_dir](const std::array<char, 4>& code) {
+  std::unique_ptr<TFileByteSource> source;
+  try {
+    source = OpenFileAt(cp932_path);
+  } catch (const EInfoReadError&) {
+    // A file too short to be an AVI is never opened, so it cannot fail to open.
+    TAviHeaders headers;
+    headers.FileSize = GetFileSize64(cp932_path);
+    if (headers.FileSize < kMinAviSize) return headers;
+    throw;
+  }
+  if (!source) return TAviHeaders {};
+  return ReadAviHeaders(*source, [&settings_dir](const std::array<char, 4>& code) {
     return LookUpVideoCodec(settings_dir, code);
   });
 }

@@ -39,8 +39,8 @@ using TVideoCodecLookup = std::function<std::string(const std::array<char, 4>& f
 TAviHeaders ReadAviHeaders(TByteSource& source, const TVideoCodecLookup& lookup);
 
 // Reads the headers of the file at a CP932 path, looking codecs up in the
-// settings folder. A missing file or one shorter than 12 bytes is not opened.
-// Throws EInfoReadError when the file exists but cannot be opened.
+// settings folder. FileSize is -1 when there is no file. Throws EInfoReadError
+// when a file of at least 12 bytes exists but cannot be opened.
 TAviHeaders ReadAviHeaders(const std::string& cp932_path, const std::string& settings_dir);
 
 }  // namespace nalo
