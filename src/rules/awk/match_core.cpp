@@ -113,7 +113,11 @@ std::optional<TREMatch> TMatchCORE::FindFirstUnanchored(std::string_view text, s
     return std::nullopt;
   }
   const std::int32_t row = p.table.RowOf(TRE_DFA::kInitial);
-  for (std::size_t i = from; i < text.size(); i += CharLengthAt(text, i)) {
+  const std::uint8_t* skip = p.table.StartSkip();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t i = from;; i += CharLengthAt(text, i)) {
+    while (i < text.size() && skip[bytes[i]] != 0) i += skip[bytes[i]];
+    if (i >= text.size()) break;
     const std::size_t last = initial_accepts ? i : kNoMatch;
     const std::size_t end = row == TRE_ByteTable::kFull ? RunSlow(text, i, TRE_DFA::kInitial, last)
                                                         : RunTable(text, i, row, last);
@@ -129,8 +133,13 @@ std::optional<TREMatch> TMatchCORE::FindFirstAnchored(std::string_view text, std
 }
 
 std::optional<TREMatch> TMatchCORE::FindNext(std::string_view text, std::size_t from) const {
-  const TRE_DFA& dfa = Current().dfa;
-  for (std::size_t i = from; i < text.size(); i += CharLengthAt(text, i)) {
+  TRECompiledPattern& p = Current();
+  const TRE_DFA& dfa = p.dfa;
+  const std::uint8_t* skip = p.table.StartSkip();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t i = from;; i += CharLengthAt(text, i)) {
+    while (i < text.size() && skip[bytes[i]] != 0) i += skip[bytes[i]];
+    if (i >= text.size()) break;
     std::size_t end = MatchHere(text, i, TRE_DFA::kInitial);
     if (end != kNoMatch) return TREMatch{i, end};
     if (text[i] == '\n' && dfa.UsesLineHead()) {

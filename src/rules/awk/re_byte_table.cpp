@@ -10,7 +10,29 @@
 namespace nalo {
 
 TRE_ByteTable::TRE_ByteTable(const TRE_DFA& dfa)
-    : dfa_(dfa), row_of_state_(dfa.StateCount(), -1) {}
+    : dfa_(dfa), row_of_state_(dfa.StateCount(), -1) {
+  ComputeStartSkip();
+}
+
+// A start can be skipped when the run from the initial state surely fails there:
+// the state does not accept, no transition takes the character (a lead byte is
+// tried as a pair and, for the last byte of a text, alone), and the byte is
+// neither a line end for "$" nor an LF after which "^" may hold.
+void TRE_ByteTable::ComputeStartSkip() {
+  const std::int32_t init = TRE_DFA::kInitial;
+  for (int b = 0; b < 256; ++b) {
+    const auto byte = static_cast<unsigned char>(b);
+    bool can_start = dfa_.Accepting(init) || dfa_.Step(init, byte) != TRE_DFA::kNoState;
+    if (IsLeadByte(byte)) {
+      can_start = can_start || dfa_.HasTransitionIn(init, static_cast<TRECode>(b << 8),
+                                                   static_cast<TRECode>(b << 8 | 0xFF));
+    }
+    const bool line_end = byte == '\r' || byte == '\n';
+    can_start = can_start || (line_end && dfa_.HasLineTail(init)) ||
+                (byte == '\n' && dfa_.UsesLineHead());
+    start_skip_[byte] = can_start ? 0 : (IsLeadByte(byte) ? 2 : 1);
+  }
+}
 
 std::int32_t TRE_ByteTable::AddRow(std::int32_t dfa_state, unsigned char lead) {
   if (rows_.size() >= kMaxTableRows) return kFull;

@@ -3,9 +3,11 @@
 // double-byte character a second row per (state, lead byte) indexed by the trail
 // byte, so a pair is two byte steps that land on a character boundary. Rows and
 // entries are made on first use and kept; past kMaxTableRows the matcher falls
-// back to the per-character lookup of TRE_DFA.
+// back to the per-character lookup of TRE_DFA. A start filter tells the searches
+// which first bytes cannot begin a match, so they skip those without a run.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
@@ -32,6 +34,9 @@ class TRE_ByteTable {
   std::int32_t Resolve(std::int32_t row_base, unsigned char byte);
 
   const std::int32_t* Entries() const { return entries_.data(); }
+  // Per first byte: 0 when a match may start at a character beginning with it,
+  // else the length of that character (1, or 2 for a lead byte), to skip it.
+  const std::uint8_t* StartSkip() const { return start_skip_.data(); }
   // The DFA state of a row; for a trail row, the state before its lead byte.
   std::int32_t DfaState(std::int32_t row_base) const { return rows_[Row(row_base)].dfa_state; }
   // True for the row reached after a lead byte, in the middle of a character.
@@ -46,7 +51,10 @@ class TRE_ByteTable {
   std::int32_t AddRow(std::int32_t dfa_state, unsigned char lead);
   std::int32_t EntryFor(std::int32_t target_state);
 
+  void ComputeStartSkip();
+
   const TRE_DFA& dfa_;
+  std::array<std::uint8_t, 256> start_skip_{};
   std::vector<std::int32_t> entries_;
   std::vector<RowInfo> rows_;
   std::vector<std::int32_t> row_of_state_;                       // -1 until made
