@@ -10,7 +10,9 @@
 namespace nalo {
 
 // 1-based position of the first occurrence of `pattern` in `text` that begins on a
-// character boundary; 0 when there is none or the pattern is empty.
+// character boundary; 0 when there is none or the pattern is empty. A match also
+// ends on a boundary: a pattern ending in a lone lead byte never matches the first
+// half of a double-byte character (only a lone lead byte at the end of the text).
 int FindInName(std::string_view pattern, std::string_view text);
 
 // 0-based offset of the first occurrence of `pattern` in `text` at or after `from`
@@ -26,8 +28,8 @@ std::string ReplaceInName(std::string_view text, std::string_view old_pattern,
                           std::string_view new_text, bool replace_all, bool ignore_case);
 
 // Shift-JIS-aware case mapping: ASCII letters and the double-byte letters that have
-// both cases in code page 932 (full-width Latin, Greek, Cyrillic), each double-byte
-// character mapped as a whole.
+// both cases in code page 932 (full-width Latin, Greek, Cyrillic, Roman numerals),
+// each double-byte character mapped as a whole and to a character of the same length.
 std::string UpperCaseName(std::string_view name);
 std::string LowerCaseName(std::string_view name);
 
