@@ -39,7 +39,7 @@ std::string_view ClashName(TRowClash clash) {
   return "";
 }
 
-std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows) {
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk) {
   const std::size_t n = rows.size();
   std::vector<TRowClash> clash(n, TRowClash::kNone);
   std::vector<std::string> targets(n);
@@ -67,6 +67,7 @@ std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows) {
       waiters[holder->second].push_back(i);
       continue;
     }
+    if (!check_disk) continue;
     auto at_target = IdentityAt(targets[i]);
     auto at_source = IdentityAt(rows[i].OldFullPath);
     bool same_item = at_target && at_source && at_target->Device == at_source->Device &&

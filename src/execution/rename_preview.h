@@ -23,7 +23,9 @@ enum class TRowClash {
 // "exists", "duplicate", "invalid", "too-long"; empty for kNone.
 std::string_view ClashName(TRowClash clash);
 
-// One verdict per row of `rows` (all of them, in order).
-std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows);
+// One verdict per row of `rows` (all of them, in order). Without `check_disk` only
+// clashes within the batch are found (names that are no files, such as a list of
+// names read as text).
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk = true);
 
 }  // namespace nalo

@@ -1,0 +1,143 @@
+#include "cli/cli_parser.h"
+
+namespace nalo::cli {
+namespace {
+
+void AddGlobalOptions(CLI::App& app, TGlobalArgs& g) {
+  app.add_option("--settings-dir", g.SettingsDir,
+                 "Folder of Nalo.ini and the other settings files (or NALO_SETTINGS_DIR)")
+      ->envname("NALO_SETTINGS_DIR");
+  app.add_option("--encoding", g.Encoding, "Encoding of names read and printed: utf8 or cp932")
+      ->check(CLI::IsMember({"utf8", "cp932"}));
+}
+
+void AddSelectionOptions(CLI::App* sub, TSelectionArgs& s) {
+  const char* group = "Selection";
+  sub->add_flag("--folders", s.Folders, "List folders instead of files")->group(group);
+  sub->add_flag("--recursive", s.Recursive, "Include every sub-folder")->group(group);
+  sub->add_option("--mask", s.Mask, "File-name masks, e.g. \"*.jpg;*.png\"")->group(group);
+  sub->add_option("--contains", s.Contains, "Names must contain this text")->group(group);
+  sub->add_flag("--contains-case", s.ContainsCase, "--contains is case-sensitive")->group(group);
+  sub->add_option("--exclude", s.Exclude, "Names must not contain this text")->group(group);
+  sub->add_flag("--exclude-case", s.ExcludeCase, "--exclude is case-sensitive")->group(group);
+  sub->add_option("--min-size", s.MinSize, "Smallest size, in --unit")->group(group);
+  sub->add_option("--max-size", s.MaxSize, "Largest size, in --unit")->group(group);
+  sub->add_option("--unit", s.Unit, "Size unit: byte, KB or MB")
+      ->check(CLI::IsMember({"byte", "KB", "MB"}))->group(group);
+  sub->add_option("--since", s.Since, "Last written on or after YYYY-MM-DD")->group(group);
+  sub->add_option("--until", s.Until, "Last written on or before YYYY-MM-DD")->group(group);
+  sub->add_option("--sort", s.Sort, "Order: name, size, date or location")
+      ->check(CLI::IsMember({"name", "size", "date", "location"}))->group(group);
+  sub->add_flag("--desc", s.Desc, "Sort in descending order")->group(group);
+  sub->add_flag("--no-trim", s.NoTrim, "Keep blanks around base name and extension")->group(group);
+}
+
+void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
+  const char* group = "Rule (exactly one)";
+  sub->add_option("--brackets", r.Brackets, "Replace bracket pair OLD by NEW (a pair, delete, delete-with-content)")
+      ->expected(2)->type_name("OLD NEW")->group(group);
+  sub->add_option("--replace", r.Replace, "Replace the string OLD by NEW")
+      ->expected(2)->type_name("OLD NEW")->group(group);
+  sub->add_option("--replace-with-spaces", r.ReplaceWithSpaces, "Replace a string by --count spaces")->group(group);
+  sub->add_option("--add", r.Add, "Add TEXT at --at")->group(group);
+  sub->add_option("--add-info", r.AddInfo, "Add file information at --at: avi, date, image, mp3, folder")
+      ->check(CLI::IsMember({"avi", "date", "image", "mp3", "folder"}))->group(group);
+  sub->add_option("--number", r.Number, "Number the names: PREFIX + number + extension")->group(group);
+  sub->add_option("--extension", r.Extension, "Replace the extension (with its dot, e.g. .txt)")->group(group);
+  sub->add_option("--name-case", r.NameCase, "Base-name case: upper, lower, capitalize")
+      ->check(CLI::IsMember({"upper", "lower", "capitalize"}))->group(group);
+  sub->add_option("--ext-case", r.ExtCase, "Extension case: upper, lower, capitalize")
+      ->check(CLI::IsMember({"upper", "lower", "capitalize"}))->group(group);
+  sub->add_option("--convert", r.Convert, "half-to-full, full-to-half, hira-to-kata, kata-to-hira, trim")
+      ->check(CLI::IsMember({"half-to-full", "full-to-half", "hira-to-kata", "kata-to-hira", "trim"}))
+      ->group(group);
+  sub->add_option("--move-bracket", r.MoveBracket, "Move the leading bracketed group (a pair, e.g. \"[]\") to --to")->group(group);
+  sub->add_option("--move", r.Move, "Move the first occurrence of a string to --to")->group(group);
+  sub->add_option("--perl", r.Perl, "Perl-style s/// or tr/// expression")->group(group);
+  sub->add_option("--awk", r.Awk, "AWK-style pattern, replaced by --template")->group(group);
+  sub->add_option("--from-settings", r.FromSettings, "The rule saved by the desktop program: replace, add, convert, move, regex")
+      ->check(CLI::IsMember({"replace", "add", "convert", "move", "regex"}))->group(group);
+
+  const char* mods = "Rule modifiers";
+  sub->add_option("--count", r.Count, "Number of spaces for --replace-with-spaces")->group(mods);
+  sub->add_flag("--full-width", r.FullWidth, "Full-width spaces for --replace-with-spaces")->group(mods);
+  sub->add_flag("--case-sensitive", r.CaseSensitive, "Match case (--replace, --replace-with-spaces, --move)")->group(mods);
+  sub->add_flag("--first-only", r.FirstOnly, "Only the first occurrence (or the leading bracket)")->group(mods);
+  sub->add_option("--at", r.At, "Where to add: start, end, after-ext, before:S, after:S")->group(mods);
+  sub->add_option("--to", r.To, "Where to move: start, end, after-ext, before:S, after:S")->group(mods);
+  sub->add_option("--digits", r.Digits, "Minimum digits of --number (1-5)")->group(mods);
+  sub->add_option("--start", r.Start, "First number of --number (0-99)")->group(mods);
+  sub->add_option("--template", r.Template, "Replacement of --awk (& is the match)")->group(mods);
+  sub->add_flag("--all", r.All, "--awk replaces every match, not only the first")->group(mods);
+  sub->add_option("--not", r.Not, "Leave names containing this text unchanged")->group(mods);
+  sub->add_flag("--not-case", r.NotCase, "--not is case-sensitive")->group(mods);
+}
+
+CLI::App* AddList(CLI::App& app, TCliArgs& a) {
+  CLI::App* sub = app.add_subcommand("list", "List the entries of a folder: name, size, date, location");
+  sub->add_option("DIR", a.Dir, "Folder to list")->required();
+  AddSelectionOptions(sub, a.Selection);
+  sub->add_option("--format", a.Format, "tsv or json")->check(CLI::IsMember({"tsv", "json"}));
+  sub->footer("Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg;*.png\"\n"
+              "  nalo-cli list . --recursive --sort size --desc --unit KB");
+  return sub;
+}
+
+CLI::App* AddPreview(CLI::App& app, TCliArgs& a) {
+  CLI::App* sub = app.add_subcommand("preview", "Show old and new names a rule would give, renaming nothing");
+  sub->add_option("DIR", a.Dir, "Folder to list");
+  sub->add_option("--names-from", a.NamesFrom, "Read names from FILE (or - for standard input) instead of a folder");
+  AddSelectionOptions(sub, a.Selection);
+  AddRuleOptions(sub, a.Rule);
+  sub->add_option("--format", a.Format, "tsv or json")->check(CLI::IsMember({"tsv", "json"}));
+  sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long).\n"
+              "Examples:\n  nalo-cli preview . --replace \" \" \"_\"\n"
+              "  ls | nalo-cli preview --names-from - --number Photo_ --digits 3 --start 1\n"
+              "  nalo-cli preview . --awk \"[0-9]+\" --template \"<&>\" --all");
+  return sub;
+}
+
+CLI::App* AddApply(CLI::App& app, TCliArgs& a) {
+  CLI::App* sub = app.add_subcommand("apply", "Rename the entries of a folder by a rule");
+  sub->add_option("DIR", a.Dir, "Folder to list")->required();
+  AddSelectionOptions(sub, a.Selection);
+  AddRuleOptions(sub, a.Rule);
+  sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
+  sub->footer("Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed.\n"
+              "Examples:\n  nalo-cli apply . --mask \"*.JPG\" --ext-case lower --yes\n"
+              "  nalo-cli apply ~/music --add-info mp3 --at end");
+  return sub;
+}
+
+CLI::App* AddUndo(CLI::App& app, TCliArgs& a) {
+  CLI::App* sub = app.add_subcommand("undo", "Undo the last batch from the batch journal (also after a crash)");
+  sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
+  sub->footer("Example:\n  nalo-cli undo --yes");
+  return sub;
+}
+
+CLI::App* AddInfo(CLI::App& app, TCliArgs& a) {
+  CLI::App* sub = app.add_subcommand("info", "Print the information text of each file by its template");
+  sub->add_option("KIND", a.InfoKind, "avi, date, image, mp3 or folder")
+      ->required()->check(CLI::IsMember({"avi", "date", "image", "mp3", "folder"}));
+  sub->add_option("FILE", a.InfoFiles, "Files to read")->required();
+  sub->footer("Example:\n  nalo-cli info image photo.jpg logo.png");
+  return sub;
+}
+
+}  // namespace
+
+TSubcommands BuildParser(CLI::App& app, TCliArgs& args) {
+  app.fallthrough();
+  app.require_subcommand(1);
+  AddGlobalOptions(app, args.Global);
+  TSubcommands subs;
+  subs.List = AddList(app, args);
+  subs.Preview = AddPreview(app, args);
+  subs.Apply = AddApply(app, args);
+  subs.Undo = AddUndo(app, args);
+  subs.Info = AddInfo(app, args);
+  return subs;
+}
+
+}  // namespace nalo::cli

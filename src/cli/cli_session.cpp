@@ -1,0 +1,91 @@
+#include "cli/cli_session.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "execution/rename_preview.h"
+#include "fileinfo/info_source.h"
+#include "rules/rule_messages.h"
+#include "settings/ini_file.h"
+#include "settings/main_settings.h"
+#include "settings/options_settings.h"
+#include "settings/settings_folder.h"
+
+namespace nalo::cli {
+namespace {
+
+std::optional<std::string> SettingsOverride(const TGlobalArgs& global) {
+  if (global.SettingsDir.empty()) return std::nullopt;
+  return global.SettingsDir;
+}
+
+bool IsCp932(const std::string& encoding) {
+  if (encoding == "cp932") return true;
+  if (encoding == "utf8") return false;
+  throw EUsageError("--encoding は utf8 か cp932 です: " + encoding);
+}
+
+TInfoSettings LoadInfo(const std::string& settings_dir) {
+  const TIniFile ini(MainSettingsPath(settings_dir));
+  TInfoSettings info = DefaultInfoSettings();
+  LoadInfoSettings(ini, info.Avi);
+  LoadInfoSettings(ini, info.DateSize);
+  LoadInfoSettings(ini, info.Image);
+  LoadInfoSettings(ini, info.Mp3);
+  LoadInfoSettings(ini, info.Folder);
+  return info;
+}
+
+TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
+                        const TInfoTextSource& source) {
+  const TIniFile ini(MainSettingsPath(session.SettingsDir));
+  const TOptionsSettings options = ReadOptionsSettings(ini);
+  TRuleContext ctx(plan.Selection.Entries);
+  ctx.exclusion = plan.Spec.Exclusion;
+  ctx.trim = options.StrTrim && !session.Args.Selection.NoTrim;
+  ctx.folder_mode = plan.Selection.FolderMode;
+  ctx.info_source = source;
+  return ctx;
+}
+
+}  // namespace
+
+TSession::TSession(const TCliArgs& args)
+    : Args(args),
+      SettingsDir(ResolveSettingsFolder(SettingsOverride(args.Global))),
+      Text(IsCp932(args.Global.Encoding)),
+      Info(LoadInfo(SettingsDir)) {}
+
+std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
+  const TCliArgs& args = session.Args;
+  if (!args.NamesFrom.empty()) {
+    ReadNames(args.NamesFrom, args.Selection, session.Text, plan.Selection);
+  } else {
+    ListDirectory(args.Dir, args.Selection, plan.Selection);
+  }
+  plan.Spec = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
+  std::cerr << DescribeRule(plan.Spec, plan.Selection.FolderMode) << "\n";
+  const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
+  plan.Result = RunRule(plan.Spec, ContextFor(session, plan, source));
+  if (!plan.Result.message.empty()) {
+    std::cerr << plan.Result.message << "\n";
+    return kExitUsage;
+  }
+  if (plan.Result.rows.empty()) {
+    if (!plan.Result.silent) std::cerr << kMsgNothingToRename << "\n";
+    return kExitNothing;
+  }
+  return std::nullopt;
+}
+
+std::vector<std::string_view> RowProblems(const TPlannedRows& plan) {
+  const std::vector<TRowClash> clashes =
+      PreviewClashes(plan.Result.rows, !plan.Selection.FromNames);
+  std::vector<std::string_view> problems;
+  problems.reserve(clashes.size());
+  for (TRowClash clash : clashes) problems.push_back(ClashName(clash));
+  return problems;
+}
+
+}  // namespace nalo::cli

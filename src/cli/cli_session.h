@@ -1,0 +1,43 @@
+// What every subcommand shares: the settings folder, the user's encoding, the
+// saved options, and the computation of confirmation rows for preview and apply.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "cli/rule_spec.h"
+#include "cli/selection.h"
+#include "cli/user_text.h"
+#include "fileinfo/info_settings.h"
+#include "rules/rule_run.h"
+
+namespace nalo::cli {
+
+struct TSession {
+  explicit TSession(const TCliArgs& args);
+
+  const TCliArgs& Args;
+  std::string SettingsDir;  // UTF-8
+  TUserText Text;
+  TInfoSettings Info;
+};
+
+// The outcome of running the rule over the selected entries.
+struct TPlannedRows {
+  TSelection Selection;
+  TRuleSpec Spec;
+  TRuleResult Result;
+};
+
+// Selects the entries (DIR or --names-from), resolves and runs the rule, prints
+// the description on stderr. Returns an exit code when there is nothing to do
+// (validation message, no rows), else nothing.
+std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan);
+
+// The clash name of each row ("" when none). With names from a list only clashes
+// within the batch are looked for; the disk is not consulted.
+std::vector<std::string_view> RowProblems(const TPlannedRows& plan);
+
+}  // namespace nalo::cli

@@ -1,0 +1,86 @@
+#include "cli/output.h"
+
+#include <cstdio>
+
+namespace nalo::cli {
+namespace {
+
+void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_view, std::string>>& fields) {
+  out << "{";
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) out << ",";
+    out << JsonString(fields[i].first) << ":" << JsonString(fields[i].second);
+  }
+  out << "}";
+}
+
+}  // namespace
+
+TFormat FormatOf(const std::string& name) {
+  if (name == "tsv") return TFormat::Tsv;
+  if (name == "json") return TFormat::Json;
+  throw EUsageError("--format は tsv か json です: " + name);
+}
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (byte < 0x20) {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+      out += escape;
+    } else {
+      out += c;
+    }
+  }
+  out += '"';
+  return out;
+}
+
+void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
+                  const TUserText& text) {
+  if (format == TFormat::Json) out << "[";
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    const TListData& e = entries.EntryAt(i);
+    if (format == TFormat::Tsv) {
+      out << text.FromCore(e.Name) << '\t' << text.FromCore(e.SizeText) << '\t'
+          << text.FromCore(e.DateText) << '\t' << text.FromCore(e.Location) << '\n';
+      continue;
+    }
+    if (i > 0) out << ",";
+    out << "\n  ";
+    PrintJsonObject(out, {{"name", text.FromCore(e.Name)},
+                          {"size", text.FromCore(e.SizeText)},
+                          {"date", text.FromCore(e.DateText)},
+                          {"location", text.FromCore(e.Location)}});
+  }
+  if (format == TFormat::Json) out << "\n]\n";
+}
+
+void PrintRows(std::ostream& out, const TConfirmationList& rows,
+               const std::vector<std::string_view>& problems, TFormat format,
+               const TUserText& text) {
+  if (format == TFormat::Json) out << "[";
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const TConfirmationRow& r = rows[i];
+    const std::string problem(i < problems.size() ? problems[i] : std::string_view());
+    if (format == TFormat::Tsv) {
+      out << text.FromCore(r.OldName) << '\t' << text.FromCore(r.NewName) << '\t'
+          << text.FromCore(r.Folder) << '\t' << problem << '\n';
+      continue;
+    }
+    if (i > 0) out << ",";
+    out << "\n  ";
+    PrintJsonObject(out, {{"old", text.FromCore(r.OldName)},
+                          {"new", text.FromCore(r.NewName)},
+                          {"folder", text.FromCore(r.Folder)},
+                          {"problem", problem}});
+  }
+  if (format == TFormat::Json) out << "\n]\n";
+}
+
+}  // namespace nalo::cli

@@ -1,0 +1,33 @@
+// Printing entries and confirmation rows as tab-separated lines or as JSON.
+// Texts are printed in the user's encoding; JSON strings escape quotes, the
+// backslash and control characters.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/user_text.h"
+#include "listing/list_data.h"
+#include "rules/confirmation_row.h"
+
+namespace nalo::cli {
+
+enum class TFormat { Tsv, Json };
+
+TFormat FormatOf(const std::string& name);
+
+// name, size, date, location per entry.
+void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
+                  const TUserText& text);
+
+// old, new, folder, problem per row; `problems` has one text per row.
+void PrintRows(std::ostream& out, const TConfirmationList& rows,
+               const std::vector<std::string_view>& problems, TFormat format,
+               const TUserText& text);
+
+// `text` as a JSON string literal.
+std::string JsonString(std::string_view text);
+
+}  // namespace nalo::cli

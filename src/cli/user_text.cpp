@@ -1,0 +1,31 @@
+// Conversions between the user's encoding and the core's code page 932.
+#include "cli/user_text.h"
+
+#include "platform/encoding.h"
+
+namespace nalo::cli {
+
+std::string TUserText::ToCore(std::string_view text, std::string_view what) const {
+  if (cp932_) return std::string(text);
+  std::optional<std::string> cp932 = Utf8ToCp932(text);
+  if (!cp932) {
+    throw EUsageError(std::string(what) + " に Shift-JIS で表せない文字があります: " +
+                      std::string(text));
+  }
+  return *cp932;
+}
+
+std::string TUserText::FromCore(std::string_view cp932) const {
+  if (cp932_) return std::string(cp932);
+  return Cp932ToUtf8Lossy(cp932);
+}
+
+std::string PathToCore(std::string_view utf8_path) {
+  std::optional<std::string> cp932 = Utf8ToCp932(utf8_path);
+  if (!cp932) {
+    throw EUsageError("パスに Shift-JIS で表せない文字があります: " + std::string(utf8_path));
+  }
+  return *cp932;
+}
+
+}  // namespace nalo::cli
