@@ -32,7 +32,7 @@ void WriteMessage(char* msg, const char* text) {
 // empty or holds another expression or kind.
 BREGEXP* RecordFor(const char* str, BREGEXP** rxp, TPerl5Kind kind) {
   BREGEXP* rx = *rxp;
-  bool usable = rx != nullptr && rx->expression == str &&
+  bool usable = rx != nullptr && (rx->parap == str || rx->expression == str) &&
                 (kind == TPerl5Kind::Substitute ? rx->substitution != nullptr
                                                 : rx->translation != nullptr);
   if (usable) return rx;

@@ -38,7 +38,8 @@ bool TBRegExp::Call(TLibraryCall call, std::string_view expression, std::string&
     copy.assign(expression);
     text = copy.c_str();
   }
-  char message[kBRegExpMessageSize] = {};
+  char message[kBRegExpMessageSize];
+  message[0] = '\0';
   int result = call(text, subject.data(), subject.data() + subject.size(), &record_, message);
   if (message[0] != '\0') throw EBRegExpError(message);
   if (result != 0 && record_ != nullptr) {

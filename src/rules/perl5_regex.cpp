@@ -60,10 +60,21 @@ std::size_t StartVerbLength(std::string_view pattern) {
   return pos;
 }
 
-// Refuses (fails, so PCRE2 backtracks) a position that is not a character start.
-int BoundaryCallout(pcre2_callout_block* block, void* data) {
-  const auto& boundaries = *static_cast<const std::vector<unsigned char>*>(data);
-  return boundaries[block->current_position] ? 0 : 1;
+// True when byte `pos` of `text` begins a character (or is its end). The byte
+// before the run of lead-byte values that ends at `pos` always ends a character
+// (it is a single byte or a trail byte), and the run pairs up from there, so
+// `pos` is a boundary exactly when the run is even.
+bool IsBoundaryBefore(std::string_view text, std::size_t pos) {
+  if (pos >= text.size()) return true;  // a lead byte as the last byte stands alone
+  std::size_t run = 0;
+  while (run < pos && IsLeadByte(static_cast<unsigned char>(text[pos - run - 1]))) ++run;
+  return run % 2 == 0;
+}
+
+// Refuses (fails, so PCRE2 backtracks) a position inside a character.
+int BoundaryCallout(pcre2_callout_block* block, void*) {
+  std::string_view subject(reinterpret_cast<const char*>(block->subject), block->subject_length);
+  return IsBoundaryBefore(subject, block->current_position) ? 0 : 1;
 }
 
 }  // namespace
@@ -79,8 +90,9 @@ TPerl5Regex::TPerl5Regex(std::string_view pcre_pattern, const TPerl5RegexOptions
   }
   pcre2_set_match_limit(match_context_, kMatchLimit);
   pcre2_set_depth_limit(match_context_, kDepthLimit);
-  pcre2_set_callout(match_context_, BoundaryCallout, &boundaries_);
+  pcre2_set_callout(match_context_, BoundaryCallout, nullptr);
   pair_count_ = pcre2_get_ovector_count(match_data_);
+  ovector_ = pcre2_get_ovector_pointer(match_data_);
 }
 
 TPerl5Regex::~TPerl5Regex() { Release(); }
@@ -105,50 +117,36 @@ pcre2_code* TPerl5Regex::CompileGuarded() {
   return guarded_code_;
 }
 
-void TPerl5Regex::BeginSubject(std::string_view subject) {
-  guard_subject_ = false;
-  if (utf_) return;
-  for (unsigned char c : subject) {
-    if (IsLeadByte(c)) {
-      guard_subject_ = true;
-      break;
-    }
-  }
-  if (!guard_subject_) return;
-  boundaries_.assign(subject.size() + 1, 0);
-  for (std::size_t pos = 0; pos < subject.size(); pos += CharLengthAt(subject, pos)) {
-    boundaries_[pos] = 1;
-  }
-  boundaries_[subject.size()] = 1;
+bool TPerl5Regex::OnBoundaries(std::string_view subject) const {
+  return IsBoundaryBefore(subject, ovector_[0]) && IsBoundaryBefore(subject, ovector_[1]);
 }
 
-bool TPerl5Regex::Match(std::string_view subject, std::size_t start, std::uint32_t pcre_options) {
-  if (utf_) pcre_options |= PCRE2_NO_UTF_CHECK;  // subjects come from the checked converter
-  pcre2_code* code = guard_subject_ ? CompileGuarded() : code_;
+int TPerl5Regex::RunMatch(pcre2_code* code, std::string_view subject, std::size_t start,
+                          std::uint32_t pcre_options) {
   int rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(subject.data()), subject.size(), start,
                        pcre_options, match_data_, match_context_);
-  if (rc == PCRE2_ERROR_NOMATCH) return false;
   if (rc == PCRE2_ERROR_MATCHLIMIT || rc == PCRE2_ERROR_DEPTHLIMIT ||
       rc == PCRE2_ERROR_HEAPLIMIT || rc == PCRE2_ERROR_JIT_STACKLIMIT) {
     throw EPerl5Error("照合の手数が上限を超えました");
   }
-  if (rc < 0) throw EPerl5Error(PcreMessage(rc));
-  const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(match_data_);
-  if (ovector[0] > ovector[1]) throw EPerl5Error("\\K で一致の始まりが終わりを越えました");
+  if (rc < 0 && rc != PCRE2_ERROR_NOMATCH) throw EPerl5Error(PcreMessage(rc));
+  return rc;
+}
+
+bool TPerl5Regex::Match(std::string_view subject, std::size_t start, std::uint32_t pcre_options) {
+  if (utf_) pcre_options |= PCRE2_NO_UTF_CHECK;  // subjects come from the checked converter
+  int rc = RunMatch(code_, subject, start, pcre_options);
+  if (rc != PCRE2_ERROR_NOMATCH && !utf_ && !OnBoundaries(subject)) {
+    rc = RunMatch(CompileGuarded(), subject, start, pcre_options);
+  }
+  if (rc == PCRE2_ERROR_NOMATCH) return false;
+  if (ovector_[0] > ovector_[1]) throw EPerl5Error("\\K で一致の始まりが終わりを越えました");
   return true;
-}
-
-std::size_t TPerl5Regex::GroupStart(std::size_t n) const {
-  return n < pair_count_ ? pcre2_get_ovector_pointer(match_data_)[2 * n] : PCRE2_UNSET;
-}
-
-std::size_t TPerl5Regex::GroupEnd(std::size_t n) const {
-  return n < pair_count_ ? pcre2_get_ovector_pointer(match_data_)[2 * n + 1] : PCRE2_UNSET;
 }
 
 std::size_t TPerl5Regex::CharLength(std::string_view subject, std::size_t pos) const {
   if (utf_) return Utf8CharLength(static_cast<unsigned char>(subject[pos]));
-  return guard_subject_ ? CharLengthAt(subject, pos) : 1;
+  return CharLengthAt(subject, pos);
 }
 
 }  // namespace nalo

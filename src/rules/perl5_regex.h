@@ -5,9 +5,11 @@
 //
 // In byte mode a match must still begin and end on Shift-JIS character
 // boundaries, or a search for "s" would change the trail byte of "ピ" (0x83 0x73).
-// For subjects that hold double-byte characters a second form of the pattern is
-// used, wrapped in two callouts that refuse a position inside a character, so
-// PCRE2 backtracks to the next candidate exactly as if the text were not there.
+// The plain pattern runs first; only when its match begins or ends inside a
+// double-byte character is the search repeated with a second form of the
+// pattern, wrapped in two callouts that refuse such positions, so PCRE2
+// backtracks to the next candidate. A plain match on boundaries is exactly the
+// match the guarded form would find, so names rarely pay for the guard.
 #pragma once
 
 #define PCRE2_CODE_UNIT_WIDTH 8
@@ -17,7 +19,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace nalo {
 
@@ -36,26 +37,25 @@ class TPerl5Regex {
   TPerl5Regex(const TPerl5Regex&) = delete;
   TPerl5Regex& operator=(const TPerl5Regex&) = delete;
 
-  // Prepares the matches on one subject: in byte mode, notes where its
-  // characters begin when it holds double-byte characters.
-  void BeginSubject(std::string_view subject);
-
-  // Searches the subject given to BeginSubject from byte `start`; `pcre_options`
+  // Searches `subject` from byte `start`; `pcre_options`
   // are PCRE2 match options (PCRE2_NOTEMPTY_ATSTART, PCRE2_ANCHORED). Returns false
   // when nothing matches; throws EPerl5Error when a limit is hit or PCRE2 fails.
   bool Match(std::string_view subject, std::size_t start, std::uint32_t pcre_options);
 
   // Offsets of group `n` (0 = the whole match) of the last successful match;
   // both PCRE2_UNSET for a group that did not take part or does not exist.
-  std::size_t GroupStart(std::size_t n) const;
-  std::size_t GroupEnd(std::size_t n) const;
+  std::size_t GroupStart(std::size_t n) const { return n < pair_count_ ? ovector_[2 * n] : PCRE2_UNSET; }
+  std::size_t GroupEnd(std::size_t n) const { return n < pair_count_ ? ovector_[2 * n + 1] : PCRE2_UNSET; }
 
-  // Byte length of the character at `pos` of the current subject.
+  // Byte length of the character at `pos` of `subject`.
   std::size_t CharLength(std::string_view subject, std::size_t pos) const;
 
  private:
   void Release();
   pcre2_code* CompileGuarded();
+  int RunMatch(pcre2_code* code, std::string_view subject, std::size_t start,
+               std::uint32_t pcre_options);
+  bool OnBoundaries(std::string_view subject) const;
 
   std::string pattern_;
   std::uint32_t compile_options_ = 0;
@@ -63,10 +63,9 @@ class TPerl5Regex {
   pcre2_code* guarded_code_ = nullptr;  // compiled on first need
   pcre2_match_data* match_data_ = nullptr;
   pcre2_match_context* match_context_ = nullptr;
+  const PCRE2_SIZE* ovector_ = nullptr;  // of match_data_, fixed for its lifetime
   std::size_t pair_count_ = 0;
   bool utf_ = false;
-  bool guard_subject_ = false;          // the current subject needs the guarded form
-  std::vector<unsigned char> boundaries_;  // 1 where a character begins (and at the end)
 };
 
 }  // namespace nalo

@@ -39,7 +39,6 @@ std::size_t TPerl5Substitution::Run(std::string_view subject, std::string& resul
 }
 
 std::size_t TPerl5Substitution::RunOn(std::string_view subject, std::string& out) {
-  regex_->BeginSubject(subject);
   std::size_t count = 0;
   std::size_t copied = 0;  // subject bytes before this are in `out`
   std::size_t pos = 0;

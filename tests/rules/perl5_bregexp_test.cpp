@@ -137,6 +137,14 @@ TEST(TBRegExpWrapper, SubjectWithRawBytesWorksWithoutK) {
   EXPECT_TRUE(regexp.Substitute("s/a/b/", subject));
   EXPECT_EQ(subject, "b\x82");
   subject = "a\x82";
+  EXPECT_TRUE(regexp.Substitute("s/$/!/", subject));  // the end is a boundary
+  EXPECT_EQ(subject, "a\x82!");
+  // A pair whose trail byte has a lead-byte value, then a lone lead byte: only
+  // the lone one is a character of its own.
+  subject = "\x82\x81\x81";
+  EXPECT_TRUE(regexp.Substitute("s/\\x81/-/", subject));
+  EXPECT_EQ(subject, "\x82\x81-");
+  subject = "a\x82";
   EXPECT_THROW(regexp.Substitute("s/a/b/k", subject), EBRegExpError);
 }
 
