@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "cli/commands.h"
 #include "execution/rename_preview.h"
 #include "fileinfo/info_source.h"
+#include "platform/encoding.h"
 #include "rules/rule_messages.h"
 #include "settings/ini_file.h"
 #include "settings/main_settings.h"
@@ -37,12 +39,30 @@ TInfoSettings LoadInfo(const std::string& settings_dir) {
   return info;
 }
 
+// The builders' source, with the CP932 text of a read error turned into the
+// UTF-8 message a rule run hands its front end.
+TInfoTextSource Utf8Errors(TInfoTextSource source) {
+  return [source = std::move(source)](TInfoKind kind, const std::string& path, bool folders) {
+    try {
+      return source(kind, path, folders);
+    } catch (const EInfoReadError& e) {
+      throw EInfoReadError(Cp932ToUtf8Lossy(e.what()));
+    }
+  };
+}
+
 TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
                         const TInfoTextSource& source) {
   const TIniFile ini(MainSettingsPath(session.SettingsDir));
   const TOptionsSettings options = ReadOptionsSettings(ini);
   TRuleContext ctx(plan.Selection.Entries);
   ctx.exclusion = plan.Spec.Exclusion;
+  if (plan.Spec.FromSettings) {
+    // The saved exclusion is its case check box; its text is never saved, so
+    // --not supplies it.
+    ctx.exclusion.case_sensitive =
+        ctx.exclusion.case_sensitive || ReadMainSettings(ini, "").NotCaseSensitive;
+  }
   ctx.trim = options.StrTrim && !session.Args.Selection.NoTrim;
   ctx.folder_mode = plan.Selection.FolderMode;
   ctx.info_source = source;
@@ -66,7 +86,8 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   }
   plan.Spec = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
   std::cerr << DescribeRule(plan.Spec, plan.Selection.FolderMode) << "\n";
-  const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
+  const TInfoTextSource source =
+      Utf8Errors(MakeInfoTextSource(session.Info, session.SettingsDir));
   plan.Result = RunRule(plan.Spec, ContextFor(session, plan, source));
   if (!plan.Result.message.empty()) {
     std::cerr << plan.Result.message << "\n";

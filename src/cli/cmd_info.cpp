@@ -1,5 +1,7 @@
 // nalo-cli info: the information text a template builds for each file, in
-// argument order; an empty line when the builder finds nothing.
+// argument order; an empty line when the builder finds nothing. A file that does
+// not exist or cannot be opened gets an empty line and the core's message on
+// stderr, and the command ends with exit code 2.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -7,7 +9,9 @@
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
+#include "fileinfo/byte_source.h"
 #include "fileinfo/info_source.h"
+#include "platform/encoding.h"
 
 namespace nalo::cli {
 namespace {
@@ -33,6 +37,19 @@ bool IsFolder(const std::string& path) {
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool Exists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+// The information text of one file, UTF-8 path; throws EInfoReadError.
+std::string InfoText(const TInfoTextSource& source, TInfoKind kind, const std::string& file) {
+  const std::string path = AbsolutePath(file);
+  const std::string core_path = PathToCore(path);
+  if (!Exists(path)) throw EInfoReadError(CannotOpenMessage(PathToCore(file)));
+  return source(kind, core_path, IsFolder(path));
+}
+
 }  // namespace
 
 int RunInfo(const TCliArgs& args) {
@@ -41,12 +58,12 @@ int RunInfo(const TCliArgs& args) {
   const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
   int code = kExitDone;
   for (const std::string& file : args.InfoFiles) {
-    const std::string path = AbsolutePath(file);
     try {
-      std::cout << session.Text.FromCore(source(kind, PathToCore(path), IsFolder(path))) << "\n";
+      std::cout << session.Text.FromCore(InfoText(source, kind, file)) << "\n";
     } catch (const EInfoReadError& e) {
+      // The core's message is CP932 text, like the names it holds.
       std::cout << "\n";
-      std::cerr << e.what() << "\n";
+      std::cerr << Cp932ToUtf8Lossy(e.what()) << "\n";
       code = kExitUsage;
     }
   }

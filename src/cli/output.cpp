@@ -1,9 +1,18 @@
+// Printing entries and rows. TSV follows the user's encoding; JSON is always
+// UTF-8 (bytes without a CP932 meaning become U+FFFD), so its output stays valid
+// JSON whatever the names hold.
 #include "cli/output.h"
 
 #include <cstdio>
 
 namespace nalo::cli {
 namespace {
+
+// The texts of a JSON document: UTF-8 whatever --encoding says.
+const TUserText& ShownText(TFormat format, const TUserText& text) {
+  static const TUserText kUtf8(false);
+  return format == TFormat::Json ? kUtf8 : text;
+}
 
 void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_view, std::string>>& fields) {
   out << "{";
@@ -42,7 +51,8 @@ std::string JsonString(std::string_view text) {
 }
 
 void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
-                  const TUserText& text) {
+                  const TUserText& user_text) {
+  const TUserText& text = ShownText(format, user_text);
   if (format == TFormat::Json) out << "[";
   for (std::size_t i = 0; i < entries.Count(); ++i) {
     const TListData& e = entries.EntryAt(i);
@@ -63,7 +73,8 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
 
 void PrintRows(std::ostream& out, const TConfirmationList& rows,
                const std::vector<std::string_view>& problems, TFormat format,
-               const TUserText& text) {
+               const TUserText& user_text) {
+  const TUserText& text = ShownText(format, user_text);
   if (format == TFormat::Json) out << "[";
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TConfirmationRow& r = rows[i];

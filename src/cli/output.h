@@ -1,6 +1,6 @@
 // Printing entries and confirmation rows as tab-separated lines or as JSON.
-// Texts are printed in the user's encoding; JSON strings escape quotes, the
-// backslash and control characters.
+// Tab-separated texts are printed in the user's encoding; JSON is UTF-8 and its
+// strings escape quotes, the backslash and control characters.
 #pragma once
 
 #include <ostream>

@@ -1,13 +1,17 @@
 // Selection options become the search tab's record and the search exclusion
 // condition, exactly as the desktop program would collect them, and the folder is
-// listed by the core. --sort and --desc re-sort the listed entries afterwards.
+// listed by the core under its absolute path, so that the batch journal can be
+// undone from any working folder. --sort and --desc re-sort the entries afterwards.
 #include "cli/selection.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <limits>
 
+#include "cli/terminal.h"
+#include "listing/entries_from_rows.h"
 #include "listing/list_folder.h"
 #include "listing/list_sort.h"
 #include "listing/size_units.h"
@@ -95,13 +99,33 @@ std::string WithoutTrailingSlash(std::string dir) {
   return dir;
 }
 
+// `dir` made absolute against the working folder ("." and "./x" lose their dot).
+std::string AbsoluteFolder(const std::string& dir) {
+  if (!dir.empty() && dir[0] == '/') return WithoutTrailingSlash(dir);
+  std::string base = std::filesystem::current_path().string();
+  std::string rest = dir;
+  while (rest == "." || rest.rfind("./", 0) == 0) rest.erase(0, rest == "." ? 1 : 2);
+  if (rest.empty()) return base;
+  if (base.back() != '/') base += '/';
+  return WithoutTrailingSlash(base + rest);
+}
+
+// The scan as the core would run it, with a running count on a terminal.
+bool ScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRows& rows) {
+  TScanProgress progress;
+  finder.OnFolder = [&](const std::string&) { progress.Folder(); };
+  finder.OnIdle = [&] { progress.Item(); };
+  return finder.Search(option.Folder, option.ExtMask, !option.FolderMode, rows,
+                       option.SubFolders);
+}
+
 }  // namespace
 
 void ListDirectory(const std::string& dir, const TSelectionArgs& args, TSelection& selection) {
   const TUserText utf8(false);
   const TTabStatus_Search search = SearchRecordOf(args, utf8);
   TListFolderRequest request;
-  request.Folder = PathToCore(WithoutTrailingSlash(dir));
+  request.Folder = PathToCore(AbsoluteFolder(dir));
   request.FolderMode = args.Folders;
   request.SubFolders = args.Recursive;
   if (!args.Exclude.empty()) {
@@ -112,8 +136,12 @@ void ListDirectory(const std::string& dir, const TSelectionArgs& args, TSelectio
   selection.FolderMode = args.Folders;
   selection.State.SizeUnit = search.SizeUnit;
   selection.State.PreviousUnit = search.SizeUnit;
-  const TListFolderResult result = ListFolder(request, search, selection.State, selection.Entries);
+  TListFolderHooks hooks;
+  hooks.RunScan = ScanWithProgress;
+  const TListFolderResult result =
+      ListFolder(request, search, selection.State, selection.Entries, hooks);
   if (!result.Listed) throw EUsageError("フォルダが見つかりません: " + dir);
+  if (result.ConversionFailed) throw EUsageError(std::string(kRowConversionError));
   ReportUnencodable(selection.State);
   ApplySortOptions(args, selection);
 }

@@ -10,6 +10,13 @@ namespace nalo::cli {
 // Batches shorter than this finish before a bar would be seen.
 constexpr std::size_t kProgressMinimumSteps = 2000;
 
+// A scan that ends within a second needs no progress display.
+constexpr std::chrono::milliseconds kScanProgressDelay{1000};
+// Ten refreshes a second look live without flooding a slow terminal.
+constexpr std::chrono::milliseconds kScanProgressInterval{100};
+// The clock is read once per this many entries to keep the scan loop cheap.
+constexpr std::size_t kScanClockEvery = 256;
+
 bool CanAsk() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
 
 bool AskYesNo(std::string_view question) {
@@ -34,6 +41,32 @@ void TProgressBar::Update(std::size_t done) {
   const std::size_t filled = percent / 2;
   std::cerr << "\r[" << std::string(filled, '#') << std::string(50 - filled, ' ') << "] "
             << percent << "%" << std::flush;
+}
+
+TScanProgress::TScanProgress()
+    : enabled_(isatty(STDERR_FILENO) != 0), start_(std::chrono::steady_clock::now()) {}
+
+TScanProgress::~TScanProgress() {
+  if (shown_) std::cerr << "\n";
+}
+
+void TScanProgress::Folder() {
+  ++folders_;
+  Show();
+}
+
+void TScanProgress::Item() {
+  ++items_;
+  if (items_ % kScanClockEvery == 0) Show();
+}
+
+void TScanProgress::Show() {
+  if (!enabled_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (now - start_ < kScanProgressDelay || now - last_show_ < kScanProgressInterval) return;
+  last_show_ = now;
+  shown_ = true;
+  std::cerr << "\r検索中... " << folders_ << " フォルダ, " << items_ << " 項目" << std::flush;
 }
 
 }  // namespace nalo::cli

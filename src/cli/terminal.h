@@ -1,7 +1,9 @@
-// Talking to a person at a terminal: a yes/no question and a progress bar that
-// only appears when stderr is a terminal.
+// Talking to a person at a terminal: a yes/no question, a progress bar for a
+// batch and a running count for a folder scan. Both progress displays only appear
+// when stderr is a terminal, and only once the work turns out to be long.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <string_view>
 
@@ -25,6 +27,25 @@ class TProgressBar {
   std::size_t total_;
   std::size_t last_percent_ = 101;
   bool shown_;
+};
+
+// A running count of folders and items on stderr while a scan goes on. It stays
+// silent for the first kScanProgressDelay, so quick scans print nothing.
+class TScanProgress {
+ public:
+  TScanProgress();
+  ~TScanProgress();
+  void Folder();  // a folder is about to be read
+  void Item();    // a directory entry was read
+
+ private:
+  void Show();
+  std::size_t folders_ = 0;
+  std::size_t items_ = 0;
+  bool enabled_;
+  bool shown_ = false;
+  std::chrono::steady_clock::time_point start_;
+  std::chrono::steady_clock::time_point last_show_;
 };
 
 }  // namespace nalo::cli
