@@ -69,6 +69,13 @@ TEST_F(AviBuilder, AudioTagsAndUnknownAudioCodec) {
   EXPECT_EQ(Build(spec, info), "\x95\x73\x96\xBE,,0Hz,,0Kbps|<ACODEC>");
 }
 
+TEST_F(AviBuilder, TagsInTheAudioTextAreExpandedByLaterSteps) {
+  TAVI_CODEC_INFO info = DefaultAviInfo();
+  info.Text = "[<AUDIO>]";
+  info.Text2 = "<CODEC>/<SIZE_X>/<AUDIO>/<ACODEC>";
+  EXPECT_EQ(Build(AviSpec {}, info), "[XviD/640/<AUDIO>/MP3]");
+}
+
 TEST_F(AviBuilder, NoTextWithoutRegisteredCodec) {
   AviSpec spec;
   spec.handler = "H264";
