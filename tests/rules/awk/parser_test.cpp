@@ -90,7 +90,8 @@ TEST(Scanner, DashAtClassEdgesIsOrdinary) {
 }
 
 TEST(Scanner, FullWidthDigitRangeIsOneRangeOfCodes) {
-  TREScanner scanner(Sjis("[０-９]"));
+  const std::string pattern = Sjis("[０-９]");  // the scanner does not copy it
+  TREScanner scanner(pattern);
   scanner.GetToken();
   ASSERT_EQ(scanner.GetToken(), tkRange);
   EXPECT_EQ(scanner.Code(), 0x824F);
