@@ -32,12 +32,22 @@ void AddSelectionOptions(CLI::App* sub, TSelectionArgs& s) {
   sub->add_flag("--no-trim", s.NoTrim, "Keep blanks around base name and extension")->group(group);
 }
 
+// A two-value option whose values are taken as they are: without this CLI11
+// would read "[]" as an empty list and "[a,b]" as two values.
+CLI::Option* AddPairOption(CLI::App* sub, const char* name, std::vector<std::string>& values,
+                           const char* help) {
+  return sub->add_option(name, values, help)
+      ->expected(2)
+      ->allow_extra_args(false)
+      ->type_name("OLD NEW");
+}
+
 void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
   const char* group = "Rule (exactly one)";
-  sub->add_option("--brackets", r.Brackets, "Replace bracket pair OLD by NEW (a pair, delete, delete-with-content)")
-      ->expected(2)->type_name("OLD NEW")->group(group);
-  sub->add_option("--replace", r.Replace, "Replace the string OLD by NEW")
-      ->expected(2)->type_name("OLD NEW")->group(group);
+  AddPairOption(sub, "--brackets", r.Brackets,
+                "Replace bracket pair OLD by NEW (a pair, delete, delete-with-content)")
+      ->group(group);
+  AddPairOption(sub, "--replace", r.Replace, "Replace the string OLD by NEW")->group(group);
   sub->add_option("--replace-with-spaces", r.ReplaceWithSpaces, "Replace a string by --count spaces")->group(group);
   sub->add_option("--add", r.Add, "Add TEXT at --at")->group(group);
   sub->add_option("--add-info", r.AddInfo, "Add file information at --at: avi, date, image, mp3, folder")
@@ -59,7 +69,7 @@ void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
       ->check(CLI::IsMember({"replace", "add", "convert", "move", "regex"}))->group(group);
 
   const char* mods = "Rule modifiers";
-  sub->add_option("--count", r.Count, "Number of spaces for --replace-with-spaces")->group(mods);
+  sub->add_option("--count", r.Count, "Number of spaces for --replace-with-spaces (0-20; 0 deletes)")->group(mods);
   sub->add_flag("--full-width", r.FullWidth, "Full-width spaces for --replace-with-spaces")->group(mods);
   sub->add_flag("--case-sensitive", r.CaseSensitive, "Match case (--replace, --replace-with-spaces, --move)")->group(mods);
   sub->add_flag("--first-only", r.FirstOnly, "Only the first occurrence (or the leading bracket)")->group(mods);

@@ -95,8 +95,9 @@ void ResolveReplace(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) 
     r.SpaceOld = text.ToCore(*a.ReplaceWithSpaces, "--replace-with-spaces");
     r.SpaceWide = a.FullWidth;
     r.SpaceHankaku = !a.FullWidth;
-    if (a.Count < 1 || a.Count > kMaxSpaceCount) {
-      throw EUsageError("--count は 1 から " + std::to_string(kMaxSpaceCount) + " までです");
+    // 0 spaces deletes the string, the one way the replace tab deletes text.
+    if (a.Count < 0 || a.Count > kMaxSpaceCount) {
+      throw EUsageError("--count は 0 から " + std::to_string(kMaxSpaceCount) + " までです");
     }
     (a.FullWidth ? r.SpaceWideCount : r.SpaceHankakuCount) = a.Count;
     r.SpaceCase = a.CaseSensitive;
