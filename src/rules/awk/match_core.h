@@ -4,6 +4,7 @@
 // accepting position; the searches try start positions character by character.
 // "^" holds at the start of the text and after every LF; "$" before the line-end
 // character chosen by LineSeparator (CR or LF) and at the end of the text.
+// Not thread-safe: a search may fill rows of the pattern's byte table.
 #pragma once
 
 #include <cstddef>
