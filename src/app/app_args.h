@@ -1,0 +1,22 @@
+// The desktop program's command line: an optional folder to list, the settings
+// folder (--settings-dir DIR, else $NALO_SETTINGS_DIR and the usual places), and
+// the hidden --screenshots DIR that renders the windows into PNG files.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace nalo {
+
+struct TAppArgs {
+  std::optional<QString> Folder;       // the first positional argument
+  std::optional<QString> SettingsDir;  // --settings-dir
+  std::optional<QString> ScreenshotDir;  // --screenshots
+  QString Error;                       // set when the line cannot be understood
+};
+
+// `arguments` without the program name.
+TAppArgs ParseAppArgs(const QStringList& arguments);
+
+}  // namespace nalo

@@ -1,0 +1,231 @@
+// TFMainFrm: the main window. It owns the entry list and the listing state, the
+// six tab records and exclusion lists, the one tab frame on screen, the watcher
+// and the menus, and turns every command into a call of the core. The class is
+// split by concern over several files: construction, menus, tab switching,
+// listing, commands, rule runs and settings.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "execution/batch_runner.h"
+#include "fileinfo/info_settings.h"
+#include "listing/list_data.h"
+#include "listing/list_folder.h"
+#include "listing/listing_state.h"
+#include "rules/confirmation_row.h"
+#include "rules/info_text_source.h"
+#include "settings/settings_files.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTabBar;
+class QTableView;
+
+namespace nalo {
+
+class TDirWatchBridge;
+class TEntryListModel;
+class TFYesNoDialogEx;
+class TFrm_Search;
+class TMessenger;
+class TTabFrame;
+
+struct TMainWindowOptions {
+  std::string SettingsFolder;        // UTF-8
+  std::optional<QString> FolderArgument;  // the first command-line argument
+  TMessenger* Messenger = nullptr;   // null: the window uses Qt's message boxes
+};
+
+inline constexpr const char* kAppTitle = "Nalo";
+
+class TFMainFrm : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TFMainFrm(TMainWindowOptions options, QWidget* parent = nullptr);
+  ~TFMainFrm() override;
+
+  // --- the run bracket around every listing and rule run
+  void BeginRuleRun();
+  void EndRuleRun();
+  bool Busy() const { return busy_; }
+
+  // --- listing
+  // Lists a folder (UTF-8 path); false when nothing was listed.
+  bool ListFolder(const QString& folder);
+  // Lists CurrentFolder again, or the text of cmb_Path without one. True when the
+  // user declined the listing.
+  bool RelistFolder();
+  void DirectoryWatcher1Change();
+  // Exactly one dropped folder is listed; anything else is ignored.
+  void DropPaths(const QStringList& paths);
+
+  // --- tabs and modes
+  int CurrentTab() const { return current_tab_; }
+  void ApplyTargetMode(bool files_mode);
+  bool FilesMode() const;
+  void StoreTabStatus(int tab);
+  void RestoreTabStatus(int tab);
+  TTabFrame* CurrentFrame() const { return frame_; }
+
+  // --- commands
+  void btn_ActionClick();
+  void btn_ReturnClick();
+  void Btn_FolderClick();
+  void SpeedButton1Click();
+  void R1Click();
+  void File2Click();
+  void Folder1Click();
+  void N4Click();  // select all
+  void I1Click();  // invert the selection
+  void Menu_SizeClick(int unit);
+  void ListView1ColumnClick(int column);
+  void menu_DelClick();
+  void pmn_NameClick();
+  void pmn_SizeClick();
+  void pmn_PathClick();
+  // Combo clipboard commands: 1 cut, 2 copy, 3 paste on the combo of PopupTag.
+  void PopMenuClick(int command);
+  void SetPopupTag(int tag) { popup_tag_ = tag; }
+  int PopupTag() const { return popup_tag_; }
+  void About1Click();
+
+  // --- state the tests and the screenshots look at
+  const TEntryList& Entries() const { return entries_; }
+  const TListingState& State() const { return state_; }
+  const TTabStatusSet& Records() const { return settings_.Tabs; }
+  QString Panel0Text() const;
+  QString Panel1Text() const;
+  std::vector<std::size_t> SelectedEntries() const;
+  void SelectEntries(const std::vector<std::size_t>& rows);
+  const std::string& SettingsFolder() const { return options_.SettingsFolder; }
+
+  // Widgets with the names the program's parts and tests look for.
+  QComboBox* cmb_Path = nullptr;
+  QPushButton* Btn_Folder = nullptr;
+  QPushButton* SpeedButton1 = nullptr;
+  QTableView* ListView1 = nullptr;
+  QTabBar* TabControl1 = nullptr;
+  QWidget* TabPanel = nullptr;
+  QWidget* Panel4 = nullptr;
+  QCheckBox* chk_not = nullptr;
+  QLabel* Label1 = nullptr;
+  QComboBox* cmb_notText = nullptr;
+  QCheckBox* chk_OmojiKomoji = nullptr;
+  QCheckBox* chk_SelectOnly = nullptr;
+  QPushButton* btn_Action = nullptr;
+  QPushButton* btn_Return = nullptr;
+  QMenu* pm_Main = nullptr;
+  QMenu* pm_Combo = nullptr;
+  QMenu* pm_Label = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // main_window_build.cpp
+  void BuildToolBar();
+  void BuildCentre();
+  QWidget* BuildRightPanel();
+  void BuildStatusBar();
+  // main_window_menus.cpp
+  void BuildMainMenu();
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void BuildSettingsMenu();
+  void BuildPopupMenus();
+  void Edit1Popup();
+  void pm_MainPopup();
+  void pm_ComboPopup();
+  QAction* Action(const char* name) const;
+  // main_window.cpp
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void UpdateExclusionEnabling();
+  // main_window_tabs.cpp
+  void TabControl1Change(int index);
+  bool TabControl1Changing();
+  void EnterTab(int index);
+  void SetTabCaptions(int index);
+  void CreateFrame(int index);
+  void DestroyFrame();
+  void AttachPopupMenus();
+  void ShowDescription();
+  void RefreshStatusCounts();
+  // main_window_listing.cpp
+  bool ListFolderCp932(const std::string& folder);
+  TListFolderHooks ListingHooks();
+  bool AskRescan(const TRescanQuestion& question);
+  bool RunScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRows& rows);
+  void AfterListing(const TListFolderResult& result, const QString& panel1);
+  void ShowPathHistory();
+  void UpdateColumnCaptions();
+  void ListView1SelectItem();
+  void ApplySizeUnitNow(int unit);
+  // main_window_commands.cpp
+  QComboBox* PopupTarget() const;
+  void CopyEntryText(const std::string& cp932);
+  // main_window_apply.cpp
+  void RunRuleAction();
+  void ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
+                           const QString& ok_hint);
+  void UndoLastBatchNow();
+  void OfferJournalUndo();
+  TBatchOptions BatchOptions();
+  TExclusionCondition Exclusion() const;
+  // main_window_settings.cpp
+  void LoadSettings();
+  void ApplyListLook();
+  void SaveSettings();
+  void CollectMainSettings();
+
+  TMainWindowOptions options_;
+  std::unique_ptr<TMessenger> own_messenger_;
+  TMessenger* messenger_ = nullptr;
+
+  TEntryList entries_;
+  TListingState state_;
+  TSettingsFiles settings_;
+  TInfoSettings info_;
+  TInfoTextSource info_source_;
+  TEntryListModel* model_ = nullptr;
+  TDirWatchBridge* watcher_ = nullptr;
+  QPointer<TFYesNoDialogEx> prompt_;
+  bool prompt_showing_ = false;
+
+  TTabFrame* frame_ = nullptr;
+  int current_tab_ = 0;
+  bool busy_ = false;
+  bool shown_ = false;
+  bool watcher_triggered_ = false;
+  bool last_declined_ = false;  // the user declined the last listing
+  bool tree_has_focus_ = false;
+  int popup_tag_ = 0;
+  bool saved_action_enabled_ = true;
+  bool saved_return_enabled_ = true;
+  bool saved_panel4_enabled_ = true;
+  bool run_cursor_ = false;
+
+  QSplitter* splitter_ = nullptr;
+  QWidget* DockPanel1 = nullptr;
+  QLabel* panel0_ = nullptr;
+  QLabel* panel1_ = nullptr;
+  QActionGroup* target_group_ = nullptr;
+  QActionGroup* unit_group_ = nullptr;
+  QMenu* N32 = nullptr;
+};
+
+}  // namespace nalo

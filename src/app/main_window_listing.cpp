@@ -1,0 +1,207 @@
+// Listing a folder from the main window: the request and hooks for the core's
+// ListFolder (re-scan question, run bracket, progress window for sub-folder
+// scans), then the view, captions, history, caption bar and watcher. Also the
+// watcher's report, dropped folders, size units and column sorting.
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+
+#include "app/main_window.h"
+#include "listing/gui/dir_watch_bridge.h"
+#include "listing/gui/entry_list_model.h"
+#include "listing/gui/prog_dlg.h"
+#include "listing/gui/yes_no_dialog_ex.h"
+#include "listing/size_units.h"
+#include "listing/status_text.h"
+#include "rules/gui/frm_search.h"
+#include "ui/cp932_guard.h"
+#include "ui/messenger.h"
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+
+namespace nalo {
+namespace {
+
+QString WithoutTrailingSlash(QString folder) {
+  while (folder.size() > 1 && folder.endsWith(QChar('/'))) folder.chop(1);
+  return folder;
+}
+
+QString UnencodableItemsMessage(std::size_t count, const std::vector<std::string>& examples) {
+  QString text = QStringLiteral("シフトJIS(CP932)で表せない名前の項目が%1個あり、一覧に含めませんでした。")
+                     .arg(count);
+  for (const std::string& example : examples) text += QChar('\r') + FromUtf8(example);
+  return text;
+}
+
+}  // namespace
+
+bool TFMainFrm::ListFolder(const QString& folder) {
+  const QString clean = WithoutTrailingSlash(folder);
+  const std::optional<std::string> cp932 = ToCp932(clean);
+  if (!cp932) {
+    messenger_->Warn(this, UnencodableTextMessage(FirstUnencodableChar(clean)));
+    return false;
+  }
+  return ListFolderCp932(*cp932);
+}
+
+bool TFMainFrm::RelistFolder() {
+  const std::string folder = !state_.CurrentFolder.empty()
+                                 ? state_.CurrentFolder
+                                 : ToCp932(WithoutTrailingSlash(cmb_Path->currentText())).value_or("");
+  if (folder.empty()) return false;
+  ListFolderCp932(folder);
+  return last_declined_;
+}
+
+TExclusionCondition TFMainFrm::Exclusion() const {
+  TExclusionCondition e;
+  e.Text = ToCp932(cmb_notText->currentText()).value_or(std::string());
+  e.CaseSensitive = chk_OmojiKomoji->isChecked();
+  e.Enabled = chk_not->isChecked();
+  return e;
+}
+
+bool TFMainFrm::ListFolderCp932(const std::string& folder) {
+  last_declined_ = false;
+  TListFolderRequest request;
+  request.Folder = folder;
+  request.FolderMode = !FilesMode();
+  request.SubFolders = settings_.Main.SubFolder;
+  request.WatcherTriggered = watcher_triggered_;
+  request.ReturnEnabled = btn_Return->isEnabled();
+  request.Exclusion = Exclusion();
+  StoreTabStatus(kTabSearch);
+  const QString panel1 = panel1_->text();
+  const TListFolderResult result =
+      nalo::ListFolder(request, settings_.Tabs.Search, state_, entries_, ListingHooks());
+  last_declined_ = result.Declined;
+  if (!result.Listed) {
+    model_->Reset();
+    return false;
+  }
+  AfterListing(result, panel1);
+  return true;
+}
+
+TListFolderHooks TFMainFrm::ListingHooks() {
+  TListFolderHooks hooks;
+  hooks.Ask = [this](const TRescanQuestion& q) { return AskRescan(q); };
+  hooks.BeginRun = [this] {
+    BeginRuleRun();
+    model_->ShowNothing();
+  };
+  hooks.EndRun = [this] { EndRuleRun(); };
+  if (settings_.Main.SubFolder) {
+    hooks.RunScan = [this](TFindSearch& finder, const TSearchOption& option, TScanRows& rows) {
+      return RunScanWithProgress(finder, option, rows);
+    };
+  }
+  hooks.ShowProgressText = [this](std::string_view text) {
+    panel1_->setText(FromUtf8(text));
+    panel1_->repaint();
+  };
+  hooks.ShowError = [this](std::string_view text) { messenger_->Error(this, FromUtf8(text)); };
+  return hooks;
+}
+
+bool TFMainFrm::AskRescan(const TRescanQuestion& question) {
+  bool yes = false;
+  if (question.UsePromptWindow) {
+    if (prompt_ == nullptr) prompt_ = new TFYesNoDialogEx(this);
+    prompt_->Label3->setText(FromUtf8(question.Message));
+    prompt_showing_ = true;
+    yes = messenger_->ExecModal(*prompt_) == QDialog::Accepted;
+    prompt_showing_ = false;
+  } else {
+    yes = messenger_->YesNo(this, FromUtf8(question.Message));
+  }
+  if (yes) btn_Return->setEnabled(false);
+  return yes;
+}
+
+bool TFMainFrm::RunScanWithProgress(TFindSearch& finder, const TSearchOption& option,
+                                    TScanRows& rows) {
+  TProgDlg dialog(this);
+  return dialog.RunSearch(finder, option, FilesMode(), rows);
+}
+
+void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& panel1) {
+  UpdateColumnCaptions();
+  model_->Reset();
+  ShowPathHistory();
+  panel1_->setText(panel1);
+  panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted)));
+  setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
+  watcher_->SetDirectory(state_.CurrentFolder);
+  if (state_.UnencodableCount > 0) {
+    messenger_->Warn(this, UnencodableItemsMessage(state_.UnencodableCount, state_.UnencodableExamples));
+  }
+}
+
+void TFMainFrm::ShowPathHistory() {
+  cmb_Path->clear();
+  for (const std::string& folder : state_.PathHistory) cmb_Path->addItem(FromCp932(folder));
+  cmb_Path->setCurrentIndex(-1);
+  SetGuardedText(cmb_Path, FromCp932(state_.CurrentFolder));
+}
+
+void TFMainFrm::UpdateColumnCaptions() {
+  const bool folder_mode = !FilesMode();
+  model_->SetCaption(0, FromUtf8(NameColumnCaption(folder_mode)));
+  model_->SetCaption(1, FromUtf8(SizeColumnCaption(folder_mode, state_.SizeUnit)));
+}
+
+void TFMainFrm::DirectoryWatcher1Change() {
+  if (prompt_showing_) return;
+  watcher_triggered_ = true;
+  if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
+  watcher_triggered_ = false;
+}
+
+void TFMainFrm::DropPaths(const QStringList& paths) {
+  if (paths.size() != 1) return;
+  const QFileInfo info(paths.front());
+  if (!info.isDir()) return;
+  tree_has_focus_ = false;
+  ListFolder(info.absoluteFilePath());
+}
+
+void TFMainFrm::ListView1SelectItem() {
+  const std::size_t selected = SelectedRowCount(ListView1->selectionModel());
+  if (selected == 0) return;
+  panel0_->setText(FromUtf8(SelectionText(entries_.Count(), state_.ScanCompleted, selected)));
+}
+
+void TFMainFrm::ListView1ColumnClick(int column) {
+  SortByColumnClick(state_, entries_, column);
+  model_->Reordered();
+}
+
+void TFMainFrm::Menu_SizeClick(int unit) {
+  if (auto* search = qobject_cast<TFrm_Search*>(frame_)) search->SetSizeUnit(unit);
+  ApplySizeUnitNow(unit);
+}
+
+void TFMainFrm::ApplySizeUnitNow(int unit) {
+  auto* search = qobject_cast<TFrm_Search*>(frame_);
+  if (search != nullptr) search->StoreTabStatus(settings_.Tabs);
+  nalo::ApplySizeUnit(state_, unit, settings_.Tabs.Search, entries_, !FilesMode());
+  if (search != nullptr) {
+    search->SetSizeBounds(settings_.Tabs.Search.MinSize, settings_.Tabs.Search.MaxSize);
+    search->SetUnitCaption(FromUtf8(SizeUnitWord(unit)));
+  }
+  UpdateColumnCaptions();
+  model_->EntriesChanged();
+  for (QAction* a : unit_group_->actions()) a->setChecked(a->data().toInt() == unit);
+}
+
+}  // namespace nalo

@@ -1,0 +1,206 @@
+// The main menu and the three popup menus with their captions, keys and enabling.
+// Items whose windows are not part of this program yet (list editor, options,
+// template dialogs, folder tree window) are shown disabled.
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+
+#include "app/main_window.h"
+#include "execution/gui/name_dialog_hook.h"
+#include "listing/list_edit.h"
+#include "ui/selection.h"
+
+namespace nalo {
+namespace {
+
+QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* key = nullptr) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(name);
+  if (key != nullptr) action->setShortcut(QKeySequence(QString::fromUtf8(key)));
+  return action;
+}
+
+// An item whose window is not part of this program yet.
+void AddDisabled(QMenu* menu, const char* name, const char* caption) {
+  AddItem(menu, name, caption)->setEnabled(false);
+}
+
+}  // namespace
+
+QAction* TFMainFrm::Action(const char* name) const { return findChild<QAction*>(name); }
+
+void TFMainFrm::BuildMainMenu() {
+  menuBar()->setObjectName("MainMenu1");
+  BuildFileMenu();
+  BuildEditMenu();
+  BuildSettingsMenu();
+  QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+  connect(AddItem(help, "About1", "バージョン情報(&A)..."), &QAction::triggered, this,
+          &TFMainFrm::About1Click);
+}
+
+void TFMainFrm::BuildFileMenu() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+  file->setObjectName("File1");
+  connect(AddItem(file, "Open1", "フォルダ選択(&S)..."), &QAction::triggered, this,
+          &TFMainFrm::Btn_FolderClick);
+  connect(AddItem(file, "N26", "現在のフォルダをエクスプローラーで開く(&O)"), &QAction::triggered,
+          this, &TFMainFrm::SpeedButton1Click);
+  connect(AddItem(file, "R1", "最新の情報に更新(&R)", "F5"), &QAction::triggered, this,
+          &TFMainFrm::R1Click);
+  file->addSeparator();
+  connect(AddItem(file, "Exit1", "終了(&X)"), &QAction::triggered, this, &QWidget::close);
+  connect(file, &QMenu::aboutToShow, this,
+          [this] { Action("R1")->setEnabled(!state_.CurrentFolder.empty()); });
+}
+
+void TFMainFrm::BuildEditMenu() {
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  edit->setObjectName("Edit1");
+  connect(AddItem(edit, "N4", "全て選択(&A)", "Ctrl+A"), &QAction::triggered, this,
+          &TFMainFrm::N4Click);
+  connect(AddItem(edit, "I1", "選択の切り替え(&I)"), &QAction::triggered, this, &TFMainFrm::I1Click);
+  AddItem(edit, "Rename2", "名前の変更(&M)", "F2")->setEnabled(NameDialogAvailable());
+  connect(edit, &QMenu::aboutToShow, this, &TFMainFrm::Edit1Popup);
+
+  QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+  AddDisabled(view, "menu_FolderWin", "フォルダ選択窓(&F)");
+  QMenu* target = view->addMenu(QStringLiteral("リネーム対象"));
+  target_group_ = new QActionGroup(this);
+  QAction* files = AddItem(target, "File2", "ファイル(&F)");
+  QAction* folders = AddItem(target, "Folder1", "フォルダ(&D)");
+  for (QAction* a : {files, folders}) {
+    a->setCheckable(true);
+    target_group_->addAction(a);
+  }
+  files->setChecked(true);
+  connect(files, &QAction::triggered, this, &TFMainFrm::File2Click);
+  connect(folders, &QAction::triggered, this, &TFMainFrm::Folder1Click);
+  N32 = view->addMenu(QStringLiteral("表示サイズ単位(&U)"));
+  N32->setObjectName("N32");
+  unit_group_ = new QActionGroup(this);
+  const char* names[] = {"Menu_Byte", "Menu_KByte", "Menu_MByte"};
+  const char* captions[] = {"バイト(&B)", "KB(&K)", "MB(&M)"};
+  for (int unit = 0; unit < 3; ++unit) {
+    QAction* a = AddItem(N32, names[unit], captions[unit]);
+    a->setCheckable(true);
+    a->setData(unit);
+    unit_group_->addAction(a);
+    connect(a, &QAction::triggered, this, [this, unit] { Menu_SizeClick(unit); });
+  }
+}
+
+void TFMainFrm::BuildSettingsMenu() {
+  QMenu* lists = menuBar()->addMenu(QStringLiteral("設定(&S)"));
+  AddDisabled(lists, "N10", "マスク（拡張子）編集(&E)...");
+  AddDisabled(lists, "N11", "マスク（文字列）編集(&S)...");
+  lists->addSeparator();
+  AddDisabled(lists, "N12", "文字列置換用、対象文字列編集(&D)...");
+  AddDisabled(lists, "S2", "文字列置換用、置換文字列編集(&R)...");
+  AddDisabled(lists, "N14", "空白置換用、対象文字列編集(&S)...");
+  lists->addSeparator();
+  AddDisabled(lists, "S3", "任意文字列編集(&S)...");
+  AddDisabled(lists, "N16", "追加文字列、候補１編集(&1)...");
+  AddDisabled(lists, "N17", "追加文字列、候補２編集(&2)...");
+  AddDisabled(lists, "N18", "追加文字列、候補３編集(&3)...");
+  AddDisabled(lists, "N19", "追加文字列、候補４編集(&4)...");
+  lists->addSeparator();
+  AddDisabled(lists, "AVI1", "AVIファイルのコーデック・サイズ設定(&A)...");
+  AddDisabled(lists, "D1", "更新日時・ファイルサイズ設定(&D)...");
+  AddDisabled(lists, "JPGGIFJ1", "JPG/GIF/PNG画像サイズ設定(&J)");
+  AddDisabled(lists, "MP3M1", "MP3ファイルのID3Tag・Mpeg情報設定(&M)...");
+  AddDisabled(lists, "F1", "フォルダ名設定(&F)...");
+  lists->addSeparator();
+  AddDisabled(lists, "N20", "連番ファイル名編集(&F)...");
+  AddDisabled(lists, "N21", "変換拡張子編集(&E)...");
+  AddDisabled(lists, "N28", "任意文字列編集(&S)");
+  AddDisabled(lists, "N29", "移動文字列編集(&M)");
+  AddDisabled(lists, "S4", "正規表現編集(&S)...");
+  AddDisabled(lists, "R3", "置換文字列編集(&R)...");
+  QMenu* nots = lists->addMenu(QStringLiteral("～しない条件編集(&N)"));
+  AddDisabled(nots, "N36", "検索しない条件編集(&1)...");
+  AddDisabled(nots, "N37", "置換しない条件編集(&2)...");
+  AddDisabled(nots, "N38", "追加しない条件編集(&3)...");
+  AddDisabled(nots, "N39", "変換しない条件編集(&4)...");
+  AddDisabled(nots, "N41", "移動しない条件編集(&5)...");
+  AddDisabled(nots, "N40", "置換しない条件（正規表現）編集(&6)...");
+  lists->addSeparator();
+  AddDisabled(lists, "N3", "設定(&O)...");
+}
+
+void TFMainFrm::BuildPopupMenus() {
+  pm_Main = new QMenu(this);
+  pm_Main->setObjectName("pm_Main");
+  AddItem(pm_Main, "Rename1", "名前の変更(&M)", "F2")->setEnabled(false);
+  pm_Main->addSeparator();
+  QAction* name = AddItem(pm_Main, "pmn_Name", "名前をクリップボードへコピー(&N)", "Ctrl+N");
+  QAction* size = AddItem(pm_Main, "pmn_Size", "サイズをクリップボードへコピー(&S)", "Ctrl+M");
+  QAction* path = AddItem(pm_Main, "pmn_Path", "フルパスをクリップボードへコピー(&F)", "Ctrl+P");
+  pm_Main->addSeparator();
+  QAction* del = AddItem(pm_Main, "menu_Delete", "ファイルの削除(&D)...", "Shift+Del");
+  QAction* remove = AddItem(pm_Main, "menu_Del", "アイテムをリストから外す(&D)", "Ctrl+Del");
+  connect(name, &QAction::triggered, this, &TFMainFrm::pmn_NameClick);
+  connect(size, &QAction::triggered, this, &TFMainFrm::pmn_SizeClick);
+  connect(path, &QAction::triggered, this, &TFMainFrm::pmn_PathClick);
+  connect(remove, &QAction::triggered, this, &TFMainFrm::menu_DelClick);
+  // The keys of the list's menu work while the list has the focus.
+  for (QAction* a : {name, size, path, del, remove}) {
+    a->setShortcutContext(Qt::WidgetShortcut);
+    ListView1->addAction(a);
+  }
+  connect(pm_Main, &QMenu::aboutToShow, this, &TFMainFrm::pm_MainPopup);
+  connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    pm_Main->popup(ListView1->viewport()->mapToGlobal(pos));
+  });
+
+  pm_Combo = new QMenu(this);
+  pm_Combo->setObjectName("pm_Combo");
+  AddDisabled(pm_Combo, "N5", "内容を編集する（&M）...");
+  pm_Combo->addSeparator();
+  const char* names[] = {"Pmenu_Cut", "Pmenu_Copy", "Pmenu_Pest"};
+  const char* captions[] = {"切り取り(&T)", "コピー(&C)", "貼り付け(&P)"};
+  const char* keys[] = {"Ctrl+X", "Ctrl+C", "Ctrl+V"};
+  for (int command = 1; command <= 3; ++command) {
+    QAction* a = AddItem(pm_Combo, names[command - 1], captions[command - 1], keys[command - 1]);
+    a->setShortcutContext(Qt::WidgetShortcut);  // shown only; the edit box has its own keys
+    connect(a, &QAction::triggered, this, [this, command] { PopMenuClick(command); });
+  }
+  connect(pm_Combo, &QMenu::aboutToShow, this, &TFMainFrm::pm_ComboPopup);
+
+  pm_Label = new QMenu(this);
+  pm_Label->setObjectName("pm_Label");
+  AddDisabled(pm_Label, "M1", "内容を設定する（&O）...");
+}
+
+void TFMainFrm::Edit1Popup() {
+  Action("Rename2")->setEnabled(SelectedRowCount(ListView1->selectionModel()) == 1 &&
+                                NameDialogAvailable());
+}
+
+void TFMainFrm::pm_MainPopup() {
+  const TMenuEnabling e = MenuEnablingFor(SelectedRowCount(ListView1->selectionModel()));
+  for (const char* name : {"pmn_Name", "pmn_Size", "pmn_Path"}) Action(name)->setEnabled(e.OneEntryItems);
+  Action("Rename1")->setEnabled(e.OneEntryItems && NameDialogAvailable());
+  Action("Rename2")->setEnabled(e.OneEntryItems && NameDialogAvailable());
+  Action("menu_Del")->setEnabled(e.SelectionItems);
+  // Deleting needs the delete dialog, which is not part of this program yet.
+  Action("menu_Delete")->setEnabled(false);
+}
+
+void TFMainFrm::pm_ComboPopup() {
+  QComboBox* target = PopupTarget();
+  const bool selection = target != nullptr && target->lineEdit() != nullptr &&
+                         target->lineEdit()->hasSelectedText();
+  Action("Pmenu_Cut")->setEnabled(selection);
+  Action("Pmenu_Copy")->setEnabled(selection);
+  Action("Pmenu_Pest")->setEnabled(target != nullptr &&
+                                   !QGuiApplication::clipboard()->text().isEmpty());
+}
+
+}  // namespace nalo

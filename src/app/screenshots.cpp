@@ -1,0 +1,142 @@
+// The windows are driven through their commands like a user would; modal windows
+// are captured by a messenger that grabs each dialog instead of running it.
+#include "app/screenshots.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "app/main_window.h"
+#include "listing/gui/prog_dlg.h"
+#include "rules/gui/frm_okikae.h"
+#include "ui/messenger.h"
+
+namespace nalo {
+namespace {
+
+// The size of every picture of the main window.
+constexpr int kShotWidth = 1100;
+constexpr int kShotHeight = 640;
+
+const char* const kSampleFiles[] = {
+    "【新作】映画.avi", "写真_001.jpg", "写真_002.jpg", "報告書(2002).doc",
+    "ソース表.txt",     "readme.TXT",   "音楽 ベスト.mp3"};
+const char* const kSampleFolders[] = {"資料", "画像_旅行", "アーカイブ"};
+
+class TShotMessenger : public TMessenger {
+ public:
+  explicit TShotMessenger(QString out_dir) : out_dir_(std::move(out_dir)) {}
+  QString next_dialog_name;
+  int failures = 0;
+
+  void Info(QWidget*, const QString&) override {}
+  void Warn(QWidget*, const QString&) override {}
+  void Error(QWidget*, const QString&) override {}
+  bool YesNo(QWidget*, const QString&) override { return true; }
+  std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override { return {}; }
+  std::optional<QString> AskSaveFile(QWidget*, const QString&, const QString&, const QString&,
+                                     const QString&) override {
+    return {};
+  }
+  int ExecModal(QDialog& dialog) override {
+    if (!next_dialog_name.isEmpty()) {
+      dialog.show();
+      QApplication::processEvents();
+      Save(dialog, next_dialog_name);
+      next_dialog_name.clear();
+      dialog.hide();
+    }
+    return QDialog::Rejected;
+  }
+  void OpenFolder(const QString&) override {}
+  void Beep() override {}
+
+  void Save(QWidget& widget, const QString& name) {
+    const QString path = QDir(out_dir_).filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(path)) {
+      std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
+      ++failures;
+    }
+  }
+
+ private:
+  QString out_dir_;
+};
+
+bool MakeSampleFolder(const QString& root) {
+  for (const char* name : kSampleFiles) {
+    QFile file(QDir(root).filePath(QString::fromUtf8(name)));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(QByteArray(1536, 'x'));
+  }
+  for (const char* name : kSampleFolders) {
+    if (!QDir(root).mkdir(QString::fromUtf8(name))) return false;
+  }
+  return true;
+}
+
+void ShootTabs(TFMainFrm& window, TShotMessenger& messenger) {
+  const char* const modes[] = {"file", "folder"};
+  for (int mode = 0; mode < 2; ++mode) {
+    if (mode == 0) window.File2Click(); else window.Folder1Click();
+    for (int tab = 0; tab < kTabCount; ++tab) {
+      window.TabControl1->setCurrentIndex(tab);
+      QApplication::processEvents();
+      messenger.Save(window, QStringLiteral("main_tab%1_%2").arg(tab).arg(QString::fromUtf8(modes[mode])));
+    }
+  }
+  window.File2Click();
+}
+
+void ShootConfirmation(TFMainFrm& window, TShotMessenger& messenger) {
+  window.TabControl1->setCurrentIndex(kTabReplace);
+  auto* frame = qobject_cast<TFrm_Okikae*>(window.CurrentFrame());
+  if (frame == nullptr) return;
+  frame->cmb_String_Old->setEditText(QStringLiteral("_"));
+  frame->cmb_String_New->setEditText(QStringLiteral("－"));
+  messenger.next_dialog_name = QStringLiteral("confirmation");
+  window.btn_ActionClick();
+}
+
+void ShootProgress(TShotMessenger& messenger, const QString& folder) {
+  TProgDlg dialog;
+  dialog.Panel1->setText(folder + QStringLiteral("/資料/"));
+  dialog.show();
+  QApplication::processEvents();
+  messenger.Save(dialog, QStringLiteral("progress"));
+}
+
+}  // namespace
+
+int RenderScreenshots(const QString& out_dir) {
+  QTemporaryDir settings_dir;
+  QTemporaryDir sample_root;
+  if (!settings_dir.isValid() || !sample_root.isValid() || !QDir().mkpath(out_dir)) return 1;
+  const QString sample = QDir(sample_root.path()).filePath(QStringLiteral("サンプル"));
+  if (!QDir().mkpath(sample) || !MakeSampleFolder(sample)) return 1;
+
+  TShotMessenger messenger(out_dir);
+  TMainWindowOptions options;
+  options.SettingsFolder = settings_dir.path().toStdString();
+  options.FolderArgument = sample;
+  options.Messenger = &messenger;
+  TFMainFrm window(options);
+  window.setWindowState(Qt::WindowNoState);
+  window.resize(kShotWidth, kShotHeight);
+  window.show();
+  QApplication::processEvents();
+  ShootTabs(window, messenger);
+  ShootConfirmation(window, messenger);
+  ShootProgress(messenger, sample);
+  window.close();
+  return messenger.failures == 0 ? 0 : 1;
+}
+
+}  // namespace nalo

@@ -1,0 +1,70 @@
+// A tool window centred on its parent. Instead of a close flag, OK accepts only a
+// name it does not refuse; Escape rejects through QDialog's own handling.
+#include "execution/gui/frename.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "execution/single_rename.h"
+#include "ui/messenger.h"
+#include "ui/qt_text.h"
+
+namespace nalo {
+namespace {
+
+// Wide enough for a long file name without scrolling on a common screen.
+constexpr int kEditWidth = 360;
+
+}  // namespace
+
+TFReName::TFReName(TMessenger& messenger, QWidget* parent)
+    : QDialog(parent, Qt::Tool), messenger_(messenger) {
+  setObjectName("FReName");
+  setWindowTitle(QStringLiteral("リネーム"));
+  setModal(true);
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setMinimumWidth(kEditWidth);
+  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1->setDefault(true);
+  BitBtn2 = new QPushButton(QStringLiteral("キャンセル"), this);
+  BitBtn2->setObjectName("BitBtn2");
+  connect(BitBtn1, &QPushButton::clicked, this, &TFReName::OkClick);
+  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(BitBtn1);
+  buttons->addWidget(BitBtn2);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Edit1);
+  layout->addLayout(buttons);
+}
+
+void TFReName::SetText(const QString& text) {
+  Edit1->setText(text);
+  Edit1->selectAll();
+}
+
+QString TFReName::Text() const { return Edit1->text(); }
+
+void TFReName::OkClick() {
+  const QString text = Edit1->text();
+  QString refusal;
+  if (const QString bad = FirstUnencodableChar(text); !bad.isEmpty()) {
+    refusal = UnencodableTextMessage(bad);
+  } else if (auto message = DialogNameRefusal(ToCp932(text).value_or(std::string()))) {
+    refusal = FromUtf8(*message);
+  }
+  if (refusal.isEmpty()) {
+    accept();
+    return;
+  }
+  messenger_.Warn(this, refusal);
+  Edit1->setFocus();
+}
+
+}  // namespace nalo

@@ -1,0 +1,259 @@
+// Construction, geometry and the selection and row commands of the confirmation
+// window; saving a list lives in fresult_save.cpp.
+#include "execution/gui/fresult.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <numeric>
+
+#include "execution/gui/name_dialog_hook.h"
+#include "execution/gui/result_model.h"
+#include "settings/ini_file.h"
+#include "settings/settings_folder.h"
+#include "ui/list_look.h"
+#include "ui/messenger.h"
+#include "ui/qt_text.h"
+#include "ui/selection.h"
+
+namespace nalo {
+namespace {
+
+QColor LightGreen() { return QColor(0x90, 0xEE, 0x90); }
+
+}  // namespace
+
+TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
+    : QDialog(parent), rows_(rows), env_(std::move(env)) {
+  setObjectName("Fresult");
+  setWindowTitle(QStringLiteral("確認画面"));
+  auto* layout = new QVBoxLayout(this);
+  model_ = new TResultModel(rows_, this);
+  ListView1 = new QTableView(this);
+  ListView1->setObjectName("ListView1");
+  ListView1->setModel(model_);
+  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+  ListView1->verticalHeader()->hide();
+  ListView1->setShowGrid(false);
+  ListView1->horizontalHeader()->setStretchLastSection(true);
+  ListView1->horizontalHeader()->setSectionsClickable(true);
+  ApplyListColors(ListView1, LightGreen(), Qt::black);
+  layout->addWidget(ListView1);
+
+  auto* bottom = new QHBoxLayout;
+  Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setReadOnly(true);
+  ApplyListColors(Edit1, Qt::cyan, Qt::black);
+  btn_OK = new QPushButton(this);
+  btn_OK->setObjectName("btn_OK");
+  btn_OK->setDefault(true);
+  btn_Cancel = new QPushButton(QStringLiteral("キャンセル"), this);
+  btn_Cancel->setObjectName("btn_Cancel");
+  btn_Cancel->setToolTip(QStringLiteral("キャンセルします"));
+  bottom->addWidget(Label1);
+  bottom->addWidget(Edit1, 1);
+  bottom->addSpacing(10);
+  bottom->addWidget(btn_OK);
+  bottom->addWidget(btn_Cancel);
+  layout->addLayout(bottom);
+
+  connect(btn_OK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TFresult::ListView1SelectItem);
+  connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this,
+          &TFresult::ListView1ColumnClick);
+  connect(ListView1, &QTableView::doubleClicked, this, [this] {
+    if (SelectedRows().size() == 1) mnu_FnameModifClick();
+  });
+  connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    PopupMenu1Popup();
+    PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
+  });
+  BuildMenus();
+  ApplyGeometry();
+  UpdateCountText();
+}
+
+TFresult::~TFresult() = default;
+
+void TFresult::BuildMenus() {
+  auto* bar = new QMenuBar(this);
+  QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+  QAction* save = file->addAction(QStringLiteral("リストを保存する(&A)..."), this,
+                                  &TFresult::SaveAs1Click);
+  save->setObjectName("SaveAs1");
+  save->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+  QAction* all = edit->addAction(QStringLiteral("全て選択(&A)"), this, &TFresult::A1Click);
+  all->setObjectName("A1");
+  all->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+  QAction* invert = edit->addAction(QStringLiteral("選択の切り替え(&I)"), this, &TFresult::I1Click);
+  invert->setObjectName("I1");
+  layout()->setMenuBar(bar);
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName("PopupMenu1");
+  mnu_FnameModif_ = PopupMenu1->addAction(QStringLiteral("変更後のファイル名を編集する(&M)"), this,
+                                          &TFresult::mnu_FnameModifClick);
+  mnu_FnameModif_->setObjectName("mnu_FnameModif");
+  mnu_FnameModif_->setShortcut(QKeySequence(Qt::Key_F2));
+  QMenu* copy = PopupMenu1->addMenu(QStringLiteral("リストをクリップボードへコピー(&C)"));
+  copy->addAction(QStringLiteral("変更前リスト(&A)"), this, [this] { ClipClick(1); })
+      ->setObjectName("N2");
+  copy->addAction(QStringLiteral("変更後リスト(&B)"), this, [this] { ClipClick(2); })
+      ->setObjectName("N3");
+  Menu_Delete_ = PopupMenu1->addAction(QStringLiteral("アイテムを変換リストから外す(&D)"), this,
+                                       &TFresult::Menu_DeleteClick);
+  Menu_Delete_->setObjectName("Menu_Delete");
+  Menu_Delete_->setShortcut(QKeySequence(Qt::Key_Delete));
+  // The keys work while the list has the focus.
+  for (QAction* a : {mnu_FnameModif_, Menu_Delete_}) {
+    a->setShortcutContext(Qt::WidgetShortcut);
+    ListView1->addAction(a);
+  }
+}
+
+void TFresult::ApplyGeometry() {
+  if (env_.Geometry == nullptr) return;
+  const TResultFormSettings& g = *env_.Geometry;
+  resize(g.Bounds.Width, g.Bounds.Height);
+  for (int c = 0; c < kResultColumnCount; ++c) ListView1->setColumnWidth(c, g.ColumnWidths[c]);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TFresult::SaveGeometry() {
+  if (env_.Geometry == nullptr) return;
+  TResultFormSettings& g = *env_.Geometry;
+  g.Bounds = {y(), x(), height(), width()};
+  for (int c = 0; c < kResultColumnCount; ++c) g.ColumnWidths[c] = ListView1->columnWidth(c);
+  if (env_.SettingsFolder.empty()) return;
+  try {
+    TIniFile ini(MainSettingsPath(env_.SettingsFolder));
+    WriteResultForm(ini, g);
+    ini.Save();
+  } catch (const std::exception& e) {
+    if (env_.Messenger != nullptr) env_.Messenger->Error(this, FromUtf8(e.what()));
+  }
+}
+
+void TFresult::done(int result) {
+  SaveGeometry();
+  QDialog::done(result);
+}
+
+void TFresult::SetOkButton(const QString& caption, const QString& hint) {
+  btn_OK->setText(caption);
+  btn_OK->setToolTip(hint);
+}
+
+std::vector<std::size_t> TFresult::SelectedRows() const {
+  return nalo::SelectedRows(ListView1->selectionModel());
+}
+
+std::vector<std::size_t> TFresult::TargetRows() const {
+  std::vector<std::size_t> rows = SelectedRows();
+  if (rows.empty()) {
+    rows.resize(rows_.size());
+    std::iota(rows.begin(), rows.end(), 0);
+  }
+  return rows;
+}
+
+QString TFresult::CountText() const { return Label1->text(); }
+
+void TFresult::UpdateCountText() {
+  const std::size_t n = rows_.size();
+  const std::size_t s = SelectedRowCount(ListView1->selectionModel());
+  if (s == 0) {
+    Label1->setText(QStringLiteral("対象ファイル数：%1個 (全て)").arg(n));
+  } else {
+    Label1->setText(QStringLiteral("対象ファイル数：%1個/%2個").arg(s).arg(n));
+  }
+}
+
+void TFresult::ListView1SelectItem(const QItemSelection& selected, const QItemSelection&) {
+  if (!selected.isEmpty()) {
+    const int row = selected.last().bottom();
+    Edit1->setText(FromCp932(rows_[static_cast<std::size_t>(row)].NewName));
+  } else {
+    Edit1->clear();
+  }
+  UpdateCountText();
+}
+
+void TFresult::PopupMenu1Popup() {
+  const std::size_t selected = SelectedRowCount(ListView1->selectionModel());
+  mnu_FnameModif_->setEnabled(selected == 1 && NameDialogAvailable());
+  Menu_Delete_->setEnabled(selected >= 1);
+}
+
+void TFresult::Menu_DeleteClick() {
+  const std::vector<std::size_t> rows = SelectedRows();
+  if (rows.empty()) return;
+  ListView1->clearSelection();
+  model_->RemoveRows(rows);
+  UpdateCountText();
+}
+
+void TFresult::ListView1ColumnClick(int column) {
+  const std::vector<std::size_t> selected = SelectedRows();
+  const std::vector<std::size_t> moved = model_->SortByColumnClick(column);
+  std::vector<std::size_t> now;
+  now.reserve(selected.size());
+  for (std::size_t row : selected) now.push_back(moved[row]);
+  std::sort(now.begin(), now.end());
+  SelectRows(ListView1, now);
+}
+
+void TFresult::A1Click() { ListView1->selectAll(); }
+
+void TFresult::I1Click() { InvertSelection(ListView1); }
+
+void TFresult::ClipClick(int tag) {
+  QString text;
+  for (std::size_t row : TargetRows()) {
+    const TConfirmationRow& r = rows_[row];
+    text += FromCp932(tag == 1 ? r.OldName : r.NewName) + QStringLiteral("\r\n");
+  }
+  if (text.isEmpty()) return;
+  QApplication::clipboard()->setText(text);
+  if (env_.Messenger != nullptr) env_.Messenger->Beep();
+}
+
+void TFresult::mnu_FnameModifClick() {
+  const std::vector<std::size_t> rows = SelectedRows();
+  if (rows.size() != 1 || env_.Messenger == nullptr) return;
+  const std::size_t row = rows.front();
+  const std::optional<QString> edited = AskNameWithDialog(
+      this, *env_.Messenger, QStringLiteral("編集"), FromCp932(rows_[row].NewName));
+  if (!edited) return;
+  const std::optional<std::string> cp932 = ToCp932(*edited);
+  if (!cp932) {
+    env_.Messenger->Warn(this, UnencodableTextMessage(FirstUnencodableChar(*edited)));
+    return;
+  }
+  model_->SetNewName(row, *cp932);
+  Edit1->setText(*edited);
+}
+
+}  // namespace nalo

@@ -1,0 +1,91 @@
+// TFresult: the confirmation window. It shows the rows a rule computed (present
+// name, new name, folder) and lets the user narrow the batch (remove rows, select
+// the rows to apply), correct a new name, copy either list to the clipboard and
+// save it to a file. Its size and column widths are kept in the settings file.
+#pragma once
+
+#include <QDialog>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "rules/confirmation_row.h"
+#include "settings/result_form_settings.h"
+
+class QAction;
+class QItemSelection;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableView;
+
+namespace nalo {
+
+class TMessenger;
+class TResultModel;
+
+// What the window needs from its owner.
+struct TResultEnv {
+  TMessenger* Messenger = nullptr;
+  std::string SettingsFolder;            // UTF-8; Nalo.ini lives there
+  TResultFormSettings* Geometry = nullptr;  // the bounds kept in memory; updated on close
+};
+
+inline constexpr const char* kResultCaption = "置換するとこうなるぞ";
+inline constexpr const char* kMsgNothingToSave = "保存対象アイテムが0個です。";
+
+class TFresult : public QDialog {
+  Q_OBJECT
+ public:
+  TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent = nullptr);
+  ~TFresult() override;
+
+  void SetOkButton(const QString& caption, const QString& hint);
+  // The rows the apply step takes: the selected ones, ascending; empty for all.
+  std::vector<std::size_t> SelectedRows() const;
+  QString CountText() const;
+
+  // Commands, also used by the tests.
+  void Menu_DeleteClick();
+  void ListView1ColumnClick(int column);
+  void A1Click();
+  void I1Click();
+  void ClipClick(int tag);  // 1 present names, 2 new names
+  void SaveAs1Click();
+  void mnu_FnameModifClick();
+
+  QTableView* ListView1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QPushButton* btn_OK = nullptr;
+  QPushButton* btn_Cancel = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+
+ protected:
+  void done(int result) override;
+
+ private:
+  void BuildMenus();
+  void ApplyGeometry();
+  void SaveGeometry();
+  void ListView1SelectItem(const QItemSelection& selected, const QItemSelection& deselected);
+  void PopupMenu1Popup();
+  void UpdateCountText();
+  // Rows a command works on: the selected ones, or all when none is selected.
+  std::vector<std::size_t> TargetRows() const;
+
+  TConfirmationList& rows_;
+  TResultEnv env_;
+  TResultModel* model_ = nullptr;
+  QAction* mnu_FnameModif_ = nullptr;
+  QAction* Menu_Delete_ = nullptr;
+};
+
+// Writes the present names (choice 0) or the new names (choice 1) of `rows` at
+// `targets`, one CRLF-ended line each, empty values skipped, as CP932 bytes.
+// Returns 0 or the errno of the failure.
+int WriteNameList(const std::string& utf8_path, const TConfirmationList& rows,
+                  const std::vector<std::size_t>& targets, int choice);
+
+}  // namespace nalo

@@ -1,0 +1,52 @@
+// TDirWatchBridge: the directory watcher of the main window on the Qt event loop.
+// The watch thread's notices reach the user-interface thread as queued calls, and
+// a single-shot QTimer owned by that thread reports a change only after the folder
+// has been quiet for DelayTime, so a burst of changes gives one report.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "listing/dir_watch.h"
+
+namespace nalo {
+
+class TWatchThread;
+
+class TDirWatchBridge : public QObject {
+  Q_OBJECT
+ public:
+  explicit TDirWatchBridge(QObject* parent = nullptr);
+  ~TDirWatchBridge() override;
+
+  bool Enabled() const { return enabled_; }
+  // Off stops the watch and waits for its thread; on starts it when the folder exists.
+  void SetEnabled(bool enabled);
+  bool WatchSubTree() const { return sub_tree_; }
+  void SetWatchSubTree(bool sub_tree);
+  // CP932 folder; one equal but for ASCII letter case changes nothing.
+  const std::string& Directory() const { return directory_; }
+  void SetDirectory(const std::string& directory);
+  int DelayTime() const { return timer_.interval(); }
+  void SetDelayTime(int delay_ms) { timer_.setInterval(delay_ms); }
+  bool Watching() const { return watch_ != nullptr; }
+
+ signals:
+  // Raised on the user-interface thread once the folder has been quiet.
+  void Changed(const QString& directory);
+
+ private:
+  void StartWatch();
+  void StopWatch();
+  void Notice();
+
+  bool enabled_ = true;
+  bool sub_tree_ = false;
+  std::string directory_;
+  std::unique_ptr<TWatchThread> watch_;
+  QTimer timer_;
+};
+
+}  // namespace nalo

@@ -1,0 +1,132 @@
+// Cells are read with a bounds check against both the shown row count and the
+// entry list itself, so a view that asks in the middle of a rebuild gets nothing
+// rather than a stale entry. The marker icons are drawn once.
+#include "listing/gui/entry_list_model.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <limits>
+
+#include "ui/qt_text.h"
+
+namespace nalo {
+namespace {
+
+// Icons are drawn at this size; the view scales them to its row height.
+constexpr int kIconSize = 16;
+
+QIcon DrawRenamedIcon() {
+  QPixmap pixmap(kIconSize, kIconSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 200, 0), 3));
+  p.drawLine(3, 8, 7, 12);
+  p.drawLine(7, 12, 13, 3);
+  return QIcon(pixmap);
+}
+
+QIcon DrawFailedIcon() {
+  QPixmap pixmap(kIconSize, kIconSize);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(230, 30, 30), 3));
+  p.drawLine(3, 3, 13, 13);
+  p.drawLine(13, 3, 3, 13);
+  return QIcon(pixmap);
+}
+
+const std::string& CellText(const TListData& entry, int column) {
+  switch (column) {
+    case 0: return entry.Name;
+    case 1: return entry.SizeText;
+    case 2: return entry.DateText;
+    default: return entry.Location;
+  }
+}
+
+}  // namespace
+
+TEntryListModel::TEntryListModel(TEntryList& entries, QObject* parent)
+    : QAbstractTableModel(parent), entries_(entries) {
+  captions_ = {QStringLiteral("ファイル名"), QStringLiteral("サイズ（バイト）"),
+               QStringLiteral("更新日時"), QStringLiteral("場所")};
+}
+
+int TEntryListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
+
+int TEntryListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rows_ ||
+      static_cast<std::size_t>(index.row()) >= entries_.Count()) {
+    return {};
+  }
+  const TListData& entry = entries_.EntryAt(static_cast<std::size_t>(index.row()));
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+      return FromCp932(CellText(entry, index.column()));
+    case Qt::DecorationRole:
+      if (index.column() == 0 && entry.State != kStateUntouched) return MarkerIcon(entry.State);
+      return {};
+    case Qt::TextAlignmentRole:
+      if (index.column() == 1) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+      return {};
+  }
+}
+
+QVariant TEntryListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
+    return QAbstractTableModel::headerData(section, orientation, role);
+  }
+  if (role == Qt::DisplayRole) return captions_[static_cast<std::size_t>(section)];
+  if (role == Qt::TextAlignmentRole && section == 1) {
+    return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+void TEntryListModel::SetCaption(int column, const QString& caption) {
+  if (column < 0 || column >= kColumnCount) return;
+  captions_[static_cast<std::size_t>(column)] = caption;
+  emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void TEntryListModel::ShowNothing() {
+  beginResetModel();
+  rows_ = 0;
+  endResetModel();
+}
+
+void TEntryListModel::Reset() {
+  beginResetModel();
+  const std::size_t limit = static_cast<std::size_t>(std::numeric_limits<int>::max());
+  rows_ = static_cast<int>(std::min(entries_.Count(), limit));
+  endResetModel();
+}
+
+void TEntryListModel::Reordered() {
+  emit layoutAboutToBeChanged();
+  emit layoutChanged();
+}
+
+void TEntryListModel::EntriesChanged() {
+  if (rows_ == 0) return;
+  emit dataChanged(index(0, 0), index(rows_ - 1, kColumnCount - 1));
+}
+
+QIcon TEntryListModel::MarkerIcon(int state) {
+  static const QIcon renamed = DrawRenamedIcon();
+  static const QIcon failed = DrawFailedIcon();
+  return state == kStateRenamed ? renamed : failed;
+}
+
+}  // namespace nalo

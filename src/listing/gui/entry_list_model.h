@@ -1,0 +1,49 @@
+// TEntryListModel: the table model of ListView1, a thin view over the entry list
+// owned by the main window. It copies nothing: the row count is the entry count
+// taken at the last reset, and each cell is read from the entry when the view asks
+// for it, so a list of a million entries scrolls and sorts without copies.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QString>
+#include <array>
+
+#include "listing/list_data.h"
+
+namespace nalo {
+
+class TEntryListModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  static constexpr int kColumnCount = 4;  // name, size, date, location
+
+  explicit TEntryListModel(TEntryList& entries, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  void SetCaption(int column, const QString& caption);
+  QString Caption(int column) const { return captions_[static_cast<std::size_t>(column)]; }
+
+  // The view shows no rows (while a scan rebuilds the list).
+  void ShowNothing();
+  // The view shows the entry list as it is now.
+  void Reset();
+  // The order of the entries changed (rows stay at their indexes).
+  void Reordered();
+  // Texts or markers of existing entries changed.
+  void EntriesChanged();
+
+  // The row icons: renamed (State 0) and failed (State 1).
+  static QIcon MarkerIcon(int state);
+
+ private:
+  TEntryList& entries_;
+  int rows_ = 0;
+  std::array<QString, kColumnCount> captions_;
+};
+
+}  // namespace nalo

@@ -1,0 +1,58 @@
+// Font families are looked up in QFontDatabase; the stand-ins are the IPA fonts
+// the set-up script installs, then other common Japanese families.
+#include "ui/list_look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
+#include <array>
+
+#include "ui/qt_text.h"
+
+namespace nalo {
+namespace {
+
+constexpr std::array<const char*, 5> kJapaneseStandIns = {
+    "IPAPGothic", "IPA Pゴシック", "IPAGothic", "Noto Sans CJK JP", "VL PGothic"};
+
+bool IsInstalled(const QString& family) {
+  return !family.isEmpty() && QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+QColor ColorFromWindows(std::int32_t bgr) {
+  const auto v = static_cast<std::uint32_t>(bgr);
+  return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                static_cast<int>((v >> 16) & 0xFF));
+}
+
+QString InstalledFontFamily(const QString& family) {
+  if (IsInstalled(family)) return family;
+  for (const char* stand_in : kJapaneseStandIns) {
+    const QString name = QString::fromUtf8(stand_in);
+    if (IsInstalled(name)) return name;
+  }
+  return QApplication::font().family();
+}
+
+QFont ListFont(const TListViewOptions& options) {
+  QFont font(InstalledFontFamily(FromCp932(options.FontName)));
+  font.setPointSize(FontPointSize(options));
+  return font;
+}
+
+void ApplyListColors(QWidget* widget, const QColor& text, const QColor& background) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Base, background);
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::Text, text);
+  palette.setColor(QPalette::WindowText, text);
+  palette.setColor(QPalette::ButtonText, text);
+  palette.setColor(QPalette::Button, background);
+  widget->setAutoFillBackground(true);
+  widget->setPalette(palette);
+}
+
+}  // namespace nalo

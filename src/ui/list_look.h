@@ -1,0 +1,29 @@
+// The look of the entry list and the folder box from the settings: Windows colour
+// values (0x00BBGGRR) become QColors, and a font that is not installed (the saved
+// default "ＭＳ Ｐゴシック" never is) is replaced by an installed Japanese font.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+
+#include "settings/options_settings.h"
+
+class QWidget;
+
+namespace nalo {
+
+QColor ColorFromWindows(std::int32_t bgr);
+
+// The installed family to use for `family`: itself when installed, else the
+// first installed of the Japanese stand-ins, else the application's font family.
+QString InstalledFontFamily(const QString& family);
+
+// The list font: family from the options (mapped), size in points.
+QFont ListFont(const TListViewOptions& options);
+
+// Text and background colours on a widget's palette (base/text and window/text).
+void ApplyListColors(QWidget* widget, const QColor& text, const QColor& background);
+
+}  // namespace nalo

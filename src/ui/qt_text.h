@@ -1,0 +1,26 @@
+// Conversions between the core's code-page-932 strings and Qt's QString. Display
+// texts convert leniently (a broken byte shows as a replacement character); text
+// that goes back into the core is converted strictly, so a character without a
+// CP932 form is reported instead of being changed.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nalo {
+
+// A CP932 name or path for display.
+QString FromCp932(std::string_view cp932);
+// A UTF-8 text of the core (messages, captions).
+QString FromUtf8(std::string_view utf8);
+// The CP932 form of a text, or nothing when a character has none.
+std::optional<std::string> ToCp932(const QString& text);
+// The first character of `text` that has no CP932 form; empty when there is none.
+QString FirstUnencodableChar(const QString& text);
+
+// Shown when a typed or pasted text holds a character that cannot be part of a name.
+QString UnencodableTextMessage(const QString& character);
+
+}  // namespace nalo
