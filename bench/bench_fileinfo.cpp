@@ -24,11 +24,12 @@ constexpr std::size_t kReferenceRead = 4096;
 
 struct Corpus {
   testing::TempDir dir;
+  testing::TempDir settings;  // the settings folder is not the media folder
   std::vector<std::string> avi, jpeg, mp3;
 
   Corpus() {
-    dir.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[DIV3]\r\nCodec=\"DivX 3\"\r\n");
-    dir.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n[0x2000]\r\nAudio=\"AC3\"\r\n");
+    settings.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[DIV3]\r\nCodec=\"DivX 3\"\r\n");
+    settings.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n[0x2000]\r\nAudio=\"AC3\"\r\n");
     testing::AviSpec spec;
     spec.junk_before_lists = 1500;  // stream lists in the second scan window, as usual
     const testing::Bytes avi_bytes = testing::AviFile(spec);
@@ -70,7 +71,7 @@ void BM_BuildAviInfo(benchmark::State& state) {
   const auto& files = Files().avi;
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(BuildAviInfo(info, Files().dir.Path(), files[i++ % files.size()]));
+    benchmark::DoNotOptimize(BuildAviInfo(info, Files().settings.Path(), files[i++ % files.size()]));
   }
   state.SetItemsProcessed(state.iterations());
 }

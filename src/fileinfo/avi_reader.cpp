@@ -60,6 +60,13 @@ struct TPatternCounter {
   }
 };
 
+// The first index from `k` on whose byte can begin one of the patterns ("s" of
+// "strl", "m" of "movi"), or `n`.
+std::size_t SkipToPatternStart(const std::uint8_t* window, std::size_t k, std::size_t n) {
+  while (k < n && window[k] != 's' && window[k] != 'm') ++k;
+  return k;
+}
+
 struct TScanResult {
   std::int64_t video_handler = -1;  // offset of the last video handler field seen
   std::int64_t audio_format = -1;   // offset of the first audio format
@@ -76,6 +83,10 @@ TScanResult ScanStreamLists(TByteSource& source, std::int64_t file_size) {
     const std::int64_t start = position;
     const std::size_t n = source.ReadAt(start, window, kScanWindow);
     for (std::size_t k = 0; k < n; ++k) {
+      if (video.matched == 0 && audio.matched == 0 && movi.matched == 0) {
+        k = SkipToPatternStart(window, k, n);  // bytes in between leave the counters at 0
+        if (k == n) break;
+      }
       const std::int64_t at = start + static_cast<std::int64_t>(k);
       if (video.Feed(window[k])) result.video_handler = at + kVideoHandlerDistance;
       const bool audio_done = audio.Feed(window[k]);
