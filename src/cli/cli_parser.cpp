@@ -28,7 +28,7 @@ void AddSelectionOptions(CLI::App* sub, TSelectionArgs& s) {
   sub->add_option("--until", s.Until, "Last written on or before YYYY-MM-DD")->group(group);
   sub->add_option("--sort", s.Sort, "Order: name, size, date or location")
       ->check(CLI::IsMember({"name", "size", "date", "location"}))->group(group);
-  sub->add_flag("--desc", s.Desc, "Sort in descending order")->group(group);
+  sub->add_flag("--desc", s.Desc, "Descending order (alone: the usual order reversed)")->group(group);
   sub->add_flag("--no-trim", s.NoTrim, "Keep blanks around base name and extension")->group(group);
 }
 

@@ -4,6 +4,7 @@
 // undone from any working folder. --sort and --desc re-sort the entries afterwards.
 #include "cli/selection.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -79,8 +80,14 @@ std::int32_t SortColumnOf(const std::string& sort) {
   throw EUsageError("--sort は name, size, date, location のどれかです: " + sort);
 }
 
+// --sort orders by a column; --desc alone reverses the order the entries have
+// (the scan's column for a folder, the input order for a list of names).
 void ApplySortOptions(const TSelectionArgs& a, TSelection& selection) {
   if (a.Sort.empty() && !a.Desc) return;
+  if (a.Sort.empty() && selection.FromNames) {
+    std::reverse(selection.Entries.Items().begin(), selection.Entries.Items().end());
+    return;
+  }
   const std::int32_t column = a.Sort.empty() ? selection.State.SortColumn : SortColumnOf(a.Sort);
   selection.State.SortColumn = column;
   selection.State.SortAscending = !a.Desc;
