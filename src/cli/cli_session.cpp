@@ -91,6 +91,9 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   plan.Result = RunRule(plan.Spec, ContextFor(session, plan, source));
   if (!plan.Result.message.empty()) {
     std::cerr << plan.Result.message << "\n";
+    if (plan.Result.error_position > 0) {
+      std::cerr << "位置: " << plan.Result.error_position << "\n";
+    }
     return kExitUsage;
   }
   if (plan.Result.rows.empty()) {

@@ -1,7 +1,5 @@
 // apply and undo on a real temporary folder: which names exist afterwards, what
 // the files hold, the exit code and the messages.
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
