@@ -1,0 +1,121 @@
+// What nalo-cli prints: JSON that a strict reader accepts whatever the names
+// hold, CP932 bytes in and out with --encoding cp932, the list columns, and the
+// count of on-disk names that have no Shift-JIS form.
+#include <sys/time.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "cli/cli_fixture.h"
+#include "cli/json_check.h"
+
+namespace nalo::cli::test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST_F(TCliTest, PreviewJsonEscapesQuotesBackslashAndControls) {
+  const std::string name = "q\"u\\o\tte.txt";
+  const TCliRun run = Preview({"--add", "X", "--format", "json"}, name + "\n");
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  const auto rows = ParseJsonRows(run.Out);
+  ASSERT_TRUE(rows) << run.Out;
+  ASSERT_EQ(rows->size(), 1u);
+  EXPECT_EQ(rows->at(0).at("old"), name);
+  EXPECT_EQ(rows->at(0).at("new"), "X" + name);
+  EXPECT_EQ(rows->at(0).at("folder"), ".");
+  EXPECT_EQ(rows->at(0).at("problem"), "invalid");
+}
+
+TEST_F(TCliTest, PreviewJsonHasOneObjectPerRow) {
+  const TCliRun run = Preview({"--add", "X", "--format", "json"}, "a.txt\nb.txt\n");
+  const auto rows = ParseJsonRows(run.Out);
+  ASSERT_TRUE(rows) << run.Out;
+  EXPECT_EQ(rows->size(), 2u);
+  EXPECT_EQ(rows->at(1).at("new"), "Xb.txt");
+  EXPECT_EQ(rows->at(1).at("problem"), "");
+}
+
+// Bytes that mean nothing in CP932 still give valid (UTF-8) JSON.
+TEST_F(TCliTest, JsonStaysValidForBytesWithoutMeaning) {
+  const TCliRun run = Run({"preview", "--names-from", "-", "--encoding", "cp932", "--add", "X",
+                           "--format", "json"},
+                          "a\xFF\x85\x40.txt\n");
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  const auto rows = ParseJsonRows(run.Out);
+  ASSERT_TRUE(rows) << run.Out;
+  ASSERT_EQ(rows->size(), 1u);
+  EXPECT_EQ(rows->at(0).at("new").substr(0, 2), "Xa");
+}
+
+TEST_F(TCliTest, ListJsonHasTheFourColumns) {
+  MakeFile("b.txt", "12345");
+  MakeFile("a \"x\".txt");
+  const TCliRun run = Run({"list", "d", "--format", "json"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  const auto rows = ParseJsonRows(run.Out);
+  ASSERT_TRUE(rows) << run.Out;
+  ASSERT_EQ(rows->size(), 2u);
+  EXPECT_EQ(rows->at(0).at("name"), "a \"x\".txt");
+  EXPECT_EQ(rows->at(1).at("size"), "5");
+  EXPECT_EQ(rows->at(1).at("location"), Dir() + "/");
+  EXPECT_EQ(rows->at(1).count("date"), 1u);
+}
+
+// ソ and 表 carry a 0x5C trail byte; the bytes pass through unchanged.
+TEST_F(TCliTest, Cp932RoundTrip) {
+  const std::string so_hyo = "\x83\x5C\x95\x5C";
+  const TCliRun run = Run({"preview", "--names-from", "-", "--encoding", "cp932", "--add",
+                           "\x95\x5C", "--at", "end"},
+                          so_hyo + ".txt\r\n");
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(run.Out, so_hyo + ".txt\t" + so_hyo + "\x95\x5C.txt\t.\t\n");
+}
+
+TEST_F(TCliTest, Cp932OutputOfADiskName) {
+  MakeFile("ソ.txt");
+  const TCliRun run = Run({"list", "d", "--encoding", "cp932"});
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(run.Out.substr(0, 7), "\x83\x5C.txt\t");
+}
+
+TEST_F(TCliTest, UnencodableNamesAreCountedAndNeverTouched) {
+  MakeFile("😀.txt", "smile");
+  MakeFile("a.txt");
+  const TCliRun list = Run({"list", "d"});
+  EXPECT_EQ(list.Code, 0) << list.Err;
+  EXPECT_EQ(list.Out.find("😀"), std::string::npos) << list.Out;
+  EXPECT_NE(list.Out.find("a.txt\t"), std::string::npos) << list.Out;
+  EXPECT_NE(list.Err.find("1 個の項目"), std::string::npos) << list.Err;
+
+  const TCliRun apply = Run({"apply", "d", "--add", "X", "--yes"});
+  EXPECT_EQ(apply.Code, 0) << apply.Err;
+  EXPECT_EQ(DirNames(), (Names{"Xa.txt", "😀.txt"}));
+  EXPECT_EQ(Content("😀.txt"), "smile");
+}
+
+// Size in the chosen unit without decimals, date as yyyy/mm/dd hh:mm, sorted.
+TEST_F(TCliTest, ListColumnsAndOrder) {
+  MakeFile("b.bin", std::string(3 * 1024 + 100, 'x'));
+  MakeFile("a.bin", std::string(10, 'x'));
+  std::tm local{};
+  local.tm_year = 2024 - 1900;
+  local.tm_mon = 2;
+  local.tm_mday = 5;
+  local.tm_hour = 10;
+  local.tm_min = 20;
+  local.tm_isdst = -1;
+  const timeval times[2] = {{std::mktime(&local), 0}, {std::mktime(&local), 0}};
+  ASSERT_EQ(utimes((Dir() + "/b.bin").c_str(), times), 0);
+  const std::string loc = Dir() + "/";
+  const TCliRun by_name = Run({"list", "d", "--unit", "KB"});
+  EXPECT_EQ(Lines(by_name.Out).at(1), "b.bin\t3\t2024/03/05 10:20\t" + loc);
+  const TCliRun by_size = Run({"list", "d", "--sort", "size", "--desc"});
+  EXPECT_EQ(Lines(by_size.Out).at(0), "b.bin\t3,172\t2024/03/05 10:20\t" + loc);
+  const TCliRun by_date = Run({"list", "d", "--until", "2024-12-31"});
+  EXPECT_EQ(Lines(by_date.Out), Names{"b.bin\t3,172\t2024/03/05 10:20\t" + loc});
+}
+
+}  // namespace
+}  // namespace nalo::cli::test
