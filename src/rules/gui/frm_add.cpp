@@ -143,7 +143,7 @@ void TFrm_Add::RestoreTabStatus(const TTabStatusSet& records) {
   chosen->setChecked(true);
   MarkChosenCaption(ButtonList(rbtn_Add), chosen);
   rgp_AddPos->SetItemIndex(IndexWithin(status.Position, rgp_AddPos->Count(), 0));
-  AddPositionMemory().Restored(status.Position);
+  restored_position_ = status.Position;
   restoring_ = false;
   Changed();
 }
@@ -151,7 +151,9 @@ void TFrm_Add::RestoreTabStatus(const TTabStatusSet& records) {
 void TFrm_Add::ApplyTargetMode(bool files_mode) {
   files_mode_ = files_mode;
   rgp_AddPos->SetItems(PositionCaptions(!files_mode));
-  rgp_AddPos->SetItemIndex(AddPositionMemory().IndexFor(files_mode, rgp_AddPos->Count()));
+  const int count = rgp_AddPos->Count();
+  rgp_AddPos->SetItemIndex(AddPositionMemory().IndexFor(restored_position_, files_mode, count));
+  restored_position_.reset();
   rbtn_Add[5]->setText(files_mode ? QStringLiteral("更新日時・ファイルサイズ")
                                   : QStringLiteral("更新日時"));
   for (int i = 0; i < kAddCandidateCount; ++i) {

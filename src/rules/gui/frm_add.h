@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "rules/gui/tab_frame.h"
 
@@ -52,6 +53,8 @@ class TFrm_Add : public TTabFrame {
 
   bool files_mode_ = true;
   bool restoring_ = false;
+  // The position of the record restored since the list was last rebuilt.
+  std::optional<int> restored_position_;
   TChoiceGroup* rgp_AddPos = nullptr;
   QComboBox* cmb_NiniStr = nullptr;
   std::array<QRadioButton*, 9> rbtn_Add{};

@@ -121,7 +121,7 @@ void TFrm_Move::RestoreTabStatus(const TTabStatusSet& records) {
   FillCombo(cmb_NiniStr_Move, status.NiniStrItems, status.NiniStr);
   FillCombo(cmb_Mve_2, status.MoveStrItems, status.MoveStr);
   rgp_MovePos->SetItemIndex(IndexWithin(status.Position, rgp_MovePos->Count(), 0));
-  MovePositionMemory().Restored(status.Position);
+  restored_position_ = status.Position;
   // The record always names one bracket kind; a stray index falls back to the first.
   cmb_Mve_1->setCurrentIndex(IndexWithin(status.BracketIdx, cmb_Mve_1->count(), 0));
   chk_OmojiKomoji_Move->setChecked(status.StringCase);
@@ -135,7 +135,9 @@ void TFrm_Move::RestoreTabStatus(const TTabStatusSet& records) {
 void TFrm_Move::ApplyTargetMode(bool files_mode) {
   files_mode_ = files_mode;
   rgp_MovePos->SetItems(PositionCaptions(!files_mode));
-  rgp_MovePos->SetItemIndex(MovePositionMemory().IndexFor(files_mode, rgp_MovePos->Count()));
+  const int count = rgp_MovePos->Count();
+  rgp_MovePos->SetItemIndex(MovePositionMemory().IndexFor(restored_position_, files_mode, count));
+  restored_position_.reset();
   Changed();
 }
 

@@ -4,6 +4,8 @@
 // core's RunMoveRule over the record the controls show.
 #pragma once
 
+#include <optional>
+
 #include "rules/gui/tab_frame.h"
 
 class QCheckBox;
@@ -36,6 +38,8 @@ class TFrm_Move : public TTabFrame {
 
   bool files_mode_ = true;
   bool restoring_ = false;
+  // The position of the record restored since the list was last rebuilt.
+  std::optional<int> restored_position_;
   TChoiceGroup* rgp_MovePos = nullptr;
   QComboBox* cmb_NiniStr_Move = nullptr;
   QRadioButton* rbtn_Mve_1 = nullptr;

@@ -15,12 +15,10 @@ QStringList PositionCaptions(bool folder_mode) {
   return captions;
 }
 
-int TPositionMemory::IndexFor(bool files_mode, int count) {
-  const std::optional<int> pending = pending_index_;
-  pending_index_.reset();
-  if (!pending) return 0;
+int TPositionMemory::IndexFor(std::optional<int> restored, bool files_mode, int count) const {
+  if (!restored) return 0;
   if (stored_files_mode_ && *stored_files_mode_ != files_mode) return 0;
-  return *pending >= 0 && *pending < count ? *pending : 0;
+  return *restored >= 0 && *restored < count ? *restored : 0;
 }
 
 TPositionMemory& AddPositionMemory() {

@@ -14,18 +14,17 @@ QStringList PositionCaptions(bool folder_mode);
 
 class TPositionMemory {
  public:
-  // The frame stored its record while showing the given mode.
+  // A frame stored its record while showing the given mode.
   void Stored(bool files_mode) { stored_files_mode_ = files_mode; }
-  // The frame was given a record; its position waits for the next IndexFor.
-  void Restored(int index) { pending_index_ = index; }
-  // The item to select after the list was rebuilt for `files_mode` with `count`
-  // items: the restored index when it was saved in this mode (a record read at
-  // start-up was saved in the mode the program starts in), otherwise 0.
-  int IndexFor(bool files_mode, int count);
+  // The item to select when a frame given a record with position `restored`
+  // (nothing when it was not given one since the list was last rebuilt) shows
+  // the list of `files_mode` with `count` items: the restored index when the
+  // record was stored in this mode, otherwise 0. A record read at start-up was
+  // stored in the mode the program starts in.
+  int IndexFor(std::optional<int> restored, bool files_mode, int count) const;
 
  private:
   std::optional<bool> stored_files_mode_;
-  std::optional<int> pending_index_;
 };
 
 // One memory per tab: the records outlive their frames, and so must this.
