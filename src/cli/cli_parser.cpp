@@ -38,16 +38,19 @@ CLI::Option* AddPairOption(CLI::App* sub, const char* name, std::vector<std::str
                            const char* help) {
   return sub->add_option(name, values, help)
       ->expected(2)
-      ->allow_extra_args(false)
-      ->type_name("OLD NEW");
+      ->allow_extra_args(false);
 }
 
 void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
   const char* group = "Rule (exactly one)";
   AddPairOption(sub, "--brackets", r.Brackets,
-                "Replace bracket pair OLD by NEW (a pair, delete, delete-with-content)")
+                "Replace bracket pair OLD by NEW; pairs are written \"()\", \"【】\"; NEW may be delete or delete-with-content")
+      ->type_name("PAIR")
       ->group(group);
-  AddPairOption(sub, "--replace", r.Replace, "Replace the string OLD by NEW")->group(group);
+  AddPairOption(sub, "--replace", r.Replace,
+                "Replace the string OLD by NEW (NEW may not be empty: delete with --replace-with-spaces OLD --count 0)")
+      ->type_name("TEXT")
+      ->group(group);
   sub->add_option("--replace-with-spaces", r.ReplaceWithSpaces, "Replace a string by --count spaces")->group(group);
   sub->add_option("--add", r.Add, "Add TEXT at --at")->group(group);
   sub->add_option("--add-info", r.AddInfo, "Add file information at --at: avi, date, image, mp3, folder")
@@ -79,7 +82,7 @@ void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
   sub->add_option("--start", r.Start, "First number of --number (0-99)")->group(mods);
   sub->add_option("--template", r.Template, "Replacement of --awk (& is the match)")->group(mods);
   sub->add_flag("--all", r.All, "--awk replaces every match, not only the first")->group(mods);
-  sub->add_option("--not", r.Not, "Leave names containing this text unchanged")->group(mods);
+  sub->add_option("--not", r.Not, "Leave names containing this text unchanged (in the rules that use the exclusion condition)")->group(mods);
   sub->add_flag("--not-case", r.NotCase, "--not is case-sensitive")->group(mods);
 }
 
@@ -87,7 +90,7 @@ CLI::App* AddList(CLI::App& app, TCliArgs& a) {
   CLI::App* sub = app.add_subcommand("list", "List the entries of a folder: name, size, date, location");
   sub->add_option("DIR", a.Dir, "Folder to list")->required();
   AddSelectionOptions(sub, a.Selection);
-  sub->add_option("--format", a.Format, "tsv or json")->check(CLI::IsMember({"tsv", "json"}));
+  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
   sub->footer("Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg;*.png\"\n"
               "  nalo-cli list . --recursive --sort size --desc --unit KB");
   return sub;
@@ -99,8 +102,9 @@ CLI::App* AddPreview(CLI::App& app, TCliArgs& a) {
   sub->add_option("--names-from", a.NamesFrom, "Read names from FILE (or - for standard input) instead of a folder");
   AddSelectionOptions(sub, a.Selection);
   AddRuleOptions(sub, a.Rule);
-  sub->add_option("--format", a.Format, "tsv or json")->check(CLI::IsMember({"tsv", "json"}));
-  sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long).\n"
+  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
+  sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long);\n"
+              "with --names-from only clashes among the rows are looked for.\n"
               "Examples:\n  nalo-cli preview . --replace \" \" \"_\"\n"
               "  ls | nalo-cli preview --names-from - --number Photo_ --digits 3 --start 1\n"
               "  nalo-cli preview . --awk \"[0-9]+\" --template \"<&>\" --all");
@@ -113,7 +117,8 @@ CLI::App* AddApply(CLI::App& app, TCliArgs& a) {
   AddSelectionOptions(sub, a.Selection);
   AddRuleOptions(sub, a.Rule);
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
-  sub->footer("Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed.\n"
+  sub->footer("Shows the rows like preview, then asks on a terminal unless --yes is given.\n"
+              "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed.\n"
               "Examples:\n  nalo-cli apply . --mask \"*.JPG\" --ext-case lower --yes\n"
               "  nalo-cli apply ~/music --add-info mp3 --at end");
   return sub;
@@ -138,6 +143,12 @@ CLI::App* AddInfo(CLI::App& app, TCliArgs& a) {
 }  // namespace
 
 TSubcommands BuildParser(CLI::App& app, TCliArgs& args) {
+  app.footer("Global options may also follow the subcommand. A value that begins with \"-\"\n"
+             "is written --option=VALUE (e.g. --add=-draft).\n"
+             "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed.\n"
+             "Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg\"\n"
+             "  nalo-cli preview ~/Pictures --replace IMG_ Photo_\n"
+             "  nalo-cli apply ~/Pictures --replace IMG_ Photo_ --yes && nalo-cli undo --yes");
   app.fallthrough();
   app.require_subcommand(1);
   AddGlobalOptions(app, args.Global);
