@@ -6,6 +6,7 @@
 // per level of depth.
 #include "listing/find_search.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -22,9 +23,15 @@ struct TFolderItem {
   std::string Utf8Name;
   std::string Name;        // CP932
   std::string FoldedName;  // lower-cased for the masks
-  TDirEntryType Type;
+  TDirEntryType Type = TDirEntryType::Unknown;
   std::optional<TItemStat> Stat;  // filled on first need
   bool StatTried = false;
+};
+
+// A sub-folder the walk will enter.
+struct TSubFolder {
+  std::string Utf8Name;
+  std::string Name;  // CP932
 };
 
 bool IsHiddenName(std::string_view utf8_name) { return !utf8_name.empty() && utf8_name[0] == '.'; }
@@ -47,20 +54,15 @@ class TFolderWalk {
   // Walks the tree below `dir`; returns false once cancelled.
   bool Walk(TDirReader dir, const std::string& location, const std::string& utf8_location) {
     if (file_mode_ && search_.OnFolder) search_.OnFolder(location);
-    std::vector<TFolderItem> items;
-    if (!ReadItems(dir, utf8_location, items)) return false;
-    EmitRows(dir, location, items);
+    if (!ReadItems(dir, utf8_location)) return false;
+    EmitRows(dir, location);
     if (!sub_folders_) return true;
-    for (TFolderItem& item : items) {
+    const std::vector<TSubFolder> subs = SubFoldersToEnter(dir, utf8_location);
+    for (const TSubFolder& sub : subs) {
       if (search_.Cancelled()) return false;
-      if (!IsEnterable(dir, item)) continue;
-      if (item.Name.empty()) {
-        if (file_mode_) search_.NoteUnencodable(utf8_location + item.Utf8Name);
-        continue;  // no CP932 path could name what lies inside
-      }
-      TDirReader child = dir.OpenChild(item.Utf8Name);
+      TDirReader child = dir.OpenChild(sub.Utf8Name);
       if (!child.IsOpen()) continue;  // unreadable or vanished: contributes nothing
-      if (!Walk(std::move(child), location + item.Name + '/', utf8_location + item.Utf8Name + '/')) {
+      if (!Walk(std::move(child), location + sub.Name + '/', utf8_location + sub.Utf8Name + '/')) {
         return false;
       }
     }
@@ -68,33 +70,56 @@ class TFolderWalk {
   }
 
  private:
-  // Reads every entry of the folder; false when cancelled meanwhile.
-  bool ReadItems(TDirReader& dir, const std::string& utf8_location, std::vector<TFolderItem>& items) {
+  // Reads every entry of the folder into items_; false when cancelled meanwhile.
+  // The buffer is reused from folder to folder.
+  bool ReadItems(TDirReader& dir, const std::string& utf8_location) {
+    items_.clear();
     TDirEntry entry;
     while (dir.Next(entry)) {
       if (search_.OnIdle) search_.OnIdle();
       if (search_.Cancelled()) return false;
-      TFolderItem item{std::string(entry.Name), {}, {}, entry.Type, std::nullopt, false};
+      TFolderItem& item = items_.emplace_back();
+      item.Utf8Name = entry.Name;
+      item.Type = entry.Type;
       if (std::optional<std::string> cp932 = Utf8ToCp932(entry.Name)) {
         item.Name = std::move(*cp932);
         if (!match_all_) item.FoldedName = MaskFoldedName(item.Name);
       } else if (IsWantedKind(dir, item)) {
         search_.NoteUnencodable(utf8_location + item.Utf8Name);
       }
-      items.push_back(std::move(item));
     }
     return true;
   }
 
-  void EmitRows(const TDirReader& dir, const std::string& location, std::vector<TFolderItem>& items) {
+  void EmitRows(const TDirReader& dir, const std::string& location) {
+    // Room for this folder's rows, growing geometrically so a tree of many small
+    // folders does not reallocate once per folder.
+    const std::size_t needed = rows_.size() + items_.size();
+    if (needed > rows_.capacity()) rows_.reserve(std::max(needed, rows_.capacity() * 2));
     for (const std::string& mask : masks_) {
-      for (TFolderItem& item : items) {
+      for (TFolderItem& item : items_) {
         if (item.Name.empty()) continue;
         if (!match_all_ && !MatchesMask(mask, item.FoldedName)) continue;
         if (!IsWantedKind(dir, item)) continue;
         AddRow(location, item);
       }
     }
+  }
+
+  // The sub-folders of the folder just read that the walk goes into, in the order
+  // the directory returned them. One whose name has no CP932 form is counted in
+  // file mode (its files could not be named); in folder mode it was counted as an item.
+  std::vector<TSubFolder> SubFoldersToEnter(const TDirReader& dir, const std::string& utf8_location) {
+    std::vector<TSubFolder> subs;
+    for (TFolderItem& item : items_) {
+      if (!IsEnterable(dir, item)) continue;
+      if (item.Name.empty()) {
+        if (file_mode_) search_.NoteUnencodable(utf8_location + item.Utf8Name);
+        continue;
+      }
+      subs.push_back({item.Utf8Name, item.Name});
+    }
+    return subs;
   }
 
   const std::optional<TItemStat>& StatOf(const TDirReader& dir, TFolderItem& item) {
@@ -139,6 +164,7 @@ class TFolderWalk {
   bool file_mode_;
   bool sub_folders_;
   TScanRows& rows_;
+  std::vector<TFolderItem> items_;  // entries of the folder being read
   bool match_all_;  // the single mask "*.*": no name needs folding or matching
 };
 

@@ -54,25 +54,26 @@ int CompareFields(const TSortFields& a, const TSortFields& b, std::int32_t colum
   return c;
 }
 
-// Upper-cased names of all entries in one buffer, with the first eight key bytes
-// of each packed big-endian into an integer, so most comparisons are one integer
-// comparison on data that lies next to the record being sorted.
+// Upper-cased names of all entries in one buffer, with the first sixteen key
+// bytes of each packed big-endian into two integers, so most comparisons are
+// integer comparisons on data that lies next to the record being sorted.
 class TNameKeys {
  public:
   explicit TNameKeys(const std::vector<TListData>& items) {
     offsets_.reserve(items.size() + 1);
     offsets_.push_back(0);
-    prefixes_.reserve(items.size());
     for (const TListData& e : items) {
       AppendKey(e.Name);
       offsets_.push_back(buffer_.size());
-      prefixes_.push_back(PrefixOf(Key(prefixes_.size())));
     }
   }
   std::string_view Key(std::size_t i) const {
     return std::string_view(buffer_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
   }
-  std::uint64_t Prefix(std::size_t i) const { return prefixes_[i]; }
+  std::pair<std::uint64_t, std::uint64_t> Prefix(std::size_t i) const {
+    const std::string_view key = Key(i);
+    return {PrefixOf(key, 0), PrefixOf(key, 8)};
+  }
 
  private:
   void AppendKey(std::string_view name) {
@@ -82,9 +83,10 @@ class TNameKeys {
     }
     for (char ch : name) buffer_.push_back((ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch);
   }
-  static std::uint64_t PrefixOf(std::string_view key) {
+  // Eight key bytes from `from` on, zero-padded: zero sorts below every name byte.
+  static std::uint64_t PrefixOf(std::string_view key, std::size_t from) {
     std::uint64_t p = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
+    for (std::size_t i = from; i < from + 8; ++i) {
       p = p << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
     }
     return p;
@@ -92,7 +94,6 @@ class TNameKeys {
 
   std::string buffer_;
   std::vector<std::size_t> offsets_;
-  std::vector<std::uint64_t> prefixes_;
 };
 
 // Rank of each entry's location among the distinct locations in key order;
@@ -127,6 +128,7 @@ std::vector<std::uint32_t> LocationRanks(const std::vector<TListData>& items) {
 // What the sort moves around: an entry's index and its comparison data.
 struct TSortRecord {
   std::uint64_t NamePrefix;
+  std::uint64_t NamePrefix2;
   std::uint32_t Index;
   std::uint32_t LocationRank;
   std::int64_t Size;
@@ -135,6 +137,7 @@ struct TSortRecord {
 
 int CompareRecordNames(const TSortRecord& a, const TSortRecord& b, const TNameKeys& names) {
   if (a.NamePrefix != b.NamePrefix) return a.NamePrefix < b.NamePrefix ? -1 : 1;
+  if (a.NamePrefix2 != b.NamePrefix2) return a.NamePrefix2 < b.NamePrefix2 ? -1 : 1;
   return CompareKeys(names.Key(a.Index), names.Key(b.Index));
 }
 
@@ -203,7 +206,8 @@ void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
       column == kSortByLocation ? LocationRanks(items) : std::vector<std::uint32_t>();
   std::vector<TSortRecord> records(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
-    records[i] = {names.Prefix(i), static_cast<std::uint32_t>(i), ranks.empty() ? 0 : ranks[i],
+    const auto [prefix, prefix2] = names.Prefix(i);
+    records[i] = {prefix, prefix2, static_cast<std::uint32_t>(i), ranks.empty() ? 0 : ranks[i],
                   items[i].Size, DateKey(items[i].FileTime)};
   }
   std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {

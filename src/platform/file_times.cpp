@@ -4,7 +4,6 @@
 #include "platform/file_times.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace nalo {
 namespace {
@@ -86,10 +85,18 @@ std::uint32_t DosDateTimeOf(const TLocalTime& t) {
 }
 
 std::string DateTextOf(const TLocalTime& t) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%04d/%02d/%02d %02d:%02d", t.Year, t.Month, t.Day, t.Hour,
-                t.Minute);
-  return buf;
+  // Written digit by digit: this runs once per listed entry.
+  std::string text = "0000/00/00 00:00";
+  const auto put = [&text](std::size_t at, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + i] = static_cast<char>('0' + value % 10);
+  };
+  if (t.Year < 0 || t.Year > 9999) return std::to_string(t.Year) + text.substr(4);
+  put(0, t.Year, 4);
+  put(5, t.Month, 2);
+  put(8, t.Day, 2);
+  put(11, t.Hour, 2);
+  put(14, t.Minute, 2);
+  return text;
 }
 
 double DayCountOfUnixTime(std::time_t unix_seconds) {
