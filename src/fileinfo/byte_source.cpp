@@ -28,18 +28,6 @@ std::string CannotOpenMessage(const std::string& cp932_path) {
   return cp932_path + " \x82\xF0\x8A\x4A\x82\xAF\x82\xDC\x82\xB9\x82\xF1\x81\x42";  // を開けません。
 }
 
-TFileByteSource::TFileByteSource(const std::string& fs_path, const std::string& cp932_path) {
-  fd_ = ::open(fs_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd_ < 0) throw EInfoReadError(CannotOpenMessage(cp932_path));
-  struct stat st {};
-  if (::fstat(fd_, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd_);
-    fd_ = -1;
-    throw EInfoReadError(CannotOpenMessage(cp932_path));
-  }
-  size_ = st.st_size;
-}
-
 std::unique_ptr<TFileByteSource> OpenFileAt(const std::string& cp932_path) {
   const auto fs_path = ToFsPath(cp932_path);
   if (!fs_path) return nullptr;

@@ -33,13 +33,11 @@ class TMemoryByteSource : public TByteSource {
   std::span<const std::uint8_t> bytes_;
 };
 
-// A file opened read-only. The constructor throws EInfoReadError naming the file
-// when it cannot be opened; `cp932_path` is the path as the core knows it and only
-// appears in that message. Small reads are served from one cached block, so the
-// header walks of the readers cost one system call per block, not one per field.
+// A file opened read-only (see OpenFileAt). Small reads are served from one cached
+// block, so the header walks of the readers cost one system call per block, not
+// one per field.
 class TFileByteSource : public TByteSource {
  public:
-  TFileByteSource(const std::string& fs_path, const std::string& cp932_path);
   // Takes over an open descriptor of a file of `size` bytes.
   TFileByteSource(int fd, std::int64_t size) : fd_(fd), size_(size) {}
   ~TFileByteSource() override;

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "fileinfo/fixtures.h"
-#include "rules/info_text_source.h"
 
 namespace nalo {
 namespace {
@@ -91,13 +90,20 @@ TEST(ImageSize, FilesAreReadByContentNotByName) {
   EXPECT_EQ(ReadImageSize(dir.Path()), std::nullopt);  // a folder is no image
 }
 
-TEST(ImageSize, FileThatCannotBeOpenedThrowsNamingIt) {
-  try {
-    TFileByteSource source("/nonexistent-nalo/x.jpg", "/nonexistent-nalo/x.jpg");
-    FAIL() << "no error";
-  } catch (const EInfoReadError& e) {
-    EXPECT_NE(std::string(e.what()).find("/nonexistent-nalo/x.jpg"), std::string::npos);
-  }
+TEST(OpenFileAt, OnlyRegularFilesOpen) {
+  testing::TempDir dir;
+  EXPECT_EQ(OpenFileAt(dir.Path() + "/missing"), nullptr);
+  EXPECT_EQ(OpenFileAt(dir.Path()), nullptr);
+  EXPECT_EQ(OpenFileAt(dir.Path() + "/missing/below"), nullptr);
+  const auto source = OpenFileAt(dir.Write("f", Bytes(5000, 7)));
+  ASSERT_NE(source, nullptr);
+  EXPECT_EQ(source->Size(), 5000);
+  std::uint8_t buf[8] = {};
+  EXPECT_EQ(source->ReadAt(4996, buf, 8), 4u);   // past the end: fewer bytes
+  EXPECT_EQ(source->ReadAt(100, buf, 8), 8u);    // back into the cached block
+  EXPECT_EQ(buf[7], 7);
+  EXPECT_EQ(source->ReadAt(6000, buf, 8), 0u);
+  EXPECT_EQ(source->ReadAt(-1, buf, 8), 0u);
 }
 
 }  // namespace
