@@ -39,18 +39,6 @@ TInfoSettings LoadInfo(const std::string& settings_dir) {
   return info;
 }
 
-// The builders' source, with the CP932 text of a read error turned into the
-// UTF-8 message a rule run hands its front end.
-TInfoTextSource Utf8Errors(TInfoTextSource source) {
-  return [source = std::move(source)](TInfoKind kind, const std::string& path, bool folders) {
-    try {
-      return source(kind, path, folders);
-    } catch (const EInfoReadError& e) {
-      throw EInfoReadError(Cp932ToUtf8Lossy(e.what()));
-    }
-  };
-}
-
 TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
                         const TInfoTextSource& source) {
   const TIniFile ini(MainSettingsPath(session.SettingsDir));
@@ -86,8 +74,7 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   }
   plan.Spec = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
   std::cerr << DescribeRule(plan.Spec, plan.Selection.FolderMode) << "\n";
-  const TInfoTextSource source =
-      Utf8Errors(MakeInfoTextSource(session.Info, session.SettingsDir));
+  const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
   plan.Result = RunRule(plan.Spec, ContextFor(session, plan, source));
   if (!plan.Result.message.empty()) {
     std::cerr << plan.Result.message << "\n";

@@ -61,9 +61,8 @@ int RunInfo(const TCliArgs& args) {
     try {
       std::cout << session.Text.FromCore(InfoText(source, kind, file)) << "\n";
     } catch (const EInfoReadError& e) {
-      // The core's message is CP932 text, like the names it holds.
       std::cout << "\n";
-      std::cerr << Cp932ToUtf8Lossy(e.what()) << "\n";
+      std::cerr << e.what() << "\n";
       code = kExitUsage;
     }
   }

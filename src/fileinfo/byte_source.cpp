@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "fileinfo/file_entry.h"
+#include "platform/encoding.h"
 #include "rules/info_text_source.h"
 
 namespace nalo {
@@ -25,7 +26,7 @@ std::size_t TMemoryByteSource::ReadAt(std::int64_t offset, void* dest, std::size
 }
 
 std::string CannotOpenMessage(const std::string& cp932_path) {
-  return cp932_path + " \x82\xF0\x8A\x4A\x82\xAF\x82\xDC\x82\xB9\x82\xF1\x81\x42";  // を開けません。
+  return Cp932ToUtf8Lossy(cp932_path) + " を開けません。";
 }
 
 std::unique_ptr<TFileByteSource> OpenFileAt(const std::string& cp932_path) {

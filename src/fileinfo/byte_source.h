@@ -67,7 +67,7 @@ class TFileByteSource : public TByteSource {
 std::unique_ptr<TFileByteSource> OpenFileAt(const std::string& cp932_path);
 
 // The message of the error that ends an add run when an item cannot be read:
-// the CP932 path followed by " を開けません。".
+// the path followed by " を開けません。", in UTF-8 like every message of the core.
 std::string CannotOpenMessage(const std::string& cp932_path);
 
 }  // namespace nalo
