@@ -27,4 +27,10 @@ std::string CliBinary();
 
 TCliRun RunCli(const TCliCall& call);
 
+// Runs on a pseudo-terminal (standard input, output and error all on it), so the
+// program sees a person at a terminal. Once the output holds `prompt`, `answer`
+// is typed. Everything the terminal showed comes back in Out.
+TCliRun RunCliOnTerminal(const TCliCall& call, const std::string& prompt,
+                         const std::string& answer);
+
 }  // namespace nalo::cli::test
