@@ -49,7 +49,7 @@ bool TProgDlg::RunSearch(TFindSearch& finder, const TSearchOption& option, bool 
   running_ = &finder;
   finder.OnFolder = [this](const std::string& folder) { ShowFolder(folder); };
   finder.OnIdle = [this] { PumpEvents(false); };
-  PumpEvents(true);
+  since_pump_.invalidate();  // the first callback lets the window paint
   const bool completed = finder.Search(option.Folder, option.ExtMask, file_mode, rows,
                                        option.SubFolders);
   finder.OnFolder = nullptr;

@@ -1,0 +1,143 @@
+// The confirmation window on its own: count texts, removing rows, sorting with
+// equal names, copying lists, saving a list and keeping its geometry.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QTableView>
+
+#include "app/gui_test_support.h"
+#include "execution/gui/fcsv_save.h"
+#include "execution/gui/fresult.h"
+#include "settings/ini_file.h"
+#include "settings/result_form_settings.h"
+#include "settings/settings_folder.h"
+#include "ui/selection.h"
+
+namespace nalo::test {
+namespace {
+
+TConfirmationList Rows(int n) {
+  TConfirmationList rows;
+  for (int i = 0; i < n; ++i) {
+    const std::string name = "f" + std::to_string(i) + ".txt";
+    rows.push_back({name, "g" + std::to_string(i) + ".txt", "/d", "/d/" + name, ""});
+  }
+  return rows;
+}
+
+class FresultTest : public ::testing::Test {
+ protected:
+  void SetUp() override { App(); }
+  TResultEnv Env() { return TResultEnv{&messenger_, dir_.path().toStdString(), &geometry_}; }
+
+  QTemporaryDir dir_;
+  TFakeMessenger messenger_;
+  TResultFormSettings geometry_;
+};
+
+TEST_F(FresultTest, CountTextFollowsTheSelection) {
+  TConfirmationList rows = Rows(12);
+  TFresult window(rows, Env());
+  EXPECT_EQ(window.CountText(), QStringLiteral("対象ファイル数：12個 (全て)"));
+  SelectRows(window.ListView1, {1, 4, 7});
+  EXPECT_EQ(window.CountText(), QStringLiteral("対象ファイル数：3個/12個"));
+  EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{1, 4, 7}));
+}
+
+TEST_F(FresultTest, RemovedRowsAreNotApplied) {
+  TConfirmationList rows = Rows(4);
+  TFresult window(rows, Env());
+  SelectRows(window.ListView1, {0, 2});
+  window.Menu_DeleteClick();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].OldName, "f1.txt");
+  EXPECT_EQ(rows[1].OldName, "f3.txt");
+  EXPECT_EQ(window.CountText(), QStringLiteral("対象ファイル数：2個 (全て)"));
+}
+
+TEST_F(FresultTest, SortingKeepsTheSelectionOnItsRowsAndToleratesEqualNames) {
+  TConfirmationList rows = {{"b.txt", "1", "/x", "/x/b.txt", ""},
+                            {"a.txt", "2", "/y", "/y/a.txt", ""},
+                            {"A.txt", "3", "/z", "/z/A.txt", ""}};
+  TFresult window(rows, Env());
+  SelectRows(window.ListView1, {0});
+  window.ListView1ColumnClick(0);  // a first click on the sort column flips it: ascending
+  EXPECT_EQ(rows[2].OldName, "b.txt");
+  EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{2}));
+  window.ListView1ColumnClick(2);  // folder, ascending
+  EXPECT_EQ(rows[0].Folder, "/x");
+  window.ListView1ColumnClick(2);
+  EXPECT_EQ(rows[0].Folder, "/z");
+  EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{2}));
+}
+
+TEST_F(FresultTest, CopiesTheSelectedNewNamesWithCrLf) {
+  TConfirmationList rows = Rows(5);
+  TFresult window(rows, Env());
+  SelectRows(window.ListView1, {0, 1, 3});
+  window.ClipClick(2);
+  EXPECT_EQ(QApplication::clipboard()->text(), "g0.txt\r\ng1.txt\r\ng3.txt\r\n");
+  window.ListView1->clearSelection();
+  window.ClipClick(1);
+  EXPECT_EQ(QApplication::clipboard()->text().count("\r\n"), 5);
+  EXPECT_EQ(messenger_.Beeps, 2);
+}
+
+TEST_F(FresultTest, SavesTheChosenListAndRemembersWhere) {
+  TConfirmationList rows = Rows(3);
+  rows[1].OldName.clear();  // empty values are skipped
+  TFresult window(rows, Env());
+  const QString path = dir_.filePath("saved.txt");
+  messenger_.SavePath = path;
+  messenger_.OnExec = [](QDialog& d) {
+    auto* choice = qobject_cast<TFCsvSave*>(&d);
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("リストを保存する - 3アイテム"));
+    if (choice != nullptr) choice->SetChoice(0);
+    return static_cast<int>(QDialog::Accepted);
+  };
+  window.SaveAs1Click();
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("f0.txt\r\nf2.txt\r\n"));
+  const TIniFile ini(MainSettingsPath(dir_.path().toStdString()));
+  EXPECT_EQ(ini.ReadString("ListSave", "Name", ""), "saved.txt");
+}
+
+TEST_F(FresultTest, ASaveThatCannotBeWrittenIsReportedAndNotRemembered) {
+  TConfirmationList rows = Rows(1);
+  TFresult window(rows, Env());
+  messenger_.SavePath = dir_.filePath("no/such/folder/list.txt");
+  messenger_.OnExec = [](QDialog&) { return static_cast<int>(QDialog::Accepted); };
+  window.SaveAs1Click();
+  EXPECT_EQ(messenger_.TextsOf("error").size(), 1u);
+  const TIniFile ini(MainSettingsPath(dir_.path().toStdString()));
+  EXPECT_FALSE(ini.ReadRaw("ListSave", "Name").has_value());
+}
+
+TEST_F(FresultTest, NothingToSaveIsSaid) {
+  TConfirmationList rows;
+  TFresult window(rows, Env());
+  window.SaveAs1Click();
+  ASSERT_EQ(messenger_.TextsOf("info").size(), 1u);
+  EXPECT_EQ(messenger_.TextsOf("info")[0], QStringLiteral("保存対象アイテムが0個です。"));
+}
+
+TEST_F(FresultTest, ClosingWritesTheGeometry) {
+  TConfirmationList rows = Rows(1);
+  {
+    TFresult window(rows, Env());
+    window.resize(700, 300);
+    window.ListView1->setColumnWidth(0, 123);
+    window.reject();
+  }
+  EXPECT_EQ(geometry_.Bounds.Width, 700);
+  EXPECT_EQ(geometry_.ColumnWidths[0], 123);
+  const TIniFile ini(MainSettingsPath(dir_.path().toStdString()));
+  EXPECT_EQ(ReadResultForm(ini), geometry_);
+}
+
+}  // namespace
+}  // namespace nalo::test

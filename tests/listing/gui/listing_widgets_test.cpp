@@ -1,0 +1,105 @@
+// The entry list model, the progress window's cancel button and the watcher's
+// quiet delay on the event loop.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "app/gui_test_support.h"
+#include "listing/gui/dir_watch_bridge.h"
+#include "listing/gui/entry_list_model.h"
+#include "listing/gui/prog_dlg.h"
+#include "platform/encoding.h"
+
+namespace nalo::test {
+namespace {
+
+// Runs the event loop until `done` or `ms` milliseconds have passed.
+template <typename F>
+bool RunEventsUntil(F done, int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  return done();
+}
+
+TListData Entry(const std::string& name, std::int32_t state) {
+  TListData e;
+  e.Name = name;
+  e.SizeText = "1,024";
+  e.Location = "/d/";
+  e.FullPath = "/d/" + name;
+  e.State = state;
+  return e;
+}
+
+TEST(EntryListModel, ReadsCellsFromTheEntriesWithinBounds) {
+  App();
+  TEntryList entries;
+  entries.Add(Entry(*Utf8ToCp932("表.txt"), kStateUntouched));
+  entries.Add(Entry("b.txt", kStateFailed));
+  TEntryListModel model(entries);
+  EXPECT_EQ(model.rowCount(), 0);  // nothing is shown before the first reset
+  model.Reset();
+  ASSERT_EQ(model.rowCount(), 2);
+  EXPECT_EQ(model.index(0, 0).data().toString(), QStringLiteral("表.txt"));
+  EXPECT_EQ(model.index(0, 1).data().toString(), "1,024");
+  EXPECT_EQ(model.index(0, 3).data().toString(), "/d/");
+  EXPECT_FALSE(model.index(0, 0).data(Qt::DecorationRole).isValid());
+  EXPECT_TRUE(model.index(1, 0).data(Qt::DecorationRole).isValid());
+  entries.ClearEntries();  // a view asking during a rebuild gets nothing
+  EXPECT_FALSE(model.index(1, 0).data().isValid());
+  model.ShowNothing();
+  EXPECT_EQ(model.rowCount(), 0);
+}
+
+TEST(ProgDlg, CancelStopsTheScanAndKeepsWhatWasFound) {
+  App();
+  QTemporaryDir dir;
+  std::vector<QString> names;
+  for (int i = 0; i < 30; ++i) names.push_back(QStringLiteral("d%1/f.txt").arg(i));
+  for (int i = 0; i < 30; ++i) MakeItems(dir.path(), {QStringLiteral("d%1/").arg(i)});
+  MakeItems(dir.path(), names);
+  TProgDlg dialog;
+  TFindSearch finder;
+  TSearchOption option;
+  option.Folder = dir.path().toStdString();
+  option.ExtMask = "*.*";
+  option.SubFolders = true;
+  TScanRows rows;
+  QTimer::singleShot(0, dialog.Button1, &QPushButton::click);
+  EXPECT_FALSE(dialog.RunSearch(finder, option, true, rows));
+  EXPECT_LT(rows.size(), 30u);
+  EXPECT_FALSE(dialog.isVisible());
+
+  TFindSearch again;
+  EXPECT_TRUE(dialog.RunSearch(again, option, true, rows));
+  EXPECT_EQ(rows.size(), 30u);
+}
+
+TEST(DirWatchBridge, ABurstOfChangesGivesOneReportAfterTheQuietDelay) {
+  App();
+  QTemporaryDir dir;
+  TDirWatchBridge watcher;
+  watcher.SetDelayTime(300);
+  watcher.SetWatchSubTree(true);
+  int reports = 0;
+  QObject::connect(&watcher, &TDirWatchBridge::Changed, [&reports] { ++reports; });
+  watcher.SetDirectory(dir.path().toStdString());
+  ASSERT_TRUE(watcher.Watching());
+  MakeItems(dir.path(), {"a.txt", "b.txt", "c.txt"});
+  ASSERT_TRUE(RunEventsUntil([&] { return reports > 0; }, 5000));
+  RunEventsUntil([] { return false; }, 600);
+  EXPECT_EQ(reports, 1);
+
+  watcher.SetEnabled(false);  // the program's own changes are not reported
+  EXPECT_FALSE(watcher.Watching());
+  MakeItems(dir.path(), {"d.txt"});
+  watcher.SetEnabled(true);
+  EXPECT_FALSE(RunEventsUntil([&] { return reports > 1; }, 800));
+}
+
+}  // namespace
+}  // namespace nalo::test
