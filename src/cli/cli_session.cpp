@@ -7,7 +7,6 @@
 #include "cli/commands.h"
 #include "execution/rename_preview.h"
 #include "fileinfo/info_source.h"
-#include "platform/encoding.h"
 #include "rules/rule_messages.h"
 #include "settings/ini_file.h"
 #include "settings/main_settings.h"

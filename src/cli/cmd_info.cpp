@@ -11,7 +11,6 @@
 #include "cli/commands.h"
 #include "fileinfo/byte_source.h"
 #include "fileinfo/info_source.h"
-#include "platform/encoding.h"
 
 namespace nalo::cli {
 namespace {
