@@ -91,6 +91,7 @@ class TFMainFrm : public QMainWindow {
   void Menu_SizeClick(int unit);
   void ListView1ColumnClick(int column);
   void menu_DelClick();
+  void ConnectDeleteAndRename();
   void pmn_NameClick();
   void pmn_SizeClick();
   void pmn_PathClick();

@@ -12,7 +12,11 @@
 #include <QTableView>
 
 #include "app/main_window.h"
+#include "execution/gui/fdelete_command.h"
+#include "execution/gui/frename_command.h"
 #include "execution/gui/name_dialog_hook.h"
+#include "listing/gui/dir_watch_bridge.h"
+#include "listing/gui/entry_list_model.h"
 #include "listing/list_edit.h"
 #include "ui/selection.h"
 
@@ -149,6 +153,7 @@ void TFMainFrm::BuildPopupMenus() {
   connect(size, &QAction::triggered, this, &TFMainFrm::pmn_SizeClick);
   connect(path, &QAction::triggered, this, &TFMainFrm::pmn_PathClick);
   connect(remove, &QAction::triggered, this, &TFMainFrm::menu_DelClick);
+  ConnectDeleteAndRename();
   // The keys of the list's menu work while the list has the focus.
   for (QAction* a : {name, size, path, del, remove}) {
     a->setShortcutContext(Qt::WidgetShortcut);
@@ -178,6 +183,31 @@ void TFMainFrm::BuildPopupMenus() {
   AddDisabled(pm_Label, "M1", "内容を設定する（&O）...");
 }
 
+// Delete (menu_Delete) and single rename through TFReName (Rename1, Rename2 and a
+// double-click on a row). The entry list changes in place; no folder scan follows.
+void TFMainFrm::ConnectDeleteAndRename() {
+  const TWatcherSwitch watcher = [this](bool enabled) { watcher_->SetEnabled(enabled); };
+  connect(Action("menu_Delete"), &QAction::triggered, this, [this, watcher] {
+    const std::vector<std::size_t> rows = SelectedEntries();
+    if (rows.empty()) return;
+    ListView1->clearSelection();
+    DeleteSelectionWithDialog(this, entries_, rows, watcher, *messenger_);
+    model_->Reset();
+    RefreshStatusCounts();
+  });
+  const auto rename_selected = [this, watcher] {
+    const std::vector<std::size_t> rows = SelectedEntries();
+    if (rows.size() != 1) return;
+    const TSingleRenameResult result = RenameWithDialog(this, entries_, rows.front(), watcher, *messenger_);
+    model_->EntriesChanged();
+    if (result.RefreshCounts) RefreshStatusCounts();
+  };
+  for (const char* name : {"Rename1", "Rename2"}) {
+    connect(Action(name), &QAction::triggered, this, rename_selected);
+  }
+  connect(ListView1, &QAbstractItemView::doubleClicked, this, rename_selected);
+}
+
 void TFMainFrm::Edit1Popup() {
   Action("Rename2")->setEnabled(SelectedRowCount(ListView1->selectionModel()) == 1 &&
                                 NameDialogAvailable());
@@ -189,8 +219,7 @@ void TFMainFrm::pm_MainPopup() {
   Action("Rename1")->setEnabled(e.OneEntryItems && NameDialogAvailable());
   Action("Rename2")->setEnabled(e.OneEntryItems && NameDialogAvailable());
   Action("menu_Del")->setEnabled(e.SelectionItems);
-  // Deleting needs the delete dialog, which is not part of this program yet.
-  Action("menu_Delete")->setEnabled(false);
+  Action("menu_Delete")->setEnabled(e.SelectionItems);
 }
 
 void TFMainFrm::pm_ComboPopup() {

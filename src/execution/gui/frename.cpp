@@ -67,4 +67,13 @@ void TFReName::OkClick() {
   Edit1->setFocus();
 }
 
+std::optional<QString> AskNameWithTFReName(QWidget* parent, TMessenger& messenger,
+                                           const QString& caption, const QString& text) {
+  TFReName dialog(messenger, parent);
+  if (!caption.isEmpty()) dialog.setWindowTitle(caption);
+  dialog.SetText(text);
+  if (messenger.ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
+  return dialog.Text();
+}
+
 }  // namespace nalo

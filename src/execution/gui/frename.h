@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -29,5 +30,10 @@ class TFReName : public QDialog {
   QPushButton* BitBtn1;
   QPushButton* BitBtn2;
 };
+
+// Shows TFReName captioned `caption` with `text` through `messenger`: the
+// confirmed name (never a refused one), or nothing when cancelled.
+std::optional<QString> AskNameWithTFReName(QWidget* parent, TMessenger& messenger,
+                                           const QString& caption, const QString& text);
 
 }  // namespace nalo

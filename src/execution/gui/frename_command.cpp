@@ -11,11 +11,11 @@ namespace nalo {
 TSingleRenameResult RenameWithDialog(QWidget* parent, TEntryList& entries, std::size_t index,
                                      const TWatcherSwitch& watcher, TMessenger& messenger) {
   const TAskName ask = [&](const std::string& text) -> std::optional<std::string> {
-    TFReName dialog(messenger, parent);
-    dialog.SetText(FromCp932(text));
-    if (messenger.ExecModal(dialog) != QDialog::Accepted) return std::nullopt;
+    const std::optional<QString> name =
+        AskNameWithTFReName(parent, messenger, QString(), FromCp932(text));
+    if (!name) return std::nullopt;
     // The dialog accepts only texts with a CP932 form.
-    return ToCp932(dialog.Text()).value_or(std::string());
+    return ToCp932(*name).value_or(std::string());
   };
   const TShowMessage show = [&](std::string_view message) {
     messenger.Warn(parent, FromUtf8(message));

@@ -1,13 +1,16 @@
-// No single-name dialog is built into the program yet: the hook reports it as
-// unavailable, and the commands that need it stay disabled.
+// The single-name dialog is TFReName: the hook reports it available and opens it
+// with the caller's caption.
 #include "execution/gui/name_dialog_hook.h"
+
+#include "execution/gui/frename.h"
 
 namespace nalo {
 
-bool NameDialogAvailable() { return false; }
+bool NameDialogAvailable() { return true; }
 
-std::optional<QString> AskNameWithDialog(QWidget*, TMessenger&, const QString&, const QString&) {
-  return std::nullopt;
+std::optional<QString> AskNameWithDialog(QWidget* parent, TMessenger& messenger,
+                                         const QString& caption, const QString& text) {
+  return AskNameWithTFReName(parent, messenger, caption, text);
 }
 
 }  // namespace nalo

@@ -1,6 +1,6 @@
 // The seam to the single-name dialog (TFReName) that the rename command and the
-// confirmation window's "edit the new name" use. Until that dialog exists the
-// commands that need it are disabled.
+// confirmation window's "edit the new name" use; the commands that need it are
+// enabled only while it is available.
 #pragma once
 
 #include <QString>
