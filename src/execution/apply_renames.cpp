@@ -4,8 +4,6 @@
 // FullPath and OldPath), deepest folder first as they were renamed.
 #include "execution/apply_renames.h"
 
-#include <algorithm>
-
 #include "execution/entry_paths.h"
 #include "execution/execution_messages.h"
 #include "rules/rule_messages.h"
@@ -54,6 +52,7 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     TPathIndex index(entries);  // views the FullPath strings: look up before changing them
     for (std::size_t k = 0; k < applied.size(); ++k) entry_of[k] = index.Find(rows[applied[k]].OldFullPath);
   }
+  std::vector<bool> picked(entries.Count(), false);
   for (std::size_t k = 0; k < applied.size(); ++k) {
     const TConfirmationRow& row = rows[applied[k]];
     bool ok = outcome.MoveErrors[k] == 0;
@@ -61,20 +60,19 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     if (entry_of[k] == TPathIndex::npos) continue;
     TListData& entry = entries.EntryAt(entry_of[k]);
     if (ok) {
-      entry.OldPath = entry.FullPath;
+      entry.OldPath = std::move(entry.FullPath);
       entry.FullPath = row.NewFullPath;
       entry.Name = row.NewName;
       entry.State = kStateRenamed;
     } else {
       entry.State = kStateFailed;
     }
-    result.SelectedEntries.push_back(entry_of[k]);
+    picked[entry_of[k]] = true;
   }
   CarryFolderContents(entries, moves, outcome);
-  std::sort(result.SelectedEntries.begin(), result.SelectedEntries.end());
-  result.SelectedEntries.erase(
-      std::unique(result.SelectedEntries.begin(), result.SelectedEntries.end()),
-      result.SelectedEntries.end());
+  for (std::size_t e = 0; e < picked.size(); ++e) {
+    if (picked[e]) result.SelectedEntries.push_back(e);
+  }
   if (result.Failed > 0) result.Message = RenameFailureMessage(result.Failed);
   return result;
 }

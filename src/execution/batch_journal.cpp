@@ -10,9 +10,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <array>
+#include <charconv>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "execution/execution_messages.h"
 #include "platform/file_ops.h"
@@ -26,23 +26,31 @@ std::string JournalPath(const std::string& folder) {
   return folder + (folder.empty() || folder.back() == '/' ? "" : "/") + kJournalFileName;
 }
 
-std::string Escape(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    switch (c) {
+void AppendEscaped(std::string& out, std::string_view text) {
+  for (;;) {
+    std::size_t special = text.find_first_of("\\\t\n\r");
+    out.append(text.substr(0, special));
+    if (special == std::string_view::npos) return;
+    switch (text[special]) {
       case '\\': out += "\\\\"; break;
       case '\t': out += "\\t"; break;
       case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      default: out += "\\r"; break;
     }
+    text.remove_prefix(special + 1);
   }
-  return out;
+}
+
+void AppendNumber(std::string& out, std::uint64_t value) {
+  char digits[24];
+  auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.append(digits, end);
 }
 
 std::optional<std::string> Unescape(std::string_view text) {
+  if (text.find('\\') == std::string_view::npos) return std::string(text);
   std::string out;
+  out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] != '\\') {
       out += text[i];
@@ -60,16 +68,28 @@ std::optional<std::string> Unescape(std::string_view text) {
   return out;
 }
 
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-  std::vector<std::string_view> fields;
-  std::size_t start = 0;
-  for (;;) {
-    std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string_view::npos) return fields;
-    start = tab + 1;
+// Most fields any record has, plus one so that a line with too many fields still
+// fails the field-count check of its record.
+constexpr std::size_t kMaxFields = 7;
+
+// The tab-separated fields of a line, without allocating; cut after kMaxFields.
+class TFields {
+ public:
+  explicit TFields(std::string_view line) {
+    for (;;) {
+      std::size_t tab = line.find('\t');
+      items_[count_++] = line.substr(0, tab);
+      if (tab == std::string_view::npos || count_ == kMaxFields) return;
+      line.remove_prefix(tab + 1);
+    }
   }
-}
+  std::size_t size() const { return count_; }
+  std::string_view operator[](std::size_t i) const { return items_[i]; }
+
+ private:
+  std::array<std::string_view, kMaxFields> items_;
+  std::size_t count_ = 0;
+};
 
 std::optional<std::uint64_t> ParseNumber(std::string_view text) {
   if (text.empty() || text.size() > 20) return std::nullopt;
@@ -93,6 +113,34 @@ int WriteAll(int fd, std::string_view text) {
   return 0;
 }
 
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string text;
+  char buffer[1 << 16];
+  for (;;) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      close(fd);
+      return std::nullopt;
+    }
+    text.append(buffer, static_cast<std::size_t>(n));
+  }
+  close(fd);
+  return text;
+}
+
+// Takes the next line (without its line feed) off the front of `rest`; false at the end.
+bool NextLine(std::string_view& rest, std::string_view& line) {
+  if (rest.empty()) return false;
+  std::size_t feed = rest.find('\n');
+  line = rest.substr(0, feed);
+  rest.remove_prefix(feed == std::string_view::npos ? rest.size() : feed + 1);
+  return true;
+}
+
 void AppendLine(const std::string& folder, const std::string& text) {
   int fd = open(JournalPath(folder).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   if (fd < 0) return;
@@ -107,7 +155,7 @@ void SyncFolder(const std::string& folder) {
   close(fd);
 }
 
-bool ParseStep(const std::vector<std::string_view>& f, TJournalRecord& record) {
+bool ParseStep(const TFields& f, TJournalRecord& record) {
   if (f.size() != 6) return false;
   auto device = ParseNumber(f[1]), inode = ParseNumber(f[2]), first = ParseNumber(f[3]);
   auto from = Unescape(f[4]), to = Unescape(f[5]);
@@ -116,7 +164,7 @@ bool ParseStep(const std::vector<std::string_view>& f, TJournalRecord& record) {
   return true;
 }
 
-bool ParseFailed(const std::vector<std::string_view>& f, TJournalRecord& record) {
+bool ParseFailed(const TFields& f, TJournalRecord& record) {
   if (f.size() != 3) return false;
   auto index = ParseNumber(f[1]), error = ParseNumber(f[2]);
   if (!index || !error || *index >= record.Steps.size()) return false;
@@ -126,7 +174,7 @@ bool ParseFailed(const std::vector<std::string_view>& f, TJournalRecord& record)
 }
 
 bool ParseLine(std::string_view line, TJournalRecord& record, bool& planned) {
-  auto f = SplitTabs(line);
+  TFields f(line);
   if (f[0] == "step" && !planned) return ParseStep(f, record);
   if (f[0] == "planned" && f.size() == 2 && !planned) {
     planned = ParseNumber(f[1]) == record.Steps.size();
@@ -154,19 +202,33 @@ bool IsFree(const std::string& path) {
 
 }  // namespace
 
-int WriteJournalPlan(const std::string& folder, const std::vector<TJournalStep>& steps) {
-  std::string text = std::string(kMagic) + "\n";
-  for (const TJournalStep& s : steps) {
-    text += "step\t" + std::to_string(s.Device) + "\t" + std::to_string(s.Inode) + "\t" +
-            (s.First ? "1" : "0") + "\t" + Escape(s.From) + "\t" + Escape(s.To) + "\n";
-  }
-  text += "planned\t" + std::to_string(steps.size()) + "\n";
+TJournalPlan::TJournalPlan() : text_(std::string(kMagic) + "\n") {}
 
+void TJournalPlan::AddStep(std::uint64_t device, std::uint64_t inode, bool first,
+                           std::string_view from_folder, std::string_view from_name,
+                           std::string_view to_folder, std::string_view to_name) {
+  text_ += "step\t";
+  AppendNumber(text_, device);
+  text_ += '\t';
+  AppendNumber(text_, inode);
+  text_ += first ? "\t1\t" : "\t0\t";
+  AppendEscaped(text_, from_folder);
+  AppendEscaped(text_, from_name);
+  text_ += '\t';
+  AppendEscaped(text_, to_folder);
+  AppendEscaped(text_, to_name);
+  text_ += '\n';
+  ++steps_;
+}
+
+int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan) {
+  std::string trailer = "planned\t" + std::to_string(plan.StepCount()) + "\n";
   std::string path = JournalPath(folder);
   std::string temp = path + ".tmp";
   int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   if (fd < 0) return errno;
-  int rc = WriteAll(fd, text);
+  int rc = WriteAll(fd, plan.Text());
+  if (rc == 0) rc = WriteAll(fd, trailer);
   if (rc == 0 && fsync(fd) != 0) rc = errno;
   if (close(fd) != 0 && rc == 0) rc = errno;
   if (rc == 0 && rename(temp.c_str(), path.c_str()) != 0) rc = errno;
@@ -176,6 +238,14 @@ int WriteJournalPlan(const std::string& folder, const std::vector<TJournalStep>&
   }
   SyncFolder(folder);
   return 0;
+}
+
+int WriteJournalPlan(const std::string& folder, const std::vector<TJournalStep>& steps) {
+  TJournalPlan plan;
+  for (const TJournalStep& s : steps) {
+    plan.AddStep(s.Device, s.Inode, s.First, "", s.From, "", s.To);
+  }
+  return WriteJournalPlan(folder, plan);
 }
 
 void WriteJournalOutcome(const std::string& folder, const std::vector<int>& step_errors) {
@@ -193,16 +263,16 @@ void MarkJournalUndone(const std::string& folder) {
 }
 
 std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
-  std::ifstream in(JournalPath(folder), std::ios::binary);
-  std::string line;
-  if (!in || !std::getline(in, line) || line != kMagic) return std::nullopt;
+  auto text = ReadWholeFile(JournalPath(folder));
+  if (!text) return std::nullopt;
+  std::string_view rest = *text, line;
+  if (!NextLine(rest, line) || line != kMagic) return std::nullopt;
   TJournalRecord record;
   bool planned = false;
-  while (std::getline(in, line)) {
-    if (line.empty() && in.eof()) break;
+  while (NextLine(rest, line)) {
     if (!ParseLine(line, record, planned)) {
       // A line cut off by a crash may end an otherwise complete plan.
-      if (planned && in.peek() == EOF) break;
+      if (planned && rest.empty()) break;
       return std::nullopt;
     }
   }

@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "execution/watcher_pause.h"
@@ -46,8 +47,24 @@ struct TJournalRecord {
   bool Undone = false;
 };
 
+// The plan of a batch as journal text, built step by step in one buffer; a path
+// is given as its folder (ending in "/") and its name.
+class TJournalPlan {
+ public:
+  TJournalPlan();
+  void AddStep(std::uint64_t device, std::uint64_t inode, bool first, std::string_view from_folder,
+               std::string_view from_name, std::string_view to_folder, std::string_view to_name);
+  std::size_t StepCount() const { return steps_; }
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+  std::size_t steps_ = 0;
+};
+
 // Writes the plan (replacing the previous journal atomically) and syncs it.
 // 0 or the errno of the failure.
+int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan);
 int WriteJournalPlan(const std::string& folder, const std::vector<TJournalStep>& steps);
 // Appends the outcome of the batch whose plan was written last.
 void WriteJournalOutcome(const std::string& folder, const std::vector<int>& step_errors);

@@ -1,12 +1,15 @@
-// The step loop of a batch. Paths are converted to UTF-8 once, for the journal and
-// the rename calls alike. A cycle whose closing step fails moves its item back from
-// the temporary name, so a failed move leaves the item under its old name.
+// The step loop of a batch. Every path is converted to UTF-8 once (TBatchPaths)
+// and every folder held open once, so a step is one rename call on two bare names;
+// the journal text is written straight from those names into one buffer. A cycle
+// whose closing step fails moves its item back from the temporary name, so a
+// failed move leaves the item under its old name.
 #include "execution/batch_runner.h"
 
 #include <algorithm>
 #include <cerrno>
 
 #include "execution/batch_journal.h"
+#include "execution/batch_paths.h"
 #include "execution/entry_paths.h"
 #include "execution/execution_messages.h"
 #include "platform/file_ops.h"
@@ -14,39 +17,34 @@
 namespace nalo {
 namespace {
 
-struct TNativeStep {
-  std::string From;
-  std::string To;
+// The UTF-8 bare names a step renames from and to.
+struct TStepNames {
+  const std::string& From;
+  const std::string& To;
 };
 
-std::vector<TNativeStep> NativeSteps(const TMovePlan& plan) {
-  std::vector<TNativeStep> native;
-  native.reserve(plan.Steps.size());
-  for (const TStep& s : plan.Steps) {
-    native.push_back({NativePath(s.From).value_or(""), NativePath(s.To).value_or("")});
-  }
-  return native;
+TStepNames NamesOf(const TStep& step, const TBatchPaths& paths, const TMovePlan& plan) {
+  const TNativeMove& native = paths.Move(step.Move);
+  const std::string* temp = step.Temp == kNoTemp ? nullptr : &plan.Temps[step.Temp];
+  return {step.Opening() ? *native.FromName : *temp, step.Closing() ? *native.ToName : *temp};
 }
 
-std::vector<TJournalStep> JournalSteps(const std::vector<TMove>& moves, const TMovePlan& plan,
-                                       const std::vector<TNativeStep>& native) {
-  std::vector<TJournalStep> steps;
-  steps.reserve(plan.Steps.size());
-  for (std::size_t k = 0; k < plan.Steps.size(); ++k) {
-    const TStep& s = plan.Steps[k];
+TJournalPlan JournalOf(const TBatchPaths& paths, const TMovePlan& plan) {
+  TJournalPlan journal;
+  for (const TStep& s : plan.Steps) {
     const TFileIdentity& id = *plan.Source[s.Move];
-    steps.push_back({static_cast<std::uint64_t>(id.Device), static_cast<std::uint64_t>(id.Inode),
-                     s.From == moves[s.Move].From, native[k].From, native[k].To});
+    TStepNames names = NamesOf(s, paths, plan);
+    std::string_view folder = paths.Folder(s.Move);
+    journal.AddStep(static_cast<std::uint64_t>(id.Device), static_cast<std::uint64_t>(id.Inode),
+                    s.Opening(), folder, names.From, folder, names.To);
   }
-  return steps;
+  return journal;
 }
 
 class TStepRunner {
  public:
-  TStepRunner(const std::vector<TMove>& moves, const TMovePlan& plan,
-              const std::vector<TNativeStep>& native, std::vector<int>& move_errors)
-      : moves_(moves), plan_(plan), native_(native), move_errors_(move_errors),
-        step_errors_(plan.Steps.size(), 0) {}
+  TStepRunner(const TBatchPaths& paths, const TMovePlan& plan, std::vector<int>& move_errors)
+      : paths_(paths), plan_(plan), move_errors_(move_errors), step_errors_(plan.Steps.size(), 0) {}
 
   void Run(const std::function<void(std::size_t)>& after_step) {
     for (std::size_t k = 0; k < plan_.Steps.size(); ++k) {
@@ -59,30 +57,35 @@ class TStepRunner {
  private:
   void RunStep(std::size_t k) {
     const TStep& step = plan_.Steps[k];
-    const TMove& move = moves_[step.Move];
-    if (move_errors_[step.Move] != 0) return;  // its opening step already failed
-    const TFileIdentity& id = *plan_.Source[step.Move];
-    bool opening = step.From == move.From;
-    if (opening && id.IsReadOnly()) ClearReadOnly(move.From, id.Mode);
-    const TNativeStep& native = native_[k];
-    int rc = native.From.empty() || native.To.empty() ? EILSEQ
-                                                      : RenameNoReplaceUtf8(native.From, native.To);
+    const std::size_t m = step.Move;
+    if (move_errors_[m] != 0) return;  // its opening step already failed
+    const TFileIdentity& id = *plan_.Source[m];
+    const int fd = paths_.Fd(m);
+    TStepNames names = NamesOf(step, paths_, plan_);
+    const std::string& from = paths_.Arg(m, names.From, from_scratch_);
+    const std::string& to = paths_.Arg(m, names.To, to_scratch_);
+    if (step.Opening() && id.IsReadOnly()) ClearReadOnlyAt(fd, from.c_str(), id.Mode);
+    int rc = RenameNoReplaceAt(fd, from, to);
     step_errors_[k] = rc;
     if (rc != 0) {
-      move_errors_[step.Move] = rc;
-      std::string at = opening ? move.From : step.From;
-      if (!opening && RenameNoReplace(step.From, move.From) == 0) at = move.From;
-      if (id.IsReadOnly()) SetMode(at, id.Mode);
-    } else if (step.Last && id.IsReadOnly()) {
-      SetMode(move.To, id.Mode);
+      move_errors_[m] = rc;
+      const std::string* at = &from;
+      std::string source_scratch;
+      if (!step.Opening()) {  // back from the temporary name to the item's own name
+        const std::string& source = paths_.Arg(m, *paths_.Move(m).FromName, source_scratch);
+        if (RenameNoReplaceAt(fd, from, source) == 0) at = &source;
+      }
+      if (id.IsReadOnly()) SetModeAt(fd, at->c_str(), id.Mode);
+    } else if (step.Closing() && id.IsReadOnly()) {
+      SetModeAt(fd, to.c_str(), id.Mode);
     }
   }
 
-  const std::vector<TMove>& moves_;
+  const TBatchPaths& paths_;
   const TMovePlan& plan_;
-  const std::vector<TNativeStep>& native_;
   std::vector<int>& move_errors_;
   std::vector<int> step_errors_;
+  std::string from_scratch_, to_scratch_;
 };
 
 }  // namespace
@@ -90,11 +93,11 @@ class TStepRunner {
 TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& options,
                        bool write_journal) {
   TBatchOutcome outcome;
-  TMovePlan plan = PlanMoves(moves);
-  std::vector<TNativeStep> native = NativeSteps(plan);
+  TBatchPaths paths(moves);
+  TMovePlan plan = PlanMoves(moves, paths);
   bool journal = write_journal && !options.JournalFolder.empty();
   if (journal) {
-    int rc = WriteJournalPlan(options.JournalFolder, JournalSteps(moves, plan, native));
+    int rc = WriteJournalPlan(options.JournalFolder, JournalOf(paths, plan));
     if (rc != 0) {
       outcome.Refusal = JournalRefusalMessage(options.JournalFolder + "/" + kJournalFileName, rc);
       return outcome;
@@ -104,7 +107,7 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
   outcome.MoveErrors = plan.Refused;
   {
     TWatcherPause pause(options.Watcher);
-    TStepRunner runner(moves, plan, native, outcome.MoveErrors);
+    TStepRunner runner(paths, plan, outcome.MoveErrors);
     runner.Run(options.AfterStep);
     if (journal) WriteJournalOutcome(options.JournalFolder, runner.StepErrors());
   }

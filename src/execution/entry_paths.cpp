@@ -25,17 +25,13 @@ std::string_view NamePartOf(std::string_view path) {
   return path.substr(FolderPartOf(path).size());
 }
 
-TPathIndex::TPathIndex(const TEntryList& entries) {
-  index_.reserve(entries.Count());
+TPathIndex::TPathIndex(const TEntryList& entries) : index_(entries.Count()) {
   for (std::size_t i = 0; i < entries.Count(); ++i) {
-    index_.emplace(entries.EntryAt(i).FullPath, i);  // keeps the first of equal paths
+    index_.Insert(entries.EntryAt(i).FullPath, i);  // keeps the first of equal paths
   }
 }
 
-std::size_t TPathIndex::Find(std::string_view path) const {
-  auto it = index_.find(path);
-  return it == index_.end() ? npos : it->second;
-}
+std::size_t TPathIndex::Find(std::string_view path) const { return index_.Find(path); }
 
 TFolderRebaser::TFolderRebaser(TEntryList& entries) : entries_(entries) {
   for (std::size_t i = 0; i < entries.Count(); ++i) {

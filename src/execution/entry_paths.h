@@ -7,9 +7,9 @@
 #include <map>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "execution/path_table.h"
 #include "listing/list_data.h"
 
 namespace nalo {
@@ -29,7 +29,7 @@ class TPathIndex {
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
  private:
-  std::unordered_map<std::string_view, std::size_t> index_;
+  TPathTable index_;
 };
 
 // Moves the Location, FullPath and OldPath of every entry below a renamed folder

@@ -2,19 +2,19 @@
 // the move whose source its target is, then emit chains from their free ends and
 // cycles through a temporary name, deepest folders first. Every move has at most
 // one move waiting for it (targets are unique), so the links form simple paths
-// and rings and a single walk orders them in linear time.
+// and rings and a single walk orders them in linear time. Depths are counted once
+// per move and ordered by counting, and paths are found through flat tables.
 #include "execution/move_plan.h"
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <memory>
 #include <cerrno>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
+#include "execution/batch_paths.h"
 #include "execution/entry_paths.h"
+#include "execution/path_table.h"
 #include "execution/shf_operation.h"
 
 namespace nalo {
@@ -26,110 +26,140 @@ std::size_t Depth(std::string_view path) {
   return static_cast<std::size_t>(std::count(path.begin(), path.end(), '/'));
 }
 
-// Decides, per move, whether it can run at all.
-void SettleMoves(const std::vector<TMove>& moves, TMovePlan& plan) {
-  std::unordered_set<std::string_view> targets;
-  std::unordered_set<std::string_view> sources;
+// Decides, per move, whether it can run at all, and looks at each source once.
+// Returns the table of the sources of the moves that may run.
+TPathTable SettleMoves(const std::vector<TMove>& moves, const TBatchPaths& paths,
+                       TMovePlan& plan) {
+  TPathTable sources(moves.size()), targets(moves.size());
+  std::string scratch;
   for (std::size_t i = 0; i < moves.size(); ++i) {
     const TMove& m = moves[i];
-    int refused = RenameRefusal(m.From, m.To);
-    if (refused == 0 && !sources.insert(m.From).second) refused = EEXIST;
-    if (refused == 0 && !targets.insert(m.To).second) refused = EEXIST;
+    const TNativeMove& native = paths.Move(i);
+    int refused = RenameRefusal(m.From, m.To, native.ToName);
+    if (refused == 0 && sources.Insert(m.From, i) != i) refused = EEXIST;
+    if (refused == 0 && targets.Insert(m.To, i) != i) refused = EEXIST;
     if (refused == 0) {
-      plan.Source[i] = IdentityAt(m.From);
+      if (native.FromName) {
+        plan.Source[i] = IdentityAt(paths.Fd(i), paths.Arg(i, *native.FromName, scratch).c_str());
+      }
       if (!plan.Source[i]) refused = ENOENT;
     }
     plan.Refused[i] = refused;
   }
+  return sources;
+}
+
+// The moves that change something, deepest source first, in batch order within
+// one depth: a counting sort on the depth.
+std::vector<std::size_t> DeepestFirst(const std::vector<TMove>& moves,
+                                      const std::vector<bool>& runs,
+                                      std::vector<std::size_t>& depth) {
+  std::size_t deepest = 0;
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (!runs[i]) continue;
+    depth[i] = Depth(moves[i].From);
+    deepest = std::max(deepest, depth[i]);
+  }
+  std::vector<std::size_t> start(deepest + 2, 0);  // start[deepest - d]: first slot of depth d
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (runs[i]) ++start[deepest - depth[i] + 1];
+  }
+  for (std::size_t d = 1; d < start.size(); ++d) start[d] += start[d - 1];
+  std::vector<std::size_t> order(start.back());
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (runs[i]) order[start[deepest - depth[i]]++] = i;
+  }
+  return order;
 }
 
 // Free temporary names for cycles; the names of the batch are gathered only when
 // the first cycle needs one.
 class TTempNames {
  public:
-  explicit TTempNames(const std::vector<TMove>& moves) : moves_(moves) {}
-  std::string Next(std::string_view folder) {
+  TTempNames(const std::vector<TMove>& moves, const TBatchPaths& paths, TMovePlan& plan)
+      : moves_(moves), paths_(paths), plan_(plan), taken_(0) {}
+
+  // A free temporary name in the folder of move i; returns its index in plan.Temps.
+  std::size_t Next(std::size_t i) {
     if (!gathered_) {
+      taken_ = TPathTable(moves_.size() * 2);
       for (const TMove& m : moves_) {
-        taken_.insert(m.From);
-        taken_.insert(m.To);
+        taken_.Insert(m.From, 0);
+        taken_.Insert(m.To, 0);
       }
       gathered_ = true;
     }
+    std::string_view folder = FolderPartOf(moves_[i].From);
+    std::string scratch;
     for (;;) {
-      std::string name = std::string(folder) + ".nalo-swap-" + std::to_string(getpid()) + "-" +
-                         std::to_string(counter_++);
-      if (!taken_.count(name) && !PathExists(name)) {
-        made_.push_back(std::make_unique<std::string>(name));
-        taken_.insert(*made_.back());
-        return name;
+      std::string name = ".nalo-swap-" + std::to_string(getpid()) + "-" + std::to_string(counter_++);
+      std::string full = std::string(folder) + name;
+      if (taken_.Find(full) == TPathTable::npos &&
+          !IdentityAt(paths_.Fd(i), paths_.Arg(i, name, scratch).c_str())) {
+        plan_.Temps.push_back(std::move(name));
+        return plan_.Temps.size() - 1;
       }
     }
   }
 
  private:
   const std::vector<TMove>& moves_;
+  const TBatchPaths& paths_;
+  TMovePlan& plan_;
   bool gathered_ = false;
-  std::unordered_set<std::string_view> taken_;
-  std::vector<std::unique_ptr<std::string>> made_;
+  TPathTable taken_;
   std::size_t counter_ = 0;
 };
 
 }  // namespace
 
-TMovePlan PlanMoves(const std::vector<TMove>& moves) {
+TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths) {
   const std::size_t n = moves.size();
   TMovePlan plan;
   plan.Refused.assign(n, 0);
   plan.Source.assign(n, std::nullopt);
-  SettleMoves(moves, plan);
+  TPathTable sources = SettleMoves(moves, paths, plan);
 
-  std::unordered_map<std::string_view, std::size_t> by_source;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (plan.Refused[i] == 0 && moves[i].From != moves[i].To) by_source.emplace(moves[i].From, i);
-  }
+  std::vector<bool> runs(n);
+  for (std::size_t i = 0; i < n; ++i) runs[i] = plan.Refused[i] == 0 && moves[i].From != moves[i].To;
   // waits_for[i]: the move that must free i's target first; waiter[j]: the move
   // waiting for j.
   std::vector<std::size_t> waits_for(n, kNone), waiter(n, kNone);
-  for (const auto& [source, i] : by_source) {
-    auto it = by_source.find(moves[i].To);
-    if (it != by_source.end()) {
-      waits_for[i] = it->second;
-      waiter[it->second] = i;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!runs[i]) continue;
+    std::size_t j = sources.Find(moves[i].To);
+    if (j != TPathTable::npos && runs[j]) {
+      waits_for[i] = j;
+      waiter[j] = i;
     }
   }
 
-  std::vector<std::size_t> order;
-  for (const auto& [source, i] : by_source) order.push_back(i);
-  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    std::size_t da = Depth(moves[a].From), db = Depth(moves[b].From);
-    return da != db ? da > db : a < b;
-  });
-
+  std::vector<std::size_t> depth(n, 0);
+  std::vector<std::size_t> order = DeepestFirst(moves, runs, depth);
+  plan.Steps.reserve(order.size());
   std::vector<bool> done(n, false);
   auto run_chain = [&](std::size_t i) {
     for (; i != kNone && !done[i]; i = waiter[i]) {
       done[i] = true;
-      plan.Steps.push_back({i, moves[i].From, moves[i].To, true});
+      plan.Steps.push_back({i, kNoTemp, true});
     }
   };
   // Per depth, deepest first: the chains from their free ends, then the cycles.
-  TTempNames temps(moves);
+  TTempNames temps(moves, paths, plan);
   for (std::size_t begin = 0; begin < order.size();) {
-    std::size_t depth = Depth(moves[order[begin]].From);
     std::size_t end = begin;
-    while (end < order.size() && Depth(moves[order[end]].From) == depth) ++end;
+    while (end < order.size() && depth[order[end]] == depth[order[begin]]) ++end;
     for (std::size_t k = begin; k < end; ++k) {
       if (!done[order[k]] && waits_for[order[k]] == kNone) run_chain(order[k]);
     }
     for (std::size_t k = begin; k < end; ++k) {
       std::size_t i = order[k];
       if (done[i]) continue;  // the rest lie on cycles
-      std::string temp = temps.Next(FolderPartOf(moves[i].From));
+      std::size_t temp = temps.Next(i);
       done[i] = true;
-      plan.Steps.push_back({i, moves[i].From, temp, false});
+      plan.Steps.push_back({i, temp, false});
       run_chain(waiter[i]);
-      plan.Steps.push_back({i, temp, moves[i].To, true});
+      plan.Steps.push_back({i, temp, true});
     }
     begin = end;
   }

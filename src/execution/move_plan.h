@@ -22,13 +22,20 @@ struct TMove {
   std::string To;
 };
 
+class TBatchPaths;
+
+inline constexpr std::size_t kNoTemp = static_cast<std::size_t>(-1);
+
 // One call to the file system. A move takes one step, or two when it opens a
 // cycle (From -> temporary, later temporary -> To).
 struct TStep {
   std::size_t Move = 0;
-  std::string From;
-  std::string To;
-  bool Last = true;  // the step that completes the move
+  std::size_t Temp = kNoTemp;  // the temporary name the step goes to or comes from
+  bool Last = true;            // the step that completes the move
+  // The step starts from the move's source (not from a temporary name).
+  bool Opening() const { return Temp == kNoTemp || !Last; }
+  // The step ends at the move's target (not at a temporary name).
+  bool Closing() const { return Last; }
 };
 
 struct TMovePlan {
@@ -38,11 +45,14 @@ struct TMovePlan {
   std::vector<int> Refused;
   // Per move: what sits at its source when the plan was made.
   std::vector<std::optional<TFileIdentity>> Source;
+  // Bare temporary names of cycles, in the folder of the move that uses them;
+  // plain ASCII, so the same in CP932 and UTF-8.
+  std::vector<std::string> Temps;
   std::vector<TStep> Steps;  // in execution order
 };
 
-// Plans the moves. Temporary names of cycles are ".nalo-swap-<pid>-<n>" in the
-// cycle's folder, checked to be free when planned.
-TMovePlan PlanMoves(const std::vector<TMove>& moves);
+// Plans the moves; `paths` is their native form. Temporary names of cycles are
+// ".nalo-swap-<pid>-<n>" in the cycle's folder, checked to be free when planned.
+TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths);
 
 }  // namespace nalo

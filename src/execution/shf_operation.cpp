@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/encoding.h"
 #include "platform/file_ops.h"
 #include "platform/trash.h"
 
@@ -21,8 +22,14 @@ std::string_view FolderPart(std::string_view path) {
 
 int RenameRefusal(std::string_view from, std::string_view to) {
   std::string_view folder = FolderPart(to);
+  return RenameRefusal(from, to, Cp932ToUtf8(to.substr(folder.size())));
+}
+
+int RenameRefusal(std::string_view from, std::string_view to,
+                  const std::optional<std::string>& utf8_new_name) {
+  std::string_view folder = FolderPart(to);
   if (folder != FolderPart(from)) return EXDEV;  // a rename never moves an item
-  switch (CheckNewName(to.substr(folder.size()))) {
+  switch (CheckNewName(to.substr(folder.size()), utf8_new_name)) {
     case NameRefusal::kNone: return 0;
     case NameRefusal::kTooLong: return ENAMETOOLONG;
     case NameRefusal::kInvalid: break;

@@ -5,6 +5,7 @@
 // operations: a rename never replaces an existing item, whatever the options say.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,6 +43,9 @@ inline constexpr const char* kMsgAllocationFailed = "メモリ割当てに失敗
 // target lies in another folder, EINVAL for a refused name, ENAMETOOLONG for a name
 // too long for the file system; 0 when the rename may be tried.
 int RenameRefusal(std::string_view from, std::string_view to);
+// The same with the new name already converted to UTF-8 (nothing: no UTF-8 form).
+int RenameRefusal(std::string_view from, std::string_view to,
+                  const std::optional<std::string>& utf8_new_name);
 
 class TShfOperation {
  public:

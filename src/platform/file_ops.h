@@ -28,6 +28,9 @@ enum class NameRefusal {
 // Checks a bare CP932 name for rename. Refused are: empty, ".", "..", \ / : * ? " < > |
 // at a character boundary, and control codes 0x00-0x1F and 0x7F.
 NameRefusal CheckNewName(std::string_view cp932_name);
+// The same for a caller that already converted the name (nothing: it has no
+// UTF-8 form), so a batch converts each name only once.
+NameRefusal CheckNewName(std::string_view cp932_name, const std::optional<std::string>& utf8_name);
 
 // What sits at a path (not following a final symbolic link).
 struct TFileIdentity {
@@ -71,5 +74,18 @@ int SetMode(std::string_view cp932_path, mode_t mode);
 
 // The UTF-8 path of a CP932 path, or nothing when it has none.
 std::optional<std::string> NativePath(std::string_view cp932_path);
+
+// The same operations on UTF-8 paths relative to an open folder descriptor
+// (AT_FDCWD: relative to the working folder, so a full path works too). A batch
+// keeps each of its folders open and passes bare names, so the kernel looks up
+// one name per call instead of walking the whole path every time.
+
+// A descriptor of the folder for the *At calls below, or -1 with errno set.
+int OpenFolderForNames(const std::string& utf8_folder);
+std::optional<TFileIdentity> IdentityAt(int dirfd, const char* utf8_path);
+int RenameNoReplaceAt(int dirfd, const std::string& from, const std::string& to);
+int SetModeAt(int dirfd, const char* utf8_path, mode_t mode);
+// Gives the owner write permission; `original_mode` is what SetModeAt restores.
+int ClearReadOnlyAt(int dirfd, const char* utf8_path, mode_t original_mode);
 
 }  // namespace nalo

@@ -1,8 +1,9 @@
 // POSIX back end of the file operations. Renames use renameat2 with
 // RENAME_NOREPLACE so that the kernel itself refuses to replace an item; only a
-// file system without that flag falls back to look-then-rename. Recursive removal
-// walks the tree with *at() calls relative to open folder descriptors, so a link
-// is removed as a link and never followed.
+// file system without that flag falls back to look-then-rename. Every call works
+// relative to a folder descriptor (the full-path forms pass AT_FDCWD). Recursive
+// removal walks the tree with *at() calls relative to open folder descriptors, so
+// a link is removed as a link and never followed.
 #include "platform/file_ops.h"
 
 #include <dirent.h>
@@ -36,10 +37,13 @@ constexpr int kMaxTempNameTries = 100;
 
 std::atomic<bool> g_noreplace_atomic{true};
 
-int Renameat2(const char* from, const char* to, unsigned flags) {
+int Renameat2(int dirfd, const char* from, const char* to, unsigned flags) {
 #ifdef SYS_renameat2
-  return static_cast<int>(syscall(SYS_renameat2, AT_FDCWD, from, AT_FDCWD, to, flags));
+  return static_cast<int>(syscall(SYS_renameat2, dirfd, from, dirfd, to, flags));
 #else
+  (void)dirfd;
+  (void)from;
+  (void)to;
   (void)flags;
   errno = EINVAL;
   return -1;
@@ -62,20 +66,20 @@ bool SameItem(const struct stat& a, const struct stat& b) {
 }
 
 // Looks before renaming; used only where RENAME_NOREPLACE is unsupported.
-int CheckThenRename(const std::string& from, const std::string& to) {
+int CheckThenRename(int dirfd, const std::string& from, const std::string& to) {
   struct stat st;
-  if (lstat(to.c_str(), &st) == 0) return EEXIST;
+  if (fstatat(dirfd, to.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return EEXIST;
   if (errno != ENOENT) return errno;
-  return rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+  return renameat(dirfd, from.c_str(), dirfd, to.c_str()) == 0 ? 0 : errno;
 }
 
-int RenameOnce(const std::string& from, const std::string& to) {
-  if (Renameat2(from.c_str(), to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+int RenameOnce(int dirfd, const std::string& from, const std::string& to) {
+  if (Renameat2(dirfd, from.c_str(), to.c_str(), RENAME_NOREPLACE) == 0) return 0;
   if (errno != EINVAL && errno != ENOSYS) return errno;
   // Within one folder EINVAL can only mean that the file system (or an old kernel)
   // does not know the flag: look first, then rename.
   g_noreplace_atomic.store(false, std::memory_order_relaxed);
-  return CheckThenRename(from, to);
+  return CheckThenRename(dirfd, from, to);
 }
 
 std::string FolderOf(const std::string& path) {
@@ -85,17 +89,17 @@ std::string FolderOf(const std::string& path) {
 
 // A case-insensitive file system finds the target under the source's own entry:
 // move through a free temporary name in the same folder.
-int CaseOnlyRename(const std::string& from, const std::string& to) {
+int CaseOnlyRename(int dirfd, const std::string& from, const std::string& to) {
   std::string folder = FolderOf(from);
   for (int i = 0; i < kMaxTempNameTries; ++i) {
     char suffix[64];
     std::snprintf(suffix, sizeof suffix, ".nalo-case-%ld-%d", static_cast<long>(getpid()), i);
     std::string temp = folder + suffix;
-    int rc = RenameOnce(from, temp);
+    int rc = RenameOnce(dirfd, from, temp);
     if (rc == EEXIST) continue;
     if (rc != 0) return rc;
-    rc = RenameOnce(temp, to);
-    if (rc != 0) RenameOnce(temp, from);
+    rc = RenameOnce(dirfd, temp, to);
+    if (rc != 0) RenameOnce(dirfd, temp, from);
     return rc;
   }
   return EEXIST;
@@ -134,14 +138,15 @@ int RemoveAt(int dirfd, const char* name, int depth) {
 
 }  // namespace
 
-NameRefusal CheckNewName(std::string_view name) {
+NameRefusal CheckNewName(std::string_view name) { return CheckNewName(name, Cp932ToUtf8(name)); }
+
+NameRefusal CheckNewName(std::string_view name, const std::optional<std::string>& utf8) {
   if (name.empty() || name == "." || name == "..") return NameRefusal::kInvalid;
   for (std::size_t i = 0; i < name.size(); i += CharLengthAt(name, i)) {
     if (CharLengthAt(name, i) == 1 && IsRefusedByte(static_cast<unsigned char>(name[i]))) {
       return NameRefusal::kInvalid;
     }
   }
-  auto utf8 = Cp932ToUtf8(name);
   if (!utf8) return NameRefusal::kInvalid;
   if (utf8->size() > kMaxNameBytes) return NameRefusal::kTooLong;
   return NameRefusal::kNone;
@@ -159,19 +164,30 @@ std::optional<std::string> NativePath(std::string_view cp932_path) {
 std::optional<TFileIdentity> IdentityAt(std::string_view cp932_path) {
   auto path = NativePath(cp932_path);
   if (!path) return std::nullopt;
+  return IdentityAt(AT_FDCWD, path->c_str());
+}
+
+std::optional<TFileIdentity> IdentityAt(int dirfd, const char* utf8_path) {
   struct stat st;
-  if (lstat(path->c_str(), &st) != 0) return std::nullopt;
+  if (fstatat(dirfd, utf8_path, &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
   return TFileIdentity{st.st_dev, st.st_ino, st.st_mode};
 }
 
 bool PathExists(std::string_view cp932_path) { return IdentityAt(cp932_path).has_value(); }
 
 int RenameNoReplaceUtf8(const std::string& from, const std::string& to) {
-  int rc = RenameOnce(from, to);
+  return RenameNoReplaceAt(AT_FDCWD, from, to);
+}
+
+int RenameNoReplaceAt(int dirfd, const std::string& from, const std::string& to) {
+  int rc = RenameOnce(dirfd, from, to);
   if (rc != EEXIST || from == to) return rc;
   struct stat a, b;
-  if (lstat(from.c_str(), &a) != 0 || lstat(to.c_str(), &b) != 0) return rc;
-  return SameItem(a, b) ? CaseOnlyRename(from, to) : rc;
+  if (fstatat(dirfd, from.c_str(), &a, AT_SYMLINK_NOFOLLOW) != 0 ||
+      fstatat(dirfd, to.c_str(), &b, AT_SYMLINK_NOFOLLOW) != 0) {
+    return rc;
+  }
+  return SameItem(a, b) ? CaseOnlyRename(dirfd, from, to) : rc;
 }
 
 int RenameNoReplace(std::string_view from, std::string_view to) {
@@ -196,7 +212,20 @@ int ClearReadOnly(std::string_view cp932_path, mode_t original_mode) {
 int SetMode(std::string_view cp932_path, mode_t mode) {
   auto path = NativePath(cp932_path);
   if (!path) return EILSEQ;
-  return chmod(path->c_str(), mode & 07777) == 0 ? 0 : errno;
+  return SetModeAt(AT_FDCWD, path->c_str(), mode);
+}
+
+int OpenFolderForNames(const std::string& utf8_folder) {
+  // O_PATH needs no read permission: only what a rename in the folder needs.
+  return open(utf8_folder.empty() ? "." : utf8_folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
+int SetModeAt(int dirfd, const char* utf8_path, mode_t mode) {
+  return fchmodat(dirfd, utf8_path, mode & 07777, 0) == 0 ? 0 : errno;
+}
+
+int ClearReadOnlyAt(int dirfd, const char* utf8_path, mode_t original_mode) {
+  return SetModeAt(dirfd, utf8_path, (original_mode & 07777) | S_IWUSR);
 }
 
 }  // namespace nalo

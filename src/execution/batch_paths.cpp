@@ -1,0 +1,70 @@
+// Moves of one folder usually follow each other, so the folder of the previous
+// move is tried before the folder map. Held-open folders are opened with O_PATH:
+// that needs no read permission, only the search permission a rename needs too.
+#include "execution/batch_paths.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "execution/entry_paths.h"
+#include "platform/encoding.h"
+#include "platform/file_ops.h"
+
+namespace nalo {
+namespace {
+
+// Folders a batch holds open at once. The process's usual limit is 1,024
+// descriptors and the watcher and the front end need theirs; a batch spread over
+// more folders reaches the others through full paths.
+constexpr std::size_t kMaxHeldFolders = 128;
+
+}  // namespace
+
+TBatchPaths::TBatchPaths(const std::vector<TMove>& moves) {
+  moves_.reserve(moves.size());
+  std::string_view last_folder;
+  std::size_t last_index = 0;
+  for (const TMove& m : moves) {
+    std::string_view folder = FolderPartOf(m.From);
+    if (folders_.empty() || folder != last_folder) {
+      last_folder = folder;
+      last_index = FolderIndex(folder);
+    }
+    TNativeMove native;
+    native.Folder = last_index;
+    if (folders_[last_index].Convertible) {  // else the move has no native form at all
+      native.FromName = Cp932ToUtf8(NamePartOf(m.From));
+      native.ToName = Cp932ToUtf8(NamePartOf(m.To));
+    }
+    moves_.push_back(std::move(native));
+  }
+}
+
+TBatchPaths::~TBatchPaths() {
+  for (const TFolder& f : folders_) {
+    if (f.Fd != AT_FDCWD) close(f.Fd);
+  }
+}
+
+std::size_t TBatchPaths::FolderIndex(std::string_view cp932_folder) {
+  auto [it, added] = folder_index_.emplace(cp932_folder, folders_.size());
+  if (!added) return it->second;
+  auto utf8 = Cp932ToUtf8(cp932_folder);
+  TFolder folder{utf8.value_or(""), AT_FDCWD, utf8.has_value()};
+  if (folder.Convertible && folders_.size() < kMaxHeldFolders) {
+    int fd = OpenFolderForNames(folder.Utf8);
+    if (fd >= 0) folder.Fd = fd;
+  }
+  folders_.push_back(std::move(folder));
+  return it->second;
+}
+
+const std::string& TBatchPaths::Arg(std::size_t i, const std::string& utf8_name,
+                                    std::string& scratch) const {
+  const TFolder& folder = folders_[moves_[i].Folder];
+  if (folder.Fd != AT_FDCWD) return utf8_name;
+  scratch.assign(folder.Utf8).append(utf8_name);
+  return scratch;
+}
+
+}  // namespace nalo

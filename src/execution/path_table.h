@@ -1,0 +1,41 @@
+// A hash table from path to index for the large batches the apply and undo steps
+// plan: open addressing over one flat array sized once for the expected count, so
+// a batch of many thousand paths costs no allocation per path. Keys are views:
+// the strings they view must outlive the table and stay unchanged.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace nalo {
+
+class TPathTable {
+ public:
+  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+  // Room for `expected` keys without growing.
+  explicit TPathTable(std::size_t expected);
+
+  // Adds `key` -> `value` unless the key is present. Returns the value the key
+  // now maps to: `value` when it was added, the earlier value otherwise.
+  std::size_t Insert(std::string_view key, std::size_t value);
+  // The value of `key`, or npos.
+  std::size_t Find(std::string_view key) const;
+
+ private:
+  struct TSlot {
+    std::uint64_t Hash = 0;
+    std::string_view Key;
+    std::size_t Value = npos;  // npos: empty slot
+  };
+  std::size_t SlotFor(std::string_view key, std::uint64_t hash) const;
+  void Grow();
+
+  std::vector<TSlot> slots_;
+  std::size_t mask_ = 0;
+  std::size_t count_ = 0;
+};
+
+}  // namespace nalo
