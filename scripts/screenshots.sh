@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the main window on every tab in file and folder mode, the confirmation
-# window and the progress window into docs/screenshots/*.png, offscreen.
+# window, the progress window, the delete and rename dialogs and the regex help
+# windows into docs/screenshots/*.png, offscreen.
 # Usage: scripts/screenshots.sh BUILD_DIR
 set -euo pipefail
 build_dir="${1:-build}"

@@ -14,8 +14,12 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "execution/gui/fdelete.h"
+#include "execution/gui/frename.h"
 #include "listing/gui/prog_dlg.h"
 #include "rules/gui/frm_okikae.h"
+#include "rules/gui/frm_seiki_help.h"
+#include "rules/regex_help.h"
 #include "ui/messenger.h"
 
 namespace nalo {
@@ -113,6 +117,27 @@ void ShootProgress(TShotMessenger& messenger, const QString& folder) {
   messenger.Save(dialog, QStringLiteral("progress"));
 }
 
+void ShootDialog(TShotMessenger& messenger, QDialog& dialog, const QString& name) {
+  dialog.show();
+  QApplication::processEvents();
+  messenger.Save(dialog, name);
+  dialog.hide();
+}
+
+// The delete and rename dialogs of the list and the two help windows of the
+// regular-expression tab.
+void ShootListAndHelpDialogs(TShotMessenger& messenger) {
+  TFDelete remove;
+  ShootDialog(messenger, remove, QStringLiteral("delete"));
+  TFReName rename(messenger);
+  rename.SetText(QString::fromUtf8(kSampleFiles[1]));
+  ShootDialog(messenger, rename, QStringLiteral("rename"));
+  TFSeikiHelp perl5(kPerl5HelpTag);
+  ShootDialog(messenger, perl5, QStringLiteral("regex_help_perl5"));
+  TFSeikiHelp awk(kAwkHelpTag);
+  ShootDialog(messenger, awk, QStringLiteral("regex_help_awk"));
+}
+
 }  // namespace
 
 int RenderScreenshots(const QString& out_dir) {
@@ -135,6 +160,7 @@ int RenderScreenshots(const QString& out_dir) {
   ShootTabs(window, messenger);
   ShootConfirmation(window, messenger);
   ShootProgress(messenger, sample);
+  ShootListAndHelpDialogs(messenger);
   window.close();
   return messenger.failures == 0 ? 0 : 1;
 }

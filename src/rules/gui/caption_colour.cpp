@@ -11,20 +11,23 @@ namespace nalo {
 
 void SetCaptionColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::ButtonText, colour);
+  // The disabled group keeps the style's grey, so a disabled choice still looks it.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, colour);
+    palette.setColor(group, QPalette::ButtonText, colour);
+  }
   widget->setPalette(palette);
 }
 
 void MarkChosenCaption(const QList<QAbstractButton*>& buttons, const QAbstractButton* chosen) {
-  const QColor normal = QApplication::palette().color(QPalette::WindowText);
+  const QColor normal = QApplication::palette().color(QPalette::Active, QPalette::WindowText);
   for (QAbstractButton* button : buttons) {
     SetCaptionColour(button, button == chosen ? kChosenCaptionColour : normal);
   }
 }
 
 bool HasChosenCaption(const QWidget* widget) {
-  return widget->palette().color(QPalette::WindowText) == kChosenCaptionColour;
+  return widget->palette().color(QPalette::Active, QPalette::WindowText) == kChosenCaptionColour;
 }
 
 }  // namespace nalo

@@ -64,13 +64,14 @@ void TFrm_Add::BuildControls(TMessenger& messenger) {
     auto* button = new QRadioButton(QString::fromUtf8(kCandidateCaptions[i]), group);
     button->setObjectName(QStringLiteral("rbtn_Add_%1").arg(i + 1));
     rbtn_Add[static_cast<std::size_t>(i)] = button;
-    grid->addWidget(button, i, 0);
     if (i < kAddUserStringCount) {
+      grid->addWidget(button, i, 0);
       const QByteArray name = QStringLiteral("cmb_Add_%1").arg(i + 1).toLatin1();
       QComboBox* combo = MakeCandidateCombo(group, name.constData(), i + 1, messenger);
       cmb_Add[static_cast<std::size_t>(i)] = combo;
       grid->addWidget(combo, i, 1);
     } else {
+      grid->addWidget(button, i, 0, 1, 2);
       button->setToolTip(QStringLiteral("右クリックメニューで設定できます"));
       SetTag(button, i + 1);
     }
