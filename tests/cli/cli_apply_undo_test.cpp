@@ -1,5 +1,7 @@
 // apply and undo on a real temporary folder: which names exist afterwards, what
 // the files hold, the exit code and the messages.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -75,6 +77,25 @@ TEST_F(TCliTest, ApplyWithNothingToRename) {
   EXPECT_EQ(run.Code, 1);
   EXPECT_NE(run.Err.find("該当するファイルがありません。"), std::string::npos) << run.Err;
   EXPECT_EQ(run.Out, "");
+}
+
+// A batch cut short by a crash left a journal without its end line; undo still
+// puts back the steps that were done and leaves the rest alone.
+TEST_F(TCliTest, UndoAfterACrash) {
+  MakeFile("new1.txt", "1");
+  MakeFile("old2.txt", "2");
+  struct stat st {};
+  ASSERT_EQ(stat((Dir() + "/new1.txt").c_str(), &st), 0);
+  const std::string ids = std::to_string(st.st_dev) + "\t" + std::to_string(st.st_ino);
+  WriteSettingsFile("Nalo_batch.journal",
+                    "NALO-BATCH-JOURNAL 1\n"
+                    "step\t" + ids + "\t1\t" + Dir() + "/old1.txt\t" + Dir() + "/new1.txt\n"
+                    "step\t1\t1\t1\t" + Dir() + "/old2.txt\t" + Dir() + "/new2.txt\n"
+                    "planned\t2\n");
+  const TCliRun run = Run({"undo", "--yes"});
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(DirNames(), (Names{"old1.txt", "old2.txt"}));
+  EXPECT_EQ(Content("old1.txt"), "1");
 }
 
 TEST_F(TCliTest, UndoWithoutAJournal) {
