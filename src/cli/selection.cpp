@@ -106,15 +106,9 @@ std::string WithoutTrailingSlash(std::string dir) {
   return dir;
 }
 
-// `dir` made absolute against the working folder ("." and "./x" lose their dot).
+// `dir` made absolute against the working folder, without "." and ".." steps.
 std::string AbsoluteFolder(const std::string& dir) {
-  if (!dir.empty() && dir[0] == '/') return WithoutTrailingSlash(dir);
-  std::string base = std::filesystem::current_path().string();
-  std::string rest = dir;
-  while (rest == "." || rest.rfind("./", 0) == 0) rest.erase(0, rest == "." ? 1 : 2);
-  if (rest.empty()) return base;
-  if (base.back() != '/') base += '/';
-  return WithoutTrailingSlash(base + rest);
+  return WithoutTrailingSlash(std::filesystem::absolute(dir).lexically_normal().string());
 }
 
 // The scan as the core would run it, with a running count on a terminal.
