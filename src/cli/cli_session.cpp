@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <utility>
 
 #include "cli/commands.h"
 #include "execution/rename_preview.h"
 #include "fileinfo/info_source.h"
+#include "rules/add_rule.h"
 #include "rules/rule_messages.h"
 #include "settings/ini_file.h"
 #include "settings/main_settings.h"
@@ -36,6 +36,12 @@ TInfoSettings LoadInfo(const std::string& settings_dir) {
   LoadInfoSettings(ini, info.Mp3);
   LoadInfoSettings(ini, info.Folder);
   return info;
+}
+
+// Whether the rule reads the items themselves (the add rule's information kinds);
+// a list of names read as text has no items to read.
+bool ReadsFiles(const TRuleSpec& spec) {
+  return spec.Tab == TRuleTab::Add && spec.Add.Candidate >= kAddUserStringCount;
 }
 
 TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
@@ -72,6 +78,9 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
     ListDirectory(args.Dir, args.Selection, plan.Selection);
   }
   plan.Spec = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
+  if (plan.Selection.FromNames && ReadsFiles(plan.Spec)) {
+    throw EUsageError("ファイル情報の追加はファイルを読むため --names-from とは使えません");
+  }
   std::cerr << DescribeRule(plan.Spec, plan.Selection.FolderMode) << "\n";
   const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
   plan.Result = RunRule(plan.Spec, ContextFor(session, plan, source));

@@ -48,6 +48,8 @@ const TUsageCase kUsageCases[] = {
     {"awk-without-template", {"preview", "--names-from", "-", "--awk", "a"}, 2, "--template"},
     {"bad-date", {"list", "d", "--since", "2024-13-01"}, 2, "--since"},
     {"missing-folder", {"list", "nowhere"}, 2, "nowhere"},
+    {"add-info-reads-no-names", {"preview", "--names-from", "-", "--add-info", "date"}, 2,
+     "--names-from"},
     {"text-without-shift-jis", {"preview", "--names-from", "-", "--add", "😀"}, 2, "--add"},
     // The rules' validation messages.
     {"replace-same", {"preview", "--names-from", "-", "--replace", "x", "x"}, 2,
