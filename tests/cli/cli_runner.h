@@ -22,7 +22,8 @@ struct TCliCall {
   std::map<std::string, std::string> Env;    // set in the child; "" value unsets
 };
 
-// "${NALO_BUILD_DIR}/src/cli/nalo-cli".
+// "${NALO_BUILD_DIR}/src/cli/nalo-cli" when the variable is set, else the
+// nalo-cli of the build tree this test was built in.
 std::string CliBinary();
 
 TCliRun RunCli(const TCliCall& call);
