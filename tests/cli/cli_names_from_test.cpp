@@ -2,6 +2,7 @@
 // line end goes), the disk is never touched, clashes are looked for among the
 // batch's own rows, and input order is kept unless --sort is given.
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct TNamesCase {
   std::string Input;
   std::string Out;
 };
+
+// Failures and test lists show the case by its name.
+void PrintTo(const TNamesCase& c, std::ostream* os) { *os << c.Name; }
 
 const TNamesCase kNamesCases[] = {
     {"spaces-kept", {"--add", "X", "--no-trim"}, "  a b .txt\n", "  a b .txt\tX  a b .txt\t.\t\n"},

@@ -1,6 +1,7 @@
 // Every rule family through `preview --names-from -`: names go in on standard
 // input, rows come out as old<TAB>new<TAB>folder<TAB>problem. Each row of the
 // table names one rule option and the names it must give.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct TRuleCase {
   std::vector<std::string> Input;   // names, one per line
   std::vector<std::string> Renamed; // "old>new" per expected row, in order
 };
+
+// Failures and test lists show the case by its name.
+void PrintTo(const TRuleCase& c, std::ostream* os) { *os << c.Name; }
 
 // The tab-separated rows a names-from preview prints for "old>new" pairs.
 std::string ExpectedRows(const std::vector<std::string>& renamed) {

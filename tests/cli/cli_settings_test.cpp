@@ -1,6 +1,7 @@
 // Settings files as the desktop program writes them (CP932, CRLF, quoted
 // strings): --from-settings runs the saved rule, every other rule option ignores
 // the saved state, and the saved trim option holds for all rules.
+#include <ostream>
 #include <string>
 
 #include "cli/cli_fixture.h"
@@ -44,6 +45,9 @@ struct TTrimCase {
   std::vector<std::string> Extra;
   std::string NewName;
 };
+
+// Failures and test lists show the case by its name.
+void PrintTo(const TTrimCase& c, std::ostream* os) { *os << c.Name; }
 
 const TTrimCase kTrimCases[] = {
     {"on-by-default", "", {}, "a.txt"},

@@ -1,6 +1,7 @@
 // Exit codes and messages: 2 for every usage error (the parser's own included)
 // and for the rules' validation messages, 1 when nothing would change, 0 for
 // help. Each row names the case, the arguments, the code and a text stderr holds.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct TUsageCase {
   int Code;
   std::string ErrHas;  // a text standard error must hold
 };
+
+// Failures and test lists show the case by its name.
+void PrintTo(const TUsageCase& c, std::ostream* os) { *os << c.Name; }
 
 // Runs with standard input "a.txt\n" so --names-from - has a name.
 const TUsageCase kUsageCases[] = {
