@@ -17,6 +17,7 @@
 #include "listing/gui/entry_list_model.h"
 #include "listing/size_units.h"
 #include "listing/status_text.h"
+#include "rules/gui/frm_add.h"
 #include "rules/gui/frm_search.h"
 #include "rules/gui/tab_frame_factory.h"
 #include "ui/cp932_guard.h"
@@ -96,6 +97,10 @@ void TFMainFrm::CreateFrame(int index) {
   connect(frame_, &TTabFrame::DescriptionChanged, this, &TFMainFrm::ShowDescription);
   connect(frame_, &TTabFrame::RelistRequested, this, [this] { RelistFolder(); });
   connect(frame_, &TTabFrame::SizeUnitChosen, this, &TFMainFrm::ApplySizeUnitNow);
+  if (auto* add = qobject_cast<TFrm_Add*>(frame_)) {
+    // Tab from the add frame's last candidate goes on to the exclusion box.
+    connect(add, &TFrm_Add::FocusLeftFrame, this, [this] { chk_not->setFocus(Qt::TabFocusReason); });
+  }
   if (auto* search = qobject_cast<TFrm_Search*>(frame_)) {
     search->SetUnitCaption(FromUtf8(SizeUnitWord(state_.SizeUnit)));
   }

@@ -191,8 +191,8 @@ bool TFrm_Add::focusNextPrevChild(bool next) {
       }
       return true;
     case TOrderMove::kPastEnd:
-      if (isSignalConnected(QMetaMethod::fromSignal(&TFrm_Add::FocusLeftFrame))) {
-        emit FocusLeftFrame(next);
+      if (next && isSignalConnected(QMetaMethod::fromSignal(&TFrm_Add::FocusLeftFrame))) {
+        emit FocusLeftFrame();
         return true;
       }
       break;

@@ -38,9 +38,9 @@ class TFrm_Add : public TTabFrame {
   QList<QWidget*> TabOrder() const;
 
  signals:
-  // Tab went on past rbtn_Add_9 (forward) or back before cmb_NiniStr; the main
-  // window moves the focus to its own controls (chk_not going forward).
-  void FocusLeftFrame(bool forward);
+  // Tab went on past the last candidate button; the main window moves the focus
+  // on to its own controls (chk_not).
+  void FocusLeftFrame();
 
  protected:
   bool focusNextPrevChild(bool next) override;

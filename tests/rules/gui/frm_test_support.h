@@ -75,16 +75,12 @@ class TRecordingMessenger : public TMessenger {
   std::deque<TModalHandler> handlers_;
 };
 
-// Counts the emissions of a signal and keeps the last bool argument, if any.
+// Counts the emissions of a signal without arguments.
 struct TSignalCount {
   int count = 0;
-  bool last_flag = false;
   template <typename Sender, typename Signal>
   TSignalCount(Sender* sender, Signal signal) {
-    QObject::connect(sender, signal, sender, [this](auto... args) {
-      ++count;
-      if constexpr (sizeof...(args) == 1) last_flag = (static_cast<bool>(args), ...);
-    });
+    QObject::connect(sender, signal, sender, [this] { ++count; });
   }
 };
 
