@@ -11,8 +11,8 @@
 namespace nalo {
 namespace {
 
-TListData EntryOf(TFileInfoRec& row, const TSearchOption& option) {
-  TListData e;
+// Fills a fresh entry in place, moving the row's strings into it.
+void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.Name = std::move(row.Name);
   e.SizeText = EntrySizeText(row.Size, option.SizeUnit, option.FolderMode);
   e.DateText = DateTextOf(LocalTimeOfDayCount(row.Modified));
@@ -21,7 +21,6 @@ TListData EntryOf(TFileInfoRec& row, const TSearchOption& option) {
   e.FullPath = std::move(row.FullPath);
   e.FileTime = row.FileTime;
   e.State = kStateUntouched;
-  return e;
 }
 
 }  // namespace
@@ -40,7 +39,13 @@ bool AppendEntries(TScanRows& rows, const TSearchOption& option, TEntryList& ent
       if (!IsWellFormedRow(row)) continue;
       if (!std::isfinite(row.Modified)) return false;
       if (!MatchesSearchOptions(row, option)) continue;
-      entries.Add(EntryOf(row, option));
+      std::vector<TListData>& items = entries.Items();
+      try {
+        FillEntry(items.emplace_back(), row, option);
+      } catch (...) {
+        items.pop_back();  // no half-made entry stays listed
+        throw;
+      }
     }
   } catch (const std::exception&) {
     return false;

@@ -14,6 +14,7 @@
 #include "platform/dir_scan.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
+#include "platform/file_times_cache.h"
 
 namespace nalo {
 namespace {
@@ -147,8 +148,8 @@ class TFolderWalk {
 
   void AddRow(const std::string& location, const TFolderItem& item) {
     const TItemStat& st = *item.Stat;
-    const TLocalTime local = LocalTimeOf(st.Modified);
-    TFileInfoRec row;
+    const TLocalTime local = local_times_.Of(st.Modified);
+    TFileInfoRec& row = rows_.emplace_back();
     row.FullPath.reserve(location.size() + item.Name.size());
     row.FullPath.append(location).append(item.Name);
     row.Name = item.Name;
@@ -156,7 +157,6 @@ class TFolderWalk {
     row.Size = file_mode_ ? st.Size : 0;
     row.Modified = DayCountOf(local);
     row.FileTime = static_cast<std::int32_t>(DosDateTimeOf(local));
-    rows_.push_back(std::move(row));
   }
 
   TFindSearch& search_;
@@ -166,6 +166,7 @@ class TFolderWalk {
   TScanRows& rows_;
   std::vector<TFolderItem> items_;  // entries of the folder being read
   bool match_all_;  // the single mask "*.*": no name needs folding or matching
+  TLocalTimeCache local_times_;  // spares a localtime_r call for most items
 };
 
 void TFindSearch::NoteUnencodable(const std::string& utf8_path) {

@@ -125,8 +125,11 @@ std::vector<std::uint32_t> LocationRanks(const std::vector<TListData>& items) {
   return id_of;
 }
 
-// What the sort moves around: an entry's index and its comparison data.
+// What the sort moves around: an entry's index and its comparison data. Primary
+// is the sorted column's key as an unsigned number (or the first name bytes); when
+// two records' primaries differ, they alone decide the order.
 struct TSortRecord {
+  std::uint64_t Primary;
   std::uint64_t NamePrefix;
   std::uint64_t NamePrefix2;
   std::uint32_t Index;
@@ -155,6 +158,29 @@ int CompareRecords(const TSortRecord& a, const TSortRecord& b, std::int32_t colu
   if (c == 0) c = ThreeWay(a.Size, b.Size);
   if (c == 0) c = ThreeWay(a.Date, b.Date);
   return c;
+}
+
+// The sorted column's key as an unsigned number ordered like the column: sizes
+// are shifted by the sign bit so negative ones stay below positive ones.
+std::uint64_t PrimaryKey(const TSortRecord& r, std::int32_t column) {
+  switch (column) {
+    case kSortBySize: return static_cast<std::uint64_t>(r.Size) ^ (std::uint64_t{1} << 63);
+    case kSortByDate: return r.Date;
+    case kSortByLocation: return r.LocationRank;
+    default: return r.NamePrefix;
+  }
+}
+
+// Sorts by the primary key, falling back to the full comparison on ties; the
+// direction is a template argument so the common case is one integer comparison.
+template <bool kAscending>
+void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const TNameKeys& names) {
+  std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
+    if (x.Primary != y.Primary) return kAscending ? x.Primary < y.Primary : x.Primary > y.Primary;
+    const int c = CompareRecords(x, y, column, names);
+    if (c != 0) return kAscending ? c < 0 : c > 0;
+    return x.Index < y.Index;  // equal entries keep their order
+  });
 }
 
 // Puts items[source[i]] at position i, following each cycle of the permutation so
@@ -207,14 +233,16 @@ void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   std::vector<TSortRecord> records(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) {
     const auto [prefix, prefix2] = names.Prefix(i);
-    records[i] = {prefix, prefix2, static_cast<std::uint32_t>(i), ranks.empty() ? 0 : ranks[i],
-                  items[i].Size, DateKey(items[i].FileTime)};
+    TSortRecord& r = records[i];
+    r = {0, prefix, prefix2, static_cast<std::uint32_t>(i), ranks.empty() ? 0 : ranks[i],
+         items[i].Size, DateKey(items[i].FileTime)};
+    r.Primary = PrimaryKey(r, column);
   }
-  std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
-    const int c = CompareRecords(x, y, column, names);
-    if (c != 0) return ascending ? c < 0 : c > 0;
-    return x.Index < y.Index;  // equal entries keep their order
-  });
+  if (ascending) {
+    SortRecords<true>(records, column, names);
+  } else {
+    SortRecords<false>(records, column, names);
+  }
   std::vector<std::uint32_t> source(records.size());
   for (std::size_t i = 0; i < records.size(); ++i) source[i] = records[i].Index;
   records = std::vector<TSortRecord>();
