@@ -52,7 +52,9 @@ TEST(LocalTimeCache, AgreesWithLocaltimeAcrossClockChanges) {
       {"half-hour zone", "IST-5:30", 1037545200},
       {"spring forward", "CET-1CEST,M3.5.0,M10.5.0/3", 1711846800},   // 2024-03-31 01:00 UTC
       {"fall back", "CET-1CEST,M3.5.0,M10.5.0/3", 1729990800},        // 2024-10-27 01:00 UTC
-      {"half-hour change", "LHST-10:30LHDT-11,M10.1.0,M4.1.0", 1712412000},  // 2024-04-07 early
+      // Changes at 02:00 local in a +5:30 zone fall on a half hour of UTC, inside a window.
+      {"forward mid-window", "XST-5:30XDT-6:30,M3.5.0,M10.5.0", 1711830600},  // 2024-03-30 20:30 UTC
+      {"back mid-window", "XST-5:30XDT-6:30,M3.5.0,M10.5.0", 1729971000},     // 2024-10-26 19:30 UTC
       {"before 1970", "EST5EDT,M3.2.0,M11.1.0", -86400 * 400 - 7},
   };
   for (const TZoneCase& c : cases) {
