@@ -22,23 +22,31 @@ namespace {
 
 constexpr const char* kMagic = "NALO-BATCH-JOURNAL 1";
 
+// Bytes of a step line besides its two paths: "step", two 20-digit numbers, the
+// first flag, five tabs and the line feed.
+constexpr std::size_t kStepLineOverhead = 4 + 20 + 20 + 1 + 5 + 1;
+
 std::string JournalPath(const std::string& folder) {
   return folder + (folder.empty() || folder.back() == '/' ? "" : "/") + kJournalFileName;
 }
 
+// Whether a byte must be escaped in a path field.
+bool NeedsEscape(char c) { return c == '\\' || c == '\t' || c == '\n' || c == '\r'; }
+
 void AppendEscaped(std::string& out, std::string_view text) {
-  for (;;) {
-    std::size_t special = text.find_first_of("\\\t\n\r");
-    out.append(text.substr(0, special));
-    if (special == std::string_view::npos) return;
-    switch (text[special]) {
+  std::size_t plain = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!NeedsEscape(text[i])) continue;
+    out.append(text.substr(plain, i - plain));
+    switch (text[i]) {
       case '\\': out += "\\\\"; break;
       case '\t': out += "\\t"; break;
       case '\n': out += "\\n"; break;
       default: out += "\\r"; break;
     }
-    text.remove_prefix(special + 1);
+    plain = i + 1;
   }
+  out.append(text.substr(plain));
 }
 
 void AppendNumber(std::string& out, std::uint64_t value) {
@@ -204,6 +212,10 @@ bool IsFree(const std::string& path) {
 
 TJournalPlan::TJournalPlan() : text_(std::string(kMagic) + "\n") {}
 
+void TJournalPlan::Reserve(std::size_t steps, std::size_t path_bytes) {
+  text_.reserve(text_.size() + steps * kStepLineOverhead + path_bytes);
+}
+
 void TJournalPlan::AddStep(std::uint64_t device, std::uint64_t inode, bool first,
                            std::string_view from_folder, std::string_view from_name,
                            std::string_view to_folder, std::string_view to_name) {
@@ -259,7 +271,20 @@ void WriteJournalOutcome(const std::string& folder, const std::vector<int>& step
 }
 
 void MarkJournalUndone(const std::string& folder) {
-  if (ReadJournal(folder)) AppendLine(folder, "undone\n");
+  // Only the head is checked: reading the whole record of a large batch again
+  // would cost as much as parsing it, and a damaged record stays unreadable
+  // whatever is appended to it.
+  int fd = open(JournalPath(folder).c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  std::string head(std::string_view(kMagic).size() + 1, '\0');
+  ssize_t n = pread(fd, head.data(), head.size(), 0);
+  char last = '\n';
+  struct stat st;
+  if (fstat(fd, &st) == 0 && st.st_size > 0 && pread(fd, &last, 1, st.st_size - 1) != 1) last = '\n';
+  close(fd);
+  if (n != static_cast<ssize_t>(head.size()) || head != std::string(kMagic) + "\n") return;
+  // A line cut off by a crash is closed first, so "undone" stands on a line of its own.
+  AppendLine(folder, last == '\n' ? "undone\n" : "\nundone\n");
 }
 
 std::optional<TJournalRecord> ReadJournal(const std::string& folder) {

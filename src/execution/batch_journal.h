@@ -52,6 +52,8 @@ struct TJournalRecord {
 class TJournalPlan {
  public:
   TJournalPlan();
+  // Room for `steps` step lines whose paths take `path_bytes` in all.
+  void Reserve(std::size_t steps, std::size_t path_bytes);
   void AddStep(std::uint64_t device, std::uint64_t inode, bool first, std::string_view from_folder,
                std::string_view from_name, std::string_view to_folder, std::string_view to_name);
   std::size_t StepCount() const { return steps_; }

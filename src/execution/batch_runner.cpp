@@ -31,6 +31,12 @@ TStepNames NamesOf(const TStep& step, const TBatchPaths& paths, const TMovePlan&
 
 TJournalPlan JournalOf(const TBatchPaths& paths, const TMovePlan& plan) {
   TJournalPlan journal;
+  std::size_t path_bytes = 0;
+  for (const TStep& s : plan.Steps) {
+    TStepNames names = NamesOf(s, paths, plan);
+    path_bytes += 2 * paths.Folder(s.Move).size() + names.From.size() + names.To.size();
+  }
+  journal.Reserve(plan.Steps.size(), path_bytes);
   for (const TStep& s : plan.Steps) {
     const TFileIdentity& id = *plan.Source[s.Move];
     TStepNames names = NamesOf(s, paths, plan);

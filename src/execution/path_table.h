@@ -1,7 +1,9 @@
 // A hash table from path to index for the large batches the apply and undo steps
 // plan: open addressing over one flat array sized once for the expected count, so
-// a batch of many thousand paths costs no allocation per path. Keys are views:
-// the strings they view must outlive the table and stay unchanged.
+// a batch of many thousand paths costs no allocation per path. A slot is eight
+// bytes (part of the hash and the place of the key in a side list), so the probed
+// array stays small enough for the cache. Keys are views: the strings they view
+// must outlive the table and stay unchanged.
 #pragma once
 
 #include <cstddef>
@@ -25,17 +27,21 @@ class TPathTable {
   std::size_t Find(std::string_view key) const;
 
  private:
-  struct TSlot {
-    std::uint64_t Hash = 0;
+  struct TEntry {
     std::string_view Key;
-    std::size_t Value = npos;  // npos: empty slot
+    std::size_t Value;
   };
+  struct TSlot {
+    std::uint32_t Tag = 0;    // upper half of the key's hash
+    std::uint32_t Entry = 0;  // 1 + index into entries_; 0: empty slot
+  };
+  // The slot holding `key`, or the empty slot where it belongs.
   std::size_t SlotFor(std::string_view key, std::uint64_t hash) const;
   void Grow();
 
   std::vector<TSlot> slots_;
+  std::vector<TEntry> entries_;
   std::size_t mask_ = 0;
-  std::size_t count_ = 0;
 };
 
 }  // namespace nalo
