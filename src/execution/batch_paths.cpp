@@ -11,14 +11,6 @@
 #include "platform/file_ops.h"
 
 namespace nalo {
-namespace {
-
-// Folders a batch holds open at once. The process's usual limit is 1,024
-// descriptors and the watcher and the front end need theirs; a batch spread over
-// more folders reaches the others through full paths.
-constexpr std::size_t kMaxHeldFolders = 128;
-
-}  // namespace
 
 TBatchPaths::TBatchPaths(const std::vector<TMove>& moves) {
   moves_.reserve(moves.size());

@@ -16,6 +16,11 @@
 
 namespace nalo {
 
+// Folders a batch holds open at once. The process's usual limit is 1,024
+// descriptors and the watcher and the front end need theirs; a batch spread over
+// more folders reaches the others through full paths.
+inline constexpr std::size_t kMaxHeldFolders = 128;
+
 // One move in UTF-8: the bare names of its source and target in the source's
 // folder; nothing where a name (or the folder) has no UTF-8 form.
 struct TNativeMove {
