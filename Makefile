@@ -28,7 +28,7 @@ bench: deps
 sanitize: deps
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNALO_SANITIZE=ON -DNALO_BENCH=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
-	cd build-asan && ctest --output-on-failure -j $(JOBS)
+	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 fuzz: deps
 	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNALO_FUZZ=ON -DNALO_GUI=OFF >/dev/null
