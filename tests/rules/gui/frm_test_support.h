@@ -75,13 +75,18 @@ class TRecordingMessenger : public TMessenger {
   std::deque<TModalHandler> handlers_;
 };
 
-// Counts the emissions of a signal without arguments.
+// Counts the emissions of a signal without arguments while it lives.
 struct TSignalCount {
   int count = 0;
   template <typename Sender, typename Signal>
-  TSignalCount(Sender* sender, Signal signal) {
-    QObject::connect(sender, signal, sender, [this] { ++count; });
-  }
+  TSignalCount(Sender* sender, Signal signal)
+      : connection_(QObject::connect(sender, signal, sender, [this] { ++count; })) {}
+  ~TSignalCount() { QObject::disconnect(connection_); }
+  TSignalCount(const TSignalCount&) = delete;
+  TSignalCount& operator=(const TSignalCount&) = delete;
+
+ private:
+  QMetaObject::Connection connection_;
 };
 
 // An entry as a scan of `folder` (ending in "/") would list it.
