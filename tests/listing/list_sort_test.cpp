@@ -74,7 +74,11 @@ TEST(ListSort, MatchesCompareEntriesOnRandomLists) {
     for (bool ascending : {true, false}) {
       TEntryList list;
       for (int i = 0; i < 300; ++i) {
-        list.Add(Entry(locations[rng() % 4], names[rng() % 8], rng() % 3, static_cast<std::int32_t>(rng() % 3)));
+        // Sizes either side of zero and dates either side of the sign bit check that
+        // the packed sort keys keep each column's order.
+        const std::int64_t size = static_cast<std::int64_t>(rng() % 3) - 1;
+        const std::int32_t date = static_cast<std::int32_t>(rng() % 3 + 0x7FFFFFFFu);
+        list.Add(Entry(locations[rng() % 4], names[rng() % 8], size, date));
       }
       std::vector<TListData> reference = list.Items();
       std::stable_sort(reference.begin(), reference.end(), [&](const TListData& a, const TListData& b) {
