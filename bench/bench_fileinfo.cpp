@@ -30,9 +30,9 @@ struct Corpus {
   Corpus() {
     settings.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[DIV3]\r\nCodec=\"DivX 3\"\r\n");
     settings.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n[0x2000]\r\nAudio=\"AC3\"\r\n");
-    testing::AviSpec spec;
-    spec.junk_before_lists = 1500;  // stream lists in the second scan window, as usual
-    const testing::Bytes avi_bytes = testing::AviFile(spec);
+    testing::AviLayout layout;
+    layout.junk_before_lists = 1500;  // stream lists in the second scan window, as usual
+    const testing::Bytes avi_bytes = testing::AviFile(layout);
     const testing::Bytes jpeg_bytes = testing::JpegHeader(1024, 768, 0xC0, 2000);
     testing::Bytes mp3_bytes = testing::Frames(testing::FrameHeader(3, 3, 9, 0), 417, 10);
     const testing::Bytes tag = testing::Id3v1Tag("Title", "Artist", "Album", 3);

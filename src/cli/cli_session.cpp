@@ -40,8 +40,8 @@ TInfoSettings LoadInfo(const std::string& settings_dir) {
 
 // Whether the rule reads the items themselves (the add rule's information kinds);
 // a list of names read as text has no items to read.
-bool ReadsFiles(const TRuleSpec& spec) {
-  return spec.Tab == TRuleTab::Add && spec.Add.Candidate >= kAddUserStringCount;
+bool ReadsFiles(const TRuleChoice& choice) {
+  return choice.Tab == TRuleTab::Add && choice.Add.Candidate >= kAddUserStringCount;
 }
 
 TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
@@ -49,8 +49,8 @@ TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
   const TIniFile ini(MainSettingsPath(session.SettingsDir));
   const TOptionsSettings options = ReadOptionsSettings(ini);
   TRuleContext ctx(plan.Selection.Entries);
-  ctx.exclusion = plan.Spec.Exclusion;
-  if (plan.Spec.FromSettings) {
+  ctx.exclusion = plan.Choice.Exclusion;
+  if (plan.Choice.FromSettings) {
     // The saved exclusion is its case check box; its text is never saved, so
     // --not supplies it.
     ctx.exclusion.case_sensitive =
@@ -77,13 +77,13 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   } else {
     ListDirectory(args.Dir, args.Selection, plan.Selection);
   }
-  plan.Spec = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
-  if (plan.Selection.FromNames && ReadsFiles(plan.Spec)) {
+  plan.Choice = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
+  if (plan.Selection.FromNames && ReadsFiles(plan.Choice)) {
     throw EUsageError("ファイル情報の追加はファイルを読むため --names-from とは使えません");
   }
-  std::cerr << DescribeRule(plan.Spec, plan.Selection.FolderMode) << "\n";
+  std::cerr << DescribeRule(plan.Choice, plan.Selection.FolderMode) << "\n";
   const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
-  plan.Result = RunRule(plan.Spec, ContextFor(session, plan, source));
+  plan.Result = RunRule(plan.Choice, ContextFor(session, plan, source));
   if (!plan.Result.message.empty()) {
     std::cerr << plan.Result.message << "\n";
     if (plan.Result.error_position > 0) {

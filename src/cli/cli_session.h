@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/cli_args.h"
-#include "cli/rule_spec.h"
+#include "cli/rule_choice.h"
 #include "cli/selection.h"
 #include "cli/user_text.h"
 #include "fileinfo/info_settings.h"
@@ -27,7 +27,7 @@ struct TSession {
 // The outcome of running the rule over the selected entries.
 struct TPlannedRows {
   TSelection Selection;
-  TRuleSpec Spec;
+  TRuleChoice Choice;
   TRuleResult Result;
 };
 

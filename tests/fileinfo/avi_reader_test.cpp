@@ -11,7 +11,7 @@
 namespace nalo {
 namespace {
 
-using testing::AviSpec;
+using testing::AviLayout;
 using testing::Bytes;
 
 std::string Code(const std::array<char, 4>& c) { return std::string(c.data(), 4); }
@@ -22,7 +22,7 @@ TAviHeaders Read(const Bytes& bytes, const TVideoCodecLookup& lookup = nullptr) 
 }
 
 TEST(AviReader, ReadsMainVideoAndAudioHeaders) {
-  const TAviHeaders h = Read(testing::AviFile(AviSpec {}));
+  const TAviHeaders h = Read(testing::AviFile(AviLayout {}));
   EXPECT_EQ(h.MicroSecPerFrame(), 40000u);
   EXPECT_EQ(h.TotalFrames(), 45000u);
   EXPECT_EQ(h.Width(), 640u);
@@ -39,17 +39,17 @@ TEST(AviReader, ReadsMainVideoAndAudioHeaders) {
 TEST(AviReader, StreamListsOnlySeenBeforeTheFirstAudioList) {
   struct Case {
     const char* name;
-    AviSpec spec;
+    AviLayout layout;
     std::string handler;
     std::uint16_t format_tag;
   };
-  AviSpec audio_first;
+  AviLayout audio_first;
   audio_first.audio_first = true;
-  AviSpec header_64;
+  AviLayout header_64;
   header_64.strh_size = 64;
-  AviSpec video_only;
+  AviLayout video_only;
   video_only.audio = false;
-  AviSpec far_back;  // lists pushed across several scan windows
+  AviLayout far_back;  // lists pushed across several scan windows
   far_back.junk_before_lists = 5000;
   const std::vector<Case> cases = {
       {"audio-before-video", audio_first, std::string(4, '\0'), 0x0055},
@@ -58,7 +58,7 @@ TEST(AviReader, StreamListsOnlySeenBeforeTheFirstAudioList) {
       {"lists-behind-5000-byte-junk", far_back, "XVID", 0x0055},
   };
   for (const auto& c : cases) {
-    const TAviHeaders h = Read(testing::AviFile(c.spec));
+    const TAviHeaders h = Read(testing::AviFile(c.layout));
     EXPECT_EQ(Code(h.Handler()), c.handler) << c.name;
     EXPECT_EQ(h.FormatTag(), c.format_tag) << c.name;
   }
@@ -67,22 +67,22 @@ TEST(AviReader, StreamListsOnlySeenBeforeTheFirstAudioList) {
 TEST(AviReader, PatternAcrossEveryWindowBoundaryIsFound) {
   // Move the stream lists byte by byte over the boundary of the first two windows.
   for (std::size_t junk = 900; junk < 1100; ++junk) {
-    AviSpec spec;
-    spec.junk_before_lists = junk;
-    const TAviHeaders h = Read(testing::AviFile(spec));
+    AviLayout layout;
+    layout.junk_before_lists = junk;
+    const TAviHeaders h = Read(testing::AviFile(layout));
     ASSERT_EQ(Code(h.Handler()), "XVID") << junk;
     ASSERT_EQ(h.SamplesPerSec(), 44100u) << junk;
   }
 }
 
 TEST(AviReader, RejectsOtherRiffFilesAndShortFiles) {
-  Bytes wave = testing::AviFile(AviSpec {});
+  Bytes wave = testing::AviFile(AviLayout {});
   std::copy_n("WAVE", 4, wave.begin() + 8);
   EXPECT_EQ(Read(wave).Width(), 0u);
-  Bytes lower = testing::AviFile(AviSpec {});
+  Bytes lower = testing::AviFile(AviLayout {});
   std::copy_n("riff", 4, lower.begin());
   EXPECT_EQ(Read(lower).Width(), 0u);
-  Bytes eleven = testing::AviFile(AviSpec {});
+  Bytes eleven = testing::AviFile(AviLayout {});
   eleven.resize(11);
   const TAviHeaders h = Read(eleven);
   EXPECT_EQ(h.FileSize, 11);
@@ -90,7 +90,7 @@ TEST(AviReader, RejectsOtherRiffFilesAndShortFiles) {
 }
 
 TEST(AviReader, ShortFileFillsMainHeaderAsFarAsItReaches) {
-  Bytes b = testing::AviFile(AviSpec {});
+  Bytes b = testing::AviFile(AviLayout {});
   b.resize(32 + 20);  // through total frames and one more field
   const TAviHeaders h = Read(b);
   EXPECT_EQ(h.MicroSecPerFrame(), 40000u);
@@ -100,10 +100,10 @@ TEST(AviReader, ShortFileFillsMainHeaderAsFarAsItReaches) {
 }
 
 TEST(AviReader, DivxHandlerTakesRegisteredCompressionCode) {
-  AviSpec spec;
-  spec.handler = "divx";
-  spec.compression = "DX50";
-  const Bytes file = testing::AviFile(spec);
+  AviLayout layout;
+  layout.handler = "divx";
+  layout.compression = "DX50";
+  const Bytes file = testing::AviFile(layout);
   auto registered = [](std::string known) {
     return [known](const std::array<char, 4>& c) {
       return Code(c) == known ? std::string("DivX 5") : std::string();

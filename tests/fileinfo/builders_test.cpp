@@ -15,7 +15,7 @@
 namespace nalo {
 namespace {
 
-using testing::AviSpec;
+using testing::AviLayout;
 using testing::TempDir;
 
 #define COLON "\x81\x46"  // ：
@@ -26,86 +26,86 @@ class AviBuilder : public ::testing::Test {
     dir_.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[dx50]\r\nCodec=\"DivX5\"\r\n");
     dir_.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n");
   }
-  std::string Build(const AviSpec& spec, const TAVI_CODEC_INFO& info = DefaultAviInfo()) {
-    return BuildAviInfo(info, dir_.Path(), dir_.Write("movie.avi", testing::AviFile(spec)));
+  std::string Build(const AviLayout& layout, const TAVI_CODEC_INFO& info = DefaultAviInfo()) {
+    return BuildAviInfo(info, dir_.Path(), dir_.Write("movie.avi", testing::AviFile(layout)));
   }
   TempDir dir_;
 };
 
 TEST_F(AviBuilder, DefaultTemplateForThirtyMinutes) {
-  EXPECT_EQ(Build(AviSpec {}),
+  EXPECT_EQ(Build(AviLayout {}),
             "( 640x480 XviD  1800sec, AUDIO" COLON "MP3, 44100Hz, Stereo, 128Kbps )");
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Time_Idx = 0;
-  EXPECT_EQ(Build(AviSpec {}, info),
+  EXPECT_EQ(Build(AviLayout {}, info),
             "( 640x480 XviD 00" COLON "30" COLON "00, AUDIO" COLON "MP3, 44100Hz, Stereo, 128Kbps )");
 }
 
 TEST_F(AviBuilder, FrameRateFromStreamRateAndZeroDuration) {
-  AviSpec spec;
-  spec.us_per_frame = 0;
-  spec.rate = 299700;
-  spec.total_frames = 2997;
+  AviLayout layout;
+  layout.us_per_frame = 0;
+  layout.rate = 299700;
+  layout.total_frames = 2997;
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Text = "<FPS>|<TIME>|<FRAMES>";
-  EXPECT_EQ(Build(spec, info), "29.970fps| 100sec|2997Frames");
-  spec.rate = 0;
+  EXPECT_EQ(Build(layout, info), "29.970fps| 100sec|2997Frames");
+  layout.rate = 0;
   info.Time_Idx = 0;
-  EXPECT_EQ(Build(spec, info), "0.000fps|??" COLON "??" COLON "??|2997Frames");
+  EXPECT_EQ(Build(layout, info), "0.000fps|??" COLON "??" COLON "??|2997Frames");
 }
 
 TEST_F(AviBuilder, AudioTagsAndUnknownAudioCodec) {
-  AviSpec spec;
-  spec.format_tag = 0x2000;
-  spec.channels = 6;
-  spec.bits_per_sample = 0;
-  spec.avg_bytes_per_sec = 56000;
+  AviLayout layout;
+  layout.format_tag = 0x2000;
+  layout.channels = 6;
+  layout.bits_per_sample = 0;
+  layout.avg_bytes_per_sec = 56000;
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Text = "<AUDIO>|<ACODEC>";
   info.Text2 = "<ACODEC>,<BIT>,<SAMPLINGRATE>,<CHANNEL>,<KBITRATE>";
-  EXPECT_EQ(Build(spec, info), "\x95\x73\x96\xBE,,44100Hz,,448Kbps|<ACODEC>");
-  spec.audio = false;  // no audio stream: everything 0
-  spec.bits_per_sample = 16;
-  EXPECT_EQ(Build(spec, info), "\x95\x73\x96\xBE,,0Hz,,0Kbps|<ACODEC>");
+  EXPECT_EQ(Build(layout, info), "\x95\x73\x96\xBE,,44100Hz,,448Kbps|<ACODEC>");
+  layout.audio = false;  // no audio stream: everything 0
+  layout.bits_per_sample = 16;
+  EXPECT_EQ(Build(layout, info), "\x95\x73\x96\xBE,,0Hz,,0Kbps|<ACODEC>");
 }
 
 TEST_F(AviBuilder, TagsInTheAudioTextAreExpandedByLaterSteps) {
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Text = "[<AUDIO>]";
   info.Text2 = "<CODEC>/<SIZE_X>/<AUDIO>/<ACODEC>";
-  EXPECT_EQ(Build(AviSpec {}, info), "[XviD/640/<AUDIO>/MP3]");
+  EXPECT_EQ(Build(AviLayout {}, info), "[XviD/640/<AUDIO>/MP3]");
 }
 
 TEST_F(AviBuilder, NoTextWithoutRegisteredCodec) {
-  AviSpec spec;
-  spec.handler = "H264";
-  EXPECT_EQ(Build(spec), "");
-  spec.audio_first = true;  // no video handler seen
-  spec.handler = "XVID";
-  EXPECT_EQ(Build(spec), "");
+  AviLayout layout;
+  layout.handler = "H264";
+  EXPECT_EQ(Build(layout), "");
+  layout.audio_first = true;  // no video handler seen
+  layout.handler = "XVID";
+  EXPECT_EQ(Build(layout), "");
   EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path(), dir_.Path() + "/none.avi"), "");
-  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path() + "/no-codec-files", dir_.Write("a.avi", testing::AviFile(AviSpec {}))), "");
+  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path() + "/no-codec-files", dir_.Write("a.avi", testing::AviFile(AviLayout {}))), "");
 }
 
 TEST_F(AviBuilder, DivxUsesRegisteredCompressionCodeCaseInsensitively) {
-  AviSpec spec;
-  spec.handler = "divx";
-  spec.compression = "DX50";
+  AviLayout layout;
+  layout.handler = "divx";
+  layout.compression = "DX50";
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Text = "<CODEC>";
-  EXPECT_EQ(Build(spec, info), "DivX5");
-  spec.compression = "FMP4";
-  EXPECT_EQ(Build(spec, info), "") << "divx itself is not registered";
+  EXPECT_EQ(Build(layout, info), "DivX5");
+  layout.compression = "FMP4";
+  EXPECT_EQ(Build(layout, info), "") << "divx itself is not registered";
 }
 
 TEST_F(AviBuilder, SizeRuleAndForeignTags) {
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Size_Idx = 2;
   info.Text = "<FILE_SIZE> <DATE> <size_x>";
-  const std::string plain = Build(AviSpec {}, info);
-  const auto size = std::to_string(testing::AviFile(AviSpec {}).size());
+  const std::string plain = Build(AviLayout {}, info);
+  const auto size = std::to_string(testing::AviFile(AviLayout {}).size());
   EXPECT_EQ(plain, size + " <DATE> <size_x>");
-  AviSpec big;
+  AviLayout big;
   big.junk_before_lists = 3000;  // about 3.4 KB
   const std::size_t big_size = testing::AviFile(big).size();
   info.Text = "<FILE_SIZE><UNIT>";
@@ -118,11 +118,11 @@ TEST_F(AviBuilder, CodecFileEditsAreSeenByTheNextItem) {
   TAVI_CODEC_INFO info = DefaultAviInfo();
   info.Text = "<CODEC>|<AUDIO>";
   info.Text2 = "<ACODEC>";
-  EXPECT_EQ(Build(AviSpec {}, info), "XviD|MP3");
+  EXPECT_EQ(Build(AviLayout {}, info), "XviD|MP3");
   dir_.WriteText("codecs.dat", "[xvid]\r\nCodec=\"Xvid MPEG-4\"\r\n");
-  EXPECT_EQ(Build(AviSpec {}, info), "Xvid MPEG-4|MP3");
+  EXPECT_EQ(Build(AviLayout {}, info), "Xvid MPEG-4|MP3");
   std::filesystem::remove(dir_.Path() + "/audio.dat");
-  EXPECT_EQ(Build(AviSpec {}, info), "Xvid MPEG-4|\x95\x73\x96\xBE");
+  EXPECT_EQ(Build(AviLayout {}, info), "Xvid MPEG-4|\x95\x73\x96\xBE");
 }
 
 TEST(Builders, PipesAndFoldersAreNoFiles) {

@@ -111,7 +111,7 @@ Bytes StreamHeader(const std::string& type, const std::string& handler, std::uin
   return b;
 }
 
-Bytes VideoList(const AviSpec& s) {
+Bytes VideoList(const AviLayout& s) {
   Bytes content = StreamHeader("vids", s.handler, s.rate, s.strh_size);
   Bytes bih;
   AppendLe32(bih, 40);
@@ -126,7 +126,7 @@ Bytes VideoList(const AviSpec& s) {
   return List("strl", content);
 }
 
-Bytes AudioList(const AviSpec& s) {
+Bytes AudioList(const AviLayout& s) {
   Bytes content = StreamHeader("auds", std::string(4, '\0'), s.samples_per_sec, s.strh_size);
   Bytes wf;
   AppendLe16(wf, s.format_tag);
@@ -143,7 +143,7 @@ Bytes AudioList(const AviSpec& s) {
 
 }  // namespace
 
-Bytes AviFile(const AviSpec& s) {
+Bytes AviFile(const AviLayout& s) {
   Bytes avih;
   AppendLe32(avih, s.us_per_frame);
   AppendLe32(avih, 0);

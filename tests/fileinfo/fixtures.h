@@ -26,7 +26,7 @@ Bytes JpegHeader(std::uint16_t width, std::uint16_t height, std::uint8_t frame_m
 Bytes GifHeader(const std::string& signature, std::uint16_t width, std::uint16_t height);
 Bytes PngHeader(std::uint32_t width, std::uint32_t height);
 
-struct AviSpec {
+struct AviLayout {
   std::uint32_t us_per_frame = 40000;
   std::uint32_t total_frames = 45000;
   std::uint32_t width = 640;
@@ -45,7 +45,7 @@ struct AviSpec {
   std::uint16_t bits_per_sample = 16;
   std::size_t junk_before_lists = 0;  // a JUNK chunk pushing the stream lists back
 };
-Bytes AviFile(const AviSpec& spec);
+Bytes AviFile(const AviLayout& layout);
 
 // MPEG frame header. version_bits: 3 MPEG 1, 2 MPEG 2, 0 MPEG 2.5, 1 reserved.
 std::array<std::uint8_t, 4> FrameHeader(int version_bits, int layer, int bitrate_index,

@@ -213,8 +213,8 @@ void TFrm_Change::RestoreTabStatus(const TTabStatusSet& records) {
 void TFrm_Change::ApplyTargetMode(bool files_mode) {
   files_mode_ = files_mode;
   for (int k = 0; k < kKindCount; ++k) {
-    const TKindButton& spec = kKindButtons[k];
-    const char* caption = !files_mode && spec.folder_caption ? spec.folder_caption : spec.file_caption;
+    const TKindButton& button = kKindButtons[k];
+    const char* caption = !files_mode && button.folder_caption ? button.folder_caption : button.file_caption;
     kinds_[static_cast<std::size_t>(k)]->setText(QString::fromUtf8(caption));
   }
   for (QWidget* w : {static_cast<QWidget*>(kinds_[kConvertExtension]),

@@ -13,7 +13,7 @@ namespace nalo::cli {
 
 enum class TRuleTab { Replace, Add, Convert, Move, Regex };
 
-struct TRuleSpec {
+struct TRuleChoice {
   TRuleTab Tab = TRuleTab::Replace;
   TTabStatus_Okikae Replace;
   TTabStatus_Add Add;
@@ -25,13 +25,13 @@ struct TRuleSpec {
 };
 
 // Exactly one rule must be given; throws EUsageError otherwise or on a bad value.
-TRuleSpec ResolveRule(const TRuleArgs& args, bool folder_mode, const TUserText& text,
+TRuleChoice ResolveRule(const TRuleArgs& args, bool folder_mode, const TUserText& text,
                       const std::string& settings_dir);
 
 // Runs the rule over the context's entries.
-TRuleResult RunRule(const TRuleSpec& spec, const TRuleContext& ctx);
+TRuleResult RunRule(const TRuleChoice& choice, const TRuleContext& ctx);
 
 // The rule's one-line description (UTF-8).
-std::string DescribeRule(const TRuleSpec& spec, bool folder_mode);
+std::string DescribeRule(const TRuleChoice& choice, bool folder_mode);
 
 }  // namespace nalo::cli

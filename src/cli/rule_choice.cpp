@@ -1,7 +1,7 @@
 // Resolving the rule options. Every option that is not given takes its neutral
 // value (first-only off, case-insensitive); only --from-settings reads the state
 // the desktop program saved.
-#include "cli/rule_spec.h"
+#include "cli/rule_choice.h"
 
 #include <array>
 #include <utility>
@@ -73,9 +73,9 @@ int InfoCandidate(const std::string& kind) {
   throw EUsageError("情報の種類は avi, date, image, mp3, folder のどれかです: " + kind);
 }
 
-void ResolveReplace(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) {
-  spec.Tab = TRuleTab::Replace;
-  TTabStatus_Okikae& r = spec.Replace;
+void ResolveReplace(const TRuleArgs& a, const TUserText& text, TRuleChoice& choice) {
+  choice.Tab = TRuleTab::Replace;
+  TTabStatus_Okikae& r = choice.Replace;
   if (!a.Brackets.empty()) {
     r.Kind = kReplaceKindBrackets;
     r.KakkoOldIdx = BracketIndex(text.ToCore(a.Brackets[0], "--brackets"), "--brackets");
@@ -105,9 +105,9 @@ void ResolveReplace(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) 
   }
 }
 
-void ResolveAdd(const TRuleArgs& a, bool folder_mode, const TUserText& text, TRuleSpec& spec) {
-  spec.Tab = TRuleTab::Add;
-  TTabStatus_Add& r = spec.Add;
+void ResolveAdd(const TRuleArgs& a, bool folder_mode, const TUserText& text, TRuleChoice& choice) {
+  choice.Tab = TRuleTab::Add;
+  TTabStatus_Add& r = choice.Add;
   r.Position = PositionIndex(a.At, folder_mode, text, r.NiniStr);
   if (a.Add) {
     r.Candidate = 0;
@@ -124,9 +124,9 @@ int CaseIndex(const std::string& word, bool& capitalize, std::string_view option
   throw EUsageError(std::string(option) + " は upper, lower, capitalize のどれかです: " + word);
 }
 
-void ResolveConvert(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) {
-  spec.Tab = TRuleTab::Convert;
-  TTabStatus_Modif& r = spec.Convert;
+void ResolveConvert(const TRuleArgs& a, const TUserText& text, TRuleChoice& choice) {
+  choice.Tab = TRuleTab::Convert;
+  TTabStatus_Modif& r = choice.Convert;
   if (a.Number) {
     if (a.Digits < 1 || a.Digits > 5) throw EUsageError("--digits は 1 から 5 までです");
     if (a.Start < 0 || a.Start > 99) throw EUsageError("--start は 0 から 99 までです");
@@ -158,9 +158,9 @@ void ResolveConvert(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) 
   }
 }
 
-void ResolveMove(const TRuleArgs& a, bool folder_mode, const TUserText& text, TRuleSpec& spec) {
-  spec.Tab = TRuleTab::Move;
-  TTabStatus_Move& r = spec.Move;
+void ResolveMove(const TRuleArgs& a, bool folder_mode, const TUserText& text, TRuleChoice& choice) {
+  choice.Tab = TRuleTab::Move;
+  TTabStatus_Move& r = choice.Move;
   if (a.To.empty()) throw EUsageError("--move と --move-bracket には --to が要ります");
   r.Position = PositionIndex(a.To, folder_mode, text, r.NiniStr);
   r.MoveBracket = !a.MoveBracket.empty();
@@ -173,9 +173,9 @@ void ResolveMove(const TRuleArgs& a, bool folder_mode, const TUserText& text, TR
   }
 }
 
-void ResolveRegex(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) {
-  spec.Tab = TRuleTab::Regex;
-  TTabStatus_Seiki& r = spec.Regex;
+void ResolveRegex(const TRuleArgs& a, const TUserText& text, TRuleChoice& choice) {
+  choice.Tab = TRuleTab::Regex;
+  TTabStatus_Seiki& r = choice.Regex;
   if (a.Perl) {
     r.Engine = kRegexEnginePerl5;
     r.RegExp = text.ToCore(*a.Perl, "--perl");
@@ -189,70 +189,70 @@ void ResolveRegex(const TRuleArgs& a, const TUserText& text, TRuleSpec& spec) {
 }
 
 void ResolveFromSettings(const std::string& tab, const std::string& settings_dir,
-                         TRuleSpec& spec) {
-  spec.FromSettings = true;
+                         TRuleChoice& choice) {
+  choice.FromSettings = true;
   const auto read = [&](int file, auto& record, TRuleTab kind) {
     ReadTabStatus(TIniFile(TabSettingsPath(settings_dir, file)), record);
-    spec.Tab = kind;
+    choice.Tab = kind;
   };
-  if (tab == "replace") read(kReplaceTabFile, spec.Replace, TRuleTab::Replace);
-  else if (tab == "add") read(kAddTabFile, spec.Add, TRuleTab::Add);
-  else if (tab == "convert") read(kConvertTabFile, spec.Convert, TRuleTab::Convert);
-  else if (tab == "move") read(kMoveTabFile, spec.Move, TRuleTab::Move);
-  else if (tab == "regex") read(kRegexTabFile, spec.Regex, TRuleTab::Regex);
+  if (tab == "replace") read(kReplaceTabFile, choice.Replace, TRuleTab::Replace);
+  else if (tab == "add") read(kAddTabFile, choice.Add, TRuleTab::Add);
+  else if (tab == "convert") read(kConvertTabFile, choice.Convert, TRuleTab::Convert);
+  else if (tab == "move") read(kMoveTabFile, choice.Move, TRuleTab::Move);
+  else if (tab == "regex") read(kRegexTabFile, choice.Regex, TRuleTab::Regex);
   else throw EUsageError("--from-settings は replace, add, convert, move, regex のどれかです: " + tab);
 }
 
 }  // namespace
 
-TRuleSpec ResolveRule(const TRuleArgs& a, bool folder_mode, const TUserText& text,
+TRuleChoice ResolveRule(const TRuleArgs& a, bool folder_mode, const TUserText& text,
                       const std::string& settings_dir) {
   const int given = CountGivenRules(a);
   if (given != 1) {
     throw EUsageError(given == 0 ? "ルールを一つ指定してください（--help を参照）"
                                  : "ルールは一つだけ指定してください");
   }
-  TRuleSpec spec;
+  TRuleChoice choice;
   if (!a.Brackets.empty() || !a.Replace.empty() || a.ReplaceWithSpaces) {
-    ResolveReplace(a, text, spec);
+    ResolveReplace(a, text, choice);
   } else if (a.Add || !a.AddInfo.empty()) {
-    ResolveAdd(a, folder_mode, text, spec);
+    ResolveAdd(a, folder_mode, text, choice);
   } else if (a.Number || a.Extension || !a.NameCase.empty() || !a.ExtCase.empty() ||
              !a.Convert.empty()) {
-    ResolveConvert(a, text, spec);
+    ResolveConvert(a, text, choice);
   } else if (!a.MoveBracket.empty() || a.Move) {
-    ResolveMove(a, folder_mode, text, spec);
+    ResolveMove(a, folder_mode, text, choice);
   } else if (a.Perl || a.Awk) {
-    ResolveRegex(a, text, spec);
+    ResolveRegex(a, text, choice);
   } else {
-    ResolveFromSettings(a.FromSettings, settings_dir, spec);
+    ResolveFromSettings(a.FromSettings, settings_dir, choice);
   }
   if (a.Not) {
-    spec.Exclusion.enabled = true;
-    spec.Exclusion.text = text.ToCore(*a.Not, "--not");
-    spec.Exclusion.case_sensitive = a.NotCase;
+    choice.Exclusion.enabled = true;
+    choice.Exclusion.text = text.ToCore(*a.Not, "--not");
+    choice.Exclusion.case_sensitive = a.NotCase;
   }
-  return spec;
+  return choice;
 }
 
-TRuleResult RunRule(const TRuleSpec& spec, const TRuleContext& ctx) {
-  switch (spec.Tab) {
-    case TRuleTab::Replace: return RunReplaceRule(ctx, spec.Replace);
-    case TRuleTab::Add: return RunAddRule(ctx, spec.Add);
-    case TRuleTab::Convert: return RunConvertRule(ctx, spec.Convert);
-    case TRuleTab::Move: return RunMoveRule(ctx, spec.Move);
-    case TRuleTab::Regex: return RunRegexRule(ctx, spec.Regex);
+TRuleResult RunRule(const TRuleChoice& choice, const TRuleContext& ctx) {
+  switch (choice.Tab) {
+    case TRuleTab::Replace: return RunReplaceRule(ctx, choice.Replace);
+    case TRuleTab::Add: return RunAddRule(ctx, choice.Add);
+    case TRuleTab::Convert: return RunConvertRule(ctx, choice.Convert);
+    case TRuleTab::Move: return RunMoveRule(ctx, choice.Move);
+    case TRuleTab::Regex: return RunRegexRule(ctx, choice.Regex);
   }
   return {};
 }
 
-std::string DescribeRule(const TRuleSpec& spec, bool folder_mode) {
-  switch (spec.Tab) {
-    case TRuleTab::Replace: return DescribeReplaceRule(spec.Replace);
-    case TRuleTab::Add: return DescribeAddRule(spec.Add, folder_mode);
-    case TRuleTab::Convert: return DescribeConvertRule(spec.Convert, folder_mode);
-    case TRuleTab::Move: return DescribeMoveRule(spec.Move, folder_mode);
-    case TRuleTab::Regex: return DescribeRegexRule(spec.Regex);
+std::string DescribeRule(const TRuleChoice& choice, bool folder_mode) {
+  switch (choice.Tab) {
+    case TRuleTab::Replace: return DescribeReplaceRule(choice.Replace);
+    case TRuleTab::Add: return DescribeAddRule(choice.Add, folder_mode);
+    case TRuleTab::Convert: return DescribeConvertRule(choice.Convert, folder_mode);
+    case TRuleTab::Move: return DescribeMoveRule(choice.Move, folder_mode);
+    case TRuleTab::Regex: return DescribeRegexRule(choice.Regex);
   }
   return {};
 }
