@@ -10,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -60,6 +61,10 @@ TFMainFrm::TFMainFrm(TMainWindowOptions options, QWidget* parent)
 }
 
 TFMainFrm::~TFMainFrm() {
+  // The widgets go on sending signals while QWidget takes them down (the path
+  // box reports a focus loss as a choice), after this window's own members are
+  // gone; no handler of this window may run then.
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
   DestroyFrame();
   delete prompt_.data();
 }
@@ -175,6 +180,16 @@ bool TFMainFrm::eventFilter(QObject* watched, QEvent* event) {
     activateWindow();
     DropPaths(paths);
     return true;
+  }
+  // Enter on the list opens the rename dialog; an Enter that an in-place editor
+  // passes on to the list only ends that edit.
+  if (watched == ListView1 && event->type() == QEvent::KeyPress &&
+      ListView1->indexWidget(ListView1->currentIndex()) == nullptr) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      ListView1KeyPress();
+      return true;
+    }
   }
   if (event->type() == QEvent::FocusIn || event->type() == QEvent::ContextMenu) {
     if (auto* combo = qobject_cast<QComboBox*>(watched)) {

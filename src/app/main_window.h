@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "execution/batch_runner.h"
+#include "execution/watcher_pause.h"
 #include "fileinfo/info_settings.h"
 #include "listing/list_data.h"
 #include "listing/list_folder.h"
@@ -92,6 +93,13 @@ class TFMainFrm : public QMainWindow {
   void ListView1ColumnClick(int column);
   void menu_DelClick();
   void ConnectDeleteAndRename();
+  // Single rename: the dialog (a double-click or Enter on the list) or an edit of
+  // the name in place (Rename1, Rename2), each only with exactly one selected row.
+  void ListView1DblClick();
+  void ListView1KeyPress();
+  void Rename1Click();
+  // Commits the in-place edit of row `row` to `text`.
+  void ListView1Edited(std::size_t row, const QString& text);
   void pmn_NameClick();
   void pmn_SizeClick();
   void pmn_PathClick();
@@ -148,6 +156,8 @@ class TFMainFrm : public QMainWindow {
   void BuildSettingsMenu();
   void BuildPopupMenus();
   void Edit1Popup();
+  void RenameSelectedWithDialog();
+  TWatcherSwitch WatcherSwitch();
   void pm_MainPopup();
   void pm_ComboPopup();
   QAction* Action(const char* name) const;

@@ -14,7 +14,6 @@
 #include "app/main_window.h"
 #include "execution/gui/fdelete_command.h"
 #include "execution/gui/frename_command.h"
-#include "execution/gui/name_dialog_hook.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
 #include "listing/list_edit.h"
@@ -70,7 +69,7 @@ void TFMainFrm::BuildEditMenu() {
   connect(AddItem(edit, "N4", "全て選択(&A)", "Ctrl+A"), &QAction::triggered, this,
           &TFMainFrm::N4Click);
   connect(AddItem(edit, "I1", "選択の切り替え(&I)"), &QAction::triggered, this, &TFMainFrm::I1Click);
-  AddItem(edit, "Rename2", "名前の変更(&M)", "F2")->setEnabled(NameDialogAvailable());
+  AddItem(edit, "Rename2", "名前の変更(&M)", "F2")->setEnabled(false);
   connect(edit, &QMenu::aboutToShow, this, &TFMainFrm::Edit1Popup);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
@@ -183,41 +182,79 @@ void TFMainFrm::BuildPopupMenus() {
   AddDisabled(pm_Label, "M1", "内容を設定する（&O）...");
 }
 
-// Delete (menu_Delete) and single rename through TFReName (Rename1, Rename2 and a
-// double-click on a row). The entry list changes in place; no folder scan follows.
+TWatcherSwitch TFMainFrm::WatcherSwitch() {
+  return [this](bool enabled) { watcher_->SetEnabled(enabled); };
+}
+
+// Delete (menu_Delete) and single rename: the dialog on a double-click or Enter,
+// the in-place edit of the name on Rename1 and Rename2. The entry list changes in
+// place; no folder scan follows.
 void TFMainFrm::ConnectDeleteAndRename() {
-  const TWatcherSwitch watcher = [this](bool enabled) { watcher_->SetEnabled(enabled); };
-  connect(Action("menu_Delete"), &QAction::triggered, this, [this, watcher] {
+  connect(Action("menu_Delete"), &QAction::triggered, this, [this] {
     const std::vector<std::size_t> rows = SelectedEntries();
     if (rows.empty()) return;
     ListView1->clearSelection();
-    DeleteSelectionWithDialog(this, entries_, rows, watcher, *messenger_);
+    DeleteSelectionWithDialog(this, entries_, rows, WatcherSwitch(), *messenger_);
     model_->Reset();
     RefreshStatusCounts();
   });
-  const auto rename_selected = [this, watcher] {
-    const std::vector<std::size_t> rows = SelectedEntries();
-    if (rows.size() != 1) return;
-    const TSingleRenameResult result = RenameWithDialog(this, entries_, rows.front(), watcher, *messenger_);
-    model_->EntriesChanged();
-    if (result.RefreshCounts) RefreshStatusCounts();
-  };
   for (const char* name : {"Rename1", "Rename2"}) {
-    connect(Action(name), &QAction::triggered, this, rename_selected);
+    connect(Action(name), &QAction::triggered, this, &TFMainFrm::Rename1Click);
   }
-  connect(ListView1, &QAbstractItemView::doubleClicked, this, rename_selected);
+  connect(ListView1, &QAbstractItemView::doubleClicked, this, &TFMainFrm::ListView1DblClick);
+  // The edit is committed once the editor has closed, so that the messages it may
+  // show never open while the editor is still handing its text over. The entry is
+  // found again by its path: the list may have changed in between.
+  model_->SetNameEditor([this](std::size_t row, const QString& text) {
+    const std::string path = entries_.EntryAt(row).FullPath;
+    QMetaObject::invokeMethod(this, [this, row, path, text] {
+      if (row < entries_.Count() && entries_.EntryAt(row).FullPath == path) ListView1Edited(row, text);
+    }, Qt::QueuedConnection);
+  });
+  // F2 of the main menu works only while exactly one row is selected.
+  connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { Edit1Popup(); });
+}
+
+void TFMainFrm::RenameSelectedWithDialog() {
+  const std::vector<std::size_t> rows = SelectedEntries();
+  if (rows.size() != 1) return;
+  const TSingleRenameResult result =
+      RenameWithDialog(this, entries_, rows.front(), WatcherSwitch(), *messenger_);
+  model_->EntriesChanged();
+  if (result.RefreshCounts) RefreshStatusCounts();
+}
+
+void TFMainFrm::ListView1DblClick() { RenameSelectedWithDialog(); }
+
+void TFMainFrm::ListView1KeyPress() { RenameSelectedWithDialog(); }
+
+void TFMainFrm::Rename1Click() {
+  const std::vector<std::size_t> rows = SelectedEntries();
+  if (rows.size() != 1) return;
+  const QModelIndex name = model_->index(static_cast<int>(rows.front()), 0);
+  ListView1->setCurrentIndex(name);
+  ListView1->edit(name);
+}
+
+void TFMainFrm::ListView1Edited(std::size_t row, const QString& text) {
+  if (row >= entries_.Count()) return;
+  const TSingleRenameResult result =
+      CommitInPlaceRename(this, entries_, row, text, WatcherSwitch(), *messenger_);
+  const QModelIndex name = model_->index(static_cast<int>(row), 0);
+  emit model_->dataChanged(name, name);
+  if (result.RefreshCounts) RefreshStatusCounts();
 }
 
 void TFMainFrm::Edit1Popup() {
-  Action("Rename2")->setEnabled(SelectedRowCount(ListView1->selectionModel()) == 1 &&
-                                NameDialogAvailable());
+  Action("Rename2")->setEnabled(SelectedRowCount(ListView1->selectionModel()) == 1);
 }
 
 void TFMainFrm::pm_MainPopup() {
   const TMenuEnabling e = MenuEnablingFor(SelectedRowCount(ListView1->selectionModel()));
   for (const char* name : {"pmn_Name", "pmn_Size", "pmn_Path"}) Action(name)->setEnabled(e.OneEntryItems);
-  Action("Rename1")->setEnabled(e.OneEntryItems && NameDialogAvailable());
-  Action("Rename2")->setEnabled(e.OneEntryItems && NameDialogAvailable());
+  Action("Rename1")->setEnabled(e.OneEntryItems);
+  Action("Rename2")->setEnabled(e.OneEntryItems);
   Action("menu_Del")->setEnabled(e.SelectionItems);
   Action("menu_Delete")->setEnabled(e.SelectionItems);
 }

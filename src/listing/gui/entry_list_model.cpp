@@ -72,6 +72,9 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
       return FromCp932(CellText(entry, index.column()));
+    case Qt::EditRole:
+      if (index.column() == 0) return FromCp932(entry.Name);
+      return {};
     case Qt::DecorationRole:
       if (index.column() == 0 && entry.State != kStateUntouched) return MarkerIcon(entry.State);
       return {};
@@ -81,6 +84,22 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+Qt::ItemFlags TEntryListModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+  if (index.isValid() && index.column() == 0 && name_editor_) flags |= Qt::ItemIsEditable;
+  return flags;
+}
+
+bool TEntryListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::EditRole || !name_editor_ || !index.isValid() || index.column() != 0 ||
+      index.row() >= rows_) {
+    return false;
+  }
+  name_editor_(static_cast<std::size_t>(index.row()), value.toString());
+  emit dataChanged(index, index);
+  return true;
 }
 
 QVariant TEntryListModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -8,6 +8,9 @@
 #include <QIcon>
 #include <QString>
 #include <array>
+#include <cstddef>
+#include <functional>
+#include <utility>
 
 #include "listing/list_data.h"
 
@@ -24,6 +27,14 @@ class TEntryListModel : public QAbstractTableModel {
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  // The name column is editable in place while a name editor is set; an edit is
+  // handed to it unchanged, and the row shows whatever the entry holds afterwards.
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  // Receives the edited name of a row (the row is the entry index).
+  using TNameEditor = std::function<void(std::size_t row, const QString& text)>;
+  void SetNameEditor(TNameEditor editor) { name_editor_ = std::move(editor); }
 
   void SetCaption(int column, const QString& caption);
   QString Caption(int column) const { return captions_[static_cast<std::size_t>(column)]; }
@@ -44,6 +55,7 @@ class TEntryListModel : public QAbstractTableModel {
   TEntryList& entries_;
   int rows_ = 0;
   std::array<QString, kColumnCount> captions_;
+  TNameEditor name_editor_;
 };
 
 }  // namespace nalo

@@ -97,7 +97,7 @@ TEST_F(FrmMainWindow, ListMenuDeletesAndRenames) {
     dialog.findChild<QPushButton*>("BitBtn1")->click();
     return dialog.result();
   });
-  window_->findChild<QAction*>("Rename2")->trigger();  // "編集(&E)" - "名前の変更(&M)"
+  window_->ListView1KeyPress();  // Enter on the list
   EXPECT_TRUE(dir_.Exists("list/renamed.txt"));
   EXPECT_FALSE(dir_.Exists("list/" + old_name.toStdString()));
   EXPECT_EQ(NameAt(0), QStringLiteral("renamed.txt"));
