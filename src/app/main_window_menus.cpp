@@ -206,10 +206,14 @@ void TFMainFrm::ConnectDeleteAndRename() {
   // show never open while the editor is still handing its text over. The entry is
   // found again by its path: the list may have changed in between.
   model_->SetNameEditor([this](std::size_t row, const QString& text) {
+    if (row >= entries_.Count()) return;
     const std::string path = entries_.EntryAt(row).FullPath;
-    QMetaObject::invokeMethod(this, [this, row, path, text] {
-      if (row < entries_.Count() && entries_.EntryAt(row).FullPath == path) ListView1Edited(row, text);
-    }, Qt::QueuedConnection);
+    const auto commit = [this, row, path, text] {
+      if (row < entries_.Count() && entries_.EntryAt(row).FullPath == path) {
+        ListView1Edited(row, text);
+      }
+    };
+    QMetaObject::invokeMethod(this, commit, Qt::QueuedConnection);
   });
   // F2 of the main menu works only while exactly one row is selected.
   connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
