@@ -47,10 +47,13 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
   }
   result.Started = true;
   ForgetLastBatch(entries);
-  std::vector<std::size_t> entry_of(applied.size());
+  std::vector<std::size_t> entry_of;
   {
     TPathIndex index(entries);  // views the FullPath strings: look up before changing them
-    for (std::size_t k = 0; k < applied.size(); ++k) entry_of[k] = index.Find(rows[applied[k]].OldFullPath);
+    std::vector<std::string_view> old_paths;
+    old_paths.reserve(applied.size());
+    for (std::size_t r : applied) old_paths.push_back(rows[r].OldFullPath);
+    entry_of = index.FindAll(old_paths);
   }
   std::vector<bool> picked(entries.Count(), false);
   for (std::size_t k = 0; k < applied.size(); ++k) {

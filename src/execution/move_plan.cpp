@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <string_view>
 
 #include "execution/batch_paths.h"
@@ -26,18 +27,35 @@ std::size_t Depth(std::string_view path) {
   return static_cast<std::size_t>(std::count(path.begin(), path.end(), '/'));
 }
 
+// The hashes of every move's source and target, computed once for all tables.
+struct TMoveHashes {
+  std::vector<std::uint64_t> From, To;
+  explicit TMoveHashes(const std::vector<TMove>& moves) {
+    From.reserve(moves.size());
+    To.reserve(moves.size());
+    for (const TMove& m : moves) {
+      From.push_back(TPathTable::HashOf(m.From));
+      To.push_back(TPathTable::HashOf(m.To));
+    }
+  }
+};
+
 // Decides, per move, whether it can run at all, and looks at each source once.
 // Returns the table of the sources of the moves that may run.
-TPathTable SettleMoves(const std::vector<TMove>& moves, const TBatchPaths& paths,
-                       TMovePlan& plan) {
+TPathTable SettleMoves(const std::vector<TMove>& moves, const TMoveHashes& hashes,
+                       const TBatchPaths& paths, TMovePlan& plan) {
   TPathTable sources(moves.size()), targets(moves.size());
   std::string scratch;
   for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (i + kPathTablePrefetchAhead < moves.size()) {
+      sources.Prefetch(hashes.From[i + kPathTablePrefetchAhead]);
+      targets.Prefetch(hashes.To[i + kPathTablePrefetchAhead]);
+    }
     const TMove& m = moves[i];
     const TNativeMove& native = paths.Move(i);
     int refused = RenameRefusal(m.From, m.To, native.ToName);
-    if (refused == 0 && sources.Insert(m.From, i) != i) refused = EEXIST;
-    if (refused == 0 && targets.Insert(m.To, i) != i) refused = EEXIST;
+    if (refused == 0 && sources.Insert(m.From, hashes.From[i], i) != i) refused = EEXIST;
+    if (refused == 0 && targets.Insert(m.To, hashes.To[i], i) != i) refused = EEXIST;
     if (refused == 0) {
       if (native.FromName) {
         plan.Source[i] = IdentityAt(paths.Fd(i), paths.Arg(i, *native.FromName, scratch).c_str());
@@ -118,7 +136,8 @@ TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths) {
   TMovePlan plan;
   plan.Refused.assign(n, 0);
   plan.Source.assign(n, std::nullopt);
-  TPathTable sources = SettleMoves(moves, paths, plan);
+  TMoveHashes hashes(moves);
+  TPathTable sources = SettleMoves(moves, hashes, paths, plan);
 
   std::vector<bool> runs(n);
   for (std::size_t i = 0; i < n; ++i) runs[i] = plan.Refused[i] == 0 && moves[i].From != moves[i].To;
@@ -126,8 +145,9 @@ TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths) {
   // waiting for j.
   std::vector<std::size_t> waits_for(n, kNone), waiter(n, kNone);
   for (std::size_t i = 0; i < n; ++i) {
+    if (i + kPathTablePrefetchAhead < n) sources.Prefetch(hashes.To[i + kPathTablePrefetchAhead]);
     if (!runs[i]) continue;
-    std::size_t j = sources.Find(moves[i].To);
+    std::size_t j = sources.Find(moves[i].To, hashes.To[i]);
     if (j != TPathTable::npos && runs[j]) {
       waits_for[i] = j;
       waiter[j] = i;

@@ -40,8 +40,21 @@ std::size_t TPathTable::SlotFor(std::string_view key, std::uint64_t hash) const 
   return i;
 }
 
+std::uint64_t TPathTable::HashOf(std::string_view key) {
+  return std::hash<std::string_view>{}(key);
+}
+
+void TPathTable::Prefetch(std::uint64_t hash) const {
+  __builtin_prefetch(&slots_[static_cast<std::size_t>(hash) & mask_]);
+}
+
 std::size_t TPathTable::Insert(std::string_view key, std::size_t value) {
-  std::uint64_t hash = std::hash<std::string_view>{}(key);
+  return Insert(key, HashOf(key), value);
+}
+
+std::size_t TPathTable::Find(std::string_view key) const { return Find(key, HashOf(key)); }
+
+std::size_t TPathTable::Insert(std::string_view key, std::uint64_t hash, std::size_t value) {
   TSlot& slot = slots_[SlotFor(key, hash)];
   if (slot.Entry != 0) return entries_[slot.Entry - 1].Value;
   if (entries_.size() >= kMaxKeys) throw std::length_error("path table full");
@@ -51,8 +64,8 @@ std::size_t TPathTable::Insert(std::string_view key, std::size_t value) {
   return value;
 }
 
-std::size_t TPathTable::Find(std::string_view key) const {
-  const TSlot& slot = slots_[SlotFor(key, std::hash<std::string_view>{}(key))];
+std::size_t TPathTable::Find(std::string_view key, std::uint64_t hash) const {
+  const TSlot& slot = slots_[SlotFor(key, hash)];
   return slot.Entry == 0 ? npos : entries_[slot.Entry - 1].Value;
 }
 
@@ -60,7 +73,7 @@ void TPathTable::Grow() {
   slots_.assign(slots_.size() * 2, TSlot{});
   mask_ = slots_.size() - 1;
   for (std::size_t e = 0; e < entries_.size(); ++e) {
-    std::uint64_t hash = std::hash<std::string_view>{}(entries_[e].Key);
+    std::uint64_t hash = HashOf(entries_[e].Key);
     std::size_t i = static_cast<std::size_t>(hash) & mask_;
     while (slots_[i].Entry != 0) i = (i + 1) & mask_;
     slots_[i] = {TagOf(hash), static_cast<std::uint32_t>(e + 1)};

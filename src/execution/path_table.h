@@ -13,6 +13,10 @@
 
 namespace nalo {
 
+// How many keys ahead of the current one a loop over a large table prefetches
+// slots: enough to cover a trip to memory at a few nanoseconds per key.
+inline constexpr std::size_t kPathTablePrefetchAhead = 8;
+
 class TPathTable {
  public:
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
@@ -25,6 +29,15 @@ class TPathTable {
   std::size_t Insert(std::string_view key, std::size_t value);
   // The value of `key`, or npos.
   std::size_t Find(std::string_view key) const;
+
+  // The same with the key's hash (HashOf) computed by the caller, who can then
+  // reuse it for other tables and ask for its slot ahead of time (Prefetch): a
+  // large table is probed at random places, and fetching a few keys ahead hides
+  // most of the wait for memory.
+  static std::uint64_t HashOf(std::string_view key);
+  void Prefetch(std::uint64_t hash) const;
+  std::size_t Insert(std::string_view key, std::uint64_t hash, std::size_t value);
+  std::size_t Find(std::string_view key, std::uint64_t hash) const;
 
  private:
   struct TEntry {
