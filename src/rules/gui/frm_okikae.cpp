@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "rules/gui/combo_items.h"
+#include "rules/gui/rule_combos.h"
 #include "rules/replace_rule.h"
 #include "rules/rule_captions.h"
 #include "rules/rule_descriptions.h"
@@ -30,7 +31,6 @@
 namespace nalo {
 namespace {
 
-constexpr int kComboDropDownLines = 20;
 
 QCheckBox* KindBox(QWidget* parent, const char* name, const QString& caption) {
   auto* box = new QCheckBox(caption, parent);
@@ -49,18 +49,6 @@ QComboBox* ListCombo(QWidget* parent, const char* name, const std::array<std::st
   auto* combo = new QComboBox(parent);
   combo->setObjectName(name);
   for (std::string_view item : items) combo->addItem(FromUtf8(item));
-  return combo;
-}
-
-QComboBox* TextCombo(QWidget* parent, const char* name, TMessenger& messenger) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(name);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setMaxVisibleItems(kComboDropDownLines);
-  combo->setToolTip(QStringLiteral("右クリックメニューで編集できます"));
-  ApplyListColors(combo, Qt::yellow, Qt::black);
-  GuardCp932(combo, messenger);
   return combo;
 }
 
@@ -120,10 +108,8 @@ QWidget* TFrm_Okikae::BuildStringGroup(TMessenger& messenger) {
   auto* box = new QGroupBox(this);
   auto* grid = new QGridLayout(box);
   rbtn_String = KindBox(box, "rbtn_String", QStringLiteral("文字列を置換"));
-  cmb_String_Old = TextCombo(box, "cmb_String_Old", messenger);
-  cmb_String_New = TextCombo(box, "cmb_String_New", messenger);
-  SetTag(cmb_String_Old, 1);
-  SetTag(cmb_String_New, 2);
+  cmb_String_Old = MakeCandidateCombo(box, "cmb_String_Old", 1, messenger);
+  cmb_String_New = MakeCandidateCombo(box, "cmb_String_New", 2, messenger);
   chk_OmojiKomoji_String =
       OptionBox(box, "chk_OmojiKomoji_String", QStringLiteral("大文字と小文字を区別する"));
   chk_FirstMuch_String =
@@ -143,8 +129,7 @@ QWidget* TFrm_Okikae::BuildSpaceGroup(TMessenger& messenger) {
   auto* box = new QGroupBox(this);
   auto* grid = new QGridLayout(box);
   rbtn_Space = KindBox(box, "rbtn_Space", QStringLiteral("文字列を空白に置換"));
-  cmb_Space_Old = TextCombo(box, "cmb_Space_Old", messenger);
-  SetTag(cmb_Space_Old, 3);
+  cmb_Space_Old = MakeCandidateCombo(box, "cmb_Space_Old", 3, messenger);
   rbtn_Widesp = new QRadioButton(QStringLiteral("全角スペース"), box);
   rbtn_Widesp->setObjectName("rbtn_Widesp");
   rbtn_Hankakusp = new QRadioButton(QStringLiteral("半角スペース"), box);

@@ -19,6 +19,7 @@
 
 #include "listing/size_units.h"
 #include "rules/gui/combo_items.h"
+#include "rules/gui/rule_combos.h"
 #include "settings/day_count.h"
 #include "ui/cp932_guard.h"
 #include "ui/list_look.h"
@@ -28,19 +29,6 @@ namespace nalo {
 namespace {
 
 const QDate kDayZero(1899, 12, 30);
-constexpr int kComboDropDownLines = 20;
-
-QComboBox* MaskCombo(QWidget* parent, const char* name, TMessenger& messenger) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(name);
-  combo->setEditable(true);
-  combo->setInsertPolicy(QComboBox::NoInsert);
-  combo->setMaxVisibleItems(kComboDropDownLines);
-  combo->setToolTip(QStringLiteral("右クリックメニューで編集できます"));
-  ApplyListColors(combo, Qt::yellow, Qt::black);
-  GuardCp932(combo, messenger);
-  return combo;
-}
 
 QSpinBox* SizeSpin(QWidget* parent, const char* name) {
   auto* spin = new QSpinBox(parent);
@@ -73,10 +61,8 @@ double DayCountOfDate(const QDate& date) {
 TFrm_Search::TFrm_Search(TMessenger& messenger, QWidget* parent) : TTabFrame(kTabSearch, parent) {
   setObjectName("Frm_Search");
   auto* layout = new QVBoxLayout(this);
-  cmb_ExtMask = MaskCombo(this, "cmb_ExtMask", messenger);
-  cmb_StrMask = MaskCombo(this, "cmb_StrMask", messenger);
-  SetTag(cmb_ExtMask, 1);
-  SetTag(cmb_StrMask, 2);
+  cmb_ExtMask = MakeCandidateCombo(this, "cmb_ExtMask", 1, messenger);
+  cmb_StrMask = MakeCandidateCombo(this, "cmb_StrMask", 2, messenger);
   layout->addWidget(BuildMaskGroups());
   layout->addWidget(BuildSizeGroup());
   layout->addWidget(BuildDateGroup());
