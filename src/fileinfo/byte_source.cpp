@@ -53,18 +53,31 @@ TFileByteSource::~TFileByteSource() {
 
 std::size_t TFileByteSource::ReadAt(std::int64_t offset, void* dest, std::size_t count) {
   if (offset < 0) return 0;
-  if (count >= kBlockSize) return ReadFromFile(offset, dest, count);
+  if (count >= kPageSize) return ReadFromFile(offset, dest, count);
+  const std::int64_t block_end = block_start_ + static_cast<std::int64_t>(block_length_);
+  // A block that reaches the end of the file also answers reads that run past it.
   const bool cached = offset >= block_start_ &&
-                      offset + static_cast<std::int64_t>(count) <=
-                          block_start_ + static_cast<std::int64_t>(block_length_);
-  if (!cached) {
-    block_start_ = offset;
-    block_length_ = ReadFromFile(offset, block_, kBlockSize);
+                      (offset + static_cast<std::int64_t>(count) <= block_end ||
+                       (block_length_ > 0 && block_end == size_));
+  if (!cached) LoadBlockAround(offset);
+  if (offset < block_start_ ||
+      offset >= block_start_ + static_cast<std::int64_t>(block_length_)) {
+    return 0;  // at or past the end of the file
   }
   const std::size_t available = block_length_ - static_cast<std::size_t>(offset - block_start_);
   const std::size_t n = count < available ? count : available;
   std::memcpy(dest, block_ + (offset - block_start_), n);
   return n;
+}
+
+void TFileByteSource::LoadBlockAround(std::int64_t offset) {
+  if (size_ <= static_cast<std::int64_t>(kBlockSize)) {
+    block_start_ = 0;
+    block_length_ = ReadFromFile(0, block_, static_cast<std::size_t>(size_));
+  } else {
+    block_start_ = offset;
+    block_length_ = ReadFromFile(offset, block_, kPageSize);
+  }
 }
 
 std::size_t TFileByteSource::ReadFromFile(std::int64_t offset, void* dest, std::size_t count) {

@@ -35,7 +35,9 @@ class TMemoryByteSource : public TByteSource {
 
 // A file opened read-only (see OpenFileAt). Small reads are served from one cached
 // block, so the header walks of the readers cost one system call per block, not
-// one per field.
+// one per field. A file no larger than the block is read whole on the first miss,
+// so a reader that looks at both ends of a small file (an MP3 frame and its
+// trailing tag) costs one read.
 class TFileByteSource : public TByteSource {
  public:
   // Takes over an open descriptor of a file of `size` bytes.
@@ -48,10 +50,13 @@ class TFileByteSource : public TByteSource {
   std::size_t ReadAt(std::int64_t offset, void* dest, std::size_t count) override;
 
  private:
-  // One page: the headers every reader needs lie in the first block of a file.
-  static constexpr std::size_t kBlockSize = 4096;
+  // One page: the headers every reader needs lie in the first page of a file.
+  static constexpr std::size_t kPageSize = 4096;
+  // Room for a whole small file.
+  static constexpr std::size_t kBlockSize = 2 * kPageSize;
 
   std::size_t ReadFromFile(std::int64_t offset, void* dest, std::size_t count);
+  void LoadBlockAround(std::int64_t offset);
 
   int fd_ = -1;
   std::int64_t size_ = 0;

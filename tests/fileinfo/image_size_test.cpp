@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "fileinfo/fixtures.h"
 
 namespace nalo {
@@ -104,6 +106,29 @@ TEST(OpenFileAt, OnlyRegularFilesOpen) {
   EXPECT_EQ(buf[7], 7);
   EXPECT_EQ(source->ReadAt(6000, buf, 8), 0u);
   EXPECT_EQ(source->ReadAt(-1, buf, 8), 0u);
+}
+
+// The file source caches blocks (a small file whole, a large one page by page);
+// every read must still give exactly what the same bytes in memory give.
+TEST(OpenFileAt, FileReadsMatchMemoryReads) {
+  testing::TempDir dir;
+  std::mt19937 random(7);
+  for (const std::size_t size : {0u, 100u, 4096u, 8192u, 8193u, 20000u}) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    const auto file = OpenFileAt(dir.Write("f" + std::to_string(size), bytes));
+    ASSERT_NE(file, nullptr);
+    TMemoryByteSource memory(bytes);
+    for (int round = 0; round < 300; ++round) {
+      const std::int64_t offset = static_cast<std::int64_t>(random() % (size + 200)) - 50;
+      const std::size_t count = random() % 2 ? random() % 64 : random() % 9000;
+      Bytes from_file(count, 0xEE), from_memory(count, 0xEE);
+      const std::size_t n = file->ReadAt(offset, from_file.data(), count);
+      ASSERT_EQ(n, memory.ReadAt(offset, from_memory.data(), count))
+          << "size " << size << " offset " << offset << " count " << count;
+      ASSERT_EQ(from_file, from_memory) << "size " << size << " offset " << offset;
+    }
+  }
 }
 
 }  // namespace
