@@ -65,11 +65,11 @@ const TBenchFolder& SharedFolder() {
 nalo::TEntryList Entries(const std::string& folder) {
   nalo::TEntryList entries;
   entries.Reserve(kFiles);
+  const nalo::TFolderText location(folder);
   for (int i = 0; i < kFiles; ++i) {
     nalo::TListData e;
     e.Name = Name(i, "old");
-    e.Location = folder;
-    e.FullPath = folder + e.Name;
+    e.Location = location;
     entries.Add(std::move(e));
   }
   return entries;
@@ -82,7 +82,7 @@ nalo::TConfirmationList Rows(const nalo::TEntryList& entries, const char* new_st
     nalo::TConfirmationRow row;
     row.OldName = entries.EntryAt(i).Name;
     row.NewName = Name(i, new_stem);
-    row.OldFullPath = entries.EntryAt(i).FullPath;
+    row.OldFullPath = entries.EntryAt(i).FullPath();
     rows.push_back(std::move(row));
   }
   return rows;
@@ -173,9 +173,9 @@ void BM_ApplyAndUndoBesideReference(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kFiles);
 }
 
-// Five iterations: the machine is shared, and a single slow batch should not
+// Nine iterations: the machine is shared, and a single slow batch should not
 // decide a ratio.
-constexpr int kIterations = 5;
+constexpr int kIterations = 9;
 
 BENCHMARK(BM_ApplyAndUndoBesideReference)->Arg(0)->Arg(1)->UseManualTime()
     ->Unit(benchmark::kMillisecond)->Iterations(kIterations);

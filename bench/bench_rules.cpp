@@ -54,8 +54,8 @@ TListData MakeEntry(TNameGenerator& gen, const std::vector<std::string>& words,
   }
   if (gen.Next(16) == 0) entry.Name += " ";  // a stray blank before the extension
   entry.Name += exts[gen.Next(static_cast<std::uint32_t>(exts.size()))];
-  entry.Location = "/home/user/media/";
-  entry.FullPath = entry.Location + entry.Name;
+  static const TFolderText location("/home/user/media/");
+  entry.Location = location;
   return entry;
 }
 

@@ -207,9 +207,9 @@ void TFMainFrm::ConnectDeleteAndRename() {
   // found again by its path: the list may have changed in between.
   model_->SetNameEditor([this](std::size_t row, const QString& text) {
     if (row >= entries_.Count()) return;
-    const std::string path = entries_.EntryAt(row).FullPath;
+    const std::string path = entries_.EntryAt(row).FullPath();
     const auto commit = [this, row, path, text] {
-      if (row < entries_.Count() && entries_.EntryAt(row).FullPath == path) {
+      if (row < entries_.Count() && entries_.EntryAt(row).FullPath() == path) {
         ListView1Edited(row, text);
       }
     };

@@ -23,7 +23,7 @@ std::string ForTerminal(std::string text) {
 void PrintFailures(const TPlannedRows& plan, const TUserText& text) {
   std::unordered_set<std::string> failed;
   for (const TListData& e : plan.Selection.Entries.Items()) {
-    if (e.State == kStateFailed) failed.insert(e.FullPath);
+    if (e.State == kStateFailed) failed.insert(e.FullPath());
   }
   for (const TConfirmationRow& row : plan.Result.rows) {
     if (failed.count(row.OldFullPath) == 0) continue;

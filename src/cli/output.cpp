@@ -57,15 +57,15 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
   for (std::size_t i = 0; i < entries.Count(); ++i) {
     const TListData& e = entries.EntryAt(i);
     if (format == TFormat::Tsv) {
-      out << text.FromCore(e.Name) << '\t' << text.FromCore(e.SizeText) << '\t'
-          << text.FromCore(e.DateText) << '\t' << text.FromCore(e.Location) << '\n';
+      out << text.FromCore(e.Name) << '\t' << text.FromCore(e.SizeText()) << '\t'
+          << text.FromCore(e.DateText()) << '\t' << text.FromCore(e.Location) << '\n';
       continue;
     }
     if (i > 0) out << ",";
     out << "\n  ";
     PrintJsonObject(out, {{"name", text.FromCore(e.Name)},
-                          {"size", text.FromCore(e.SizeText)},
-                          {"date", text.FromCore(e.DateText)},
+                          {"size", text.FromCore(e.SizeText())},
+                          {"date", text.FromCore(e.DateText())},
                           {"location", text.FromCore(e.Location)}});
   }
   if (format == TFormat::Json) out << "\n]\n";

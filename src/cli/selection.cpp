@@ -157,6 +157,7 @@ void ReadNames(const std::string& source, const TSelectionArgs& args, const TUse
   std::istream& in = source == "-" ? std::cin : file;
   selection.FolderMode = args.Folders;
   selection.FromNames = true;
+  const TFolderText location("./");  // names from a list are relative to the working folder
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -164,9 +165,8 @@ void ReadNames(const std::string& source, const TSelectionArgs& args, const TUse
     if (line.find('\0') != std::string::npos) throw EUsageError("名前に NUL 文字があります");
     TListData entry;
     entry.Name = text.ToCore(line, "名前");
-    entry.Location = "./";
-    entry.FullPath = entry.Location + entry.Name;
-    entry.SizeText = EntrySizeText(0, kUnitBytes, args.Folders);
+    entry.Location = location;
+    entry.FolderMode = args.Folders;
     selection.Entries.Add(std::move(entry));
   }
   ApplySortOptions(args, selection);

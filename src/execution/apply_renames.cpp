@@ -63,9 +63,8 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     if (entry_of[k] == TPathIndex::npos) continue;
     TListData& entry = entries.EntryAt(entry_of[k]);
     if (ok) {
-      entry.OldPath = std::move(entry.FullPath);
-      entry.FullPath = row.NewFullPath;
-      entry.Name = row.NewName;
+      entry.OldPath = entry.FullPath();
+      entry.SetPath(row.NewFullPath);
       entry.State = kStateRenamed;
     } else {
       entry.State = kStateFailed;

@@ -19,7 +19,7 @@ std::vector<std::string> SelectedPaths(const TEntryList& entries,
   selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
   std::vector<std::string> paths;
   for (std::size_t i : selected) {
-    if (i < entries.Count()) paths.push_back(entries.EntryAt(i).FullPath);
+    if (i < entries.Count()) paths.push_back(entries.EntryAt(i).FullPath());
   }
   return paths;
 }

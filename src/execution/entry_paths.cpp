@@ -27,11 +27,21 @@ std::string_view NamePartOf(std::string_view path) {
 
 TPathIndex::TPathIndex(const TEntryList& entries) : index_(entries.Count()) {
   const std::size_t n = entries.Count();
+  std::size_t bytes = 0;
+  for (const TListData& e : entries.Items()) bytes += e.Location.size() + e.Name.size();
+  paths_.reserve(bytes);  // never grows below: the keys view it
+  std::vector<std::string_view> keys(n);
   std::vector<std::uint64_t> hashes(n);
-  for (std::size_t i = 0; i < n; ++i) hashes[i] = TPathTable::HashOf(entries.EntryAt(i).FullPath);
+  for (std::size_t i = 0; i < n; ++i) {
+    const TListData& e = entries.EntryAt(i);
+    const std::size_t start = paths_.size();
+    paths_.append(e.Location.str()).append(e.Name);
+    keys[i] = std::string_view(paths_).substr(start);
+    hashes[i] = TPathTable::HashOf(keys[i]);
+  }
   for (std::size_t i = 0; i < n; ++i) {
     if (i + kPathTablePrefetchAhead < n) index_.Prefetch(hashes[i + kPathTablePrefetchAhead]);
-    index_.Insert(entries.EntryAt(i).FullPath, hashes[i], i);  // keeps the first of equal paths
+    index_.Insert(keys[i], hashes[i], i);  // keeps the first of equal paths
   }
 }
 
@@ -62,10 +72,10 @@ void TFolderRebaser::Rebase(std::string_view old_folder, std::string_view new_fo
   auto it = by_location_.lower_bound(old_prefix);
   while (it != by_location_.end() && StartsWith(it->first, old_prefix)) {
     std::string location = new_prefix + it->first.substr(old_prefix.size());
+    const TFolderText shared(location);  // one text for all entries of the folder
     for (std::size_t i : it->second) {
       TListData& entry = entries_.EntryAt(i);
-      entry.Location = location;
-      ReplacePrefix(entry.FullPath, old_prefix, new_prefix);
+      entry.Location = shared;
       ReplacePrefix(entry.OldPath, old_prefix, new_prefix);
     }
     moved.emplace_back(std::move(location), std::move(it->second));

@@ -19,8 +19,8 @@ std::string_view FolderPartOf(std::string_view path);
 // The name part of a full path: what follows the last "/".
 std::string_view NamePartOf(std::string_view path);
 
-// Full path -> index of the first entry with that FullPath. The keys view the
-// entries' strings: rebuild after FullPath changes.
+// Full path -> index of the first entry with that full path, as the entries were
+// when the index was made: rebuild after an entry's path changes.
 class TPathIndex {
  public:
   explicit TPathIndex(const TEntryList& entries);
@@ -31,10 +31,11 @@ class TPathIndex {
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
  private:
+  std::string paths_;  // every entry's full path, back to back; the keys view it
   TPathTable index_;
 };
 
-// Moves the Location, FullPath and OldPath of every entry below a renamed folder
+// Moves the Location and OldPath of every entry below a renamed folder
 // onto the folder's new path. Entries are grouped by Location once, so each
 // rename touches only the entries below it.
 class TFolderRebaser {

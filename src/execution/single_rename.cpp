@@ -16,10 +16,11 @@ namespace {
 bool RenameEntryTo(TEntryList& entries, std::size_t index, const std::string& name,
                    const TWatcherSwitch& watcher) {
   TListData& entry = entries.EntryAt(index);
-  std::string target = std::string(FolderPartOf(entry.FullPath)) + name;
+  const std::string old_path = entry.FullPath();
+  std::string target = entry.Location + name;
   TShfOperation op;
   op.OperationF = TwFunc::foRENAME;
-  op.FromFFList = {entry.FullPath};
+  op.FromFFList = {old_path};
   op.ToFolder = target;
   int rc;
   {
@@ -28,9 +29,7 @@ bool RenameEntryTo(TEntryList& entries, std::size_t index, const std::string& na
   }
   if (rc != 0) return false;
   if (op.fAbort) return true;  // an aborted operation changes no entry
-  std::string old_path = entry.FullPath;
   entry.Name = name;
-  entry.FullPath = target;
   entry.OldPath.clear();
   entry.State = kStateUntouched;
   auto id = IdentityAt(target);

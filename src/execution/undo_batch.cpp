@@ -45,7 +45,7 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
   moves.reserve(undoable.size());
   for (std::size_t i : undoable) {
     TListData& entry = entries.EntryAt(i);
-    moves.push_back({entry.FullPath, entry.OldPath});
+    moves.push_back({entry.FullPath(), entry.OldPath});
     entry.OldPath.clear();
     entry.State = kStateUntouched;
   }
@@ -53,8 +53,7 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
   for (std::size_t k = 0; k < undoable.size(); ++k) {
     TListData& entry = entries.EntryAt(undoable[k]);
     if (outcome.MoveErrors[k] == 0) {
-      entry.FullPath = moves[k].To;
-      entry.Name = std::string(NamePartOf(moves[k].To));
+      entry.SetPath(moves[k].To);
       ++result.Restored;
     } else {
       result.Messages.push_back(UndoFailureMessage(moves[k].From, moves[k].To));

@@ -1,12 +1,10 @@
-// One entry per accepted row; the date text is derived from the row's day count,
-// so it reads exactly what the date conditions were tested on.
+// One entry per accepted row; the entry keeps the row's day count, so its date
+// text reads exactly what the date conditions were tested on.
 #include "listing/entries_from_rows.h"
 
 #include <cmath>
 #include <exception>
 
-#include "listing/size_units.h"
-#include "platform/file_times.h"
 
 namespace nalo {
 namespace {
@@ -14,22 +12,21 @@ namespace {
 // Fills a fresh entry in place, moving the row's strings into it.
 void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.Name = std::move(row.Name);
-  e.SizeText = EntrySizeText(row.Size, option.SizeUnit, option.FolderMode);
-  e.DateText = DateTextOf(LocalTimeOfDayCount(row.Modified));
   e.Location = std::move(row.Location);
   e.Size = option.FolderMode ? 0 : row.Size;
-  e.FullPath = std::move(row.FullPath);
+  e.Modified = row.Modified;
   e.FileTime = row.FileTime;
   e.State = kStateUntouched;
+  e.SizeUnit = option.SizeUnit;
+  e.FolderMode = option.FolderMode;
 }
 
 }  // namespace
 
 bool IsWellFormedRow(const TFileInfoRec& row) {
-  return !row.Name.empty() && !row.Location.empty() && row.Location.back() == '/' &&
-         row.FullPath.size() == row.Location.size() + row.Name.size() &&
-         row.FullPath.compare(0, row.Location.size(), row.Location) == 0 &&
-         row.FullPath.compare(row.Location.size(), row.Name.size(), row.Name) == 0;
+  return !row.Name.empty() && row.Name.find('/') == std::string::npos &&
+         row.Name != "." && row.Name != ".." && !row.Location.empty() &&
+         row.Location.back() == '/';
 }
 
 bool AppendEntries(TScanRows& rows, const TSearchOption& option, TEntryList& entries) {

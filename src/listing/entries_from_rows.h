@@ -14,8 +14,8 @@ namespace nalo {
 // Shown once when a row cannot be turned into an entry.
 inline constexpr std::string_view kRowConversionError = "Error!! Vastrelに連絡してください。";
 
-// Whether a row describes one item consistently: a name, a folder ending in "/",
-// and a full path that is the folder followed by the name.
+// Whether a row describes one item consistently: a bare name (no "/", not "." or
+// "..") and a folder ending in "/".
 bool IsWellFormedRow(const TFileInfoRec& row);
 
 // Appends an entry for each well-formed row that MatchesSearchOptions accepts,

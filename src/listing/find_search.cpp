@@ -92,7 +92,8 @@ class TFolderWalk {
     return true;
   }
 
-  void EmitRows(const TDirReader& dir, const std::string& location) {
+  void EmitRows(const TDirReader& dir, const std::string& location_text) {
+    const TFolderText location(location_text);  // one shared text for the folder's rows
     // Room for this folder's rows, growing geometrically so a tree of many small
     // folders does not reallocate once per folder.
     const std::size_t needed = rows_.size() + items_.size();
@@ -146,12 +147,10 @@ class TFolderWalk {
     return st && st->IsFolder && !st->IsLink;
   }
 
-  void AddRow(const std::string& location, const TFolderItem& item) {
+  void AddRow(const TFolderText& location, const TFolderItem& item) {
     const TItemStat& st = *item.Stat;
     const TLocalTime local = local_times_.Of(st.Modified);
     TFileInfoRec& row = rows_.emplace_back();
-    row.FullPath.reserve(location.size() + item.Name.size());
-    row.FullPath.append(location).append(item.Name);
     row.Name = item.Name;
     row.Location = location;
     row.Size = file_mode_ ? st.Size : 0;

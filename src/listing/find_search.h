@@ -14,16 +14,19 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/folder_text.h"
+
 namespace nalo {
 
 // One found item.
 struct TFileInfoRec {
-  std::string FullPath;   // Location + Name
   std::string Name;       // the item's name
-  std::string Location;   // its folder, with a trailing "/"
+  TFolderText Location;   // its folder, with a trailing "/"; shared by the folder's rows
   std::int64_t Size = 0;  // bytes; 0 for folders
   double Modified = 0;    // last write: days since 1899-12-30, local time
   std::int32_t FileTime = 0;  // last write as a packed DOS date-time, local time
+
+  std::string FullPath() const { return Location + Name; }
 };
 
 using TScanRows = std::vector<TFileInfoRec>;

@@ -6,7 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "listing/folder_text.h"
 
 namespace nalo {
 
@@ -17,17 +20,29 @@ enum EntryState : std::int32_t {
   kStateFailed = 1,
 };
 
-// One listed file or folder. Strings are code-page-932 byte strings.
+// One listed file or folder. Strings are code-page-932 byte strings. The folder
+// text is shared by all entries of a folder; the full path and the size and date
+// texts are made when asked for, so an entry holds little more than its name.
 struct TListData {
-  std::string Name;      // name without its folder
-  std::string SizeText;  // size in the display unit, or "フォルダ" in folder mode
-  std::string DateText;  // last write as "yyyy/mm/dd hh:mm"
-  std::string Location;  // folder holding the item, with a trailing "/"
+  std::string Name;              // name without its folder
+  TFolderText Location;          // folder holding the item, with a trailing "/"
   std::int64_t Size = 0;         // bytes; 0 in folder mode
-  std::string FullPath;          // Location + Name as it is on disk now
+  double Modified = 0;           // last write: days since 1899-12-30, local time
   std::string OldPath;           // full path before the last batch; empty otherwise
   std::int32_t FileTime = 0;     // packed DOS date-time of the last write (sorting only)
   std::int32_t State = kStateUntouched;
+  std::int32_t SizeUnit = 0;     // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
+  bool FolderMode = false;       // listed as a folder: the size text is "フォルダ"
+
+  // Location + Name: the item's path on disk now.
+  std::string FullPath() const { return Location + Name; }
+  // Points the entry at `full_path`: Name becomes its last part, Location the
+  // rest (the shared folder text is kept when the folder is the same).
+  void SetPath(std::string_view full_path);
+  // The size in SizeUnit ("1,234"), or "フォルダ" in folder mode.
+  std::string SizeText() const;
+  // The last write as "yyyy/mm/dd hh:mm".
+  std::string DateText() const;
 };
 
 // The ordered list of entries, owned by whoever lists the folder (the main window,

@@ -63,12 +63,12 @@ std::size_t RemoveEntries(TEntryList& entries, const std::vector<std::size_t>& r
 std::string NameCopyText(const TListData& entry) { return entry.Name; }
 
 std::string SizeCopyText(const TListData& entry) {
-  std::string text = entry.SizeText;
+  std::string text = entry.SizeText();
   text.erase(std::remove(text.begin(), text.end(), ','), text.end());
   return text;
 }
 
-std::string PathCopyText(const TListData& entry) { return entry.FullPath; }
+std::string PathCopyText(const TListData& entry) { return entry.FullPath(); }
 
 TMenuEnabling MenuEnablingFor(std::size_t selected_count) {
   return {selected_count == 1, selected_count >= 1};

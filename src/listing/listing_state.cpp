@@ -22,7 +22,10 @@ void ApplySizeUnit(TListingState& state, std::int32_t new_unit, TTabStatus_Searc
   search.MinSize = ConvertSizeBound(search.MinSize, state.PreviousUnit, new_unit);
   search.MaxSize = ConvertSizeBound(search.MaxSize, state.PreviousUnit, new_unit);
   search.SizeUnit = new_unit;
-  for (TListData& e : entries.Items()) e.SizeText = EntrySizeText(e.Size, new_unit, folder_mode);
+  for (TListData& e : entries.Items()) {
+    e.SizeUnit = new_unit;
+    e.FolderMode = folder_mode;
+  }
   state.PreviousUnit = new_unit;
 }
 

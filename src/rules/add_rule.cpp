@@ -28,7 +28,7 @@ std::string AddTextFor(const TRuleContext& ctx, const TTabStatus_Add& status,
   if (!ctx.info_source) return {};
   // Candidates 5-9 (record values 4-8) are the information kinds 5-9.
   const auto kind = static_cast<TInfoKind>(candidate + 1);
-  return ctx.info_source(kind, entry.FullPath, ctx.folder_mode);
+  return ctx.info_source(kind, entry.FullPath(), ctx.folder_mode);
 }
 
 TRuleResult RunAddRule(const TRuleContext& ctx, const TTabStatus_Add& status) {

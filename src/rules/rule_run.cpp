@@ -118,8 +118,8 @@ void AddConfirmationRow(TConfirmationList& rows, const TListData& entry, std::st
   TConfirmationRow row;
   row.OldName = entry.Name;
   row.NewName = std::move(new_name);
-  row.Folder = std::string(FolderOf(entry.FullPath));
-  row.OldFullPath = entry.FullPath;
+  row.OldFullPath = entry.FullPath();
+  row.Folder = std::string(FolderOf(row.OldFullPath));
   rows.push_back(std::move(row));
 }
 

@@ -90,7 +90,7 @@ TEST_F(InPlaceRenameTest, AFreeNameRenamesOnDiskAndUpdatesTheRow) {
   EXPECT_FALSE(Exists(Data(), "a.txt"));
   EXPECT_TRUE(Exists(Data(), "z.txt"));
   EXPECT_EQ(window_->Entries().EntryAt(row).Name, "z.txt");
-  EXPECT_EQ(window_->Entries().EntryAt(row).FullPath, (Data() + "/z.txt").toStdString());
+  EXPECT_EQ(window_->Entries().EntryAt(row).FullPath(), (Data() + "/z.txt").toStdString());
   EXPECT_EQ(RowText(row), "z.txt");
   EXPECT_EQ(window_->Entries().Count(), 3u);  // updated in place, not listed again
 }

@@ -53,7 +53,7 @@ TEST_F(ApplyRenamesTest, RenamedEntriesAreMarkedAndSelected) {
   EXPECT_EQ(r.SelectedEntries, (std::vector<std::size_t>{0, 2}));
   const TListData& a = entries_.EntryAt(0);
   EXPECT_EQ(a.Name, "x.txt");
-  EXPECT_EQ(a.FullPath, dir_.Path("x.txt"));
+  EXPECT_EQ(a.FullPath(), dir_.Path("x.txt"));
   EXPECT_EQ(a.OldPath, dir_.Path("a.txt"));
   EXPECT_EQ(a.State, kStateRenamed);
   EXPECT_EQ(entries_.EntryAt(1).State, kStateUntouched);

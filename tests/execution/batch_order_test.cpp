@@ -91,15 +91,19 @@ TEST(BatchOrder, FolderAndItsContentsRenamedTogether) {
   b.dir.MakeFolder("D");
   b.dir.Write("D/f", "f");
   b.entries.Add(EntryFor(b.dir.Path(), "D"));
+  b.dir.Write("D/h", "h");
   b.entries.Add(EntryFor(b.dir.Path("D/"), "f"));
+  b.entries.Add(EntryFor(b.dir.Path("D/"), "h"));  // not renamed itself: follows its folder
   b.Row("D", "E");         // listed first: still renamed after its contents
   b.Row("f", "g", "D/");
   TApplyResult r = b.Apply();
   EXPECT_EQ(r.Failed, 0u);
   EXPECT_EQ(b.dir.Read("E/g"), "f");
   const TListData& file = b.entries.EntryAt(1);
-  EXPECT_EQ(file.FullPath, b.dir.Path("E/g"));
+  EXPECT_EQ(file.FullPath(), b.dir.Path("E/g"));
   EXPECT_EQ(file.Location, b.dir.Path("E/"));
+  EXPECT_EQ(b.entries.EntryAt(2).FullPath(), b.dir.Path("E/h"));
+  EXPECT_TRUE(b.entries.EntryAt(2).Location.SameTextAs(file.Location));
 
   // Undo only the file: it goes back to f inside the renamed folder.
   TUndoRequest only_file;
@@ -111,7 +115,8 @@ TEST(BatchOrder, FolderAndItsContentsRenamedTogether) {
   // Then the folder: the file's entry follows it.
   EXPECT_EQ(UndoLastBatch(b.entries, {}, {}).Restored, 1u);
   EXPECT_EQ(b.dir.Read("D/f"), "f");
-  EXPECT_EQ(b.entries.EntryAt(1).FullPath, b.dir.Path("D/f"));
+  EXPECT_EQ(b.entries.EntryAt(1).FullPath(), b.dir.Path("D/f"));
+  EXPECT_EQ(b.entries.EntryAt(2).FullPath(), b.dir.Path("D/h"));
 }
 
 // Random batches over a small name space: rows onto free names, onto other rows'

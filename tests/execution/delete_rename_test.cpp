@@ -130,7 +130,7 @@ TEST_F(SingleRenameTest, DialogRetriesAfterAClashUntilCancelled) {
   r = RenameThroughDialog(entries_, 0, ask, [](std::string_view) {}, {});
   EXPECT_EQ(r.Status, TSingleRenameStatus::kRenamed);
   const TListData& e = entries_.EntryAt(0);
-  EXPECT_EQ(e.FullPath, dir_.Path("c.txt"));
+  EXPECT_EQ(e.FullPath(), dir_.Path("c.txt"));
   EXPECT_EQ(e.State, kStateUntouched);
   EXPECT_TRUE(e.OldPath.empty());
 }

@@ -67,7 +67,6 @@ inline TListData EntryFor(const std::string& folder, const std::string& name) {
   TListData e;
   e.Name = name;
   e.Location = folder;
-  e.FullPath = folder + name;
   return e;
 }
 

@@ -17,7 +17,7 @@ using testing::TTempTree;
 // "name" for rows in the scanned folder, "sub/name" below it.
 std::vector<std::string> RelativePaths(const TScanRows& rows, const TTempTree& tree) {
   std::vector<std::string> out;
-  for (const TFileInfoRec& r : rows) out.push_back(r.FullPath.substr(tree.Location().size()));
+  for (const TFileInfoRec& r : rows) out.push_back(r.FullPath().substr(tree.Location().size()));
   return out;
 }
 
@@ -69,7 +69,7 @@ TEST(FindSearch, RowFieldsDescribeTheItem) {
   const TFileInfoRec& r = rows[0];
   EXPECT_EQ(r.Name, "x.bin");
   EXPECT_EQ(r.Location, tree.Location() + "sub/");
-  EXPECT_EQ(r.Location + r.Name, r.FullPath);
+  EXPECT_EQ(r.Location + r.Name, r.FullPath());
   EXPECT_EQ(r.Size, 1234);
   EXPECT_DOUBLE_EQ(r.Modified, DayCountOf({2002, 11, 18, 13, 45, 30}));
   EXPECT_EQ(static_cast<std::uint32_t>(r.FileTime), DosDateTimeOf({2002, 11, 18, 13, 45, 30}));

@@ -38,10 +38,11 @@ TEST(ListFolder, BuildsSortedEntriesAndRemembersTheFolder) {
   EXPECT_TRUE(r.Listed);
   ASSERT_EQ(r.Count, 2u);
   EXPECT_EQ(entries.EntryAt(0).Name, "A.txt");
-  EXPECT_EQ(entries.EntryAt(0).SizeText, "2");
-  EXPECT_EQ(entries.EntryAt(0).Location + entries.EntryAt(0).Name, entries.EntryAt(0).FullPath);
+  EXPECT_EQ(entries.EntryAt(0).SizeText(), "2");
+  EXPECT_EQ(entries.EntryAt(0).Location + entries.EntryAt(0).Name, entries.EntryAt(0).FullPath());
   EXPECT_EQ(entries.EntryAt(0).State, kStateUntouched);
-  EXPECT_EQ(entries.EntryAt(0).DateText.size(), 16u);
+  EXPECT_EQ(entries.EntryAt(0).DateText().size(), 16u);
+  EXPECT_TRUE(entries.EntryAt(0).Location.SameTextAs(entries.EntryAt(1).Location));
   EXPECT_EQ(state.SortColumn, kSortByName);
   EXPECT_EQ(state.CurrentFolder, tree.Root());
   EXPECT_EQ(state.PathHistory, std::vector<std::string>{tree.Root()});
@@ -171,17 +172,16 @@ TEST(EntriesFromRows, MalformedRowsAreSkippedAndBadOnesStopTheConversion) {
     TFileInfoRec r;
     r.Name = std::move(name);
     r.Location = "/f/";
-    r.FullPath = r.Location + r.Name;
     r.Modified = modified;
     return r;
   };
   TScanRows rows = {row("a"), row(""), row("b"), row("c", std::nan("")), row("d")};
-  rows[2].FullPath = "/elsewhere/b";
+  rows[2].Name = "x/b";  // a name holding a folder part
   TEntryList entries;
   EXPECT_FALSE(AppendEntries(rows, TSearchOption{}, entries));
   ASSERT_EQ(entries.Count(), 1u);
   EXPECT_EQ(entries.EntryAt(0).Name, "a");
-  EXPECT_EQ(entries.EntryAt(0).DateText, "2009/07/06 00:00");
+  EXPECT_EQ(entries.EntryAt(0).DateText(), "2009/07/06 00:00");
 }
 
 TEST(ListFolder, ConversionErrorIsShownOnce) {

@@ -14,7 +14,6 @@ TListData Entry(std::string location, std::string name, std::int64_t size, std::
   TListData e;
   e.Name = std::move(name);
   e.Location = std::move(location);
-  e.FullPath = e.Location + e.Name;
   e.Size = size;
   e.FileTime = time;
   return e;
@@ -22,7 +21,7 @@ TListData Entry(std::string location, std::string name, std::int64_t size, std::
 
 std::vector<std::string> Paths(const TEntryList& list) {
   std::vector<std::string> out;
-  for (const TListData& e : list.Items()) out.push_back(e.FullPath);
+  for (const TListData& e : list.Items()) out.push_back(e.FullPath());
   return out;
 }
 
@@ -86,7 +85,7 @@ TEST(ListSort, MatchesCompareEntriesOnRandomLists) {
       });
       SortEntries(list, column, ascending);
       for (std::size_t i = 0; i < reference.size(); ++i) {
-        ASSERT_EQ(list.EntryAt(i).FullPath, reference[i].FullPath) << column << ascending << i;
+        ASSERT_EQ(list.EntryAt(i).FullPath(), reference[i].FullPath()) << column << ascending << i;
       }
     }
   }
@@ -104,7 +103,7 @@ TEST(ListSort, ColumnClicksFlipOrSwitchTheColumn) {
   SortByColumnClick(state, list, kSortByName);
   EXPECT_EQ(state.SortColumn, kSortByName);
   EXPECT_TRUE(state.SortAscending);
-  EXPECT_EQ(list.EntryAt(0).FullPath, "/B/alpha.txt");
+  EXPECT_EQ(list.EntryAt(0).FullPath(), "/B/alpha.txt");
 }
 
 }  // namespace

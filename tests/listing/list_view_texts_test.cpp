@@ -15,7 +15,6 @@ TEntryList Named(std::initializer_list<const char*> names) {
     TListData e;
     e.Name = n;
     e.Location = "/f/";
-    e.FullPath = e.Location + e.Name;
     list.Add(e);
   }
   return list;
@@ -87,12 +86,12 @@ TEST(ListEdit, RemovesSelectedRowsOnly) {
 TEST(ListEdit, ClipboardTexts) {
   TListData e;
   e.Name = "a.txt";
-  e.FullPath = "/f/a.txt";
-  e.SizeText = SizeTextOf(1234567, kUnitBytes);
+  e.Location = "/f/";
+  e.Size = 1234567;
   EXPECT_EQ(NameCopyText(e), "a.txt");
   EXPECT_EQ(SizeCopyText(e), "1234567");
   EXPECT_EQ(PathCopyText(e), "/f/a.txt");
-  e.SizeText = std::string(kFolderSizeText);
+  e.FolderMode = true;
   EXPECT_EQ(SizeCopyText(e), std::string(kFolderSizeText));
 }
 

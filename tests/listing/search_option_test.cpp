@@ -11,7 +11,6 @@ TFileInfoRec Item(std::string name, std::int64_t size = 0, double modified = 400
   TFileInfoRec r;
   r.Name = std::move(name);
   r.Location = "/d/";
-  r.FullPath = r.Location + r.Name;
   r.Size = size;
   r.Modified = modified;
   return r;

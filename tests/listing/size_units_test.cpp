@@ -59,7 +59,6 @@ TEST(SizeUnits, ApplySizeUnitConvertsBoundsAndRebuildsTexts) {
   TEntryList list;
   TListData e;
   e.Size = 1536;
-  e.SizeText = "1,536";
   list.Add(e);
   ApplySizeUnit(state, kUnitKB, search, list, false);
   EXPECT_EQ(search.MinSize, 2);
@@ -67,13 +66,13 @@ TEST(SizeUnits, ApplySizeUnitConvertsBoundsAndRebuildsTexts) {
   EXPECT_EQ(search.SizeUnit, kUnitKB);
   EXPECT_EQ(state.SizeUnit, kUnitKB);
   EXPECT_EQ(state.PreviousUnit, kUnitKB);
-  EXPECT_EQ(list.EntryAt(0).SizeText, "2");
+  EXPECT_EQ(list.EntryAt(0).SizeText(), "2");
   // Back to bytes converts from KB, not from the original values.
   ApplySizeUnit(state, kUnitBytes, search, list, false);
   EXPECT_EQ(search.MinSize, 2048);
-  EXPECT_EQ(list.EntryAt(0).SizeText, "1,536");
+  EXPECT_EQ(list.EntryAt(0).SizeText(), "1,536");
   ApplySizeUnit(state, kUnitMB, search, list, true);
-  EXPECT_EQ(list.EntryAt(0).SizeText, std::string(kFolderSizeText));
+  EXPECT_EQ(list.EntryAt(0).SizeText(), std::string(kFolderSizeText));
 }
 
 }  // namespace

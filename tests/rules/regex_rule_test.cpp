@@ -25,7 +25,6 @@ class RegexRule : public testing::Test {
       TListData entry;
       entry.Name = Sj(name);
       entry.Location = "/data/";
-      entry.FullPath = entry.Location + entry.Name;
       entries_.Add(entry);
     }
   }

@@ -29,7 +29,6 @@ inline TListData MakeEntry(std::string_view utf8_name, std::string_view folder =
   TListData entry;
   entry.Name = Sj(utf8_name);
   entry.Location = std::string(folder);
-  entry.FullPath = entry.Location + entry.Name;
   return entry;
 }
 

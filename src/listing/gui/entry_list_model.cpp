@@ -37,11 +37,11 @@ QIcon DrawFailedIcon() {
   return QIcon(pixmap);
 }
 
-const std::string& CellText(const TListData& entry, int column) {
+std::string CellText(const TListData& entry, int column) {
   switch (column) {
     case 0: return entry.Name;
-    case 1: return entry.SizeText;
-    case 2: return entry.DateText;
+    case 1: return entry.SizeText();
+    case 2: return entry.DateText();
     default: return entry.Location;
   }
 }

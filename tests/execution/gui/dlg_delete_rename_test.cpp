@@ -137,7 +137,7 @@ TEST_F(DeleteRenameDialogs, DialogKeepsAForbiddenNameOpenThenRenames) {
   EXPECT_EQ(result.Status, TSingleRenameStatus::kRenamed);
   EXPECT_TRUE(dir_.Exists("c.txt"));
   EXPECT_EQ(entries_.EntryAt(0).Name, "c.txt");
-  EXPECT_EQ(entries_.EntryAt(0).FullPath, dir_.Path("c.txt"));
+  EXPECT_EQ(entries_.EntryAt(0).FullPath(), dir_.Path("c.txt"));
 }
 
 TEST_F(DeleteRenameDialogs, InPlaceEdits) {

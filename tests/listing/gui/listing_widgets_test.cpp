@@ -28,9 +28,8 @@ bool RunEventsUntil(F done, int ms) {
 TListData Entry(const std::string& name, std::int32_t state) {
   TListData e;
   e.Name = name;
-  e.SizeText = "1,024";
+  e.Size = 1024;
   e.Location = "/d/";
-  e.FullPath = "/d/" + name;
   e.State = state;
   return e;
 }

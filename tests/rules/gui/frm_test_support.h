@@ -94,7 +94,6 @@ inline TListData Entry(const std::string& folder, const std::string& name) {
   TListData entry;
   entry.Name = name;
   entry.Location = folder;
-  entry.FullPath = folder + name;
   return entry;
 }
 

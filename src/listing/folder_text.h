@@ -1,0 +1,56 @@
+// The folder of a listed item, shared: every item of one folder holds the same
+// immutable text, so a million entries in a thousand folders keep a thousand
+// folder strings. Reads like a const std::string; assigning a new text never
+// changes what other holders see.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace nalo {
+
+class TFolderText {
+ public:
+  TFolderText() = default;
+  TFolderText(std::string text)  // NOLINT: a folder is written as a plain string
+      : text_(std::make_shared<const std::string>(std::move(text))) {}
+  TFolderText(std::string_view text) : TFolderText(std::string(text)) {}  // NOLINT
+  TFolderText(const char* text) : TFolderText(std::string(text)) {}       // NOLINT
+
+  const std::string& str() const { return text_ ? *text_ : Empty(); }
+  operator const std::string&() const { return str(); }  // NOLINT
+  operator std::string_view() const { return str(); }    // NOLINT
+
+  bool empty() const { return str().empty(); }
+  std::size_t size() const { return str().size(); }
+  const char* data() const { return str().data(); }
+  char back() const { return str().back(); }
+  std::string substr(std::size_t pos, std::size_t n = std::string::npos) const {
+    return str().substr(pos, n);
+  }
+  // True when both hold the very same shared text (a cheap first test).
+  bool SameTextAs(const TFolderText& other) const { return text_ == other.text_; }
+
+  friend bool operator==(const TFolderText& a, const TFolderText& b) {
+    return a.SameTextAs(b) || a.str() == b.str();
+  }
+  friend bool operator==(const TFolderText& a, std::string_view b) { return a.str() == b; }
+  friend bool operator==(const TFolderText& a, const char* b) { return a.str() == b; }
+  friend bool operator==(const TFolderText& a, const std::string& b) { return a.str() == b; }
+  friend std::string operator+(const TFolderText& a, std::string_view b) {
+    std::string joined;
+    joined.reserve(a.size() + b.size());
+    return joined.append(a.str()).append(b);
+  }
+
+ private:
+  static const std::string& Empty() {
+    static const std::string empty;
+    return empty;
+  }
+
+  std::shared_ptr<const std::string> text_;
+};
+
+}  // namespace nalo

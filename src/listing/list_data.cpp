@@ -1,0 +1,21 @@
+// The texts of an entry that are derived from its numbers.
+#include "listing/list_data.h"
+
+#include "listing/size_units.h"
+#include "platform/file_times.h"
+
+namespace nalo {
+
+void TListData::SetPath(std::string_view full_path) {
+  const std::size_t slash = full_path.rfind('/');
+  const std::string_view folder =
+      slash == std::string_view::npos ? std::string_view() : full_path.substr(0, slash + 1);
+  if (Location != folder) Location = TFolderText(folder);
+  Name.assign(full_path.substr(folder.size()));
+}
+
+std::string TListData::SizeText() const { return EntrySizeText(Size, SizeUnit, FolderMode); }
+
+std::string TListData::DateText() const { return DateTextOf(LocalTimeOfDayCount(Modified)); }
+
+}  // namespace nalo
