@@ -104,7 +104,7 @@ CLI::App* AddPreview(CLI::App& app, TCliArgs& a) {
   AddRuleOptions(sub, a.Rule);
   sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
   sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long);\n"
-              "with --names-from only clashes among the rows are looked for.\n"
+              "with --names-from the listed names stand in for the folder (no file is looked at).\n"
               "Examples:\n  nalo-cli preview . --replace \" \" \"_\"\n"
               "  ls | nalo-cli preview --names-from - --number Photo_ --digits 3 --start 1\n"
               "  nalo-cli preview . --awk \"[0-9]+\" --template \"<&>\" --all");

@@ -99,8 +99,12 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
 }
 
 std::vector<std::string_view> RowProblems(const TPlannedRows& plan) {
+  std::vector<std::string> listed;  // names from a list: the list stands in for the disk
+  if (plan.Selection.FromNames) {
+    for (const TListData& e : plan.Selection.Entries.Items()) listed.push_back(e.FullPath());
+  }
   const std::vector<TRowClash> clashes =
-      PreviewClashes(plan.Result.rows, !plan.Selection.FromNames);
+      PreviewClashes(plan.Result.rows, !plan.Selection.FromNames, listed);
   std::vector<std::string_view> problems;
   problems.reserve(clashes.size());
   for (TRowClash clash : clashes) problems.push_back(ClashName(clash));

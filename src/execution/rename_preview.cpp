@@ -39,7 +39,8 @@ std::string_view ClashName(TRowClash clash) {
   return "";
 }
 
-std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk) {
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk,
+                                      const std::vector<std::string>& listed_paths) {
   const std::size_t n = rows.size();
   std::vector<TRowClash> clash(n, TRowClash::kNone);
   std::vector<std::string> targets(n);
@@ -53,6 +54,7 @@ std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_
     }
     by_source.emplace(rows[i].OldFullPath, i);
   }
+  const std::unordered_set<std::string_view> listed(listed_paths.begin(), listed_paths.end());
   // waiter[j]: the rows whose target is row j's source.
   std::unordered_map<std::size_t, std::vector<std::size_t>> waiters;
   std::vector<std::size_t> blocked;
@@ -65,6 +67,11 @@ std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_
     auto holder = by_source.find(targets[i]);
     if (holder != by_source.end()) {
       waiters[holder->second].push_back(i);
+      continue;
+    }
+    if (listed.count(targets[i]) != 0) {
+      clash[i] = TRowClash::kExists;
+      blocked.push_back(i);
       continue;
     }
     if (!check_disk) continue;

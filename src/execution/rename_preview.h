@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +26,10 @@ std::string_view ClashName(TRowClash clash);
 
 // One verdict per row of `rows` (all of them, in order). Without `check_disk` only
 // clashes within the batch are found (names that are no files, such as a list of
-// names read as text).
-std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk = true);
+// names read as text); then `listed_paths`, the full paths of every listed item,
+// stand in for the disk: a target that is a listed item without a row of its own
+// stays taken.
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk = true,
+                                      const std::vector<std::string>& listed_paths = {});
 
 }  // namespace nalo

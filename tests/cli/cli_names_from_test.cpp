@@ -77,6 +77,11 @@ TEST_F(TCliTest, NamesFromNeverTouchesTheDisk) {
   EXPECT_EQ(run.Out, "a.txt\tb.txt\t.\t\n");
   EXPECT_EQ(DirNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
   EXPECT_EQ(Content("a.txt"), "A");
+
+  // A name of the list that keeps its name does take its target.
+  call.Stdin = "a.txt\nb.txt\n";
+  call.Args = {"preview", "--names-from", "-", "--replace", "b", "a"};
+  EXPECT_EQ(RunCli(call).Out, "b.txt\ta.txt\t.\texists\n");
 }
 
 TEST_F(TCliTest, NamesFromAFile) {

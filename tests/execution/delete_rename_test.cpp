@@ -194,5 +194,24 @@ TEST(RenamePreview, ClashesAsTheBatchWouldMeetThem) {
   for (auto c : PreviewClashes(swap)) EXPECT_EQ(c, TRowClash::kNone);
 }
 
+// Names read as text are no files: the listed names stand in for the disk, so a
+// row onto a listed name that keeps its name clashes, one onto a moving row's name
+// does not.
+TEST(RenamePreview, ListedNamesStandInForTheDisk) {
+  auto row = [](const std::string& from, const std::string& to) {
+    TConfirmationRow r;
+    r.OldName = from;
+    r.NewName = to;
+    r.OldFullPath = "./" + from;
+    return r;
+  };
+  const std::vector<std::string> listed = {"./a", "./b", "./c", "./d"};
+  TConfirmationList rows = {row("b", "a"), row("c", "d"), row("d", "e"), row("e2", "c")};
+  std::vector<std::string_view> names;
+  for (auto c : PreviewClashes(rows, false, listed)) names.push_back(ClashName(c));
+  EXPECT_EQ(names, (std::vector<std::string_view>{"exists", "", "", ""}));
+  for (auto c : PreviewClashes(rows, false)) EXPECT_EQ(c, TRowClash::kNone);
+}
+
 }  // namespace
 }  // namespace nalo
