@@ -1,0 +1,99 @@
+// The codec registry's rows: loading, saving, order and the entry dialog's checks.
+#include "fileinfo/codec_registry.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "fileinfo/codec_names.h"
+#include "fileinfo/fixtures.h"
+#include "settings/ini_file.h"
+
+namespace nalo {
+namespace {
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+TEST(CodecRegistry, SavedRowsAreWhatLookUpAndLoadSee) {
+  testing::TempDir dir;
+  SaveCodecRows(dir.Path(), TCodecMode::kAudio, {{"0x0055", "MPEG Layer-3"}});
+  EXPECT_NE(FileText(dir.Path() + "/audio.dat").find("[0x0055]\r\nAudio=\"MPEG Layer-3\""),
+            std::string::npos);
+  EXPECT_EQ(LookUpAudioCodec(dir.Path(), 0x0055), "MPEG Layer-3");
+
+  const std::vector<TCodecRow> rows = {{"XVID", "XviD"}, {"DIV3", "DivX 3"}, {"xvid", "later"}};
+  SaveCodecRows(dir.Path(), TCodecMode::kVideo, rows);
+  // Codes differing only in case share one section; the later name wins.
+  EXPECT_EQ(LoadCodecRows(dir.Path(), TCodecMode::kVideo),
+            (std::vector<TCodecRow>{{"XVID", "later"}, {"DIV3", "DivX 3"}}));
+  EXPECT_EQ(LookUpVideoCodec(dir.Path(), {'x', 'v', 'i', 'd'}), "later");
+  EXPECT_TRUE(LoadCodecRows(dir.Path() + "/none", TCodecMode::kVideo).empty());
+}
+
+TEST(CodecRegistry, SavingReplacesTheWholeFileOrNothing) {
+  testing::TempDir dir;
+  dir.WriteText("codecs.dat", "[OLD1]\r\nCodec=\"old\"\r\n; a comment\r\n");
+  SaveCodecRows(dir.Path(), TCodecMode::kVideo, {{"NEW1", "new"}});
+  EXPECT_EQ(LoadCodecRows(dir.Path(), TCodecMode::kVideo),
+            (std::vector<TCodecRow>{{"NEW1", "new"}}));
+  EXPECT_EQ(FileText(dir.Path() + "/codecs.dat").find("OLD1"), std::string::npos);
+
+  SaveCodecRows(dir.Path(), TCodecMode::kVideo, {});  // every row deleted: no file
+  EXPECT_FALSE(Exists(dir.Path() + "/codecs.dat"));
+  SaveCodecRows(dir.Path(), TCodecMode::kVideo, {});  // and no file is no error
+
+  // A settings "folder" that is a file cannot take the codec file: the error names it.
+  const std::string not_a_folder = dir.WriteText("plain", "x");
+  EXPECT_THROW(SaveCodecRows(not_a_folder, TCodecMode::kVideo, {{"A", "b"}}), EIniWriteError);
+}
+
+TEST(CodecRegistry, SortsByEitherColumnIgnoringCaseWithTiesByCodeThenName) {
+  std::vector<TCodecRow> rows = {{"b", "same"}, {"A", "same"}, {"c", "Alpha"}, {"a", "zz"}};
+  SortCodecRows(rows, 0, true);
+  EXPECT_EQ(rows, (std::vector<TCodecRow>{{"A", "same"}, {"a", "zz"}, {"b", "same"}, {"c", "Alpha"}}));
+  SortCodecRows(rows, 1, true);
+  EXPECT_EQ(rows, (std::vector<TCodecRow>{{"c", "Alpha"}, {"A", "same"}, {"b", "same"}, {"a", "zz"}}));
+  SortCodecRows(rows, 1, false);
+  EXPECT_EQ(rows, (std::vector<TCodecRow>{{"a", "zz"}, {"b", "same"}, {"A", "same"}, {"c", "Alpha"}}));
+}
+
+TEST(CodecRegistry, EntryChecksLastFailingDecides) {
+  EXPECT_FALSE(CheckCodecEntry("XVID", "XviD").has_value());
+  auto slash = CheckCodecEntry("DX50", "DivX 5.0/Pro");
+  ASSERT_TRUE(slash.has_value());
+  EXPECT_EQ(slash->Message,
+            "コーデック名には次の文字は使えません。\r              \\ / : ; * ? \" < > |");
+  EXPECT_TRUE(slash->FocusName);
+  // A forbidden character and an empty code: the later check's message.
+  auto both = CheckCodecEntry("  ", "a:b");
+  ASSERT_TRUE(both.has_value());
+  EXPECT_EQ(both->Message, "きちんと入力しましょう。");
+  EXPECT_FALSE(both->FocusName);
+  EXPECT_TRUE(CheckCodecEntry("0x00551", "x").has_value());  // 7 characters
+  EXPECT_FALSE(CheckCodecEntry(" 0x0055 ", "x").has_value());
+  EXPECT_TRUE(CheckCodecEntry("XVID", "   ").has_value());
+}
+
+TEST(CodecRegistry, DuplicateCodesAreCaseSensitive) {
+  const std::vector<TCodecRow> rows = {{"XVID", "XviD"}};
+  EXPECT_TRUE(HasCodecRow(rows, "XVID"));
+  EXPECT_FALSE(HasCodecRow(rows, "xvid"));
+  EXPECT_EQ(DuplicateCodeMessage(TCodecMode::kVideo, "XVID"), "FourCC：\"XVID\" は既に登録されています。");
+  EXPECT_EQ(DuplicateCodeMessage(TCodecMode::kAudio, "0x0055"),
+            "FormatTag：\"0x0055\" は既に登録されています。");
+}
+
+}  // namespace
+}  // namespace nalo
