@@ -4,22 +4,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "fileinfo/codec_names.h"
 #include "fileinfo/fixtures.h"
 #include "settings/ini_file.h"
 
 namespace nalo {
 namespace {
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 bool Exists(const std::string& path) {
   struct stat st {};
@@ -29,7 +19,7 @@ bool Exists(const std::string& path) {
 TEST(CodecRegistry, SavedRowsAreWhatLookUpAndLoadSee) {
   testing::TempDir dir;
   SaveCodecRows(dir.Path(), TCodecMode::kAudio, {{"0x0055", "MPEG Layer-3"}});
-  EXPECT_NE(FileText(dir.Path() + "/audio.dat").find("[0x0055]\r\nAudio=\"MPEG Layer-3\""),
+  EXPECT_NE(testing::ReadFileText(dir.Path() + "/audio.dat").find("[0x0055]\r\nAudio=\"MPEG Layer-3\""),
             std::string::npos);
   EXPECT_EQ(LookUpAudioCodec(dir.Path(), 0x0055), "MPEG Layer-3");
 
@@ -48,7 +38,7 @@ TEST(CodecRegistry, SavingReplacesTheWholeFileOrNothing) {
   SaveCodecRows(dir.Path(), TCodecMode::kVideo, {{"NEW1", "new"}});
   EXPECT_EQ(LoadCodecRows(dir.Path(), TCodecMode::kVideo),
             (std::vector<TCodecRow>{{"NEW1", "new"}}));
-  EXPECT_EQ(FileText(dir.Path() + "/codecs.dat").find("OLD1"), std::string::npos);
+  EXPECT_EQ(testing::ReadFileText(dir.Path() + "/codecs.dat").find("OLD1"), std::string::npos);
 
   SaveCodecRows(dir.Path(), TCodecMode::kVideo, {});  // every row deleted: no file
   EXPECT_FALSE(Exists(dir.Path() + "/codecs.dat"));

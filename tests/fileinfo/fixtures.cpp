@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace nalo::testing {
@@ -244,6 +245,11 @@ std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
 
 std::string TempDir::WriteText(const std::string& name, const std::string& text) const {
   return Write(name, Bytes(text.begin(), text.end()));
+}
+
+std::string ReadFileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace nalo::testing

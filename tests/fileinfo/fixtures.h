@@ -74,4 +74,7 @@ class TempDir {
   std::string path_;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileText(const std::string& path);
+
 }  // namespace nalo::testing

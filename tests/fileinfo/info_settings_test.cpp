@@ -11,13 +11,6 @@
 namespace nalo {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 TEST(InfoSettings, MissingFileGivesDefaults) {
   testing::TempDir dir;
   const TInfoSettings s = LoadAllInfoSettings(TIniFile(dir.Path() + "/Nalo.ini"));
@@ -74,7 +67,7 @@ TEST(InfoSettings, SaveAndLoadRoundTrip) {
   EXPECT_EQ(back.Size_Idx, 3);
   EXPECT_EQ(back.Text, "  <CODEC>  ");
   EXPECT_EQ(back.Text2, "<BIT>");
-  EXPECT_NE(ReadAll(path).find("Text=\"  <CODEC>  \""), std::string::npos);
+  EXPECT_NE(testing::ReadFileText(path).find("Text=\"  <CODEC>  \""), std::string::npos);
 }
 
 TEST(InfoSettings, CandidateSectionShrinksToNewItems) {
