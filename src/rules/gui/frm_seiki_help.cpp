@@ -42,4 +42,6 @@ TFSeikiHelp::TFSeikiHelp(int tag, QWidget* parent) : QDialog(parent) {
 
 QString TFSeikiHelp::Text() const { return memo_->toPlainText(); }
 
+void TFSeikiHelp::SetText(const QString& text) { memo_->setPlainText(text); }
+
 }  // namespace nalo

@@ -14,6 +14,8 @@ class TFSeikiHelp : public QDialog {
  public:
   explicit TFSeikiHelp(int tag, QWidget* parent = nullptr);
   QString Text() const;
+  // Shows another help text (the template dialogs' parts help).
+  void SetText(const QString& text);
 
  private:
   QPlainTextEdit* memo_;
