@@ -107,6 +107,9 @@ class TFMainFrm : public QMainWindow {
   void PopMenuClick(int command);
   void SetPopupTag(int tag) { popup_tag_ = tag; }
   int PopupTag() const { return popup_tag_; }
+  // Opens the list editor for the list of tab `tab` chosen by PopupTag; after OK
+  // the list is stored and the combo box that shows it is refilled.
+  void EditCandidateList(int tab);
   void About1Click();
 
   // --- state the tests and the screenshots look at
@@ -186,6 +189,8 @@ class TFMainFrm : public QMainWindow {
   void UpdateColumnCaptions();
   void ListView1SelectItem();
   void ApplySizeUnitNow(int unit);
+  // main_window_lists.cpp
+  void ShowEditedList(int tab, int tag);
   // main_window_commands.cpp
   QComboBox* PopupTarget() const;
   void CopyEntryText(const std::string& cp932);

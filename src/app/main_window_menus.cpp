@@ -1,6 +1,6 @@
 // The main menu and the three popup menus with their captions, keys and enabling.
-// Items whose windows are not part of this program yet (list editor, options,
-// template dialogs, folder tree window) are shown disabled.
+// Items whose windows are not part of this program yet (options, template
+// dialogs, folder tree window) are shown disabled.
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -17,6 +17,8 @@
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
 #include "listing/list_edit.h"
+#include "rules/gui/tab_frame.h"
+#include "settings/candidate_lists.h"
 #include "ui/selection.h"
 
 namespace nalo {
@@ -101,18 +103,26 @@ void TFMainFrm::BuildEditMenu() {
 
 void TFMainFrm::BuildSettingsMenu() {
   QMenu* lists = menuBar()->addMenu(QStringLiteral("設定(&S)"));
-  AddDisabled(lists, "N10", "マスク（拡張子）編集(&E)...");
-  AddDisabled(lists, "N11", "マスク（文字列）編集(&S)...");
+  // A list editor item opens the editor on the list of its tab and Tag.
+  const auto list_item = [this](QMenu* menu, const char* name, const char* caption, int tab,
+                                int tag) {
+    connect(AddItem(menu, name, caption), &QAction::triggered, this, [this, tab, tag] {
+      SetPopupTag(tag);
+      EditCandidateList(tab);
+    });
+  };
+  list_item(lists, "N10", "マスク（拡張子）編集(&E)...", kTabSearch, 1);
+  list_item(lists, "N11", "マスク（文字列）編集(&S)...", kTabSearch, 2);
   lists->addSeparator();
-  AddDisabled(lists, "N12", "文字列置換用、対象文字列編集(&D)...");
-  AddDisabled(lists, "S2", "文字列置換用、置換文字列編集(&R)...");
-  AddDisabled(lists, "N14", "空白置換用、対象文字列編集(&S)...");
+  list_item(lists, "N12", "文字列置換用、対象文字列編集(&D)...", kTabReplace, 1);
+  list_item(lists, "S2", "文字列置換用、置換文字列編集(&R)...", kTabReplace, 2);
+  list_item(lists, "N14", "空白置換用、対象文字列編集(&S)...", kTabReplace, 3);
   lists->addSeparator();
-  AddDisabled(lists, "S3", "任意文字列編集(&S)...");
-  AddDisabled(lists, "N16", "追加文字列、候補１編集(&1)...");
-  AddDisabled(lists, "N17", "追加文字列、候補２編集(&2)...");
-  AddDisabled(lists, "N18", "追加文字列、候補３編集(&3)...");
-  AddDisabled(lists, "N19", "追加文字列、候補４編集(&4)...");
+  list_item(lists, "S3", "任意文字列編集(&S)...", kTabAdd, 5);
+  list_item(lists, "N16", "追加文字列、候補１編集(&1)...", kTabAdd, 1);
+  list_item(lists, "N17", "追加文字列、候補２編集(&2)...", kTabAdd, 2);
+  list_item(lists, "N18", "追加文字列、候補３編集(&3)...", kTabAdd, 3);
+  list_item(lists, "N19", "追加文字列、候補４編集(&4)...", kTabAdd, 4);
   lists->addSeparator();
   AddDisabled(lists, "AVI1", "AVIファイルのコーデック・サイズ設定(&A)...");
   AddDisabled(lists, "D1", "更新日時・ファイルサイズ設定(&D)...");
@@ -120,19 +130,19 @@ void TFMainFrm::BuildSettingsMenu() {
   AddDisabled(lists, "MP3M1", "MP3ファイルのID3Tag・Mpeg情報設定(&M)...");
   AddDisabled(lists, "F1", "フォルダ名設定(&F)...");
   lists->addSeparator();
-  AddDisabled(lists, "N20", "連番ファイル名編集(&F)...");
-  AddDisabled(lists, "N21", "変換拡張子編集(&E)...");
-  AddDisabled(lists, "N28", "任意文字列編集(&S)");
-  AddDisabled(lists, "N29", "移動文字列編集(&M)");
-  AddDisabled(lists, "S4", "正規表現編集(&S)...");
-  AddDisabled(lists, "R3", "置換文字列編集(&R)...");
+  list_item(lists, "N20", "連番ファイル名編集(&F)...", kTabConvert, 1);
+  list_item(lists, "N21", "変換拡張子編集(&E)...", kTabConvert, 2);
+  list_item(lists, "N28", "任意文字列編集(&S)", kTabMove, 1);
+  list_item(lists, "N29", "移動文字列編集(&M)", kTabMove, 2);
+  list_item(lists, "S4", "正規表現編集(&S)...", kTabRegex, 1);
+  list_item(lists, "R3", "置換文字列編集(&R)...", kTabRegex, 2);
   QMenu* nots = lists->addMenu(QStringLiteral("～しない条件編集(&N)"));
-  AddDisabled(nots, "N36", "検索しない条件編集(&1)...");
-  AddDisabled(nots, "N37", "置換しない条件編集(&2)...");
-  AddDisabled(nots, "N38", "追加しない条件編集(&3)...");
-  AddDisabled(nots, "N39", "変換しない条件編集(&4)...");
-  AddDisabled(nots, "N41", "移動しない条件編集(&5)...");
-  AddDisabled(nots, "N40", "置換しない条件（正規表現）編集(&6)...");
+  list_item(nots, "N36", "検索しない条件編集(&1)...", kTabSearch, kExclusionListTag);
+  list_item(nots, "N37", "置換しない条件編集(&2)...", kTabReplace, kExclusionListTag);
+  list_item(nots, "N38", "追加しない条件編集(&3)...", kTabAdd, kExclusionListTag);
+  list_item(nots, "N39", "変換しない条件編集(&4)...", kTabConvert, kExclusionListTag);
+  list_item(nots, "N41", "移動しない条件編集(&5)...", kTabMove, kExclusionListTag);
+  list_item(nots, "N40", "置換しない条件（正規表現）編集(&6)...", kTabRegex, kExclusionListTag);
   lists->addSeparator();
   AddDisabled(lists, "N3", "設定(&O)...");
 }
@@ -165,7 +175,8 @@ void TFMainFrm::BuildPopupMenus() {
 
   pm_Combo = new QMenu(this);
   pm_Combo->setObjectName("pm_Combo");
-  AddDisabled(pm_Combo, "N5", "内容を編集する（&M）...");
+  connect(AddItem(pm_Combo, "N5", "内容を編集する（&M）..."), &QAction::triggered, this,
+          [this] { EditCandidateList(current_tab_); });
   pm_Combo->addSeparator();
   const char* names[] = {"Pmenu_Cut", "Pmenu_Copy", "Pmenu_Pest"};
   const char* captions[] = {"切り取り(&T)", "コピー(&C)", "貼り付け(&P)"};

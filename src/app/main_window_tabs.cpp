@@ -17,10 +17,10 @@
 #include "listing/gui/entry_list_model.h"
 #include "listing/size_units.h"
 #include "listing/status_text.h"
+#include "rules/gui/combo_items.h"
 #include "rules/gui/frm_add.h"
 #include "rules/gui/frm_search.h"
 #include "rules/gui/tab_frame_factory.h"
-#include "ui/cp932_guard.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 
@@ -61,11 +61,7 @@ void TFMainFrm::TabControl1Change(int index) {
 }
 
 void TFMainFrm::EnterTab(int index) {
-  const QString kept = cmb_notText->currentText();
-  cmb_notText->clear();
-  for (const std::string& item : settings_.Main.NotLists[index]) cmb_notText->addItem(FromCp932(item));
-  cmb_notText->setCurrentIndex(-1);
-  SetGuardedText(cmb_notText, kept);
+  ReplaceComboItems(cmb_notText, settings_.Main.NotLists[index]);
   SetTabCaptions(index);
   CreateFrame(index);
   ApplyTargetMode(FilesMode());

@@ -16,6 +16,14 @@ void FillCombo(QComboBox* combo, const StringList& items, const std::string& tex
   SetGuardedText(combo, FromCp932(text));
 }
 
+void ReplaceComboItems(QComboBox* combo, const StringList& items) {
+  const QString kept = combo->currentText();
+  combo->clear();
+  for (const std::string& item : items) combo->addItem(FromCp932(item));
+  combo->setCurrentIndex(-1);
+  SetGuardedText(combo, kept);
+}
+
 StringList ComboItems(const QComboBox* combo) {
   StringList items;
   for (int i = 0; i < combo->count(); ++i) {
