@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "app/flistbox_modif.h"
 #include "app/main_window.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/frename.h"
@@ -124,14 +125,17 @@ void ShootDialog(TShotMessenger& messenger, QDialog& dialog, const QString& name
   dialog.hide();
 }
 
-// The delete and rename dialogs of the list and the two help windows of the
-// regular-expression tab.
+// The delete and rename dialogs of the list, the candidate-list editor and the two
+// help windows of the regular-expression tab.
 void ShootListAndHelpDialogs(TShotMessenger& messenger) {
   TFDelete remove;
   ShootDialog(messenger, remove, QStringLiteral("delete"));
   TFReName rename(messenger);
   rename.SetText(QString::fromUtf8(kSampleFiles[1]));
   ShootDialog(messenger, rename, QStringLiteral("rename"));
+  TFListBoxModif lists(messenger);
+  lists.OpenFor("拡張子", {".txt", ".jpg", ".mp3"});
+  ShootDialog(messenger, lists, QStringLiteral("list_editor"));
   TFSeikiHelp perl5(kPerl5HelpTag);
   ShootDialog(messenger, perl5, QStringLiteral("regex_help_perl5"));
   TFSeikiHelp awk(kAwkHelpTag);
