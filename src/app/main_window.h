@@ -93,6 +93,9 @@ class TFMainFrm : public QMainWindow {
   void ListView1ColumnClick(int column);
   void menu_DelClick();
   void ConnectDeleteAndRename();
+  // The options dialog: loads it from Nalo.ini, and on OK writes the options at
+  // once and applies them to this window (main_window_options.cpp).
+  void N3Click();
   // Single rename: the dialog (a double-click or Enter on the list) or an edit of
   // the name in place (Rename1, Rename2), each only with exactly one selected row.
   void ListView1DblClick();
@@ -207,6 +210,8 @@ class TFMainFrm : public QMainWindow {
   void ApplyListLook();
   void SaveSettings();
   void CollectMainSettings();
+  // main_window_options.cpp
+  void ApplyOptions(const TOptionsSettings& options);
 
   TMainWindowOptions options_;
   std::unique_ptr<TMessenger> own_messenger_;

@@ -8,7 +8,9 @@
 #include <QWidget>
 #include <array>
 
+#include "settings/windows_color.h"
 #include "ui/qt_text.h"
+#include "ui/system_color.h"
 
 namespace nalo {
 namespace {
@@ -23,6 +25,7 @@ bool IsInstalled(const QString& family) {
 }  // namespace
 
 QColor ColorFromWindows(std::int32_t bgr) {
+  if (const std::optional<int> system = SystemColorIndex(bgr)) return SystemPaletteColor(*system);
   const auto v = static_cast<std::uint32_t>(bgr);
   return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
                 static_cast<int>((v >> 16) & 0xFF));

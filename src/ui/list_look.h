@@ -1,6 +1,7 @@
 // The look of the entry list and the folder box from the settings: Windows colour
-// values (0x00BBGGRR) become QColors, and a font that is not installed (the saved
-// default "ＭＳ Ｐゴシック" never is) is replaced by an installed Japanese font.
+// values (0x00BBGGRR, or a system colour of the desktop) become QColors, and a
+// font that is not installed (the saved default "ＭＳ Ｐゴシック" never is) is
+// replaced by an installed Japanese font.
 #pragma once
 
 #include <QColor>
