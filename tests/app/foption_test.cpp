@@ -176,6 +176,35 @@ TEST(ColorPicker, UnlistedValuesShareOneExtraItem) {
                                                 SystemColorValue(kMaxSystemColorIndex + 7), kBlack}));
 }
 
+TEST(ColorPicker, OtherItemAsksForAnyColourAndCancelGoesBack) {
+  App();
+  TColorPicker picker("CCmb_Test");
+  const int other = picker.count() - 1;
+  EXPECT_EQ(picker.itemText(other), QStringLiteral("その他..."));
+  picker.SetColorValue(kRed);
+  std::vector<std::int32_t> changed;
+  QObject::connect(&picker, &TColorPicker::ColorValueChanged,
+                   [&changed](std::int32_t value) { changed.push_back(value); });
+  std::optional<QColor> answer = QColor(0x12, 0x34, 0x56);
+  QColor start;
+  picker.SetChooser([&](QWidget*, const QColor& from) {
+    start = from;
+    return answer;
+  });
+
+  picker.setCurrentIndex(other);
+  EXPECT_EQ(start, QColor(255, 0, 0));
+  EXPECT_EQ(picker.ColorValue(), kOddColor);
+  EXPECT_EQ(picker.currentText(), QStringLiteral("カスタム #123456"));
+  EXPECT_EQ(picker.itemText(picker.count() - 1), QStringLiteral("その他...")) << "stays last";
+
+  answer = std::nullopt;
+  picker.setCurrentIndex(picker.count() - 1);
+  EXPECT_EQ(picker.ColorValue(), kOddColor);
+  EXPECT_EQ(picker.currentText(), QStringLiteral("カスタム #123456"));
+  EXPECT_EQ(changed, (std::vector<std::int32_t>{kOddColor})) << "a cancel reports nothing";
+}
+
 TEST(FontNamePicker, KeepsANameThatIsNotInstalled) {
   App();
   TFontNamePicker picker("FontNameComboBox1");
