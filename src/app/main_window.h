@@ -113,6 +113,9 @@ class TFMainFrm : public QMainWindow {
   // Opens the list editor for the list of tab `tab` chosen by PopupTag; after OK
   // the list is stored and the combo box that shows it is refilled.
   void EditCandidateList(int tab);
+  // Opens the template dialog of an information kind; the add rule then uses the
+  // stored record.
+  void OpenTemplateDialog(TInfoKind kind);
   void About1Click();
 
   // --- state the tests and the screenshots look at

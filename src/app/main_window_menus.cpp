@@ -1,6 +1,6 @@
 // The main menu and the three popup menus with their captions, keys and enabling.
-// Items whose windows are not part of this program yet (options, template
-// dialogs, folder tree window) are shown disabled.
+// Items whose windows are not part of this program yet (the folder tree window)
+// are shown disabled.
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -124,11 +124,16 @@ void TFMainFrm::BuildSettingsMenu() {
   list_item(lists, "N18", "追加文字列、候補３編集(&3)...", kTabAdd, 3);
   list_item(lists, "N19", "追加文字列、候補４編集(&4)...", kTabAdd, 4);
   lists->addSeparator();
-  AddDisabled(lists, "AVI1", "AVIファイルのコーデック・サイズ設定(&A)...");
-  AddDisabled(lists, "D1", "更新日時・ファイルサイズ設定(&D)...");
-  AddDisabled(lists, "JPGGIFJ1", "JPG/GIF/PNG画像サイズ設定(&J)");
-  AddDisabled(lists, "MP3M1", "MP3ファイルのID3Tag・Mpeg情報設定(&M)...");
-  AddDisabled(lists, "F1", "フォルダ名設定(&F)...");
+  const auto template_item = [this, lists](const char* name, const char* caption,
+                                           TInfoKind kind) {
+    connect(AddItem(lists, name, caption), &QAction::triggered, this,
+            [this, kind] { OpenTemplateDialog(kind); });
+  };
+  template_item("AVI1", "AVIファイルのコーデック・サイズ設定(&A)...", TInfoKind::Avi);
+  template_item("D1", "更新日時・ファイルサイズ設定(&D)...", TInfoKind::DateSize);
+  template_item("JPGGIFJ1", "JPG/GIF/PNG画像サイズ設定(&J)", TInfoKind::Image);
+  template_item("MP3M1", "MP3ファイルのID3Tag・Mpeg情報設定(&M)...", TInfoKind::Mp3);
+  template_item("F1", "フォルダ名設定(&F)...", TInfoKind::Folder);
   lists->addSeparator();
   list_item(lists, "N20", "連番ファイル名編集(&F)...", kTabConvert, 1);
   list_item(lists, "N21", "変換拡張子編集(&E)...", kTabConvert, 2);
@@ -190,7 +195,13 @@ void TFMainFrm::BuildPopupMenus() {
 
   pm_Label = new QMenu(this);
   pm_Label->setObjectName("pm_Label");
-  AddDisabled(pm_Label, "M1", "内容を設定する（&O）...");
+  // Opens the template dialog of the button the menu was opened on (tags 5-9).
+  connect(AddItem(pm_Label, "M1", "内容を設定する（&O）..."), &QAction::triggered, this, [this] {
+    if (popup_tag_ >= static_cast<int>(TInfoKind::Avi) &&
+        popup_tag_ <= static_cast<int>(TInfoKind::Folder)) {
+      OpenTemplateDialog(static_cast<TInfoKind>(popup_tag_));
+    }
+  });
 }
 
 TWatcherSwitch TFMainFrm::WatcherSwitch() {
