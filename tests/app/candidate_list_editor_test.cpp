@@ -16,6 +16,7 @@
 #include "app/flistbox_modif.h"
 #include "app/gui_test_support.h"
 #include "app/main_window.h"
+#include "app/main_window_fixture.h"
 #include "rules/gui/tab_frame.h"
 
 namespace nalo::test {
@@ -24,13 +25,8 @@ namespace {
 class CandidateListEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
     ASSERT_TRUE(settings_.isValid());
-    TMainWindowOptions options;
-    options.SettingsFolder = settings_.path().toStdString();
-    options.Messenger = &messenger_;
-    window_ = std::make_unique<TFMainFrm>(options);
-    window_->show();
+    window_ = OpenMainWindow(settings_.path(), messenger_);
   }
 
   // The next editor gets `added` appended through its edit box and is closed

@@ -18,6 +18,7 @@
 #include "app/foption.h"
 #include "app/gui_test_support.h"
 #include "app/main_window.h"
+#include "app/main_window_fixture.h"
 #include "execution/gui/fresult.h"
 #include "rules/gui/frm_okikae.h"
 #include "settings/ini_file.h"
@@ -41,13 +42,7 @@ class MainWindowOptions : public ::testing::Test {
   std::string IniPath() const { return MainSettingsPath(settings_.path().toStdString()); }
 
   std::unique_ptr<TFMainFrm> Open(std::optional<QString> folder) {
-    TMainWindowOptions options;
-    options.SettingsFolder = settings_.path().toStdString();
-    options.FolderArgument = folder;
-    options.Messenger = &messenger_;
-    auto window = std::make_unique<TFMainFrm>(options);
-    window->show();
-    return window;
+    return OpenMainWindow(settings_.path(), messenger_, std::move(folder));
   }
 
   // Opens the options dialog through the menu item; `change` works the dialog,

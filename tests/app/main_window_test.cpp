@@ -21,6 +21,7 @@
 
 #include "app/gui_test_support.h"
 #include "app/main_window.h"
+#include "app/main_window_fixture.h"
 #include "execution/batch_journal.h"
 #include "execution/gui/fresult.h"
 #include "listing/path_history.h"
@@ -43,13 +44,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   std::unique_ptr<TFMainFrm> Open(std::optional<QString> folder) {
-    TMainWindowOptions options;
-    options.SettingsFolder = settings_.path().toStdString();
-    options.FolderArgument = folder;
-    options.Messenger = &messenger_;
-    auto window = std::make_unique<TFMainFrm>(options);
-    window->show();
-    return window;
+    return OpenMainWindow(settings_.path(), messenger_, std::move(folder));
   }
 
   QString Data() const { return data_.path(); }

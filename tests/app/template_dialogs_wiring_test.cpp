@@ -13,6 +13,7 @@
 
 #include "app/gui_test_support.h"
 #include "app/main_window.h"
+#include "app/main_window_fixture.h"
 #include "fileinfo/gui/template_dialogs.h"
 #include "rules/gui/tab_frame.h"
 #include "settings/ini_file.h"
@@ -24,13 +25,8 @@ namespace {
 class TemplateDialogsWiringTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
     ASSERT_TRUE(settings_.isValid());
-    TMainWindowOptions options;
-    options.SettingsFolder = settings_.path().toStdString();
-    options.Messenger = &messenger_;
-    window_ = std::make_unique<TFMainFrm>(options);
-    window_->show();
+    window_ = OpenMainWindow(settings_.path(), messenger_);
     messenger_.OnExec = [this](QDialog& dialog) {
       opened_.push_back(dialog.objectName());
       return static_cast<int>(QDialog::Rejected);

@@ -6,42 +6,29 @@
 #include "ui/messenger.h"
 
 namespace nalo {
+namespace {
+
+// Reads `record` and its candidates, then shows `Dialog` on them.
+template <typename Dialog, typename Record, typename... Extra>
+void Show(const TTemplateDialogEnv& env, const TIniFile& ini, Record& record, QWidget* parent,
+          Extra... extra) {
+  StringList candidates;
+  LoadInfoSettings(ini, record, &candidates);
+  Dialog dialog(env, record, candidates, extra..., parent);
+  env.Messenger->ExecModal(dialog);
+}
+
+}  // namespace
 
 void OpenTemplateDialog(TInfoKind kind, const TTemplateDialogEnv& env, TInfoSettings& info,
                         bool folder_mode, QWidget* parent) {
   const TIniFile ini(MainSettingsPath(env.SettingsFolder));
-  StringList candidates;
   switch (kind) {
-    case TInfoKind::Avi: {
-      LoadInfoSettings(ini, info.Avi, &candidates);
-      TFavi dialog(env, info.Avi, candidates, parent);
-      env.Messenger->ExecModal(dialog);
-      return;
-    }
-    case TInfoKind::DateSize: {
-      LoadInfoSettings(ini, info.DateSize, &candidates);
-      TFDateSize dialog(env, info.DateSize, candidates, folder_mode, parent);
-      env.Messenger->ExecModal(dialog);
-      return;
-    }
-    case TInfoKind::Image: {
-      LoadInfoSettings(ini, info.Image, &candidates);
-      TFJpegGif dialog(env, info.Image, candidates, parent);
-      env.Messenger->ExecModal(dialog);
-      return;
-    }
-    case TInfoKind::Mp3: {
-      LoadInfoSettings(ini, info.Mp3, &candidates);
-      TFmp3 dialog(env, info.Mp3, candidates, parent);
-      env.Messenger->ExecModal(dialog);
-      return;
-    }
-    case TInfoKind::Folder: {
-      LoadInfoSettings(ini, info.Folder, &candidates);
-      TFFolderName dialog(env, info.Folder, candidates, parent);
-      env.Messenger->ExecModal(dialog);
-      return;
-    }
+    case TInfoKind::Avi: return Show<TFavi>(env, ini, info.Avi, parent);
+    case TInfoKind::DateSize: return Show<TFDateSize>(env, ini, info.DateSize, parent, folder_mode);
+    case TInfoKind::Image: return Show<TFJpegGif>(env, ini, info.Image, parent);
+    case TInfoKind::Mp3: return Show<TFmp3>(env, ini, info.Mp3, parent);
+    case TInfoKind::Folder: return Show<TFFolderName>(env, ini, info.Folder, parent);
   }
 }
 
