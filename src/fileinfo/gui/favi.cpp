@@ -9,16 +9,14 @@
 
 #include "fileinfo/gui/ffourcc.h"
 #include "fileinfo/gui/template_dialogs.h"
-#include "fileinfo/template_preview.h"
 #include "ui/qt_text.h"
 
 namespace nalo {
 
 TFavi::TFavi(TTemplateDialogEnv env, TAVI_CODEC_INFO& info, const StringList& candidates,
              QWidget* parent)
-    : TTemplateDialog(env, TemplateDialogTexts(TInfoKind::Avi, false), "ListBox1", "ListBox2",
-                      parent),
-      info_(info) {
+    : TRecordTemplateDialog(env, TemplateDialogTexts(TInfoKind::Avi, false), "ListBox1",
+                            "ListBox2", info, parent) {
   setObjectName("Favi");
   auto* audio = new QGroupBox(QStringLiteral("<AUDIO>音声コーデック"), this);
   edt_AudioFormat = new QLineEdit(FromCp932(info.Text2), audio);
@@ -61,19 +59,11 @@ TFavi::TFavi(TTemplateDialogEnv env, TAVI_CODEC_INFO& info, const StringList& ca
 }
 
 TAVI_CODEC_INFO TFavi::Controls() const {
-  TAVI_CODEC_INFO shown = info_;
-  shown.Text = TemplateCp932();
+  TAVI_CODEC_INFO shown = WithTemplate();
   shown.Text2 = ToCp932(edt_AudioFormat->text()).value_or(std::string());
   shown.Time_Idx = cmb_TimeFormat->currentIndex();
   shown.Size_Idx = cmb_Unit->currentIndex();
   return shown;
-}
-
-std::string TFavi::PreviewText() const { return PreviewAviTemplate(Controls()); }
-
-void TFavi::Store(TIniFile& ini) {
-  info_ = Controls();
-  SaveInfoSettings(ini, info_);
 }
 
 }  // namespace nalo

@@ -5,10 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <ctime>
 
 #include "fileinfo/gui/template_dialogs.h"
-#include "fileinfo/template_preview.h"
 
 namespace nalo {
 namespace {
@@ -20,20 +18,12 @@ QGroupBox* Group(QWidget* parent, const QString& title, QWidget* content) {
   return group;
 }
 
-std::tm Today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local {};
-  localtime_r(&now, &local);
-  return local;
-}
-
 }  // namespace
 
 TFDateSize::TFDateSize(TTemplateDialogEnv env, TDate_Size_INFO& info,
                        const StringList& candidates, bool folder_mode, QWidget* parent)
-    : TTemplateDialog(env, TemplateDialogTexts(TInfoKind::DateSize, folder_mode), "ListBox1",
-                      "", parent),
-      info_(info) {
+    : TRecordTemplateDialog(env, TemplateDialogTexts(TInfoKind::DateSize, folder_mode),
+                            "ListBox1", "", info, parent) {
   setObjectName("FDateSize");
   cmb_Unit = NewChoiceBox("cmb_Unit", kSizeUnitItems, info.Size_Idx);
   cmb_FormatDate = NewChoiceBox("cmb_FormatDate", kDateFormatItems, info.FormatIdx);
@@ -47,18 +37,10 @@ TFDateSize::TFDateSize(TTemplateDialogEnv env, TDate_Size_INFO& info,
 }
 
 TDate_Size_INFO TFDateSize::Controls() const {
-  TDate_Size_INFO shown = info_;
-  shown.Text = TemplateCp932();
+  TDate_Size_INFO shown = WithTemplate();
   shown.Size_Idx = cmb_Unit->currentIndex();
   shown.FormatIdx = cmb_FormatDate->currentIndex();
   return shown;
-}
-
-std::string TFDateSize::PreviewText() const { return PreviewDateSizeTemplate(Controls(), Today()); }
-
-void TFDateSize::Store(TIniFile& ini) {
-  info_ = Controls();
-  SaveInfoSettings(ini, info_);
 }
 
 }  // namespace nalo

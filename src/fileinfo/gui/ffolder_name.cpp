@@ -14,9 +14,8 @@ namespace nalo {
 
 TFFolderName::TFFolderName(TTemplateDialogEnv env, TFOLDER_INFO& info,
                            const StringList& candidates, QWidget* parent)
-    : TTemplateDialog(env, TemplateDialogTexts(TInfoKind::Folder, false), "ListBox1", "",
-                      parent),
-      info_(info) {
+    : TRecordTemplateDialog(env, TemplateDialogTexts(TInfoKind::Folder, false), "ListBox1", "",
+                            info, parent) {
   setObjectName("FFolderName");
   PreviewLabel()->setText(QStringLiteral("プレビュー ( ") + FromCp932(kPreviewFolderPath) +
                           QStringLiteral(" の場合 )"));
@@ -46,20 +45,12 @@ TFFolderName::TFFolderName(TTemplateDialogEnv env, TFOLDER_INFO& info,
 }
 
 TFOLDER_INFO TFFolderName::Controls() const {
-  TFOLDER_INFO shown = info_;
-  shown.Text = TemplateCp932();
+  TFOLDER_INFO shown = WithTemplate();
   shown.FullPath = dxfCheckBox1->isChecked();
   shown.DriveFL = dxfCheckBox2->isChecked();
   shown.Idx1 = ComboBox1->currentIndex();
   shown.Idx2 = ComboBox2->currentIndex();
   return shown;
-}
-
-std::string TFFolderName::PreviewText() const { return PreviewFolderTemplate(Controls()); }
-
-void TFFolderName::Store(TIniFile& ini) {
-  info_ = Controls();
-  SaveInfoSettings(ini, info_);
 }
 
 }  // namespace nalo

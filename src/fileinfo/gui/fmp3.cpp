@@ -6,15 +6,13 @@
 #include <QLabel>
 
 #include "fileinfo/gui/template_dialogs.h"
-#include "fileinfo/template_preview.h"
 
 namespace nalo {
 
 TFmp3::TFmp3(TTemplateDialogEnv env, TMP3_FRM_INFO& info, const StringList& candidates,
              QWidget* parent)
-    : TTemplateDialog(env, TemplateDialogTexts(TInfoKind::Mp3, false), "lstBox_id3Tag",
-                      "lstBox_mpeg", parent),
-      info_(info) {
+    : TRecordTemplateDialog(env, TemplateDialogTexts(TInfoKind::Mp3, false), "lstBox_id3Tag",
+                            "lstBox_mpeg", info, parent) {
   setObjectName("Fmp3");
   ComboBox1 = NewChoiceBox("ComboBox1", kTimeFormatItems, info.TimeIdx);
   ComboBox2 = NewChoiceBox("ComboBox2", kFrameStyleItems, info.FrameIdx);
@@ -29,18 +27,10 @@ TFmp3::TFmp3(TTemplateDialogEnv env, TMP3_FRM_INFO& info, const StringList& cand
 }
 
 TMP3_FRM_INFO TFmp3::Controls() const {
-  TMP3_FRM_INFO shown = info_;
-  shown.Text = TemplateCp932();
+  TMP3_FRM_INFO shown = WithTemplate();
   shown.TimeIdx = ComboBox1->currentIndex();
   shown.FrameIdx = ComboBox2->currentIndex();
   return shown;
-}
-
-std::string TFmp3::PreviewText() const { return PreviewMp3Template(Controls()); }
-
-void TFmp3::Store(TIniFile& ini) {
-  info_ = Controls();
-  SaveInfoSettings(ini, info_);
 }
 
 }  // namespace nalo

@@ -46,6 +46,13 @@ QStringList ToQStrings(const TextLines& lines) {
 
 }  // namespace
 
+std::tm TodayLocal() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local {};
+  localtime_r(&now, &local);
+  return local;
+}
+
 TTemplateDialog::TTemplateDialog(TTemplateDialogEnv env, TTemplateDialogTexts texts,
                                  const char* parts_name, const char* second_parts_name,
                                  QWidget* parent)

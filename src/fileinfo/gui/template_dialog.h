@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QDialog>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -36,6 +37,9 @@ struct TTemplateDialogEnv {
                                                         const std::vector<std::string>& items)>
       EditList;
 };
+
+// Today's local date, shown for <DATE> in previews.
+std::tm TodayLocal();
 
 inline constexpr const char* kTemplateRefusal = "ファイル名に使用できない文字が含まれています。";
 
