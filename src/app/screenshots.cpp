@@ -17,6 +17,8 @@
 #include "app/main_window.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/frename.h"
+#include "fileinfo/gui/ffourcc.h"
+#include "fileinfo/gui/template_dialogs.h"
 #include "listing/gui/prog_dlg.h"
 #include "rules/gui/frm_okikae.h"
 #include "rules/gui/frm_seiki_help.h"
@@ -142,6 +144,27 @@ void ShootListAndHelpDialogs(TShotMessenger& messenger) {
   ShootDialog(messenger, awk, QStringLiteral("regex_help_awk"));
 }
 
+// The five template dialogs with their default templates, and the codec registry.
+void ShootInfoDialogs(TShotMessenger& messenger, const std::string& settings_folder) {
+  TTemplateDialogEnv env;
+  env.Messenger = &messenger;
+  env.SettingsFolder = settings_folder;
+  TInfoSettings info = DefaultInfoSettings();
+  TFavi avi(env, info.Avi, {});
+  ShootDialog(messenger, avi, QStringLiteral("template_avi"));
+  TFDateSize date_size(env, info.DateSize, {}, false);
+  ShootDialog(messenger, date_size, QStringLiteral("template_date_size"));
+  TFJpegGif image(env, info.Image, {});
+  ShootDialog(messenger, image, QStringLiteral("template_image"));
+  TFmp3 mp3(env, info.Mp3, {});
+  ShootDialog(messenger, mp3, QStringLiteral("template_mp3"));
+  TFFolderName folder(env, info.Folder, {});
+  ShootDialog(messenger, folder, QStringLiteral("template_folder_name"));
+  SaveCodecRows(settings_folder, TCodecMode::kVideo, {{"XVID", "XviD"}, {"DIV3", "DivX 3"}});
+  TFFourCC codecs(messenger, settings_folder, TCodecMode::kVideo);
+  ShootDialog(messenger, codecs, QStringLiteral("codec_registry"));
+}
+
 }  // namespace
 
 int RenderScreenshots(const QString& out_dir) {
@@ -165,6 +188,7 @@ int RenderScreenshots(const QString& out_dir) {
   ShootConfirmation(window, messenger);
   ShootProgress(messenger, sample);
   ShootListAndHelpDialogs(messenger);
+  ShootInfoDialogs(messenger, settings_dir.path().toStdString());
   window.close();
   return messenger.failures == 0 ? 0 : 1;
 }
