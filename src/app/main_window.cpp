@@ -117,6 +117,7 @@ void TFMainFrm::FormShow() {
   }
   OfferJournalUndo();
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
+  RestoreFolderTree();
 
   const int saved_tab = settings_.Main.TabIdx;
   if (saved_tab != kTabSearch) TabControl1->setCurrentIndex(saved_tab);
@@ -129,6 +130,8 @@ void TFMainFrm::closeEvent(QCloseEvent* event) {
 
 void TFMainFrm::FormClose() {
   delete prompt_.data();
+  TakeFolderTreeState();
+  DestroyFolderTree();
   SaveSettings();
   watcher_->SetEnabled(false);
 }
@@ -141,6 +144,7 @@ void TFMainFrm::UpdateExclusionEnabling() {
 }
 
 void TFMainFrm::BeginRuleRun() {
+  SetFolderTreeEnabled(false);
   run_cursor_ = !settings_.Main.SubFolder;
   if (run_cursor_) QApplication::setOverrideCursor(Qt::WaitCursor);
   saved_action_enabled_ = btn_Action->isEnabled();
@@ -159,6 +163,7 @@ void TFMainFrm::EndRuleRun() {
   Panel4->setEnabled(saved_panel4_enabled_);
   TabControl1->setEnabled(true);
   busy_ = false;
+  SetFolderTreeEnabled(true);
   if (run_cursor_) QApplication::restoreOverrideCursor();
   run_cursor_ = false;
 }

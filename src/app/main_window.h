@@ -37,6 +37,7 @@ namespace nalo {
 
 class TDirWatchBridge;
 class TEntryListModel;
+class TFFolderTreeView;
 class TFYesNoDialogEx;
 class TFrm_Search;
 class TMessenger;
@@ -117,6 +118,10 @@ class TFMainFrm : public QMainWindow {
   // stored record.
   void OpenTemplateDialog(TInfoKind kind);
   void About1Click();
+  // The folder tree window: shows it (made at its first use) or closes it
+  // (main_window_folder_tree.cpp).
+  void menu_FolderWinClick();
+  TFFolderTreeView* FolderTreeView() const;
 
   // --- state the tests and the screenshots look at
   const TEntryList& Entries() const { return entries_; }
@@ -215,6 +220,18 @@ class TFMainFrm : public QMainWindow {
   void CollectMainSettings();
   // main_window_options.cpp
   void ApplyOptions(const TOptionsSettings& options);
+  // main_window_folder_tree.cpp
+  void CreateFolderTree();
+  void FolderTreeChange(const QString& folder);
+  void FolderTreeClosed();
+  void FolderTreeSubFolderClick(bool on);
+  void LoadFolderTreeSubFolder();
+  void WriteSubFolderNow(bool on);
+  void SyncFolderTreeMode();
+  void SetFolderTreeEnabled(bool enabled);
+  void RestoreFolderTree();
+  void TakeFolderTreeState();
+  void DestroyFolderTree();
 
   TMainWindowOptions options_;
   std::unique_ptr<TMessenger> own_messenger_;
@@ -228,6 +245,7 @@ class TFMainFrm : public QMainWindow {
   TEntryListModel* model_ = nullptr;
   TDirWatchBridge* watcher_ = nullptr;
   QPointer<TFYesNoDialogEx> prompt_;
+  QPointer<TFFolderTreeView> folder_tree_;
   bool prompt_showing_ = false;
 
   TTabFrame* frame_ = nullptr;

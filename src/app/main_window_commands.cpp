@@ -83,6 +83,7 @@ void TFMainFrm::File2Click() {
     Action("Folder1")->setChecked(true);
     ApplyTargetMode(false);
   }
+  SyncFolderTreeMode();
 }
 
 void TFMainFrm::Folder1Click() {
@@ -92,6 +93,7 @@ void TFMainFrm::Folder1Click() {
     Action("File2")->setChecked(true);
     ApplyTargetMode(true);
   }
+  SyncFolderTreeMode();
 }
 
 void TFMainFrm::N4Click() {

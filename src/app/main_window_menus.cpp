@@ -1,6 +1,4 @@
 // The main menu and the three popup menus with their captions, keys and enabling.
-// Items whose windows are not part of this program yet (the folder tree window)
-// are shown disabled.
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
@@ -29,11 +27,6 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char*
   action->setObjectName(name);
   if (key != nullptr) action->setShortcut(QKeySequence(QString::fromUtf8(key)));
   return action;
-}
-
-// An item whose window is not part of this program yet.
-void AddDisabled(QMenu* menu, const char* name, const char* caption) {
-  AddItem(menu, name, caption)->setEnabled(false);
 }
 
 }  // namespace
@@ -75,7 +68,9 @@ void TFMainFrm::BuildEditMenu() {
   connect(edit, &QMenu::aboutToShow, this, &TFMainFrm::Edit1Popup);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-  AddDisabled(view, "menu_FolderWin", "フォルダ選択窓(&F)");
+  QAction* folder_win = AddItem(view, "menu_FolderWin", "フォルダ選択窓(&F)");
+  folder_win->setCheckable(true);
+  connect(folder_win, &QAction::triggered, this, &TFMainFrm::menu_FolderWinClick);
   QMenu* target = view->addMenu(QStringLiteral("リネーム対象"));
   target_group_ = new QActionGroup(this);
   QAction* files = AddItem(target, "File2", "ファイル(&F)");

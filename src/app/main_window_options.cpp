@@ -3,6 +3,7 @@
 // window agrees with the file even when the dialog is cancelled; OK writes the
 // options at once and applies them: the sub-folder option from the next scan, the
 // trim option from the next rule run, and the list look immediately.
+#include "app/ffolder_tree_view.h"
 #include "app/foption.h"
 #include "app/main_window.h"
 #include "settings/ini_file.h"
@@ -35,6 +36,7 @@ void TFMainFrm::ApplyOptions(const TOptionsSettings& options) {
   m.Chk_FormMax = options.Chk_FormMax;
   m.SubFolder = options.SubFolder;
   m.StrTrim = options.StrTrim;
+  if (FolderTreeView() != nullptr) FolderTreeView()->SetSubFolder(options.SubFolder);
   m.ListView = options.ListView;
   ApplyListLook();
 }

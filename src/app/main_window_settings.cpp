@@ -69,8 +69,6 @@ void TFMainFrm::CollectMainSettings() {
   m.SelectOnly = chk_SelectOnly->isChecked();
   m.FileMode = FilesMode();
   m.PathHistory = state_.PathHistory;
-  m.FolderWin.Status = false;
-  m.FolderWin.Dock = false;
 }
 
 void TFMainFrm::SaveSettings() {
