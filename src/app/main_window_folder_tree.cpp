@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QTimer>
 #include <QTreeView>
 
 #include "app/ffolder_tree_view.h"
@@ -110,13 +111,17 @@ void TFMainFrm::RestoreFolderTree() {
   LoadFolderTreeSubFolder();
   activateWindow();
   folder_tree_->SetSelectionReactionAttached(false);
-  if (saved.Dock) {
-    folder_tree_->setFloating(false);
-    resizeDocks({folder_tree_}, {saved.DockPnlWidth}, Qt::Horizontal);
-  }
+  if (saved.Dock) folder_tree_->setFloating(false);
   folder_tree_->show();
   folder_tree_->SetSelectionReactionAttached(true);
   Action("menu_FolderWin")->setChecked(true);
+  // The dock area takes a width only once the window has laid the new dock out.
+  if (!saved.Dock) return;
+  QTimer::singleShot(0, this, [this, width = saved.DockPnlWidth] {
+    if (folder_tree_ != nullptr && !folder_tree_->isFloating()) {
+      resizeDocks({folder_tree_}, {width}, Qt::Horizontal);
+    }
+  });
 }
 
 // At shutdown: whether the window is open and docked, its floating bounds and the

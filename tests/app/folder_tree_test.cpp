@@ -2,14 +2,17 @@
 // item shows and hides it with its check mark, choosing a folder in the tree
 // lists it, "一つ上" stops at the root, the boxes follow and set the target mode
 // and the sub-folder option, the run bracket disables it, names without a CP932
-// form are refused, and its state survives a restart floating or docked.
+// form are refused, the tree keeps the focus it had, and its state survives a
+// restart floating or docked.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -219,7 +222,7 @@ TEST_F(FolderTreeTest, AFolderNameWithoutACp932FormIsRefused) {
 }
 
 TEST_F(FolderTreeTest, FloatingBoundsAndStatusSurviveARestart) {
-  MakeItems(Data(), {"a.txt"});
+  MakeItems(Data(), {"a.txt", "d/"});
   {
     auto w = Open(Data());
     TFFolderTreeView* tree = ShowTree(*w);
@@ -241,6 +244,8 @@ TEST_F(FolderTreeTest, FloatingBoundsAndStatusSurviveARestart) {
     EXPECT_TRUE(MenuItem(*w)->isChecked());
     EXPECT_EQ(tree->geometry(), QRect(30, 40, 300, 260));
     EXPECT_EQ(tree->SelectedFolder(), Data());
+    ClickFolder(*tree, Sub("d"));
+    EXPECT_EQ(w->State().CurrentFolder, Sub("d").toStdString()) << "the tree lists again";
     MenuItem(*w)->trigger();
     w->close();
   }
@@ -262,18 +267,41 @@ TEST_F(FolderTreeTest, DockedStateAndPanelWidthSurviveARestart) {
     TFFolderTreeView* tree = w->FolderTreeView();
     ASSERT_NE(tree, nullptr);
     tree->setFloating(false);
+    QApplication::processEvents();
+    w->resizeDocks({tree}, {333}, Qt::Horizontal);  // the user widens the panel
+    QApplication::processEvents();
     w->close();
   }
   const TIniFile ini = Ini();
   EXPECT_TRUE(ini.ReadBool("FolderWin", "Dock", false));
   const int width = ini.ReadInteger("FolderWin", "DockPnlWidth", 0);
-  EXPECT_GT(width, 0);
+  EXPECT_EQ(width, 333);
   EXPECT_EQ(ini.ReadInteger("FolderWin", "Left", 0), 5) << "floating bounds kept while docked";
   auto w = Open(std::nullopt);
   TFFolderTreeView* tree = w->FolderTreeView();
   ASSERT_NE(tree, nullptr);
   EXPECT_FALSE(tree->isFloating());
   EXPECT_TRUE(tree->isVisible());
+  EXPECT_TRUE(MenuItem(*w)->isChecked());
+  QApplication::processEvents();  // the main window lays its docks out
+  EXPECT_EQ(tree->width(), width);
+}
+
+TEST_F(FolderTreeTest, TheTreeKeepsTheFocusOnlyWhileItHadIt) {
+  MakeItems(Data(), {"a.txt", "p/", "q/"});
+  auto w = Open(Data());
+  TFFolderTreeView* tree = ShowTree(*w);
+  QFocusEvent entered(QEvent::FocusIn);
+  QApplication::sendEvent(tree->ShellTreeView1, &entered);
+  tree->btn_Up->setFocus();
+  ClickFolder(*tree, Sub("p"));
+  EXPECT_EQ(tree->focusWidget(), tree->ShellTreeView1);
+
+  w->R1Click();  // a listing started elsewhere
+  tree->btn_Up->setFocus();
+  ClickFolder(*tree, Sub("q"));
+  EXPECT_EQ(w->State().CurrentFolder, Sub("q").toStdString());
+  EXPECT_NE(tree->focusWidget(), tree->ShellTreeView1);
 }
 
 }  // namespace
