@@ -32,19 +32,8 @@
 namespace nalo::test {
 namespace {
 
-class FolderTreeTest : public ::testing::Test {
+class FolderTreeTest : public TMainWindowFixture {
  protected:
-  void SetUp() override {
-    App();
-    ASSERT_TRUE(settings_.isValid());
-    ASSERT_TRUE(data_.isValid());
-  }
-
-  std::unique_ptr<TFMainFrm> Open(std::optional<QString> folder) {
-    return OpenMainWindow(settings_.path(), messenger_, std::move(folder));
-  }
-
-  QString Data() const { return data_.path(); }
   QString Sub(const QString& name) const { return QDir(Data()).filePath(name); }
   TIniFile Ini() const { return TIniFile(MainSettingsPath(settings_.path().toStdString())); }
 
@@ -66,10 +55,6 @@ class FolderTreeTest : public ::testing::Test {
     ASSERT_TRUE(index.isValid()) << folder.toStdString();
     tree.ShellTreeView1->setCurrentIndex(index);
   }
-
-  QTemporaryDir settings_;
-  QTemporaryDir data_;
-  TFakeMessenger messenger_;
 };
 
 TEST_F(FolderTreeTest, MenuShowsAndHidesTheWindowWithItsCheckMark) {

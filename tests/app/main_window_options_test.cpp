@@ -30,21 +30,8 @@
 namespace nalo::test {
 namespace {
 
-class MainWindowOptions : public ::testing::Test {
+class MainWindowOptions : public TMainWindowFixture {
  protected:
-  void SetUp() override {
-    App();
-    ASSERT_TRUE(settings_.isValid());
-    ASSERT_TRUE(data_.isValid());
-  }
-
-  QString Data() const { return data_.path(); }
-  std::string IniPath() const { return MainSettingsPath(settings_.path().toStdString()); }
-
-  std::unique_ptr<TFMainFrm> Open(std::optional<QString> folder) {
-    return OpenMainWindow(settings_.path(), messenger_, std::move(folder));
-  }
-
   // Opens the options dialog through the menu item; `change` works the dialog,
   // and its result closes it.
   void RunOptions(TFMainFrm& w, std::function<int(TFOption&)> change) {
@@ -59,10 +46,6 @@ class MainWindowOptions : public ::testing::Test {
     item->trigger();
     messenger_.OnExec = nullptr;
   }
-
-  QTemporaryDir settings_;
-  QTemporaryDir data_;
-  TFakeMessenger messenger_;
 };
 
 TEST_F(MainWindowOptions, CancelShowsTheFileAndWritesNothing) {

@@ -35,20 +35,8 @@
 namespace nalo::test {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public TMainWindowFixture {
  protected:
-  void SetUp() override {
-    App();
-    ASSERT_TRUE(settings_.isValid());
-    ASSERT_TRUE(data_.isValid());
-  }
-
-  std::unique_ptr<TFMainFrm> Open(std::optional<QString> folder) {
-    return OpenMainWindow(settings_.path(), messenger_, std::move(folder));
-  }
-
-  QString Data() const { return data_.path(); }
-
   TFrm_Okikae* Replace(TFMainFrm& w) {
     w.TabControl1->setCurrentIndex(kTabReplace);
     return qobject_cast<TFrm_Okikae*>(w.CurrentFrame());
@@ -72,10 +60,6 @@ class MainWindowTest : public ::testing::Test {
       return static_cast<int>(QDialog::Accepted);
     };
   }
-
-  QTemporaryDir settings_;
-  QTemporaryDir data_;
-  TFakeMessenger messenger_;
 };
 
 TEST_F(MainWindowTest, StartsWithFolderArgumentAndListsIt) {
