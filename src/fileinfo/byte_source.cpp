@@ -18,7 +18,7 @@
 namespace nalo {
 
 std::size_t TMemoryByteSource::ReadAt(std::int64_t offset, void* dest, std::size_t count) {
-  if (offset < 0 || offset >= Size()) return 0;
+  if (count == 0 || offset < 0 || offset >= Size()) return 0;
   const std::size_t available = bytes_.size() - static_cast<std::size_t>(offset);
   const std::size_t n = count < available ? count : available;
   std::memcpy(dest, bytes_.data() + offset, n);
@@ -52,7 +52,7 @@ TFileByteSource::~TFileByteSource() {
 }
 
 std::size_t TFileByteSource::ReadAt(std::int64_t offset, void* dest, std::size_t count) {
-  if (offset < 0) return 0;
+  if (count == 0 || offset < 0) return 0;
   if (count >= kPageSize) return ReadFromFile(offset, dest, count);
   const std::int64_t block_end = block_start_ + static_cast<std::int64_t>(block_length_);
   // A block that reaches the end of the file also answers reads that run past it.
