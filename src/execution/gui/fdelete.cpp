@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "rules/gui/choice_group.h"
+#include "ui/dialog_buttons.h"
 #include "ui/messenger.h"
 
 namespace nalo {
@@ -27,22 +28,16 @@ TFDelete::TFDelete(QWidget* parent) : QDialog(parent, Qt::Tool) {
   RadioGroup1 = new TChoiceGroup(QStringLiteral("削除オプション"), "RadioGroup1", this);
   RadioGroup1->SetItems({QStringLiteral("可能ならゴミ箱へ"), QStringLiteral("直削除")});
   RadioGroup1->SetItemIndex(kTrashItem);
-  BitBtn1 = new QPushButton(QStringLiteral("削除(&D)"), this);
-  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("削除(&D)"));
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(QStringLiteral("キャンセル(&C)"), this);
-  BitBtn2->setObjectName("BitBtn2");
+  BitBtn2 = NamedButton(this, "BitBtn2", QStringLiteral("キャンセル(&C)"));
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label1);
   layout->addWidget(RadioGroup1);
-  layout->addLayout(buttons);
+  layout->addLayout(RightAlignedRow({BitBtn1, BitBtn2}));
 }
 
 bool TFDelete::ToTrash() const { return RadioGroup1->ItemIndex() == kTrashItem; }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "execution/single_rename.h"
+#include "ui/dialog_buttons.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 
@@ -27,21 +28,15 @@ TFReName::TFReName(TMessenger& messenger, QWidget* parent)
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setMinimumWidth(kEditWidth);
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("OK"));
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(QStringLiteral("キャンセル"), this);
-  BitBtn2->setObjectName("BitBtn2");
+  BitBtn2 = NamedButton(this, "BitBtn2", QStringLiteral("キャンセル"));
   connect(BitBtn1, &QPushButton::clicked, this, &TFReName::OkClick);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Edit1);
-  layout->addLayout(buttons);
+  layout->addLayout(RightAlignedRow({BitBtn1, BitBtn2}));
 }
 
 void TFReName::SetText(const QString& text) {

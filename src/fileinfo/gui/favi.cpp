@@ -9,6 +9,7 @@
 
 #include "fileinfo/gui/ffourcc.h"
 #include "fileinfo/gui/template_dialogs.h"
+#include "ui/dialog_buttons.h"
 #include "ui/qt_text.h"
 
 namespace nalo {
@@ -22,8 +23,7 @@ TFavi::TFavi(TTemplateDialogEnv env, TAVI_CODEC_INFO& info, const StringList& ca
   edt_AudioFormat = new QLineEdit(FromCp932(info.Text2), audio);
   edt_AudioFormat->setObjectName("edt_AudioFormat");
   connect(edt_AudioFormat, &QLineEdit::textChanged, this, &TFavi::RefreshPreview);
-  BitBtn4 = new QPushButton(QStringLiteral("設定(&A)..."), audio);
-  BitBtn4->setObjectName("BitBtn4");
+  BitBtn4 = NamedButton(audio, "BitBtn4", QStringLiteral("設定(&A)..."));
   auto* audio_layout = new QGridLayout(audio);
   audio_layout->addWidget(new QLabel(QStringLiteral("<AUDIO> 作成"), audio), 0, 0);
   audio_layout->addWidget(edt_AudioFormat, 0, 1);
@@ -31,8 +31,7 @@ TFavi::TFavi(TTemplateDialogEnv env, TAVI_CODEC_INFO& info, const StringList& ca
   audio_layout->addWidget(new QLabel(QStringLiteral("FormatTagから<ACODEC>を作ります"), audio), 1, 1);
 
   auto* video = new QGroupBox(QStringLiteral("<CODEC>映像コーデック"), this);
-  BitBtn1 = new QPushButton(QStringLiteral("設定(&M)..."), video);
-  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1 = NamedButton(video, "BitBtn1", QStringLiteral("設定(&M)..."));
   auto* video_layout = new QGridLayout(video);
   video_layout->addWidget(BitBtn1, 0, 0);
   video_layout->addWidget(new QLabel(QStringLiteral("FourCCから<CODEC>を作ります"), video), 0, 1);

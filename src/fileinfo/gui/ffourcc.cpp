@@ -15,6 +15,7 @@
 
 #include "fileinfo/gui/ffourcc_dialog.h"
 #include "settings/ini_file.h"
+#include "ui/dialog_buttons.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 
@@ -65,14 +66,10 @@ void TFFourCC::BuildControls() {
 
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
-  BitBtn1 = new QPushButton(QStringLiteral("新規追加"), this);
-  BitBtn1->setObjectName("BitBtn1");
-  BitBtn3 = new QPushButton(QStringLiteral("削除"), this);
-  BitBtn3->setObjectName("BitBtn3");
-  BitBtn4 = new QPushButton(QStringLiteral("OK"), this);
-  BitBtn4->setObjectName("BitBtn4");
-  BitBtn2 = new QPushButton(QStringLiteral("キャンセル"), this);
-  BitBtn2->setObjectName("BitBtn2");
+  BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("新規追加"));
+  BitBtn3 = NamedButton(this, "BitBtn3", QStringLiteral("削除"));
+  BitBtn4 = NamedButton(this, "BitBtn4", QStringLiteral("OK"));
+  BitBtn2 = NamedButton(this, "BitBtn2", QStringLiteral("キャンセル"));
   connect(BitBtn1, &QPushButton::clicked, this, &TFFourCC::AddRow);
   connect(BitBtn3, &QPushButton::clicked, this, &TFFourCC::DeleteSelectedRows);
   connect(BitBtn4, &QPushButton::clicked, this, &TFFourCC::Save);

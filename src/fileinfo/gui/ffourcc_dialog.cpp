@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/dialog_buttons.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 
@@ -48,11 +49,9 @@ TFFourCC_Dialog::TFFourCC_Dialog(TMessenger& messenger, TCodecMode mode, bool ad
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName("Edit2");
   Edit2->setMinimumWidth(kNameWidth);
-  BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
-  BitBtn1->setObjectName("BitBtn1");
+  BitBtn1 = NamedButton(this, "BitBtn1", QStringLiteral("OK"));
   BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(QStringLiteral("キャンセル"), this);
-  BitBtn2->setObjectName("BitBtn2");
+  BitBtn2 = NamedButton(this, "BitBtn2", QStringLiteral("キャンセル"));
   connect(BitBtn1, &QPushButton::clicked, this, &TFFourCC_Dialog::OkClick);
   connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -61,14 +60,10 @@ TFFourCC_Dialog::TFFourCC_Dialog(TMessenger& messenger, TCodecMode mode, bool ad
   fields->addWidget(Edit1, 0, 1);
   fields->addWidget(Label2, 1, 0);
   fields->addWidget(Edit2, 1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(BitBtn1);
-  buttons->addWidget(BitBtn2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(Label3);
-  layout->addLayout(buttons);
+  layout->addLayout(RightAlignedRow({BitBtn1, BitBtn2}));
 }
 
 void TFFourCC_Dialog::SetEntry(const TCodecRow& row) {

@@ -18,6 +18,7 @@
 #include "rules/gui/frm_seiki_help.h"
 #include "settings/ini_file.h"
 #include "settings/settings_folder.h"
+#include "ui/dialog_buttons.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 
@@ -104,21 +105,15 @@ TTemplateDialog::TTemplateDialog(TTemplateDialogEnv env, TTemplateDialogTexts te
   }
 
   options_ = new QVBoxLayout;
-  auto* edit = new QPushButton(QStringLiteral("編集(&T)..."), this);
-  edit->setObjectName("SpeedButton4");
+  auto* edit = NamedButton(this, "SpeedButton4", QStringLiteral("編集(&T)..."));
   connect(edit, &QPushButton::clicked, this, &TTemplateDialog::EditCandidates);
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName("BitBtn2");
+  auto* ok = NamedButton(this, "BitBtn2", QStringLiteral("OK"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-  cancel->setObjectName("BitBtn3");
+  auto* cancel = NamedButton(this, "BitBtn3", QStringLiteral("キャンセル"));
   connect(ok, &QPushButton::clicked, this, &TTemplateDialog::OkClick);
   connect(cancel, &QPushButton::clicked, this, &TTemplateDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(edit);
-  buttons->addStretch(1);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  QHBoxLayout* buttons = RightAlignedRow({ok, cancel});
+  buttons->insertWidget(0, edit);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
