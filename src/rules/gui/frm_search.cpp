@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "listing/size_units.h"
 #include "rules/gui/combo_items.h"
@@ -46,6 +47,30 @@ QDateEdit* DatePicker(QWidget* parent, const char* name) {
   picker->setCalendarPopup(true);
   ApplyListColors(picker, Qt::yellow, Qt::black);
   return picker;
+}
+
+// A widget of type W made with `args` and named `name`.
+template <typename W, typename... Args>
+W* Named(QWidget* parent, const char* name, Args&&... args) {
+  auto* widget = new W(std::forward<Args>(args)..., parent);
+  widget->setObjectName(name);
+  return widget;
+}
+
+// One bound of a range: its check box and the edit of its value.
+struct TBoundRow {
+  QCheckBox* Check;
+  QWidget* Value;
+};
+
+// A range group: the caption over the "始め" row and the "終わり" row.
+void LayOutRange(QGroupBox* box, QLabel* caption, TBoundRow from, TBoundRow to) {
+  auto* grid = new QGridLayout(box);
+  grid->addWidget(caption, 0, 0, 1, 2);
+  grid->addWidget(from.Check, 1, 0);
+  grid->addWidget(from.Value, 1, 1);
+  grid->addWidget(to.Check, 2, 0);
+  grid->addWidget(to.Value, 2, 1);
 }
 
 }  // namespace
@@ -93,39 +118,23 @@ QWidget* TFrm_Search::BuildMaskGroups() {
 
 QWidget* TFrm_Search::BuildSizeGroup() {
   auto* box = new QGroupBox(this);
-  auto* grid = new QGridLayout(box);
-  Label4 = new QLabel(QStringLiteral("サイズ ( バイト )"), box);
-  Label4->setObjectName("Label4");
-  chk_StSize = new QCheckBox(QStringLiteral("始め"), box);
-  chk_StSize->setObjectName("chk_StSize");
-  chk_EdSize = new QCheckBox(QStringLiteral("終わり"), box);
-  chk_EdSize->setObjectName("chk_EdSize");
+  Label4 = Named<QLabel>(box, "Label4", QStringLiteral("サイズ ( バイト )"));
+  chk_StSize = Named<QCheckBox>(box, "chk_StSize", QStringLiteral("始め"));
+  chk_EdSize = Named<QCheckBox>(box, "chk_EdSize", QStringLiteral("終わり"));
   spn_st = SizeSpin(box, "spn_st");
   spn_ed = SizeSpin(box, "spn_ed");
-  grid->addWidget(Label4, 0, 0, 1, 2);
-  grid->addWidget(chk_StSize, 1, 0);
-  grid->addWidget(spn_st, 1, 1);
-  grid->addWidget(chk_EdSize, 2, 0);
-  grid->addWidget(spn_ed, 2, 1);
+  LayOutRange(box, Label4, {chk_StSize, spn_st}, {chk_EdSize, spn_ed});
   return box;
 }
 
 QWidget* TFrm_Search::BuildDateGroup() {
   auto* box = new QGroupBox(this);
-  auto* grid = new QGridLayout(box);
-  Label5 = new QLabel(QStringLiteral("更新日"), box);
-  Label5->setObjectName("Label5");
-  chk_StDate = new QCheckBox(QStringLiteral("始め"), box);
-  chk_StDate->setObjectName("chk_StDate");
-  chk_EdDate = new QCheckBox(QStringLiteral("終わり"), box);
-  chk_EdDate->setObjectName("chk_EdDate");
+  Label5 = Named<QLabel>(box, "Label5", QStringLiteral("更新日"));
+  chk_StDate = Named<QCheckBox>(box, "chk_StDate", QStringLiteral("始め"));
+  chk_EdDate = Named<QCheckBox>(box, "chk_EdDate", QStringLiteral("終わり"));
   DateTimePicker1 = DatePicker(box, "DateTimePicker1");
   DateTimePicker2 = DatePicker(box, "DateTimePicker2");
-  grid->addWidget(Label5, 0, 0, 1, 2);
-  grid->addWidget(chk_StDate, 1, 0);
-  grid->addWidget(DateTimePicker1, 1, 1);
-  grid->addWidget(chk_EdDate, 2, 0);
-  grid->addWidget(DateTimePicker2, 2, 1);
+  LayOutRange(box, Label5, {chk_StDate, DateTimePicker1}, {chk_EdDate, DateTimePicker2});
   return box;
 }
 
