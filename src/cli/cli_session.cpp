@@ -27,17 +27,6 @@ bool IsCp932(const std::string& encoding) {
   throw EUsageError("--encoding は utf8 か cp932 です: " + encoding);
 }
 
-TInfoSettings LoadInfo(const std::string& settings_dir) {
-  const TIniFile ini(MainSettingsPath(settings_dir));
-  TInfoSettings info = DefaultInfoSettings();
-  LoadInfoSettings(ini, info.Avi);
-  LoadInfoSettings(ini, info.DateSize);
-  LoadInfoSettings(ini, info.Image);
-  LoadInfoSettings(ini, info.Mp3);
-  LoadInfoSettings(ini, info.Folder);
-  return info;
-}
-
 // Whether the rule reads the items themselves (the add rule's information kinds);
 // a list of names read as text has no items to read.
 bool ReadsFiles(const TRuleChoice& choice) {
@@ -68,7 +57,7 @@ TSession::TSession(const TCliArgs& args)
     : Args(args),
       SettingsDir(ResolveSettingsFolder(SettingsOverride(args.Global))),
       Text(IsCp932(args.Global.Encoding)),
-      Info(LoadInfo(SettingsDir)) {}
+      Info(LoadAllInfoSettings(TIniFile(MainSettingsPath(SettingsDir)))) {}
 
 std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   const TCliArgs& args = session.Args;
