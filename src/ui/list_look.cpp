@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QHeaderView>
 #include <QPalette>
+#include <QTableView>
 #include <QWidget>
 #include <array>
 
@@ -56,6 +58,20 @@ void ApplyListColors(QWidget* widget, const QColor& text, const QColor& backgrou
   palette.setColor(QPalette::Button, background);
   widget->setAutoFillBackground(true);
   widget->setPalette(palette);
+}
+
+QTableView* NewReportView(QWidget* parent, const char* object_name, QAbstractItemModel* model) {
+  auto* view = new QTableView(parent);
+  view->setObjectName(object_name);
+  view->setModel(model);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setContextMenuPolicy(Qt::CustomContextMenu);
+  view->setShowGrid(false);
+  view->verticalHeader()->hide();
+  view->horizontalHeader()->setSectionsClickable(true);
+  return view;
 }
 
 }  // namespace nalo

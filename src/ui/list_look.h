@@ -1,7 +1,8 @@
 // The look of the entry list and the folder box from the settings: Windows colour
 // values (0x00BBGGRR, or a system colour of the desktop) become QColors, and a
 // font that is not installed (the saved default "ＭＳ Ｐゴシック" never is) is
-// replaced by an installed Japanese font.
+// replaced by an installed Japanese font. Also the report list both list windows
+// use.
 #pragma once
 
 #include <QColor>
@@ -12,6 +13,9 @@
 #include "settings/options_settings.h"
 
 class QWidget;
+
+class QAbstractItemModel;
+class QTableView;
 
 namespace nalo {
 
@@ -26,5 +30,9 @@ QFont ListFont(const TListViewOptions& options);
 
 // Text and background colours on a widget's palette (base/text and window/text).
 void ApplyListColors(QWidget* widget, const QColor& text, const QColor& background);
+
+// A read-only report list over `model`: whole rows selected, several at a time, no
+// grid, no row numbers, a context menu of the owner's, sortable column headers.
+QTableView* NewReportView(QWidget* parent, const char* object_name, QAbstractItemModel* model);
 
 }  // namespace nalo

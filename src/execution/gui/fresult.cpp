@@ -40,17 +40,8 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   setWindowTitle(QStringLiteral("確認画面"));
   auto* layout = new QVBoxLayout(this);
   model_ = new TResultModel(rows_, this);
-  ListView1 = new QTableView(this);
-  ListView1->setObjectName("ListView1");
-  ListView1->setModel(model_);
-  ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-  ListView1->verticalHeader()->hide();
-  ListView1->setShowGrid(false);
+  ListView1 = NewReportView(this, "ListView1", model_);
   ListView1->horizontalHeader()->setStretchLastSection(true);
-  ListView1->horizontalHeader()->setSectionsClickable(true);
   ApplyListColors(ListView1, LightGreen(), Qt::black);
   layout->addWidget(ListView1);
 
