@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "execution/temp_folder.h"
 #include "listing/list_data.h"
 #include "rules/rule_run.h"
 #include "ui/messenger.h"
@@ -91,10 +92,7 @@ struct TSignalCount {
 
 // An entry as a scan of `folder` (ending in "/") would list it.
 inline TListData Entry(const std::string& folder, const std::string& name) {
-  TListData entry;
-  entry.Name = name;
-  entry.Location = folder;
-  return entry;
+  return testing::EntryFor(folder, name);
 }
 
 inline TEntryList Entries(const std::vector<std::string>& names,
