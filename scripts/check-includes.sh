@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Checks the module boundaries of src/ against the allowed module graph.
+# The graph of the core is read from the nalo_core_module(...) lines of
+# src/CMakeLists.txt, the same lines that declare the links, so the build and this
+# check cannot disagree. The front ends sit on top of the core:
+#   cli/                 the core and cli/
+#   ui/                  the core and ui/
+#   <module>/gui/        the core, ui/ and the other gui/ folders
+#   app/                 the core and every GUI folder
+# No core file includes a front-end header or a Qt header, and in the core only
+# platform/ includes POSIX or Linux headers (unistd, fcntl, dirent, sys/...).
+# Prints every offending include as file:line and exits 1 when there is one.
+# Usage: scripts/check-includes.sh [SOURCE_ROOT]
+set -euo pipefail
+root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+cd "$root"
+
+# Core files that still reach the OS directly; the calls are moving behind
+# platform/. The list only shrinks: a file not named here fails the check.
+os_header_allowed=(
+  src/settings/file_replace.cpp
+  src/settings/settings_folder.cpp
+  src/fileinfo/byte_source.cpp
+  src/fileinfo/codec_registry.cpp
+  src/fileinfo/file_entry.cpp
+  src/fileinfo/codec_names.cpp
+  src/execution/move_plan.cpp
+  src/execution/batch_journal.cpp
+  src/execution/batch_paths.cpp
+)
+
+find src -name '*.h' -o -name '*.cpp' | sort | awk \
+  -v graph_file=src/CMakeLists.txt \
+  -v os_allowed="${os_header_allowed[*]}" '
+BEGIN {
+  # nalo_core_module(nalo_rules rules nalo_awk nalo_listing ...): the module in
+  # folder "rules" may include the folders of the modules it links.
+  while ((getline line < graph_file) > 0) {
+    if (line !~ /^nalo_core_module\(/) continue
+    sub(/^nalo_core_module\(/, "", line); sub(/\).*$/, "", line)
+    n = split(line, word, /[ \t]+/)
+    dir_of[word[1]] = word[2]; core_dirs[word[2]] = 1; links_of[word[2]] = ""
+    for (i = 3; i <= n; i++) if (word[i] ~ /^nalo_/) pending[word[2]] = pending[word[2]] " " word[i]
+  }
+  for (d in pending) {
+    n = split(pending[d], dep, " ")
+    for (i = 1; i <= n; i++) {
+      if (!(dep[i] in dir_of)) { printf "%s: %s links unknown module %s\n", graph_file, d, dep[i]; bad = 1; continue }
+      may[d, dir_of[dep[i]]] = 1
+    }
+  }
+  split(os_allowed, list, " "); for (i in list) os_ok[list[i]] = 1
+  os_re = "^#[ \t]*include[ \t]*<((unistd|fcntl|dirent)\\.h|sys/)"
+}
+# The folder of src/ a path belongs to: the longest core folder that holds it, or a
+# front-end folder ("cli", "ui", "app", "gui" for any <module>/gui/).
+function area(path,    best, d) {
+  if (path ~ /^(cli|ui|app)\//) { sub(/\/.*/, "", path); return path }
+  if (path ~ /^[a-z_\/]+\/gui\//) return "gui"
+  best = ""
+  for (d in core_dirs) if (index(path, d "/") == 1 && length(d) > length(best)) best = d
+  return best
+}
+function allowed(from, to) {
+  if (to == "" || to == from) return 1
+  if (from in core_dirs) return (from, to) in may
+  if (to in core_dirs) return 1
+  if (from == "app") return to != "cli"
+  if (from == "gui") return to == "ui" || to == "gui"
+  return 0
+}
+{
+  file = $0; rel = substr(file, 5); from = area(rel); line_no = 0
+  while ((getline text < file) > 0) {
+    line_no++
+    if (text ~ /^#[ \t]*include[ \t]*"/) {
+      target = text; sub(/^#[ \t]*include[ \t]*"/, "", target); sub(/".*$/, "", target)
+      to = area(target)
+      if (!allowed(from, to)) {
+        printf "%s:%d: %s may not include %s (%s)\n", file, line_no, from, to, target; bad = 1
+      }
+    } else if ((from in core_dirs) && text ~ /^#[ \t]*include[ \t]*<Q/) {
+      printf "%s:%d: the core is free of Qt: %s\n", file, line_no, text; bad = 1
+    } else if ((from in core_dirs) && from != "platform" && text ~ os_re && !(file in os_ok)) {
+      printf "%s:%d: OS headers belong behind platform/: %s\n", file, line_no, text; bad = 1
+    }
+  }
+  close(file)
+}
+END { exit bad }
+'
