@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libpcre2-dev libre2-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-ipafont-gothic fontconfig
   perl
 )
