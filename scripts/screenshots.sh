@@ -10,5 +10,5 @@ out="$root/docs/screenshots"
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
-"$build_dir/src/app/nalo" --screenshots "$out" 2> >(grep -v "propagateSizeHints" >&2)
+"$build_dir/src/app/nalo-screenshots" "$out" 2> >(grep -v "propagateSizeHints" >&2)
 echo "screenshots written to $out"

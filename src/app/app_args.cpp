@@ -32,10 +32,8 @@ TAppArgs ParseAppArgs(const QStringList& arguments) {
       options_end = true;
       continue;
     }
-    if (!options_end && (TakeValue(arguments, i, QStringLiteral("--settings-dir"), result.SettingsDir,
-                                   result.Error) ||
-                         TakeValue(arguments, i, QStringLiteral("--screenshots"),
-                                   result.ScreenshotDir, result.Error))) {
+    if (!options_end && TakeValue(arguments, i, QStringLiteral("--settings-dir"),
+                                  result.SettingsDir, result.Error)) {
       continue;
     }
     if (!result.Folder) result.Folder = arg;

@@ -1,6 +1,5 @@
 // The desktop program's command line: an optional folder to list, the settings
-// folder (--settings-dir DIR, else $NALO_SETTINGS_DIR and the usual places), and
-// the hidden --screenshots DIR that renders the windows into PNG files.
+// folder (--settings-dir DIR, else $NALO_SETTINGS_DIR and the usual places).
 #pragma once
 
 #include <QString>
@@ -12,7 +11,6 @@ namespace nalo {
 struct TAppArgs {
   std::optional<QString> Folder;       // the first positional argument
   std::optional<QString> SettingsDir;  // --settings-dir
-  std::optional<QString> ScreenshotDir;  // --screenshots
   QString Error;                       // set when the line cannot be understood
 };
 

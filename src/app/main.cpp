@@ -1,12 +1,11 @@
 // Start-up of the desktop program: the application title, the settings folder,
-// then either the main window or, with --screenshots, the rendering of the windows.
+// then the main window.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
 #include "app/app_args.h"
 #include "app/main_window.h"
-#include "app/screenshots.h"
 #include "settings/settings_folder.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +18,6 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "%s\n", args.Error.toLocal8Bit().constData());
     return 2;
   }
-  if (args.ScreenshotDir) return nalo::RenderScreenshots(*args.ScreenshotDir);
 
   std::optional<std::string> override_dir;
   if (args.SettingsDir) override_dir = args.SettingsDir->toStdString();
