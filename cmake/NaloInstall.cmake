@@ -58,4 +58,12 @@ string(STRIP "${_body}" _body)
 string(REPLACE "\n\n" "\n.\n" _body "${_body}")
 string(REPLACE "\n" "\n " NALO_LICENSE_BODY " ${_body}")
 configure_file(data/copyright.in ${CMAKE_BINARY_DIR}/data/copyright @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/data/copyright README.md DESTINATION ${NALO_DOC_DIR})
+
+# The release history in the Debian changelog format, gzipped as the package wants it.
+set(_changelog ${CMAKE_BINARY_DIR}/data/changelog.gz)
+add_custom_command(OUTPUT ${_changelog}
+  COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${CMAKE_SOURCE_DIR}/data/changelog ${_changelog}
+  DEPENDS ${CMAKE_SOURCE_DIR}/data/changelog
+  VERBATIM)
+add_custom_target(changelog ALL DEPENDS ${_changelog})
+install(FILES ${CMAKE_BINARY_DIR}/data/copyright ${_changelog} README.md DESTINATION ${NALO_DOC_DIR})

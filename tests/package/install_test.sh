@@ -22,7 +22,7 @@ cp "$build/install_manifest.txt" "$work/manifest"
 app=org.nalo.Nalo
 icon_sizes=(16 22 24 32 48 64 128 256)
 expected=(bin/nalo-cli share/man/man1/nalo-cli.1.gz share/bash-completion/completions/nalo-cli
-  share/doc/nalo/copyright share/doc/nalo/README.md)
+  share/doc/nalo/copyright share/doc/nalo/changelog.gz share/doc/nalo/README.md)
 if [ "$gui" = ON ]; then
   expected+=(bin/nalo share/man/man1/nalo.1.gz share/applications/$app.desktop
     share/metainfo/$app.metainfo.xml share/icons/hicolor/scalable/apps/$app.svg)

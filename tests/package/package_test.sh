@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree into a temporary folder and checks
-# its control data (the library dependencies dpkg-shlibdeps found) and its files,
-# then runs nalo-cli unpacked from it.
+# its control data (the library dependencies dpkg-shlibdeps found), its files and
+# its changelog's version, then runs nalo-cli unpacked from it.
 set -euo pipefail
 build=$1 gui=$2
 work=$(mktemp -d)
@@ -28,6 +28,7 @@ done
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 files=(./usr/bin/nalo-cli ./usr/share/man/man1/nalo-cli.1.gz ./usr/share/doc/nalo/copyright
+  ./usr/share/doc/nalo/changelog.gz
   ./usr/share/bash-completion/completions/nalo-cli)
 [ "$gui" = ON ] && files+=(./usr/bin/nalo ./usr/share/applications/org.nalo.Nalo.desktop
   ./usr/share/metainfo/org.nalo.Nalo.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/org.nalo.Nalo.svg)
@@ -38,6 +39,9 @@ outside=$(grep -v '^\./usr/' <<<"$contents" | grep -vx '\./' || true)
 [ -z "$outside" ] || fail "package holds files outside /usr: $outside"
 
 dpkg-deb -x "$deb" "$work/root"
+version=$(dpkg-deb -f "$deb" Version)
+newest=$(zcat "$work/root/usr/share/doc/nalo/changelog.gz" | sed -n '1s/^nalo (\([^)]*\)).*/\1/p')
+[ "$newest" = "$version" ] || fail "the changelog's newest entry is $newest, the package is $version"
 "$work/root/usr/bin/nalo-cli" --version >/dev/null || fail "unpacked nalo-cli does not run"
 
 [ "$failures" -eq 0 ] || { echo "$failures failures"; exit 1; }
