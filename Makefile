@@ -1,9 +1,12 @@
 # The two set-up commands: `make run` and `make test`. Both install what is missing first.
+# `make install` (PREFIX, DESTDIR), `make uninstall` and `make package` (a Debian package).
 BUILD ?= build
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: deps configure build run test bench fuzz sanitize screenshots clean
+.PHONY: deps configure build run test bench fuzz sanitize screenshots clean install uninstall package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -34,6 +37,18 @@ fuzz: deps
 	@CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNALO_FUZZ=ON -DNALO_GUI=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
+# The file list is kept apart from CMake's install_manifest.txt, which every later
+# install from this build (the install test too) writes over.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	@cp $(BUILD)/install_manifest.txt $(BUILD)/installed_files.txt
+
+uninstall:
+	@DESTDIR="$(DESTDIR)" bash scripts/uninstall.sh $(BUILD)/installed_files.txt
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Nalo needs to build, test, benchmark and fuzz.
+# Installs the Debian packages Nalo needs to build, test, benchmark, fuzz and package.
 # Idempotent: packages already present are skipped, and apt is not touched at all
 # when nothing is missing. Only Debian packages are installed; nothing is downloaded
 # from anywhere else.
@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-gothic fontconfig
   perl
+  desktop-file-utils appstream scdoc librsvg2-bin dpkg-dev bash-completion man-db
 )
 
 missing=()

@@ -2,6 +2,8 @@
 // "=", "--" ends the options, the first other argument is the folder.
 #include "app/app_args.h"
 
+#include <string_view>
+
 namespace nalo {
 namespace {
 
@@ -39,6 +41,15 @@ TAppArgs ParseAppArgs(const QStringList& arguments) {
     if (!result.Folder) result.Folder = arg;
   }
   return result;
+}
+
+bool AsksForVersion(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") return false;
+    if (arg == "--version") return true;
+  }
+  return false;
 }
 
 }  // namespace nalo

@@ -17,4 +17,8 @@ struct TAppArgs {
 // `arguments` without the program name.
 TAppArgs ParseAppArgs(const QStringList& arguments);
 
+// True when the command line holds --version before any "--". It is read from argv
+// before the application object exists, so printing the version needs no display.
+bool AsksForVersion(int argc, char* argv[]);
+
 }  // namespace nalo

@@ -1,16 +1,23 @@
-// Start-up of the desktop program: the application title, the settings folder,
-// then the main window.
+// Start-up of the desktop program: --version, the application title and icon, the
+// settings folder, then the main window.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
 
 #include "app/app_args.h"
+#include "app/app_icon.h"
 #include "app/main_window.h"
 #include "settings/settings_folder.h"
 
 int main(int argc, char* argv[]) {
+  if (nalo::AsksForVersion(argc, argv)) {
+    std::printf("nalo %s\n", NALO_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(nalo::kAppTitle));
+  QApplication::setWindowIcon(nalo::AppIcon());
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(nalo::kDesktopFileName));
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const nalo::TAppArgs args = nalo::ParseAppArgs(arguments);

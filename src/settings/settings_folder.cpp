@@ -1,7 +1,8 @@
 // Choosing the settings folder. Each candidate is an absolute path; the
 // executable's folder is taken only for portable use (Nalo.ini already there, or a
-// folder the user may write that is not a system install folder), so a program
-// installed under /usr never scatters settings beside itself, even run as root.
+// folder the user may write that is not an install folder), so a program installed
+// under /usr, /usr/local, ~/.local or a staging tree never scatters settings beside
+// itself, even run as root.
 #include "settings/settings_folder.h"
 
 #include <pwd.h>
@@ -29,19 +30,23 @@ constexpr std::string_view kAppFolderName = "Nalo";
 constexpr std::array<std::string_view, 6> kSystemPrefixes = {"/usr/", "/bin/", "/sbin/",
                                                              "/lib/", "/opt/", "/snap/"};
 
-bool IsSystemFolder(const std::string& folder) {
+// A folder named "bin" is where an install puts its programs under any prefix
+// (PREFIX/bin, also inside a DESTDIR staging tree), never a portable folder.
+constexpr std::string_view kInstallBinFolderName = "bin";
+
+bool IsInstallFolder(const std::string& folder) {
   const std::string with_slash = folder + "/";
   for (std::string_view prefix : kSystemPrefixes) {
     if (with_slash.starts_with(prefix)) return true;
   }
-  return false;
+  return fs::path(folder).filename() == kInstallBinFolderName;
 }
 
 bool IsPortableFolder(const std::string& folder) {
   if (folder.empty()) return false;
   std::error_code ec;
   if (fs::exists(MainSettingsPath(folder), ec)) return true;
-  return !IsSystemFolder(folder) && ::access(folder.c_str(), W_OK) == 0;
+  return !IsInstallFolder(folder) && ::access(folder.c_str(), W_OK) == 0;
 }
 
 std::string Absolute(const std::string& folder) {

@@ -41,14 +41,34 @@ TEST(SettingsFolder, SourcesInOrder) {
   }
 }
 
-TEST(SettingsFolder, WritableExecutableFolderIsPortableButSystemFoldersAreNot) {
+TEST(SettingsFolder, WritableExecutableFolderIsPortableButInstallFoldersAreNot) {
   TempFolder dir;
   const std::string home = dir.File("home");
-  EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, dir.Path(), "", home}), dir.Path());
-  // Writable by root, yet never chosen unless it already holds Nalo.ini.
-  if (!fs::exists("/usr/bin/Nalo.ini")) {
-    EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, "/usr/bin", "", home}),
-              home + "/.config/Nalo");
+  const std::string xdg = home + "/.config/Nalo";
+  const std::string staged_bin = dir.File("stage/usr/bin");
+  const std::string local_bin = dir.File("home/.local/bin");
+  const std::string portable_with_ini = dir.File("usb-stick/bin");
+  for (const std::string& d : {staged_bin, local_bin, portable_with_ini}) fs::create_directories(d);
+  WriteFile(portable_with_ini + "/Nalo.ini", "");
+  const struct {
+    const char* name;
+    std::string exe_folder;
+    std::string expected;
+  } cases[] = {
+      {"writable-portable", dir.Path(), dir.Path()},
+      {"destdir-staging-bin", staged_bin, xdg},
+      {"home-local-bin", local_bin, xdg},
+      {"bin-holding-nalo-ini", portable_with_ini, portable_with_ini},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, c.exe_folder, "", home}), c.expected)
+        << c.name;
+  }
+  // Writable by root, yet never chosen unless they already hold Nalo.ini.
+  for (const char* system_bin : {"/usr/bin", "/usr/local/bin"}) {
+    if (fs::exists(MainSettingsPath(system_bin))) continue;
+    EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, system_bin, "", home}), xdg)
+        << system_bin;
   }
 }
 
