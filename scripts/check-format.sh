@@ -26,7 +26,7 @@ if grep -q '^diff --git ' <<<"$out"; then
   echo "format check failed: these files have lines changed since ${base:0:12} that" \
     "clang-format lays out differently:" >&2
   sed -n 's|^diff --git a/\([^ ]*\) .*|  \1|p' <<<"$out" >&2
-  echo "Format them with: git clang-format ${base:0:12}" >&2
+  echo "Format them with: git add -u && git clang-format ${base:0:12}" >&2
   echo "$out" >&2
   exit 1
 fi

@@ -145,10 +145,4 @@ std::string FormatDate(const std::tm& local, int format_index) {
   }
 }
 
-std::string FormatLocalDate(std::time_t when, int format_index) {
-  std::tm local {};
-  if (!localtime_r(&when, &local)) return {};
-  return FormatDate(local, format_index);
-}
-
 }  // namespace nalo

@@ -57,7 +57,4 @@ std::string_view SeparatorOf(int choice_index);
 // yyyy年mm月dd日, yy年mm月dd日).
 std::string FormatDate(const std::tm& local, int format_index);
 
-// The local date of a time stamp by date format index.
-std::string FormatLocalDate(std::time_t when, int format_index);
-
 }  // namespace nalo

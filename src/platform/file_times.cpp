@@ -103,16 +103,4 @@ double DayCountOfUnixTime(std::time_t unix_seconds) {
   return DayCountOf(LocalTimeOf(unix_seconds));
 }
 
-std::time_t UnixTimeOf(const TLocalTime& t) {
-  std::tm tm{};
-  tm.tm_year = t.Year - 1900;
-  tm.tm_mon = t.Month - 1;
-  tm.tm_mday = t.Day;
-  tm.tm_hour = t.Hour;
-  tm.tm_min = t.Minute;
-  tm.tm_sec = t.Second;
-  tm.tm_isdst = -1;
-  return std::mktime(&tm);
-}
-
 }  // namespace nalo

@@ -47,7 +47,4 @@ std::string DateTextOf(const TLocalTime& t);
 // Day count of a Unix time in local time.
 double DayCountOfUnixTime(std::time_t unix_seconds);
 
-// Unix time of local calendar fields (mktime; for tests and date bounds).
-std::time_t UnixTimeOf(const TLocalTime& t);
-
 }  // namespace nalo

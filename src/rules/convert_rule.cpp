@@ -32,18 +32,6 @@ std::string CapitalizedExtension(std::string_view ext) {
   return out;
 }
 
-// The longest prefix of `text` of at most `limit` bytes that ends on a character
-// boundary.
-std::string_view CutAtCharBoundary(std::string_view text, std::size_t limit) {
-  std::size_t end = 0;
-  while (end < text.size()) {
-    const std::size_t next = end + CharLengthAt(text, end);
-    if (next > limit) break;
-    end = next;
-  }
-  return text.substr(0, end);
-}
-
 std::optional<TWidthKanaMode> WidthKanaModeOf(int kind) {
   switch (kind) {
     case kConvertHalfToFull: return TWidthKanaMode::HalfToFull;
@@ -64,7 +52,7 @@ std::string ConvertOne(std::string_view name, const TTabStatus_Modif& status,
     case kConvertTrim: return TrimNameParts(name);
     default: break;
   }
-  if (const auto mode = WidthKanaModeOf(status.Kind)) return WidthKanaConverted(name, *mode);
+  if (const auto mode = WidthKanaModeOf(status.Kind)) return MapBaseNameWidthKana(name, *mode);
   return std::string(name);
 }
 
@@ -125,13 +113,6 @@ std::string ExtCaseConverted(std::string_view name, const TTabStatus_Modif& stat
   } else {
     out += LowerCaseName(ext);
   }
-  return out;
-}
-
-std::string WidthKanaConverted(std::string_view name, TWidthKanaMode mode) {
-  const std::string mapped = MapWidthKana(BaseNameOf(name), mode);
-  std::string out(CutAtCharBoundary(mapped, kMaxMappedBaseBytes));
-  out += ExtensionOf(name);
   return out;
 }
 

@@ -28,10 +28,6 @@ enum TConvertKind : int {
   kConvertTimeStamp = 9,  // hidden on the tab; running it does nothing
 };
 
-// The mapped base name is produced into a 256-byte buffer with its terminating zero
-// on the system the names come from, so it holds at most 255 bytes.
-inline constexpr std::size_t kMaxMappedBaseBytes = 255;
-
 // Minimum digit count of a number: the digits item chosen (1-5), 1 when none is.
 int NumberDigits(const TTabStatus_Modif& status);
 // `value` in decimal with at least `digits` digits, padded with "0" on the left.
@@ -42,7 +38,6 @@ std::string NumberedName(std::string_view name, const TTabStatus_Modif& status,
 std::string ChangedExtensionName(std::string_view name, const TTabStatus_Modif& status);
 std::string NameCaseConverted(std::string_view name, const TTabStatus_Modif& status);
 std::string ExtCaseConverted(std::string_view name, const TTabStatus_Modif& status);
-std::string WidthKanaConverted(std::string_view name, TWidthKanaMode mode);
 
 TRuleResult RunConvertRule(const TRuleContext& ctx, const TTabStatus_Modif& status);
 

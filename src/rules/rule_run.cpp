@@ -101,12 +101,6 @@ bool IsExcluded(const TExclusion& exclusion, std::string_view name) {
   return FindInName(UpperCaseName(exclusion.text), UpperCaseName(name)) > 0;
 }
 
-std::string ApplyExclusion(const TExclusion& exclusion, std::string_view old_name,
-                           std::string new_name) {
-  if (IsExcluded(exclusion, old_name)) return std::string(old_name);
-  return new_name;
-}
-
 std::string_view FolderOf(std::string_view full_path) {
   const std::size_t slash = full_path.rfind('/');
   if (slash == std::string_view::npos) return {};

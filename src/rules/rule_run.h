@@ -92,10 +92,6 @@ TRuleResult SilentResult();
 // (upper-cased on both sides unless case-sensitive).
 bool IsExcluded(const TExclusion& exclusion, std::string_view name);
 
-// The name to use after the exclusion test: `old_name` when excluded, else `new_name`.
-std::string ApplyExclusion(const TExclusion& exclusion, std::string_view old_name,
-                           std::string new_name);
-
 // The folder of a full path: everything before its last "/", without that separator
 // ("/" itself for an item of the root folder).
 std::string_view FolderOf(std::string_view full_path);

@@ -62,7 +62,7 @@ TEST(FindSearch, RowFieldsDescribeTheItem) {
   TTempTree tree;
   tree.Folder("sub");
   tree.File("sub/x.bin", 1234);
-  const std::time_t when = UnixTimeOf({2002, 11, 18, 13, 45, 30});
+  const std::time_t when = 1037612730;  // 2002-11-18 09:45:30 UTC
   tree.SetModified("sub/x.bin", when);
   const TScanRows rows = Scan(tree, "*.*", true, true);
   ASSERT_EQ(rows.size(), 1u);
@@ -71,8 +71,8 @@ TEST(FindSearch, RowFieldsDescribeTheItem) {
   EXPECT_EQ(r.Location, tree.Location() + "sub/");
   EXPECT_EQ(r.Location + r.Name, r.FullPath());
   EXPECT_EQ(r.Size, 1234);
-  EXPECT_DOUBLE_EQ(r.Modified, DayCountOf({2002, 11, 18, 13, 45, 30}));
-  EXPECT_EQ(static_cast<std::uint32_t>(r.FileTime), DosDateTimeOf({2002, 11, 18, 13, 45, 30}));
+  EXPECT_DOUBLE_EQ(r.Modified, DayCountOfUnixTime(when));
+  EXPECT_EQ(static_cast<std::uint32_t>(r.FileTime), DosDateTimeOf(LocalTimeOf(when)));
 }
 
 TEST(FindSearch, HiddenSubFoldersAreNotEnteredButHiddenFilesAreListed) {

@@ -14,7 +14,6 @@ using testing::Names;
 using testing::NewNames;
 using testing::RuleFixture;
 using testing::Sj;
-using testing::Utf8;
 
 TTabStatus_Modif Numbering(std::string_view base, int digits_idx, int first) {
   TTabStatus_Modif s;
@@ -136,18 +135,6 @@ TEST(ConvertSubRules, ExclusionPerSubRule) {
   EXPECT_EQ(NewNames(RunConvertRule(f.ctx, NameCase(0, false))), (Names{"XYZ.txt"}));
   // Trimming has no exclusion step.
   EXPECT_EQ(NewNames(RunConvertRule(f.ctx, Kind(kConvertTrim))), (Names{"abc.txt"}));
-}
-
-TEST(ConvertSubRules, MappedBaseNameIsCutAtACharacterBoundary) {
-  const std::string long_base(200, 'a');  // 400 bytes once full-width
-  const std::string converted = WidthKanaConverted(long_base + ".txt", TWidthKanaMode::HalfToFull);
-  ASSERT_EQ(converted.size(), 254u + 4u);  // 127 two-byte characters, then ".txt"
-  EXPECT_EQ(converted.substr(254), ".txt");
-  EXPECT_EQ(Utf8(converted.substr(0, 2)), "ａ");
-  const std::string odd_base = "b" + std::string(200, 'a');  // a single byte first
-  EXPECT_EQ(WidthKanaConverted(odd_base, TWidthKanaMode::HalfToFull).size(), 254u);
-  const std::string short_base(100, 'a');
-  EXPECT_EQ(WidthKanaConverted(short_base, TWidthKanaMode::HalfToFull).size(), 200u);
 }
 
 TEST(ConvertSubRules, TimeStampAndUnknownDoNothing) {

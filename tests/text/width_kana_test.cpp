@@ -88,6 +88,8 @@ TEST(WidthKana, BaseNameMappedAndLimited) {
   EXPECT_EQ(CharCount(BaseNameOf(mapped)), 127u);
   EXPECT_EQ(ExtensionOf(mapped), ".txt");
   EXPECT_EQ(BaseNameOf(mapped), MapWidthKana(std::string(127, 'a'), M::HalfToFull));
+  // Without an extension the whole name is the base name, cut the same way.
+  EXPECT_EQ(MapBaseNameWidthKana(std::string(201, 'a'), M::HalfToFull).size(), 254u);
 }
 
 // --- reference: the Unicode width and kana relations ------------------------------

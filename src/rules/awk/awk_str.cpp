@@ -11,16 +11,6 @@
 
 namespace nalo {
 
-void TAWKStr::SetUseFuzzyCharDic(bool on) {
-  PreProcessor().UseFuzzyCharDic = on;
-  SetRegExp(std::string(RegExp()));
-}
-
-void TAWKStr::SetUseSynonymDic(bool on) {
-  PreProcessor().UseSynonymDic = on;
-  SetRegExp(std::string(RegExp()));
-}
-
 std::optional<TREMatch> TAWKStr::FindFirst(std::string_view text, std::size_t from) const {
   return UsesAnchors() ? FindFirstAnchored(text, from) : FindFirstUnanchored(text, from);
 }
@@ -68,10 +58,6 @@ int TAWKStr::GSub(std::string_view tmpl, std::string& text) const {
   out.append(in, rest, std::string_view::npos);
   text = std::move(out);
   return count;
-}
-
-std::string TAWKStr::ExpandReplacement(std::string_view tmpl, std::string_view matched) {
-  return TReplacementTemplate(tmpl).Expand(matched);
 }
 
 std::string TAWKStr::Unescape(std::string_view text) { return UnescapeText(text); }

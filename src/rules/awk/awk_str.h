@@ -1,6 +1,6 @@
 // TAWKStr offers the string functions of the AWK mode of the regular-expression
 // rule on top of TMatchCORE: FindFirst, Sub (replace the first match), GSub
-// (replace every match from left to right), ExpandReplacement and Unescape.
+// (replace every match from left to right) and Unescape.
 // Typical use: SetRegExp(pattern) once (ERegExpParser carries message and
 // 1-based position), then Sub or GSub per name. Texts are CP932 byte strings.
 #pragma once
@@ -16,12 +16,6 @@ namespace nalo {
 
 class TAWKStr : public TMatchCORE {
  public:
-  // Dictionary rewriting is never built; changing an option compiles RegExp again.
-  bool UseFuzzyCharDic() const { return PreProcessor().UseFuzzyCharDic; }
-  bool UseSynonymDic() const { return PreProcessor().UseSynonymDic; }
-  void SetUseFuzzyCharDic(bool on);
-  void SetUseSynonymDic(bool on);
-
   // The first match: the anchored search when the pattern uses "^" or "$" as an
   // anchor, the unanchored one otherwise.
   std::optional<TREMatch> FindFirst(std::string_view text, std::size_t from = 0) const;
@@ -32,7 +26,6 @@ class TAWKStr : public TMatchCORE {
   // An empty match never splits a double-byte character and never repeats.
   int GSub(std::string_view tmpl, std::string& text) const;
 
-  static std::string ExpandReplacement(std::string_view tmpl, std::string_view matched);
   // `text` with every backslash escape replaced by its character.
   static std::string Unescape(std::string_view text);
 };

@@ -80,12 +80,6 @@ void AppendChar(std::string& out, TRECode code) {
   out.push_back(static_cast<char>(code & 0xFF));
 }
 
-std::string CharToString(TRECode code) {
-  std::string out;
-  AppendChar(out, code);
-  return out;
-}
-
 TRECode ReadEscape(std::string_view text, std::size_t& index) {
   if (index > text.size()) throw ERegExpParser(kMsgBackslashAtEnd, index);
   const TRECode c = ReadChar(text, index);

@@ -37,8 +37,8 @@ TRECode ReadChar(std::string_view text, std::size_t& index);
 // the second byte of a pair (an odd run of lead-byte values precedes it), else by 1.
 void StepBack(std::string_view text, std::size_t& index);
 
-// The bytes of a code: two when its high byte is a lead byte, else its low byte.
-std::string CharToString(TRECode code);
+// Appends the bytes of a code: two when its high byte is a lead byte, else its low
+// byte.
 void AppendChar(std::string& out, TRECode code);
 
 // Decodes the escape sequence after a backslash that was just read (\b \n \r \t,

@@ -26,7 +26,7 @@ TRegularExpression::TRegularExpression() {
 }
 
 void TRegularExpression::SetRegExp(std::string_view text) {
-  const std::string pattern = preprocessor_.Run(text);
+  const std::string pattern(text);
   for (std::size_t i = 0; i < cache_.size(); ++i) {
     if (cache_[i].pattern == pattern) {
       current_ = i;

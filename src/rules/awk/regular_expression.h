@@ -13,7 +13,6 @@
 
 #include "rules/awk/re_byte_table.h"
 #include "rules/awk/re_dfa.h"
-#include "rules/awk/re_preprocessor.h"
 
 namespace nalo {
 
@@ -50,8 +49,6 @@ class TRegularExpression {
 
  protected:
   TRECompiledPattern& Current() const { return *cache_[current_].compiled; }
-  TREPreProcessor& PreProcessor() { return preprocessor_; }
-  const TREPreProcessor& PreProcessor() const { return preprocessor_; }
 
  private:
   struct Entry {
@@ -62,7 +59,6 @@ class TRegularExpression {
   std::vector<Entry> cache_;
   std::size_t current_ = 0;
   std::string reg_exp_;
-  TREPreProcessor preprocessor_;
   std::size_t compile_count_ = 0;
 };
 

@@ -1,12 +1,13 @@
 // The AWK string functions: Sub, GSub (empty matches, double-byte characters, CR
 // LF, line starts), replacement templates and the former bugs that must not
 // come back.
-#include <string>
-
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "awk_test_util.h"
 #include "rules/awk/re_error.h"
+#include "rules/awk/replacement_template.h"
 
 namespace nalo {
 namespace {
@@ -96,7 +97,9 @@ struct TemplateCase {
 
 class Templates : public testing::TestWithParam<TemplateCase> {};
 
-TEST_P(Templates, Expand) { EXPECT_EQ(TAWKStr::ExpandReplacement(GetParam().tmpl, "M"), GetParam().expanded); }
+TEST_P(Templates, Expand) {
+  EXPECT_EQ(TReplacementTemplate(GetParam().tmpl).Expand("M"), GetParam().expanded);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Templates,

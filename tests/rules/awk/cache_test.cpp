@@ -57,15 +57,5 @@ TEST(Cache, FailedCompileMakesTheEmptyPatternCurrent) {
   EXPECT_EQ(awk.FindFirst("xa"), (TREMatch{0, 0}));
 }
 
-TEST(Cache, DictionaryOptionsKeepThePattern) {
-  TAWKStr awk;
-  awk.SetRegExp("b+");
-  awk.SetUseFuzzyCharDic(true);
-  awk.SetUseSynonymDic(true);
-  EXPECT_TRUE(awk.UseFuzzyCharDic());
-  EXPECT_EQ(awk.RegExp(), "b+");
-  EXPECT_EQ(awk.FindFirst("abb"), (TREMatch{1, 3}));
-}
-
 }  // namespace
 }  // namespace nalo
