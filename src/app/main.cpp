@@ -1,6 +1,6 @@
-// Start-up of the desktop program: --version, the application title and icon, the
-// settings folder, then either the main window or, with --screenshots, the
-// rendering of the windows.
+// Start-up of the desktop program: --help and --version, the application title
+// and icon, the settings folder, then either the main window or, with
+// --screenshots, the rendering of the windows.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -12,8 +12,8 @@
 #include "settings/settings_folder.h"
 
 int main(int argc, char* argv[]) {
-  if (nalo::AsksForVersion(argc, argv)) {
-    std::printf("nalo %s\n", NALO_VERSION);
+  if (const std::optional<std::string> answer = nalo::EarlyAnswer(argc, argv, NALO_VERSION)) {
+    std::fputs(answer->c_str(), stdout);
     return 0;
   }
   QApplication app(argc, argv);
