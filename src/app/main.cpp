@@ -1,6 +1,6 @@
-// Start-up of the desktop program: --help and --version, the application title
-// and icon, the settings folder, then either the main window or, with
-// --screenshots, the rendering of the windows.
+// Start-up of the desktop program: --version, the application title and icon, the
+// settings folder, then either the main window or, with --screenshots, the
+// rendering of the windows.
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>

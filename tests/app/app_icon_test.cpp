@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "gui_test_support.h"
 
 namespace nalo {

@@ -61,7 +61,8 @@ TEST(SettingsFolder, WritableExecutableFolderIsPortableButInstallFoldersAreNot) 
       {"bin-holding-nalo-ini", portable_with_ini, portable_with_ini},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, c.exe_folder, "", home}), c.expected)
+    EXPECT_EQ(ChooseSettingsFolder({std::nullopt, std::nullopt, c.exe_folder, "", home}),
+              c.expected)
         << c.name;
   }
   // Writable by root, yet never chosen unless they already hold Nalo.ini.
