@@ -2,8 +2,6 @@
 // "=", "--" ends the options, the first other argument is the folder.
 #include "app/app_args.h"
 
-#include <string_view>
-
 namespace nalo {
 namespace {
 
@@ -43,13 +41,23 @@ TAppArgs ParseAppArgs(const QStringList& arguments) {
   return result;
 }
 
-bool AsksForVersion(int argc, char* argv[]) {
+std::optional<std::string> EarlyAnswer(int argc, char* argv[], std::string_view version) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    if (arg == "--") return false;
-    if (arg == "--version") return true;
+    if (arg == "--") break;
+    if (arg == "--version") return "nalo " + std::string(version) + "\n";
+    if (arg == "--help") {
+      return "Usage: nalo [--settings-dir DIR] [FOLDER]\n"
+             "Interactive batch renamer for files and folders.\n\n"
+             "  FOLDER              the folder to list at start (else the folder listed last)\n"
+             "  --settings-dir DIR  folder of Nalo.ini and the other settings files\n"
+             "                      (else $NALO_SETTINGS_DIR or the usual place)\n"
+             "  --version           print the version and exit\n"
+             "  --help              print this help and exit\n\n"
+             "The command-line program is nalo-cli. See nalo(1).\n";
+    }
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace nalo

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace nalo {
 
@@ -17,8 +19,9 @@ struct TAppArgs {
 // `arguments` without the program name.
 TAppArgs ParseAppArgs(const QStringList& arguments);
 
-// True when the command line holds --version before any "--". It is read from argv
-// before the application object exists, so printing the version needs no display.
-bool AsksForVersion(int argc, char* argv[]);
+// What --help or --version asks the program to print, read from argv before the
+// application object exists (so answering needs no display); nullopt when the
+// line asks for neither before any "--". `version` is the program's version.
+std::optional<std::string> EarlyAnswer(int argc, char* argv[], std::string_view version);
 
 }  // namespace nalo

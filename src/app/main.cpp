@@ -10,8 +10,8 @@
 #include "settings/settings_folder.h"
 
 int main(int argc, char* argv[]) {
-  if (nalo::AsksForVersion(argc, argv)) {
-    std::printf("nalo %s\n", NALO_VERSION);
+  if (const std::optional<std::string> answer = nalo::EarlyAnswer(argc, argv, NALO_VERSION)) {
+    std::fputs(answer->c_str(), stdout);
     return 0;
   }
   QApplication app(argc, argv);

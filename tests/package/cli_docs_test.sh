@@ -50,6 +50,15 @@ for sub in $subcommands; do
     grep -qF -- "*$option*" "$page" || fail "$sub: $option is not a term of the manual page"
   done
   same_set "$sub options" "$(long_only <<<"$accepted")" "$(complete_words nalo-cli "$sub" --)"
+  # "  --mask TEXT" takes a value, "  --desc      Descending ..." does not; the
+  # completion must skip the value to find the subcommand and DIR.
+  while read -r option type; do
+    if [ -n "$type" ]; then
+      _nalo_cli_takes_value "$option" || fail "$sub: the completion takes $option for a flag"
+    else
+      ! _nalo_cli_takes_value "$option" || fail "$sub: the completion expects a value after $option"
+    fi
+  done < <(sed -n 's/^  \(-[a-zA-Z],\)\?\(--[a-z0-9-]\+\)\( [A-Z]\+\)\?\( \|:\|$\).*/\2\3/p' <<<"$help" | grep -vx -- --help)
   # "  --unit TEXT:{byte,KB,MB}" and "  KIND TEXT:{avi,...}": the values of a fixed set.
   while read -r name values; do
     values=$(tr ',' '\n' <<<"$values" | sort)

@@ -49,6 +49,14 @@ if [ "$gui" = ON ]; then
   pages+=(nalo)
   gui_version=$("$usr/bin/nalo" --version) || fail "nalo --version failed"
   [ "$gui_version" = "nalo ${version#nalo-cli }" ] || fail "nalo --version printed '$gui_version'"
+  gui_options=$("$usr/bin/nalo" --help | grep -oE '^  --[a-z-]+' | sed 's/^  //') || fail "nalo --help failed"
+  [ -n "$gui_options" ] || fail "nalo --help lists no option"
+  for option in $gui_options; do
+    grep -qF -- "*$option*" "$source/src/app/nalo.1.scd" || fail "$option of nalo is not a term of nalo(1)"
+  done
+  for term in $(grep -oE '\*--[a-z][a-z0-9-]*\*' "$source/src/app/nalo.1.scd" | tr -d '*' | sort -u); do
+    grep -qx -- "$term" <<<"$gui_options" || fail "nalo(1) describes $term, which nalo --help does not list"
+  done
 
   desktop-file-validate "$usr/share/applications/$app.desktop" || fail "desktop entry is not valid"
   exec_program=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$usr/share/applications/$app.desktop")
