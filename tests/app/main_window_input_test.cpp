@@ -125,6 +125,18 @@ TEST_F(MainWindowInputTest, ListKeysFollowTheSelectionAfterAnEmptyMenu) {
   EXPECT_EQ(w->Entries().Count(), 2u);
 }
 
+// Typing finds by the start of the name in any letter case, whichever column
+// holds the current cell.
+TEST_F(MainWindowInputTest, TypingFindsByTheNameFromAnyColumn) {
+  MakeItems(Data(), {"abc.txt", "Abd.txt", "xyz.txt"});
+  auto w = OpenActive(Data());
+  w->ListView1->setFocus();
+  w->ListView1->setCurrentIndex(w->ListView1->model()->index(2, 3));
+  QTest::keyClicks(w->ListView1, "ABD");
+  EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{1}));
+  EXPECT_EQ(w->ListView1->currentIndex().row(), 1);
+}
+
 TEST_F(MainWindowInputTest, ACancelledDeleteKeepsTheSelection) {
   MakeItems(Data(), {"a.txt", "b.txt", "c.txt"});
   auto w = Open(Data());
