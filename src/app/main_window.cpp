@@ -3,6 +3,7 @@
 // closing (settings written), and the run bracket BeginRuleRun / EndRuleRun.
 #include "app/main_window.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -71,7 +72,6 @@ TFMainFrm::~TFMainFrm() {
 
 void TFMainFrm::FormCreate() {
   watcher_ = new TDirWatchBridge(this);
-  watcher_->SetWatchSubTree(true);
   watcher_->SetDelayTime(kMainWindowDelayTimeMs);
   connect(watcher_, &TDirWatchBridge::Changed, this, [this] { DirectoryWatcher1Change(); });
   BuildToolBar();
@@ -143,7 +143,11 @@ void TFMainFrm::UpdateExclusionEnabling() {
   cmb_notText->setEnabled(on);
 }
 
+// A run may start inside another (a listing that a rule run asks for): only the
+// outermost one saves and restores the enabling, so the inner one cannot leave
+// the buttons off.
 void TFMainFrm::BeginRuleRun() {
+  if (run_depth_++ > 0) return;
   SetFolderTreeEnabled(false);
   run_cursor_ = !settings_.Main.SubFolder;
   if (run_cursor_) QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -158,6 +162,7 @@ void TFMainFrm::BeginRuleRun() {
 }
 
 void TFMainFrm::EndRuleRun() {
+  if (run_depth_ == 0 || --run_depth_ > 0) return;
   btn_Action->setEnabled(saved_action_enabled_);
   btn_Return->setEnabled(saved_return_enabled_);
   Panel4->setEnabled(saved_panel4_enabled_);
@@ -185,6 +190,12 @@ bool TFMainFrm::eventFilter(QObject* watched, QEvent* event) {
     activateWindow();
     DropPaths(paths);
     return true;
+  }
+  if (event->type() == QEvent::Hide && watched == cmb_Path->view()->parentWidget()) {
+    // A choice, if any, is reported right after the list closes; the mark is
+    // dropped once the events of this moment are handled.
+    path_chosen_from_list_ = true;
+    QMetaObject::invokeMethod(this, [this] { path_chosen_from_list_ = false; }, Qt::QueuedConnection);
   }
   // Enter on the list opens the rename dialog; an Enter that an in-place editor
   // passes on to the list only ends that edit.

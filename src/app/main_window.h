@@ -69,6 +69,9 @@ class TFMainFrm : public QMainWindow {
   // user declined the listing.
   bool RelistFolder();
   void DirectoryWatcher1Change();
+  // Enter in the folder box: a typed folder other than the listed one is listed;
+  // otherwise the listed folder is listed again.
+  void cmb_PathEnter();
   // Exactly one dropped folder is listed; anything else is ignored.
   void DropPaths(const QStringList& paths);
 
@@ -251,6 +254,8 @@ class TFMainFrm : public QMainWindow {
   TTabFrame* frame_ = nullptr;
   int current_tab_ = 0;
   bool busy_ = false;
+  int run_depth_ = 0;  // nested BeginRuleRun calls
+  bool path_chosen_from_list_ = false;  // the folder box's drop-down list was used
   bool shown_ = false;
   bool watcher_triggered_ = false;
   bool last_declined_ = false;  // the user declined the last listing

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,10 +15,12 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "app/main_window.h"
 #include "listing/gui/entry_list_model.h"
 #include "ui/cp932_guard.h"
+#include "ui/enter_key.h"
 #include "ui/list_look.h"
 
 namespace nalo {
@@ -60,15 +63,18 @@ void TFMainFrm::BuildToolBar() {
   bar->addWidget(SpeedButton1);
   connect(Btn_Folder, &QPushButton::clicked, this, &TFMainFrm::Btn_FolderClick);
   connect(SpeedButton1, &QPushButton::clicked, this, &TFMainFrm::SpeedButton1Click);
+  // Qt also reports "activated" when the edit box loses the focus or takes an
+  // Enter while its text equals an item, which it always does after a listing;
+  // only a folder chosen in the drop-down list is listed. The combo box closes
+  // the list just before it reports that choice (eventFilter marks it).
+  cmb_Path->view()->parentWidget()->installEventFilter(this);
   connect(cmb_Path, &QComboBox::activated, this, [this](int index) {
+    if (!std::exchange(path_chosen_from_list_, false)) return;
     const QString folder = cmb_Path->itemText(index);
     ListFolder(folder);
     SetGuardedText(cmb_Path, folder);
   });
-  connect(cmb_Path->lineEdit(), &QLineEdit::returnPressed, this, [this] {
-    tree_has_focus_ = false;
-    RelistFolder();
-  });
+  OnEnterKey(cmb_Path, [this] { cmb_PathEnter(); });
 }
 
 void TFMainFrm::BuildCentre() {

@@ -62,6 +62,20 @@ bool TFMainFrm::RelistFolder() {
   return last_declined_;
 }
 
+void TFMainFrm::cmb_PathEnter() {
+  tree_has_focus_ = false;
+  const QString typed = WithoutTrailingSlash(cmb_Path->currentText().trimmed());
+  const QFileInfo info(typed);
+  if (!typed.isEmpty() && info.isDir()) {
+    const QString folder = WithoutTrailingSlash(info.absoluteFilePath());
+    if (ToCp932(folder) != state_.CurrentFolder) {
+      ListFolder(folder);
+      return;
+    }
+  }
+  RelistFolder();
+}
+
 TExclusionCondition TFMainFrm::Exclusion() const {
   TExclusionCondition e;
   e.Text = ToCp932(cmb_notText->currentText()).value_or(std::string());
@@ -88,6 +102,7 @@ bool TFMainFrm::ListFolderCp932(const std::string& folder) {
     model_->Reset();
     return false;
   }
+  watcher_->Watch(state_.CurrentFolder, request.SubFolders);
   AfterListing(result, panel1);
   return true;
 }
@@ -96,6 +111,7 @@ TListFolderHooks TFMainFrm::ListingHooks() {
   TListFolderHooks hooks;
   hooks.Ask = [this](const TRescanQuestion& q) { return AskRescan(q); };
   hooks.BeginRun = [this] {
+    watcher_->DropPendingReport();
     BeginRuleRun();
     model_->ShowNothing();
   };
@@ -141,7 +157,6 @@ void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& pan
   panel1_->setText(panel1);
   panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted)));
   setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
-  watcher_->SetDirectory(state_.CurrentFolder);
   if (state_.UnencodableCount > 0) {
     messenger_->Warn(this, UnencodableItemsMessage(state_.UnencodableCount, state_.UnencodableExamples));
   }
@@ -160,8 +175,11 @@ void TFMainFrm::UpdateColumnCaptions() {
   model_->SetCaption(1, FromUtf8(SizeColumnCaption(folder_mode, state_.SizeUnit)));
 }
 
+// A report while a listing or a rule run is under way is dropped: the run's own
+// scan shows the folder as it is, and a nested listing would pull the entries
+// from under the run.
 void TFMainFrm::DirectoryWatcher1Change() {
-  if (prompt_showing_) return;
+  if (prompt_showing_ || busy_) return;
   watcher_triggered_ = true;
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
   watcher_triggered_ = false;

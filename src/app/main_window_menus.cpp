@@ -210,8 +210,10 @@ void TFMainFrm::ConnectDeleteAndRename() {
   connect(Action("menu_Delete"), &QAction::triggered, this, [this] {
     const std::vector<std::size_t> rows = SelectedEntries();
     if (rows.empty()) return;
+    const TDeleteResult result =
+        DeleteSelectionWithDialog(this, entries_, rows, WatcherSwitch(), *messenger_);
+    if (result.Message.empty()) return;  // cancelled: the list and its selection stay
     ListView1->clearSelection();
-    DeleteSelectionWithDialog(this, entries_, rows, WatcherSwitch(), *messenger_);
     model_->Reset();
     RefreshStatusCounts();
   });
@@ -232,9 +234,13 @@ void TFMainFrm::ConnectDeleteAndRename() {
     };
     QMetaObject::invokeMethod(this, commit, Qt::QueuedConnection);
   });
-  // F2 of the main menu works only while exactly one row is selected.
+  // The menus' keys work whether or not a menu was opened: their enabling follows
+  // the selection, and a reset of the list (which drops the selection) too.
   connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          [this] { Edit1Popup(); });
+          &TFMainFrm::pm_MainPopup);
+  connect(model_, &QAbstractItemModel::modelReset, this, &TFMainFrm::pm_MainPopup);
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, &TFMainFrm::pm_MainPopup);
+  pm_MainPopup();
 }
 
 void TFMainFrm::RenameSelectedWithDialog() {

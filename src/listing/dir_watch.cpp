@@ -16,15 +16,6 @@ bool TQuietDelay::Due(TClock::time_point now) {
   return true;
 }
 
-bool SameFolderIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 TDirectoryWatcher::TDirectoryWatcher() : timer_([this] { TimerLoop(); }) {}
 
 TDirectoryWatcher::~TDirectoryWatcher() {
@@ -59,7 +50,7 @@ void TDirectoryWatcher::SetWatchSubTree(bool sub_tree) {
 }
 
 void TDirectoryWatcher::SetDirectory(const std::string& directory) {
-  if (SameFolderIgnoringAsciiCase(directory, directory_)) return;
+  if (directory == directory_) return;
   directory_ = directory;
   {
     std::lock_guard lock(mutex_);

@@ -84,8 +84,8 @@ class TDirectoryWatcher {
   bool WatchSubTree() const { return sub_tree_; }
   void SetWatchSubTree(bool sub_tree);
 
-  // CP932 path. A folder equal to the present one but for ASCII letter case
-  // changes nothing.
+  // CP932 path. Setting the present folder again changes nothing; names that
+  // differ in letter case are different folders.
   const std::string& Directory() const { return directory_; }
   void SetDirectory(const std::string& directory);
 
@@ -115,8 +115,5 @@ class TDirectoryWatcher {
   bool ending_ = false;
   std::thread timer_;
 };
-
-// ASCII-case-insensitive equality of two folder paths.
-bool SameFolderIgnoringAsciiCase(const std::string& a, const std::string& b);
 
 }  // namespace nalo

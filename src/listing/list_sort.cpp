@@ -1,4 +1,4 @@
-// SortEntries computes every comparison key once: the upper-cased names in one
+// SortEntries computes every comparison key once: the names' collation keys in one
 // buffer (with an 8-byte prefix kept in the sort record), and a rank per distinct
 // location. It sorts compact records holding those keys and then moves the entries
 // into place along the cycles of the permutation, so a sort of a million entries
@@ -10,14 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "text/name_text.h"
+#include "platform/collation_key.h"
 
 namespace nalo {
 namespace {
-
-bool IsAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 template <typename T>
 int ThreeWay(const T& a, const T& b) {
@@ -54,7 +50,7 @@ int CompareFields(const TSortFields& a, const TSortFields& b, std::int32_t colum
   return c;
 }
 
-// Upper-cased names of all entries in one buffer, with the first sixteen key
+// Collation keys of all entries' names in one buffer, with the first sixteen key
 // bytes of each packed big-endian into two integers, so most comparisons are
 // integer comparisons on data that lies next to the record being sorted.
 class TNameKeys {
@@ -76,13 +72,7 @@ class TNameKeys {
   }
 
  private:
-  void AppendKey(std::string_view name) {
-    if (!IsAscii(name)) {
-      buffer_ += UpperCaseName(name);
-      return;
-    }
-    for (char ch : name) buffer_.push_back((ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch);
-  }
+  void AppendKey(std::string_view name) { AppendCollationKey(buffer_, name); }
   // Eight key bytes from `from` on, zero-padded: zero sorts below every name byte.
   static std::uint64_t PrefixOf(std::string_view key, std::size_t from) {
     std::uint64_t p = 0;
@@ -205,11 +195,8 @@ void MoveIntoPlace(std::vector<TListData>& items, std::vector<std::uint32_t>& so
 }  // namespace
 
 std::string NameSortKey(std::string_view name) {
-  if (!IsAscii(name)) return UpperCaseName(name);
-  std::string key(name);
-  for (char& ch : key) {
-    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-  }
+  std::string key;
+  AppendCollationKey(key, name);
   return key;
 }
 

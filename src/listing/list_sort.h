@@ -1,7 +1,7 @@
 // The order of the entry list: by name, size, date or location, each with ties
 // broken by name, size and date. Names and locations compare without regard to
-// case by their upper-cased CP932 bytes (UpperCaseName), which is deterministic
-// and needs no locale. Dates compare by the packed DOS date-time.
+// case by the locale's collation (collation_key.h). Dates compare by the packed
+// DOS date-time.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +14,7 @@ namespace nalo {
 
 enum TSortColumn : std::int32_t { kSortByName = 0, kSortBySize = 1, kSortByDate = 2, kSortByLocation = 3 };
 
-// The key a name or location is compared by (its upper-cased form).
+// The key a name or location is compared by: its collation key, compared as bytes.
 std::string NameSortKey(std::string_view name);
 
 // Negative, zero or positive: the order of two entries for the column and direction.

@@ -5,14 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QString>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
 #include "app/gui_test_support.h"
 #include "app/main_window.h"
+#include "execution/gui/fresult.h"
+#include "rules/gui/frm_okikae.h"
 #include "settings/settings_folder.h"
+#include "ui/selection.h"
 
 namespace nalo::test {
 
@@ -41,6 +47,30 @@ class TMainWindowFixture : public ::testing::Test {
     return OpenMainWindow(settings_.path(), messenger_, std::move(folder));
   }
   QString Data() const { return data_.path(); }
+
+  TFrm_Okikae* Replace(TFMainFrm& w) {
+    w.TabControl1->setCurrentIndex(kTabReplace);
+    return qobject_cast<TFrm_Okikae*>(w.CurrentFrame());
+  }
+
+  // Sets the string rule "from" -> "to" on the replace tab.
+  void SetStringRule(TFMainFrm& w, const QString& from, const QString& to) {
+    TFrm_Okikae* frame = Replace(w);
+    ASSERT_NE(frame, nullptr);
+    frame->cmb_String_Old->setEditText(from);
+    frame->cmb_String_New->setEditText(to);
+    ASSERT_TRUE(frame->rbtn_String->isChecked());
+  }
+
+  // Approves the confirmation window with the given rows selected.
+  void ApproveRows(std::vector<std::size_t> rows) {
+    messenger_.OnExec = [rows](QDialog& d) {
+      auto* result = qobject_cast<TFresult*>(&d);
+      if (result == nullptr) return static_cast<int>(QDialog::Rejected);
+      SelectRows(result->ListView1, rows);
+      return static_cast<int>(QDialog::Accepted);
+    };
+  }
   std::string IniPath() const { return MainSettingsPath(settings_.path().toStdString()); }
 
   QTemporaryDir settings_;

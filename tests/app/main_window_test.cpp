@@ -35,32 +35,7 @@
 namespace nalo::test {
 namespace {
 
-class MainWindowTest : public TMainWindowFixture {
- protected:
-  TFrm_Okikae* Replace(TFMainFrm& w) {
-    w.TabControl1->setCurrentIndex(kTabReplace);
-    return qobject_cast<TFrm_Okikae*>(w.CurrentFrame());
-  }
-
-  // Sets the string rule "old" -> "new" on the replace tab.
-  void SetStringRule(TFMainFrm& w, const QString& from, const QString& to) {
-    TFrm_Okikae* frame = Replace(w);
-    ASSERT_NE(frame, nullptr);
-    frame->cmb_String_Old->setEditText(from);
-    frame->cmb_String_New->setEditText(to);
-    ASSERT_TRUE(frame->rbtn_String->isChecked());
-  }
-
-  // Approves the confirmation window with the given rows selected.
-  void ApproveRows(std::vector<std::size_t> rows) {
-    messenger_.OnExec = [rows](QDialog& d) {
-      auto* result = qobject_cast<TFresult*>(&d);
-      if (result == nullptr) return static_cast<int>(QDialog::Rejected);
-      SelectRows(result->ListView1, rows);
-      return static_cast<int>(QDialog::Accepted);
-    };
-  }
-};
+using MainWindowTest = TMainWindowFixture;
 
 TEST_F(MainWindowTest, StartsWithFolderArgumentAndListsIt) {
   MakeItems(Data(), {"b.txt", "a.txt", "sub/"});

@@ -57,6 +57,32 @@ TEST(ListSort, EachColumnWithItsTieRule) {
   }
 }
 
+// Names follow the language's text order, not their bytes: punctuation before
+// letters, letters without regard to case, full-width letters with their
+// half-width ones. These orders hold in every locale's collation.
+TEST(ListSort, NamesFollowTheTextOrderOfTheLanguage) {
+  struct {
+    const char* before;
+    const char* after;
+  } cases[] = {
+      {"_a", "Z"},
+      {"-c", "b"},
+      {"b", "Z"},
+      {"a10", "b1"},
+      {"\x82\x60", "b"},  // full-width A
+      {"abc", "\x82\x82"},  // full-width b
+  };
+  for (const auto& c : cases) {
+    const TListData a = Entry("/", c.before, 0, 0), b = Entry("/", c.after, 0, 0);
+    EXPECT_LT(CompareEntries(a, b, kSortByName, true), 0) << c.before << " < " << c.after;
+    TEntryList list;
+    list.Add(b);
+    list.Add(a);
+    SortEntries(list, kSortByName, true);
+    EXPECT_EQ(list.EntryAt(0).Name, c.before);
+  }
+}
+
 TEST(ListSort, DatesFrom2044OnSortAfterOlderOnes) {
   TEntryList list;
   list.Add(Entry("/", "new", 0, static_cast<std::int32_t>(0x88210000u)));  // 2048: top bit set

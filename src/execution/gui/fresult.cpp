@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -74,13 +75,32 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   connect(ListView1, &QTableView::doubleClicked, this, [this] {
     if (SelectedRows().size() == 1) mnu_FnameModifClick();
   });
+  ListView1->installEventFilter(this);
   connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
     PopupMenu1Popup();
     PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
   });
   BuildMenus();
+  // The keys of the context menu follow the selection, menu opened or not.
+  connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TFresult::PopupMenu1Popup);
+  connect(model_, &QAbstractItemModel::rowsRemoved, this, &TFresult::PopupMenu1Popup);
+  PopupMenu1Popup();
   ApplyGeometry();
   UpdateCountText();
+}
+
+// Enter on the list with exactly one row selected edits that row's new name
+// instead of pressing the default button.
+bool TFresult::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ListView1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedRows().size() == 1) {
+      mnu_FnameModifClick();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 TFresult::~TFresult() = default;

@@ -64,6 +64,7 @@ class TFresult : public QDialog {
 
  protected:
   void done(int result) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();

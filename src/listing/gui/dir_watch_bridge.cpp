@@ -1,6 +1,7 @@
 // The watch thread calls Notice() on its own thread; Notice only posts a call to
 // this object, which Qt drops once the object is gone. The thread is joined
-// before the object dies, so no notice outlives it.
+// before the object dies, so no notice outlives it. Every watch has a number: a
+// notice still queued from an earlier watch (another folder) arms nothing.
 #include "listing/gui/dir_watch_bridge.h"
 
 #include "platform/dir_watcher.h"
@@ -26,33 +27,38 @@ void TDirWatchBridge::SetEnabled(bool enabled) {
   }
 }
 
-void TDirWatchBridge::SetWatchSubTree(bool sub_tree) {
-  if (sub_tree == sub_tree_) return;
+void TDirWatchBridge::Watch(const std::string& directory, bool sub_tree) {
+  if (directory == directory_ && sub_tree == sub_tree_) return;
+  directory_ = directory;
   sub_tree_ = sub_tree;
   if (enabled_) StartWatch();
 }
 
-void TDirWatchBridge::SetDirectory(const std::string& directory) {
-  if (SameFolderIgnoringAsciiCase(directory, directory_)) return;
-  directory_ = directory;
-  if (enabled_) StartWatch();
-}
+void TDirWatchBridge::DropPendingReport() { timer_.stop(); }
 
 void TDirWatchBridge::StartWatch() {
   StopWatch();
   if (directory_.empty()) return;
-  watch_ = std::make_unique<TWatchThread>(directory_, sub_tree_, [this] { Notice(); });
+  const unsigned watch_number = ++watch_number_;
+  watch_ = std::make_unique<TWatchThread>(directory_, sub_tree_,
+                                          [this, watch_number] { Notice(watch_number); });
   if (!watch_->Watching()) watch_.reset();
 }
 
 void TDirWatchBridge::StopWatch() {
+  timer_.stop();
   if (!watch_) return;
   watch_->Stop();
   watch_.reset();
 }
 
-void TDirWatchBridge::Notice() {
-  QMetaObject::invokeMethod(this, [this] { timer_.start(); }, Qt::QueuedConnection);
+void TDirWatchBridge::Notice(unsigned watch_number) {
+  QMetaObject::invokeMethod(
+      this,
+      [this, watch_number] {
+        if (watch_ && watch_number == watch_number_) timer_.start();
+      },
+      Qt::QueuedConnection);
 }
 
 }  // namespace nalo

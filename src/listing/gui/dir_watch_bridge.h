@@ -25,13 +25,15 @@ class TDirWatchBridge : public QObject {
   // Off stops the watch and waits for its thread; on starts it when the folder exists.
   void SetEnabled(bool enabled);
   bool WatchSubTree() const { return sub_tree_; }
-  void SetWatchSubTree(bool sub_tree);
-  // CP932 folder; one equal but for ASCII letter case changes nothing.
   const std::string& Directory() const { return directory_; }
-  void SetDirectory(const std::string& directory);
+  // Watches the CP932 folder, with its sub-folders when `sub_tree`; the present
+  // folder and flag again change nothing (letter case counts: Abc is not abc).
+  void Watch(const std::string& directory, bool sub_tree);
   int DelayTime() const { return timer_.interval(); }
   void SetDelayTime(int delay_ms) { timer_.setInterval(delay_ms); }
   bool Watching() const { return watch_ != nullptr; }
+  // Forgets a change not yet reported (the listing about to run shows it anyway).
+  void DropPendingReport();
 
  signals:
   // Raised on the user-interface thread once the folder has been quiet.
@@ -40,12 +42,13 @@ class TDirWatchBridge : public QObject {
  private:
   void StartWatch();
   void StopWatch();
-  void Notice();
+  void Notice(unsigned watch_number);
 
   bool enabled_ = true;
   bool sub_tree_ = false;
   std::string directory_;
   std::unique_ptr<TWatchThread> watch_;
+  unsigned watch_number_ = 0;
   QTimer timer_;
 };
 

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <limits>
 
+#include "listing/list_edit.h"
 #include "ui/qt_text.h"
 
 namespace nalo {
@@ -143,6 +144,20 @@ QIcon TEntryListModel::MarkerIcon(int state) {
   static const QIcon renamed = DrawRenamedIcon();
   static const QIcon failed = DrawFailedIcon();
   return state == kStateRenamed ? renamed : failed;
+}
+
+QModelIndexList TEntryListModel::match(const QModelIndex& start, int role, const QVariant& value,
+                                       int hits, Qt::MatchFlags flags) const {
+  const bool type_to_find = role == Qt::DisplayRole && hits == 1 &&
+                            (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith;
+  if (!type_to_find) return QAbstractTableModel::match(start, role, value, hits, flags);
+  const std::optional<std::string> text = ToCp932(value.toString());
+  if (!text || rows_ == 0) return {};
+  const std::size_t from = start.isValid() ? static_cast<std::size_t>(start.row()) : 0;
+  const std::optional<std::size_t> found =
+      FindEntryByPrefix(entries_, *text, from, flags.testFlag(Qt::MatchWrap));
+  if (!found || *found >= static_cast<std::size_t>(rows_)) return {};
+  return {index(static_cast<int>(*found), 0)};
 }
 
 }  // namespace nalo

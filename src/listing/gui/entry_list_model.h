@@ -31,6 +31,11 @@ class TEntryListModel : public QAbstractTableModel {
   // handed to it unchanged, and the row shows whatever the entry holds afterwards.
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  // Type-to-find of the view: whatever column holds the current cell, the first
+  // entry from `start` on whose name begins with the typed text (FindEntryByPrefix),
+  // answered in the name column.
+  QModelIndexList match(const QModelIndex& start, int role, const QVariant& value, int hits,
+                        Qt::MatchFlags flags) const override;
 
   // Receives the edited name of a row (the row is the entry index).
   using TNameEditor = std::function<void(std::size_t row, const QString& text)>;

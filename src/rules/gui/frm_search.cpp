@@ -23,6 +23,7 @@
 #include "rules/gui/rule_combos.h"
 #include "settings/day_count.h"
 #include "ui/cp932_guard.h"
+#include "ui/enter_key.h"
 #include "ui/list_look.h"
 #include "ui/messenger.h"
 
@@ -167,7 +168,7 @@ void TFrm_Search::ConnectChangeHandlers() {
   });
   connect(unit_buttons_, &QButtonGroup::idClicked, this, &TFrm_Search::SizeUnitChosen);
   for (QComboBox* combo : {cmb_ExtMask, cmb_StrMask}) {
-    connect(combo->lineEdit(), &QLineEdit::returnPressed, this, &TFrm_Search::RelistRequested);
+    OnEnterKey(combo, [this] { emit RelistRequested(); });
   }
   spn_st->installEventFilter(this);
   spn_ed->installEventFilter(this);

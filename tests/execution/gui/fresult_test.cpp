@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QTableView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
 
 #include "app/gui_test_support.h"
 #include "execution/gui/fcsv_save.h"
@@ -123,6 +126,42 @@ TEST_F(FresultTest, NothingToSaveIsSaid) {
   window.SaveAs1Click();
   ASSERT_EQ(messenger_.TextsOf("info").size(), 1u);
   EXPECT_EQ(messenger_.TextsOf("info")[0], QStringLiteral("保存対象アイテムが0個です。"));
+}
+
+// Enter on the list edits the one selected row; with no row or several selected
+// it presses the default button. The list's keys work without the menu having
+// been opened, as soon as the selection allows them.
+TEST_F(FresultTest, EnterEditsTheOneSelectedRowAndKeysFollowTheSelection) {
+  TConfirmationList rows = Rows(4);
+  TFresult window(rows, Env());
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  window.ListView1->setFocus();
+  QString asked;
+  messenger_.OnExec = [&asked](QDialog& d) {
+    asked = d.windowTitle();
+    if (auto* edit = d.findChild<QLineEdit*>()) edit->setText("edited.txt");
+    return static_cast<int>(QDialog::Accepted);
+  };
+  SelectRows(window.ListView1, {2});
+  QTest::keyClick(window.ListView1, Qt::Key_Return);
+  EXPECT_EQ(asked, QStringLiteral("編集"));
+  EXPECT_EQ(rows[2].NewName, "edited.txt");
+  EXPECT_EQ(window.result(), 0);
+  EXPECT_TRUE(window.isVisible());
+
+  window.ListView1->clearSelection();
+  emit window.ListView1->customContextMenuRequested(QPoint(1, 1));  // opened with nothing selected
+  window.PopupMenu1->close();
+  SelectRows(window.ListView1, {0});
+  QTest::keyClick(window.ListView1, Qt::Key_Delete);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].OldName, "f1.txt");
+
+  window.ListView1->clearSelection();
+  QTest::keyClick(window.ListView1, Qt::Key_Return);
+  EXPECT_EQ(window.result(), static_cast<int>(QDialog::Accepted));
 }
 
 TEST_F(FresultTest, ClosingWritesTheGeometry) {

@@ -83,10 +83,9 @@ TEST(DirWatchBridge, ABurstOfChangesGivesOneReportAfterTheQuietDelay) {
   QTemporaryDir dir;
   TDirWatchBridge watcher;
   watcher.SetDelayTime(300);
-  watcher.SetWatchSubTree(true);
   int reports = 0;
   QObject::connect(&watcher, &TDirWatchBridge::Changed, [&reports] { ++reports; });
-  watcher.SetDirectory(dir.path().toStdString());
+  watcher.Watch(dir.path().toStdString(), true);
   ASSERT_TRUE(watcher.Watching());
   MakeItems(dir.path(), {"a.txt", "b.txt", "c.txt"});
   ASSERT_TRUE(RunEventsUntil([&] { return reports > 0; }, 5000));
@@ -98,6 +97,34 @@ TEST(DirWatchBridge, ABurstOfChangesGivesOneReportAfterTheQuietDelay) {
   MakeItems(dir.path(), {"d.txt"});
   watcher.SetEnabled(true);
   EXPECT_FALSE(RunEventsUntil([&] { return reports > 1; }, 800));
+}
+
+// Folders differing in letter case are two folders; a listing without its
+// sub-folders is not disturbed by writes below it.
+TEST(DirWatchBridge, WatchesTheFolderOfExactlyThatCaseAndNoSubFoldersUnlessAsked) {
+  App();
+  QTemporaryDir dir;
+  MakeItems(dir.path(), {"abc/sub/", "Abc/"});
+  TDirWatchBridge watcher;
+  watcher.SetDelayTime(50);
+  QStringList reports;
+  QObject::connect(&watcher, &TDirWatchBridge::Changed,
+                   [&reports](const QString& folder) { reports.push_back(folder); });
+  const QString lower = dir.filePath("abc");
+  const QString upper = dir.filePath("Abc");
+  watcher.Watch(lower.toStdString(), false);
+  watcher.Watch(upper.toStdString(), false);
+  MakeItems(upper, {"new.txt"});
+  ASSERT_TRUE(RunEventsUntil([&] { return !reports.empty(); }, 5000));
+  EXPECT_EQ(reports.front(), upper);
+
+  reports.clear();
+  watcher.Watch(lower.toStdString(), false);
+  MakeItems(lower + "/sub", {"deep.txt"});
+  EXPECT_FALSE(RunEventsUntil([&] { return !reports.empty(); }, 500));
+  watcher.Watch(lower.toStdString(), true);
+  MakeItems(lower + "/sub", {"deeper.txt"});
+  EXPECT_TRUE(RunEventsUntil([&] { return !reports.empty(); }, 5000));
 }
 
 }  // namespace

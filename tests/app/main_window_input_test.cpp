@@ -1,0 +1,152 @@
+// The main window under keys, focus changes and watcher reports: the folder box
+// lists only when asked, a report during a scan leaves the window usable, the
+// list's keys follow the selection and a cancelled delete keeps it.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include "app/main_window_fixture.h"
+#include "listing/gui/dir_watch_bridge.h"
+#include "listing/gui/yes_no_dialog_ex.h"
+#include "settings/ini_file.h"
+
+namespace nalo::test {
+namespace {
+
+class MainWindowInputTest : public TMainWindowFixture {
+ protected:
+  std::unique_ptr<TFMainFrm> OpenActive(const QString& folder) {
+    auto w = Open(folder);
+    w->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    return w;
+  }
+  static void FocusIntoAndOutOfTheFolderBox(TFMainFrm& w) {
+    w.cmb_Path->lineEdit()->setFocus();
+    w.ListView1->setFocus();
+  }
+  static void EnterInTheFolderBox(TFMainFrm& w, const QString& text) {
+    w.cmb_Path->lineEdit()->setFocus();
+    w.cmb_Path->setEditText(text);
+    QTest::keyClick(w.cmb_Path->lineEdit(), Qt::Key_Return);
+  }
+};
+
+TEST_F(MainWindowInputTest, FolderBoxListsOnlyWhenAskedAndOnceAnEnter) {
+  MakeItems(Data(), {"a_1.txt", "b_1.txt"});
+  auto w = OpenActive(Data());
+  w->SelectEntries({0});
+  w->menu_DelClick();
+  FocusIntoAndOutOfTheFolderBox(*w);
+  EXPECT_EQ(w->Entries().Count(), 1u) << "a focus loss does not list again";
+
+  SetStringRule(*w, "_", "-");
+  ApproveRows({});
+  w->btn_ActionClick();
+  ASSERT_TRUE(w->btn_Return->isEnabled());
+  FocusIntoAndOutOfTheFolderBox(*w);
+  EXPECT_TRUE(messenger_.TextsOf("yesno").empty());
+
+  messenger_.YesNoAnswers = {false};
+  EnterInTheFolderBox(*w, w->cmb_Path->currentText());
+  EXPECT_EQ(messenger_.TextsOf("yesno").size(), 1u) << "one Enter, one question";
+  EXPECT_EQ(w->Entries().EntryAt(0).State, kStateRenamed);
+  EXPECT_TRUE(w->btn_Return->isEnabled());
+}
+
+TEST_F(MainWindowInputTest, EnterListsATypedFolderOrListsTheCurrentOneAgain) {
+  MakeItems(Data(), {"one/", "two/", "one/x.txt", "two/y.txt", "two/z.txt"});
+  const QString two = QDir(Data()).filePath("two");
+  auto w = OpenActive(QDir(Data()).filePath("one"));
+  EnterInTheFolderBox(*w, two + "/");
+  EXPECT_EQ(w->State().CurrentFolder, two.toStdString());
+  ASSERT_EQ(w->Entries().Count(), 2u);
+
+  w->SelectEntries({0});
+  w->menu_DelClick();
+  EnterInTheFolderBox(*w, QDir(Data()).filePath("no such folder"));
+  EXPECT_EQ(w->State().CurrentFolder, two.toStdString());
+  EXPECT_EQ(w->Entries().Count(), 2u);
+
+  // A folder chosen in the drop-down list is listed.
+  const QString one = QDir(Data()).filePath("one");
+  w->cmb_Path->showPopup();
+  QAbstractItemView* list = w->cmb_Path->view();
+  list->setCurrentIndex(list->model()->index(w->cmb_Path->findText(one), 0));
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(w->State().CurrentFolder, one.toStdString());
+}
+
+// A report arriving while a sub-folder scan pumps its events neither nests a
+// second listing nor leaves the buttons and the exclusion panel off.
+TEST_F(MainWindowInputTest, AWatcherReportDuringAScanLeavesTheWindowUsable) {
+  TIniFile ini(IniPath());
+  ini.WriteBool("SearchOption", "SubFolder", true);
+  ini.Save();
+  MakeItems(Data(), {"s/", "s/a.txt", "b.txt"});
+  auto w = Open(Data());
+  int prompts = 0;
+  messenger_.OnExec = [&prompts](QDialog& d) {
+    if (qobject_cast<TFYesNoDialogEx*>(&d) != nullptr) ++prompts;
+    return static_cast<int>(QDialog::Accepted);
+  };
+  auto* watcher = w->findChild<TDirWatchBridge*>();
+  ASSERT_NE(watcher, nullptr);
+  QTimer::singleShot(0, watcher, [watcher] { emit watcher->Changed(QString()); });
+  w->R1Click();
+  EXPECT_EQ(prompts, 0);
+  EXPECT_EQ(w->Entries().Count(), 2u);
+  EXPECT_TRUE(w->btn_Action->isEnabled());
+  EXPECT_TRUE(w->Panel4->isEnabled());
+  EXPECT_TRUE(w->TabControl1->isEnabled());
+}
+
+TEST_F(MainWindowInputTest, ListKeysFollowTheSelectionAfterAnEmptyMenu) {
+  MakeItems(Data(), {"a.txt", "b.txt", "c.txt"});
+  auto w = OpenActive(Data());
+  w->ListView1->setFocus();
+  emit w->ListView1->customContextMenuRequested(QPoint(1, 1));
+  w->pm_Main->close();
+  w->SelectEntries({1});
+  QTest::keyClick(w->ListView1, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("b.txt"));
+  QTest::keyClick(w->ListView1, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(w->Entries().Count(), 2u);
+}
+
+// Typing finds by the start of the name in any letter case, whichever column
+// holds the current cell.
+TEST_F(MainWindowInputTest, TypingFindsByTheNameFromAnyColumn) {
+  MakeItems(Data(), {"abc.txt", "Abd.txt", "xyz.txt"});
+  auto w = OpenActive(Data());
+  w->ListView1->setFocus();
+  w->ListView1->setCurrentIndex(w->ListView1->model()->index(2, 3));
+  QTest::keyClicks(w->ListView1, "ABD");
+  EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{1}));
+  EXPECT_EQ(w->ListView1->currentIndex().row(), 1);
+}
+
+TEST_F(MainWindowInputTest, ACancelledDeleteKeepsTheSelection) {
+  MakeItems(Data(), {"a.txt", "b.txt", "c.txt"});
+  auto w = Open(Data());
+  w->SelectEntries({0, 2});
+  messenger_.OnExec = [](QDialog&) { return static_cast<int>(QDialog::Rejected); };
+  w->findChild<QAction*>("menu_Delete")->trigger();
+  EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{0, 2}));
+  EXPECT_EQ(w->Entries().Count(), 3u);
+  EXPECT_TRUE(Exists(Data(), "a.txt"));
+}
+
+}  // namespace
+}  // namespace nalo::test
