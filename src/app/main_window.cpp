@@ -195,7 +195,8 @@ bool TFMainFrm::eventFilter(QObject* watched, QEvent* event) {
     // A choice, if any, is reported right after the list closes; the mark is
     // dropped once the events of this moment are handled.
     path_chosen_from_list_ = true;
-    QMetaObject::invokeMethod(this, [this] { path_chosen_from_list_ = false; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { path_chosen_from_list_ = false; }, Qt::QueuedConnection);
   }
   // Enter on the list opens the rename dialog; an Enter that an in-place editor
   // passes on to the list only ends that edit.

@@ -254,7 +254,7 @@ class TFMainFrm : public QMainWindow {
   TTabFrame* frame_ = nullptr;
   int current_tab_ = 0;
   bool busy_ = false;
-  int run_depth_ = 0;  // nested BeginRuleRun calls
+  int run_depth_ = 0;                   // nested BeginRuleRun calls
   bool path_chosen_from_list_ = false;  // the folder box's drop-down list was used
   bool shown_ = false;
   bool watcher_triggered_ = false;

@@ -1,11 +1,11 @@
 // Construction of the main window's widgets: the tool bar with the folder box,
 // the entry list, the right-hand panel with the tabs, the frame area, the
 // exclusion panel and the action buttons, and the two status panels.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -156,7 +156,8 @@ void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& pan
   ShowPathHistory();
   panel1_->setText(panel1);
   panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted)));
-  setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
+  setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") +
+                 FromCp932(state_.CurrentFolder));
   if (state_.UnencodableCount > 0) {
     messenger_->Warn(this, UnencodableItemsMessage(state_.UnencodableCount, state_.UnencodableExamples));
   }

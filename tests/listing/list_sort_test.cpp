@@ -65,12 +65,9 @@ TEST(ListSort, NamesFollowTheTextOrderOfTheLanguage) {
     const char* before;
     const char* after;
   } cases[] = {
-      {"_a", "Z"},
-      {"-c", "b"},
-      {"b", "Z"},
-      {"a10", "b1"},
-      {"\x82\x60", "b"},  // full-width A
-      {"abc", "\x82\x82"},  // full-width b
+      {"_a", "Z"},         {"-c", "b"},       {"b", "Z"},
+      {"a10", "b1"},       {"\x82\x60", "b"},  // full-width A
+      {"abc", "\x82\x82"},                     // full-width b
   };
   for (const auto& c : cases) {
     const TListData a = Entry("/", c.before, 0, 0), b = Entry("/", c.after, 0, 0);

@@ -148,8 +148,8 @@ QIcon TEntryListModel::MarkerIcon(int state) {
 
 QModelIndexList TEntryListModel::match(const QModelIndex& start, int role, const QVariant& value,
                                        int hits, Qt::MatchFlags flags) const {
-  const bool type_to_find = role == Qt::DisplayRole && hits == 1 &&
-                            (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith;
+  const bool type_to_find =
+      role == Qt::DisplayRole && hits == 1 && (flags & Qt::MatchTypeMask) == Qt::MatchStartsWith;
   if (!type_to_find) return QAbstractTableModel::match(start, role, value, hits, flags);
   const std::optional<std::string> text = ToCp932(value.toString());
   if (!text || rows_ == 0) return {};

@@ -1,19 +1,20 @@
 // The confirmation window on its own: count texts, removing rows, sorting with
 // equal names, copying lists, saving a list and keeping its geometry.
+#include "execution/gui/fresult.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QLabel>
-#include <QTableView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTableView>
 #include <QTest>
 
 #include "app/gui_test_support.h"
 #include "execution/gui/fcsv_save.h"
-#include "execution/gui/fresult.h"
 #include "settings/ini_file.h"
 #include "settings/result_form_settings.h"
 #include "settings/settings_folder.h"
