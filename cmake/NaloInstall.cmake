@@ -14,6 +14,8 @@ set(NALO_COMPLETION_DIR ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 set(NALO_MAN_DIR ${CMAKE_BINARY_DIR}/man)
 
 # Manual pages: scdoc source beside the program's code, gzipped as Debian keeps them.
+# Hyphenation is off (.nh) so that an option such as --replace-with-spaces is never
+# broken across lines.
 find_program(SCDOC scdoc REQUIRED)
 set(_man_pages)
 function(nalo_man_page source)
@@ -21,7 +23,8 @@ function(nalo_man_page source)
   set(_page ${NALO_MAN_DIR}/${_name}.gz)
   add_custom_command(OUTPUT ${_page}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${NALO_MAN_DIR}
-    COMMAND sh -c "\"$0\" < \"$1\" | gzip -9n > \"$2\"" ${SCDOC} ${CMAKE_SOURCE_DIR}/${source} ${_page}
+    COMMAND sh -c "\"$0\" < \"$1\" | sed -e '/^[.]TH /a .nh' | gzip -9n > \"$2\""
+            ${SCDOC} ${CMAKE_SOURCE_DIR}/${source} ${_page}
     DEPENDS ${CMAKE_SOURCE_DIR}/${source}
     COMMENT "Building the manual page ${_name}"
     VERBATIM)
