@@ -1,7 +1,8 @@
 // Fuzz target for the AWK-compatible engine: the first byte splits the input into
 // a pattern and a text; a pattern that compiles is run through FindFirst, Sub and
-// GSub in both line-separator modes. Errors must be ERegExpParser; nothing may
-// crash, hang or run out of memory.
+// GSub in both line-separator modes, and the text is also read as a replacement
+// template. Errors must be ERegExpParser; nothing may crash, hang or run out of
+// memory.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "rules/awk/awk_str.h"
 #include "rules/awk/re_error.h"
+#include "rules/awk/replacement_template.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
@@ -35,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (count == 0 && every != text) __builtin_trap();
   }
   try {
-    (void)nalo::TAWKStr::Unescape(text);
+    (void)nalo::TReplacementTemplate(text).Expand(pattern);
   } catch (const nalo::ERegExpParser&) {
   }
   return 0;

@@ -137,8 +137,6 @@ double TIniFile::ReadDateTime(std::string_view section, std::string_view key, do
   return ini::ParseDayCount(*raw).value_or(fallback);
 }
 
-bool TIniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
-
 std::vector<std::string> TIniFile::SectionNames() const {
   std::vector<std::string> names;
   for (const Section& s : sections_) {
@@ -204,10 +202,6 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   SetValue(section, key, "\"" + std::string(value) + "\"");
 }
 
-void TIniFile::WriteRaw(std::string_view section, std::string_view key, std::string_view value) {
-  SetValue(section, key, value);
-}
-
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, long long value) {
   SetValue(section, key, std::to_string(value));
 }
@@ -238,13 +232,6 @@ void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
     });
     return;  // only the first section of that name is ever read
   }
-}
-
-void TIniFile::EraseSection(std::string_view section) {
-  section = ini::Trim(section);
-  const std::size_t removed = std::erase_if(
-      sections_, [&](const Section& s) { return ini::NamesEqual(s.name, section); });
-  dirty_ = dirty_ || removed > 0;
 }
 
 std::string TIniFile::ToText() const {

@@ -24,11 +24,7 @@ class EIniWriteError : public std::runtime_error {
   using std::runtime_error::runtime_error;
   // Message "<path>: <reason>".
   EIniWriteError(const std::string& path, const std::string& reason)
-      : std::runtime_error(path + ": " + reason), path_(path) {}
-  const std::string& FilePath() const { return path_; }
-
- private:
-  std::string path_;
+      : std::runtime_error(path + ": " + reason) {}
 };
 
 class TIniFile {
@@ -56,7 +52,6 @@ class TIniFile {
   // not a number, or not finite.
   double ReadDateTime(std::string_view section, std::string_view key, double fallback) const;
 
-  bool SectionExists(std::string_view section) const;
   // Every section name once, in file order (a repeated section counts once).
   std::vector<std::string> SectionNames() const;
   // Keys of the section in file order.
@@ -68,8 +63,8 @@ class TIniFile {
   // value becomes a blank, since a value is one line. Section and key names must
   // be usable as such (no line break; a key not empty, without "=", not starting
   // with "[" or ";" or a blank); anything else throws std::invalid_argument.
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);  // quoted
-  void WriteRaw(std::string_view section, std::string_view key, std::string_view value);     // as given
+  // The value in double quotes.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, long long value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
   // Shortest decimal text that reads back as exactly the same double.
@@ -78,7 +73,6 @@ class TIniFile {
   // before, the keys "Value<n>".."Value<old key count - 1>" are deleted.
   void WriteList(std::string_view section, const std::vector<std::string>& items);
   void DeleteKey(std::string_view section, std::string_view key);
-  void EraseSection(std::string_view section);
 
   // The whole file as it would be saved: CP932 bytes, CRLF line ends.
   std::string ToText() const;

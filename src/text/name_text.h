@@ -58,8 +58,6 @@ std::string ReplaceForbiddenChars(std::string_view text);
 struct TBracketPair {
   std::string_view Open;
   std::string_view Close;
-  // Byte length of the closing bracket: 2 for the double-byte pairs (index > 4).
-  int CloseLength() const { return static_cast<int>(Close.size()); }
 };
 
 // Twelve pairs: 0-4 single-byte ( [ ｢ < {, 5-11 double-byte （ ［ 「 【 『 〔 《.

@@ -67,8 +67,6 @@ TEST(IniRead, SectionsAndKeysInFileOrderWithoutRegardToCase) {
       "; heading comment\n[Zeta]\nb=1\na=2\n[alpha]\nk=v\n[ZETA]\nc=3\n");
   EXPECT_EQ(ini.SectionNames(), (Strings{"Zeta", "alpha"}));
   EXPECT_EQ(ini.KeyNames("zeta"), (Strings{"b", "a"})) << "the first section of a name is read";
-  EXPECT_TRUE(ini.SectionExists("ALPHA"));
-  EXPECT_FALSE(ini.SectionExists("beta"));
   EXPECT_EQ(ini.KeyNames("beta"), Strings{});
 }
 
@@ -104,8 +102,7 @@ TEST(IniWrite, ValueFormsOnDisk) {
   ini.WriteBool("S", "Off", false);
   ini.WriteInteger("S", "Int", -12);
   ini.WriteDateTime("S", "Day", 37578.5);
-  ini.WriteRaw("S", "Raw", "as is");
-  EXPECT_EQ(ini.ToText(), "[S]\r\nStr=\"x\"\r\nOn=1\r\nOff=0\r\nInt=-12\r\nDay=37578.5\r\nRaw=as is\r\n");
+  EXPECT_EQ(ini.ToText(), "[S]\r\nStr=\"x\"\r\nOn=1\r\nOff=0\r\nInt=-12\r\nDay=37578.5\r\n");
 }
 
 TEST(IniWrite, ExistingKeysChangeInPlaceAndCommentsStay) {
@@ -171,15 +168,14 @@ TEST(IniList, ShrinkDeletesOnlyNumberedKeysUpToTheOldKeyCount) {
 TEST(IniList, EmptyListOfAMissingSectionWritesNothing) {
   TIniFile ini = TIniFile::FromText("");
   ini.WriteList("L", {});
-  EXPECT_FALSE(ini.SectionExists("L"));
+  EXPECT_EQ(ini.SectionNames(), Strings{});
 }
 
-TEST(IniList, DeleteAndErase) {
-  TIniFile ini = TIniFile::FromText("[A]\nk=1\nK=2\nj=3\n[b]\nx=1\n[B]\ny=2\n");
+TEST(IniList, DeleteKeyRemovesEveryKeyOfThatName) {
+  TIniFile ini = TIniFile::FromText("[A]\nk=1\nK=2\nj=3\n[b]\nx=1\n");
   ini.DeleteKey("a", "k");
-  EXPECT_EQ(ini.KeyNames("A"), Strings{"j"}) << "every key of that name goes";
-  ini.EraseSection("B");
-  EXPECT_EQ(ini.SectionNames(), Strings{"A"});
+  EXPECT_EQ(ini.KeyNames("A"), Strings{"j"});
+  EXPECT_EQ(ini.KeyNames("b"), Strings{"x"});
 }
 
 TEST(IniFileDisk, MissingFileReadsEmptyAndSaveWithoutWritesCreatesNothing) {
@@ -228,7 +224,6 @@ void ExpectSaveFails(TIniFile& ini, const std::string& folder) {
     ADD_FAILURE() << "save succeeded";
   } catch (const EIniWriteError& e) {
     EXPECT_NE(std::string(e.what()).find(ini.Path()), std::string::npos) << e.what();
-    EXPECT_EQ(e.FilePath(), ini.Path());
   }
   EXPECT_EQ(CountFilesIn(folder), files_before) << "no temporary file left";
 }

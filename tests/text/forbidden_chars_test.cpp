@@ -58,7 +58,7 @@ TEST(BracketPairs, TwelvePairsInOrder) {
     SCOPED_TRACE(i);
     EXPECT_EQ(BracketPairs[i].Open, Sj(expected[i][0]));
     EXPECT_EQ(BracketPairs[i].Close, Sj(expected[i][1]));
-    EXPECT_EQ(BracketPairs[i].CloseLength(), i > 4 ? 2 : 1);
+    EXPECT_EQ(BracketPairs[i].Close.size(), i > 4 ? 2u : 1u);
   }
 }
 

@@ -5,7 +5,6 @@
 // next search may use "^".
 #include "rules/awk/awk_str.h"
 
-#include "rules/awk/re_chars.h"
 #include "rules/awk/replacement_template.h"
 #include "text/sjis.h"
 
@@ -59,7 +58,5 @@ int TAWKStr::GSub(std::string_view tmpl, std::string& text) const {
   text = std::move(out);
   return count;
 }
-
-std::string TAWKStr::Unescape(std::string_view text) { return UnescapeText(text); }
 
 }  // namespace nalo

@@ -1,6 +1,6 @@
 // TAWKStr offers the string functions of the AWK mode of the regular-expression
 // rule on top of TMatchCORE: FindFirst, Sub (replace the first match), GSub
-// (replace every match from left to right) and Unescape.
+// (replace every match from left to right).
 // Typical use: SetRegExp(pattern) once (ERegExpParser carries message and
 // 1-based position), then Sub or GSub per name. Texts are CP932 byte strings.
 #pragma once
@@ -25,9 +25,6 @@ class TAWKStr : public TMatchCORE {
   // Replaces every match; returns the number of replacements (0: text unchanged).
   // An empty match never splits a double-byte character and never repeats.
   int GSub(std::string_view tmpl, std::string& text) const;
-
-  // `text` with every backslash escape replaced by its character.
-  static std::string Unescape(std::string_view text);
 };
 
 }  // namespace nalo

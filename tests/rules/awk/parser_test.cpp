@@ -1,12 +1,13 @@
 // Syntax of the AWK engine: every parser error with its message and position,
 // escapes, class scanning, range refinement and complemented classes.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "awk_test_util.h"
+#include "rules/awk/re_chars.h"
 #include "rules/awk/re_error.h"
 #include "rules/awk/re_parser.h"
 #include "rules/awk/re_scanner.h"
@@ -170,7 +171,7 @@ struct EscapeCase {
 
 class Escapes : public testing::TestWithParam<EscapeCase> {};
 
-TEST_P(Escapes, Unescape) { EXPECT_EQ(TAWKStr::Unescape(GetParam().text), GetParam().unescaped); }
+TEST_P(Escapes, Unescape) { EXPECT_EQ(UnescapeText(GetParam().text), GetParam().unescaped); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Escapes,
@@ -187,14 +188,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Escapes, UnescapeErrorsCarryPositions) {
   try {
-    TAWKStr::Unescape("ab\x82");
+    UnescapeText("ab\x82");
     FAIL();
   } catch (const ERegExpParser& e) {
     EXPECT_EQ(e.what(), std::string(kMsgBadDoubleByte));
     EXPECT_EQ(e.Position(), 3u);
   }
-  EXPECT_THROW(TAWKStr::Unescape("x\\"), ERegExpParser);
-  EXPECT_THROW(TAWKStr::Unescape("\\xZ"), ERegExpParser);
+  EXPECT_THROW(UnescapeText("x\\"), ERegExpParser);
+  EXPECT_THROW(UnescapeText("\\xZ"), ERegExpParser);
 }
 
 }  // namespace
