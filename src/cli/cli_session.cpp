@@ -7,6 +7,7 @@
 #include "execution/rename_preview.h"
 #include "fileinfo/info_source.h"
 #include "rules/add_rule.h"
+#include "rules/convert_rule.h"
 #include "rules/rule_messages.h"
 #include "settings/ini_file.h"
 #include "settings/main_settings.h"
@@ -27,6 +28,12 @@ bool IsCp932(const std::string& encoding) {
   throw EUsageError("--encoding は utf8 か cp932 です: " + encoding);
 }
 
+// Whether the rule's result depends on the order of the entries beyond their names:
+// numbering follows the list order, whose ties are broken by size and date.
+bool NumbersEntries(const TRuleChoice& choice) {
+  return choice.Tab == TRuleTab::Convert && choice.Convert.Kind == kConvertNumbering;
+}
+
 // Whether the rule reads the items themselves (the add rule's information kinds);
 // a list of names read as text has no items to read.
 bool ReadsFiles(const TRuleChoice& choice) {
@@ -35,7 +42,7 @@ bool ReadsFiles(const TRuleChoice& choice) {
 
 TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
                         const TInfoTextSource& source) {
-  const TIniFile ini(MainSettingsPath(session.SettingsDir));
+  const TIniFile& ini = session.MainIni;
   const TOptionsSettings options = ReadOptionsSettings(ini);
   TRuleContext ctx(plan.Selection.Entries);
   ctx.exclusion = plan.Choice.Exclusion;
@@ -57,16 +64,17 @@ TSession::TSession(const TCliArgs& args)
     : Args(args),
       SettingsDir(ResolveSettingsFolder(SettingsOverride(args.Global))),
       Text(IsCp932(args.Global.Encoding)),
-      Info(LoadAllInfoSettings(TIniFile(MainSettingsPath(SettingsDir)))) {}
+      MainIni(MainSettingsPath(SettingsDir)),
+      Info(LoadAllInfoSettings(MainIni)) {}
 
 std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   const TCliArgs& args = session.Args;
+  plan.Choice = ResolveRule(args.Rule, args.Selection.Folders, session.Text, session.SettingsDir);
   if (!args.NamesFrom.empty()) {
     ReadNames(args.NamesFrom, args.Selection, session.Text, plan.Selection);
   } else {
-    ListDirectory(args.Dir, args.Selection, plan.Selection);
+    ListDirectory(args.Dir, args.Selection, NumbersEntries(plan.Choice), plan.Selection);
   }
-  plan.Choice = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
   if (plan.Selection.FromNames && ReadsFiles(plan.Choice)) {
     throw EUsageError("ファイル情報の追加はファイルを読むため --names-from とは使えません");
   }

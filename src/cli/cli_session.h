@@ -11,6 +11,7 @@
 #include "cli/selection.h"
 #include "cli/user_text.h"
 #include "fileinfo/info_settings.h"
+#include "settings/ini_file.h"
 #include "rules/rule_run.h"
 
 namespace nalo::cli {
@@ -21,6 +22,7 @@ struct TSession {
   const TCliArgs& Args;
   std::string SettingsDir;  // UTF-8
   TUserText Text;
+  TIniFile MainIni;         // Nalo.ini, read once for the whole command
   TInfoSettings Info;
 };
 

@@ -11,7 +11,7 @@ int RunList(const TCliArgs& args) {
   const TSession session(args);
   const TFormat format = FormatOf(args.Format);
   TSelection selection;
-  ListDirectory(args.Dir, args.Selection, selection);
+  ListDirectory(args.Dir, args.Selection, true, selection);
   PrintEntries(std::cout, selection.Entries, format, session.Text);
   return kExitDone;
 }

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "cli/row_writer.h"
+
 namespace nalo::cli {
 namespace {
 
@@ -21,6 +23,40 @@ void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_
     out << JsonString(fields[i].first) << ":" << JsonString(fields[i].second);
   }
   out << "}";
+}
+
+// One line per entry, formatted into the writer's buffer without a string per row.
+void PrintEntriesTsv(std::ostream& out, const TEntryList& entries, const TUserText& text) {
+  TRowWriter writer(out, text);
+  TRepeatedText size_memo, location_memo;  // "フォルダ" in folder mode; the folder
+  TCellText cell;
+  for (const TListData& e : entries.Items()) {
+    writer.Text(e.Name);
+    writer.Tab();
+    writer.Text(e.SizeTextIn(cell), size_memo);
+    writer.Tab();
+    writer.Plain(e.DateTextIn(cell));
+    writer.Tab();
+    writer.Text(e.Location.str(), location_memo);
+    writer.EndRow();
+  }
+}
+
+void PrintRowsTsv(std::ostream& out, const TConfirmationList& rows,
+                  const std::vector<std::string_view>& problems, const TUserText& text) {
+  TRowWriter writer(out, text);
+  TRepeatedText folder_memo;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const TConfirmationRow& r = rows[i];
+    writer.Text(r.OldName);
+    writer.Tab();
+    writer.Text(r.NewName);
+    writer.Tab();
+    writer.Text(r.Folder, folder_memo);
+    writer.Tab();
+    writer.Plain(i < problems.size() ? problems[i] : std::string_view());
+    writer.EndRow();
+  }
 }
 
 }  // namespace
@@ -52,15 +88,14 @@ std::string JsonString(std::string_view text) {
 
 void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
                   const TUserText& user_text) {
+  if (format == TFormat::Tsv) {
+    PrintEntriesTsv(out, entries, user_text);
+    return;
+  }
   const TUserText& text = ShownText(format, user_text);
-  if (format == TFormat::Json) out << "[";
+  out << "[";
   for (std::size_t i = 0; i < entries.Count(); ++i) {
     const TListData& e = entries.EntryAt(i);
-    if (format == TFormat::Tsv) {
-      out << text.FromCore(e.Name) << '\t' << text.FromCore(e.SizeText()) << '\t'
-          << text.FromCore(e.DateText()) << '\t' << text.FromCore(e.Location) << '\n';
-      continue;
-    }
     if (i > 0) out << ",";
     out << "\n  ";
     PrintJsonObject(out, {{"name", text.FromCore(e.Name)},
@@ -68,22 +103,21 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
                           {"date", text.FromCore(e.DateText())},
                           {"location", text.FromCore(e.Location)}});
   }
-  if (format == TFormat::Json) out << "\n]\n";
+  out << "\n]\n";
 }
 
 void PrintRows(std::ostream& out, const TConfirmationList& rows,
                const std::vector<std::string_view>& problems, TFormat format,
                const TUserText& user_text) {
+  if (format == TFormat::Tsv) {
+    PrintRowsTsv(out, rows, problems, user_text);
+    return;
+  }
   const TUserText& text = ShownText(format, user_text);
-  if (format == TFormat::Json) out << "[";
+  out << "[";
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TConfirmationRow& r = rows[i];
     const std::string problem(i < problems.size() ? problems[i] : std::string_view());
-    if (format == TFormat::Tsv) {
-      out << text.FromCore(r.OldName) << '\t' << text.FromCore(r.NewName) << '\t'
-          << text.FromCore(r.Folder) << '\t' << problem << '\n';
-      continue;
-    }
     if (i > 0) out << ",";
     out << "\n  ";
     PrintJsonObject(out, {{"old", text.FromCore(r.OldName)},
@@ -91,7 +125,7 @@ void PrintRows(std::ostream& out, const TConfirmationList& rows,
                           {"folder", text.FromCore(r.Folder)},
                           {"problem", problem}});
   }
-  if (format == TFormat::Json) out << "\n]\n";
+  out << "\n]\n";
 }
 
 }  // namespace nalo::cli

@@ -122,13 +122,15 @@ bool ScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRow
 
 }  // namespace
 
-void ListDirectory(const std::string& dir, const TSelectionArgs& args, TSelection& selection) {
+void ListDirectory(const std::string& dir, const TSelectionArgs& args, bool sizes_and_dates,
+                   TSelection& selection) {
   const TUserText utf8(false);
   const TTabStatus_Search search = SearchRecordOf(args, utf8);
   TListFolderRequest request;
   request.Folder = PathToCore(AbsoluteFolder(dir));
   request.FolderMode = args.Folders;
   request.SubFolders = args.Recursive;
+  request.ReadSizeAndDate = sizes_and_dates || args.Sort == "size" || args.Sort == "date";
   if (!args.Exclude.empty()) {
     request.Exclusion.Enabled = true;
     request.Exclusion.Text = utf8.ToCore(args.Exclude, "--exclude");

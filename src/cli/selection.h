@@ -19,8 +19,11 @@ struct TSelection {
   bool FromNames = false;   // entries came from --names-from
 };
 
-// Lists `dir` (UTF-8 path). Reports names without a CP932 form on stderr.
-void ListDirectory(const std::string& dir, const TSelectionArgs& args, TSelection& selection);
+// Lists `dir` (UTF-8 path). Reports names without a CP932 form on stderr. Without
+// `sizes_and_dates` the entries get them only when a selection option tests or
+// sorts by them.
+void ListDirectory(const std::string& dir, const TSelectionArgs& args, bool sizes_and_dates,
+                   TSelection& selection);
 
 // Entries from names, one per line (only the line end removed); folder "." for each.
 void ReadNames(const std::string& source, const TSelectionArgs& args, const TUserText& text,

@@ -16,8 +16,17 @@ std::string TUserText::ToCore(std::string_view text, std::string_view what) cons
 }
 
 std::string TUserText::FromCore(std::string_view cp932) const {
-  if (cp932_) return std::string(cp932);
-  return Cp932ToUtf8Lossy(cp932);
+  std::string out;
+  FromCoreInto(cp932, out);
+  return out;
+}
+
+void TUserText::FromCoreInto(std::string_view cp932, std::string& out) const {
+  if (cp932_) {
+    out.assign(cp932);
+  } else {
+    out = Cp932ToUtf8Lossy(cp932);
+  }
 }
 
 std::string PathToCore(std::string_view utf8_path) {

@@ -25,6 +25,8 @@ class TUserText {
   std::string ToCore(std::string_view text, std::string_view what) const;
   // A core string for output in the user's encoding.
   std::string FromCore(std::string_view cp932) const;
+  // The same into `out`, whose capacity is reused where the conversion allows.
+  void FromCoreInto(std::string_view cp932, std::string& out) const;
 
  private:
   bool cp932_;

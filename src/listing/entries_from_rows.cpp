@@ -16,8 +16,9 @@ void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.Size = option.FolderMode ? 0 : row.Size;
   e.Modified = row.Modified;
   e.FileTime = row.FileTime;
+  e.Inode = row.Inode;
   e.State = kStateUntouched;
-  e.SizeUnit = option.SizeUnit;
+  e.SizeUnit = static_cast<std::int8_t>(option.SizeUnit);
   e.FolderMode = option.FolderMode;
 }
 

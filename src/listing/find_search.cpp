@@ -25,6 +25,7 @@ struct TFolderItem {
   std::string Name;        // CP932
   std::string FoldedName;  // lower-cased for the masks
   TDirEntryType Type = TDirEntryType::Unknown;
+  std::uint64_t Inode = 0;
   std::optional<TItemStat> Stat;  // filled on first need
   bool StatTried = false;
 };
@@ -36,6 +37,12 @@ struct TSubFolder {
 };
 
 bool IsHiddenName(std::string_view utf8_name) { return !utf8_name.empty() && utf8_name[0] == '.'; }
+
+// A kind the directory entry states for sure: a link or an unknown kind needs a look
+// at the item itself.
+bool IsPlainKind(TDirEntryType type) {
+  return type == TDirEntryType::File || type == TDirEntryType::Folder;
+}
 
 std::string WithTrailingSlash(std::string path) {
   if (path.empty() || path.back() != '/') path.push_back('/');
@@ -50,7 +57,8 @@ class TFolderWalk {
   TFolderWalk(TFindSearch& search, std::vector<std::string> masks, bool file_mode, bool sub_folders,
               TScanRows& rows)
       : search_(search), masks_(std::move(masks)), file_mode_(file_mode), sub_folders_(sub_folders),
-        rows_(rows), match_all_(masks_.size() == 1 && masks_[0] == kAllFilesMask) {}
+        read_stat_(search.ReadSizeAndDate), rows_(rows),
+        match_all_(masks_.size() == 1 && masks_[0] == kAllFilesMask) {}
 
   // Walks the tree below `dir`; returns false once cancelled.
   bool Walk(TDirReader dir, const std::string& location, const std::string& utf8_location) {
@@ -82,6 +90,7 @@ class TFolderWalk {
       TFolderItem& item = items_.emplace_back();
       item.Utf8Name = entry.Name;
       item.Type = entry.Type;
+      item.Inode = entry.Inode;
       if (std::optional<std::string> cp932 = Utf8ToCp932(entry.Name)) {
         item.Name = std::move(*cp932);
         if (!match_all_) item.FoldedName = MaskFoldedName(item.Name);
@@ -132,8 +141,13 @@ class TFolderWalk {
     return item.Stat;
   }
 
-  // A file in file mode, a folder in folder mode; vanished items are neither.
+  // A file in file mode, a folder in folder mode; vanished items are neither (an
+  // item that vanishes after an unexamined entry was read is listed, and its rename
+  // fails like that of any item removed after the scan).
   bool IsWantedKind(const TDirReader& dir, TFolderItem& item) {
+    if (!read_stat_ && IsPlainKind(item.Type)) {
+      return (item.Type == TDirEntryType::Folder) != file_mode_;
+    }
     const std::optional<TItemStat>& st = StatOf(dir, item);
     return st && st->IsFolder != file_mode_;
   }
@@ -147,12 +161,16 @@ class TFolderWalk {
     return st && st->IsFolder && !st->IsLink;
   }
 
+  // A row with the item's size and dates when it was examined (always, unless the
+  // scan skips them), else with zeros.
   void AddRow(const TFolderText& location, const TFolderItem& item) {
-    const TItemStat& st = *item.Stat;
-    const TLocalTime local = local_times_.Of(st.Modified);
     TFileInfoRec& row = rows_.emplace_back();
     row.Name = item.Name;
     row.Location = location;
+    row.Inode = item.Inode;
+    if (!item.Stat) return;
+    const TItemStat& st = *item.Stat;
+    const TLocalTime local = local_times_.Of(st.Modified);
     row.Size = file_mode_ ? st.Size : 0;
     row.Modified = DayCountOf(local);
     row.FileTime = static_cast<std::int32_t>(DosDateTimeOf(local));
@@ -162,6 +180,7 @@ class TFolderWalk {
   std::vector<std::string> masks_;
   bool file_mode_;
   bool sub_folders_;
+  bool read_stat_;  // every wanted item is examined for its size and dates
   TScanRows& rows_;
   std::vector<TFolderItem> items_;  // entries of the folder being read
   bool match_all_;  // the single mask "*.*": no name needs folding or matching

@@ -1,6 +1,9 @@
 // The folder scanner TFindSearch: walks one folder (and, when asked, every
 // sub-folder below it, depth first in pre-order) and collects one TFileInfoRec per
-// item that matches a mask and the target kind. Names and paths in the rows are
+// item that matches a mask and the target kind. A scan told not to read sizes and
+// dates takes the kind of files and folders from the directory entry and examines
+// only links and items of unknown kind; its rows then hold 0 for size and dates.
+// Names and paths in the rows are
 // code-page-932 strings; an on-disk name without a CP932 form is never listed and
 // only counted. Symbolic links are listed but never entered, hidden sub-folders
 // (names beginning with ".") are not entered, and unreadable folders add nothing.
@@ -25,6 +28,7 @@ struct TFileInfoRec {
   std::int64_t Size = 0;  // bytes; 0 for folders
   double Modified = 0;    // last write: days since 1899-12-30, local time
   std::int32_t FileTime = 0;  // last write as a packed DOS date-time, local time
+  std::uint64_t Inode = 0;    // the inode number of the item's directory entry
 
   std::string FullPath() const { return Location + Name; }
 };
@@ -40,6 +44,8 @@ class TFindSearch {
   std::function<void(const std::string& folder)> OnFolder;
   // Raised after each directory entry read; a front end may process its events here.
   std::function<void()> OnIdle;
+  // Whether the rows get each item's size and last write (one fstatat per item).
+  bool ReadSizeAndDate = true;
 
   // Clears the rows and fills them; true when the search ran to the end, false
   // when it was cancelled (the rows found until then are kept).

@@ -14,8 +14,25 @@ void TListData::SetPath(std::string_view full_path) {
   Name.assign(full_path.substr(folder.size()));
 }
 
-std::string TListData::SizeText() const { return EntrySizeText(Size, SizeUnit, FolderMode); }
+std::string TListData::SizeText() const {
+  TCellText cell;
+  return std::string(SizeTextIn(cell));
+}
 
-std::string TListData::DateText() const { return DateTextOf(LocalTimeOfDayCount(Modified)); }
+std::string TListData::DateText() const {
+  TCellText cell;
+  return std::string(DateTextIn(cell));
+}
+
+std::string_view TListData::SizeTextIn(TCellText& cell) const {
+  WriteEntrySizeText(Size, SizeUnit, FolderMode, cell);
+  return cell.View();
+}
+
+std::string_view TListData::DateTextIn(TCellText& cell) const {
+  static_assert(TCellText::kCapacity >= kDateTextCapacity);
+  cell.SetSize(WriteDateText(LocalTimeOfDayCount(Modified), cell.Buffer()));
+  return cell.View();
+}
 
 }  // namespace nalo

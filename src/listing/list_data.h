@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/cell_text.h"
 #include "listing/folder_text.h"
 
 namespace nalo {
@@ -22,16 +23,18 @@ enum EntryState : std::int32_t {
 
 // One listed file or folder. Strings are code-page-932 byte strings. The folder
 // text is shared by all entries of a folder; the full path and the size and date
-// texts are made when asked for, so an entry holds little more than its name.
+// texts are made when asked for, so an entry holds little more than its name. The
+// small fields are packed so the record stays at 112 bytes with the inode number.
 struct TListData {
   std::string Name;              // name without its folder
   TFolderText Location;          // folder holding the item, with a trailing "/"
   std::int64_t Size = 0;         // bytes; 0 in folder mode
   double Modified = 0;           // last write: days since 1899-12-30, local time
   std::string OldPath;           // full path before the last batch; empty otherwise
+  std::uint64_t Inode = 0;       // inode number of the scanned directory entry; 0 otherwise
   std::int32_t FileTime = 0;     // packed DOS date-time of the last write (sorting only)
-  std::int32_t State = kStateUntouched;
-  std::int32_t SizeUnit = 0;     // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
+  std::int8_t State = kStateUntouched;  // an EntryState
+  std::int8_t SizeUnit = 0;      // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
   bool FolderMode = false;       // listed as a folder: the size text is "フォルダ"
 
   // Location + Name: the item's path on disk now.
@@ -43,7 +46,13 @@ struct TListData {
   std::string SizeText() const;
   // The last write as "yyyy/mm/dd hh:mm".
   std::string DateText() const;
+  // The same two texts written into a cell buffer (no string is made).
+  std::string_view SizeTextIn(TCellText& cell) const;
+  std::string_view DateTextIn(TCellText& cell) const;
 };
+
+// A million entries are held at once; every byte here counts a megabyte.
+static_assert(sizeof(TListData) <= 112, "TListData grew beyond its memory budget");
 
 // The ordered list of entries, owned by whoever lists the folder (the main window,
 // the command-line front end).

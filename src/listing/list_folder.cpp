@@ -70,6 +70,7 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
   const TSearchOption option = BuildSearchOption(request.Folder, search, request.Exclusion,
                                                  request.SubFolders, request.FolderMode);
   TFindSearch finder;
+  finder.ReadSizeAndDate = request.ReadSizeAndDate || TestsSizeOrDate(option);
   TScanRows rows;
   state.ScanCompleted = RunScan(hooks, finder, option, !request.FolderMode, rows);
   state.UnencodableCount = finder.UnencodableCount();

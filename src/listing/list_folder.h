@@ -39,6 +39,9 @@ struct TListFolderRequest {
   bool SubFolders = false;        // SubFolderSearch
   bool WatcherTriggered = false;  // the directory watcher asked for this scan
   bool ReturnEnabled = false;     // btn_Return is enabled (undo offered)
+  // The entries' sizes and dates are shown or ordered by. When false, the scan reads
+  // them only if a search condition tests them; the entries otherwise hold zeros.
+  bool ReadSizeAndDate = true;
   TExclusionCondition Exclusion;
 };
 

@@ -151,12 +151,14 @@ int CompareRecords(const TSortRecord& a, const TSortRecord& b, std::int32_t colu
 }
 
 // The sorted column's key as an unsigned number ordered like the column: sizes
-// are shifted by the sign bit so negative ones stay below positive ones.
+// are shifted by the sign bit so negative ones stay below positive ones. The
+// location rank fills only the high half, so the first four name bytes (the tie
+// rule's first key) fill the low half and order most entries of one folder.
 std::uint64_t PrimaryKey(const TSortRecord& r, std::int32_t column) {
   switch (column) {
     case kSortBySize: return static_cast<std::uint64_t>(r.Size) ^ (std::uint64_t{1} << 63);
     case kSortByDate: return r.Date;
-    case kSortByLocation: return r.LocationRank;
+    case kSortByLocation: return std::uint64_t{r.LocationRank} << 32 | r.NamePrefix >> 32;
     default: return r.NamePrefix;
   }
 }

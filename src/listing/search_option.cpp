@@ -72,6 +72,10 @@ TSearchOption BuildSearchOption(const std::string& folder, const TTabStatus_Sear
   return o;
 }
 
+bool TestsSizeOrDate(const TSearchOption& o) {
+  return (!o.FolderMode && (o.UseMinSize || o.UseMaxSize)) || o.UseStartDate || o.UseEndDate;
+}
+
 bool MatchesSearchOptions(const TFileInfoRec& item, const TSearchOption& option) {
   return PassesSize(item.Size, option) && PassesStringMask(item.Name, option) &&
          PassesExclusion(item.Name, option) && PassesDate(item.Modified, option);

@@ -45,6 +45,9 @@ TSearchOption BuildSearchOption(const std::string& folder, const TTabStatus_Sear
                                 const TExclusionCondition& exclusion, bool sub_folders,
                                 bool folder_mode);
 
+// Whether a test needs the items' sizes or dates (so the scan must read them).
+bool TestsSizeOrDate(const TSearchOption& option);
+
 // Whether the item passes the size, string-mask, exclusion and date tests.
 bool MatchesSearchOptions(const TFileInfoRec& item, const TSearchOption& option);
 

@@ -3,6 +3,7 @@
 #include "listing/size_units.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace nalo {
 namespace {
@@ -12,15 +13,20 @@ constexpr std::string_view kUnitWords[] = {"バイト", "KB", "MB"};
 
 std::int32_t ValidUnit(std::int32_t unit) { return (unit >= 0 && unit <= 2) ? unit : 0; }
 
-std::string GroupThousands(std::uint64_t value) {
-  std::string digits = std::to_string(value);
-  std::string out;
-  out.reserve(digits.size() + digits.size() / 3);
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
-    out.push_back(digits[i]);
-  }
-  return out;
+// Writes the digits of `value` with "," between groups of three, backwards from
+// `end`; returns where the text begins.
+char* GroupThousandsBefore(char* end, std::uint64_t value) {
+  int in_group = 0;
+  do {
+    if (in_group == 3) {
+      *--end = ',';
+      in_group = 0;
+    }
+    *--end = static_cast<char>('0' + value % 10);
+    value /= 10;
+    ++in_group;
+  } while (value != 0);
+  return end;
 }
 
 }  // namespace
@@ -30,17 +36,34 @@ std::int64_t SizeUnitDivisor(std::int32_t unit) { return kDivisors[ValidUnit(uni
 std::string_view SizeUnitWord(std::int32_t unit) { return kUnitWords[ValidUnit(unit)]; }
 
 std::string SizeTextOf(std::int64_t size, std::int32_t unit) {
+  TCellText text;
+  WriteEntrySizeText(size, unit, false, text);
+  return std::string(text.View());
+}
+
+std::string EntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode) {
+  TCellText text;
+  WriteEntrySizeText(size, unit, folder_mode, text);
+  return std::string(text.View());
+}
+
+void WriteEntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode, TCellText& out) {
+  char* const buffer = out.Buffer();
+  if (folder_mode) {
+    out.SetSize(kFolderSizeText.copy(buffer, kFolderSizeText.size()));
+    return;
+  }
   const bool negative = size < 0;
   const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(size) : size;
   const std::uint64_t divisor = static_cast<std::uint64_t>(SizeUnitDivisor(unit));
   std::uint64_t rounded = magnitude / divisor;
   if ((magnitude % divisor) * 2 >= divisor && divisor > 1) ++rounded;
-  std::string text = GroupThousands(rounded);
-  return (negative && rounded != 0) ? "-" + text : text;
-}
-
-std::string EntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode) {
-  return folder_mode ? std::string(kFolderSizeText) : SizeTextOf(size, unit);
+  char* const end = buffer + TCellText::kCapacity;
+  char* begin = GroupThousandsBefore(end, rounded);
+  if (negative && rounded != 0) *--begin = '-';
+  const std::size_t size_written = static_cast<std::size_t>(end - begin);
+  std::memmove(buffer, begin, size_written);
+  out.SetSize(size_written);
 }
 
 std::int32_t ConvertSizeBound(std::int64_t value, std::int32_t from_unit, std::int32_t to_unit) {

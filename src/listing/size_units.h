@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "listing/cell_text.h"
+
 namespace nalo {
 
 enum TSizeUnit : std::int32_t { kUnitBytes = 0, kUnitKB = 1, kUnitMB = 2 };
@@ -28,6 +30,8 @@ std::string_view SizeUnitWord(std::int32_t unit);
 std::string SizeTextOf(std::int64_t size, std::int32_t unit);
 // SizeTextOf in file mode, "フォルダ" (CP932) in folder mode.
 std::string EntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode);
+// EntrySizeText written into a cell buffer.
+void WriteEntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode, TCellText& out);
 
 // A size bound converted between units: value × divisor(from) ÷ divisor(to), rounded
 // to the nearest whole number with halves to even, kept within 0 .. kMaxSizeBound.

@@ -14,9 +14,13 @@ namespace nalo {
 enum class TDirEntryType { File, Folder, Link, Unknown };
 
 // One name read from a directory; the name stays valid until the next Next().
+// The kind comes from the directory entry itself (Unknown when the file system
+// does not say), so a caller that needs neither size nor date can skip Stat for
+// every file and folder and examine only links and unknown kinds.
 struct TDirEntry {
   std::string_view Name;
   TDirEntryType Type = TDirEntryType::Unknown;
+  std::uint64_t Inode = 0;  // the inode number the directory entry names
 };
 
 // What the scan needs to know of an item. A symbolic link reports its target's

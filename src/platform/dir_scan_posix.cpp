@@ -83,6 +83,7 @@ bool TDirReader::Next(TDirEntry& entry) {
     if (n[0] == '.' && (n[1] == '\0' || (n[1] == '.' && n[2] == '\0'))) continue;
     entry.Name = n;
     entry.Type = TypeOf(d->d_type);
+    entry.Inode = d->d_ino;
     return true;
   }
   return false;

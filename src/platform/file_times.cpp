@@ -84,19 +84,34 @@ std::uint32_t DosDateTimeOf(const TLocalTime& t) {
   return date << 16 | time;
 }
 
-std::string DateTextOf(const TLocalTime& t) {
+std::size_t WriteDateText(const TLocalTime& t, char* out) {
   // Written digit by digit: this runs once per listed entry.
-  std::string text = "0000/00/00 00:00";
-  const auto put = [&text](std::size_t at, int value, int digits) {
-    for (int i = digits - 1; i >= 0; --i, value /= 10) text[at + i] = static_cast<char>('0' + value % 10);
+  const auto put = [](char* at, int value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10) at[i] = static_cast<char>('0' + value % 10);
   };
-  if (t.Year < 0 || t.Year > 9999) return std::to_string(t.Year) + text.substr(4);
-  put(0, t.Year, 4);
-  put(5, t.Month, 2);
-  put(8, t.Day, 2);
-  put(11, t.Hour, 2);
-  put(14, t.Minute, 2);
-  return text;
+  std::size_t year_size = 4;
+  if (t.Year < 0 || t.Year > 9999) {
+    const std::string year = std::to_string(t.Year);
+    year.copy(out, year.size());
+    year_size = year.size();
+  } else {
+    put(out, t.Year, 4);
+  }
+  char* rest = out + year_size;  // "/mm/dd hh:mm"
+  rest[0] = '/';
+  put(rest + 1, t.Month, 2);
+  rest[3] = '/';
+  put(rest + 4, t.Day, 2);
+  rest[6] = ' ';
+  put(rest + 7, t.Hour, 2);
+  rest[9] = ':';
+  put(rest + 10, t.Minute, 2);
+  return year_size + 12;
+}
+
+std::string DateTextOf(const TLocalTime& t) {
+  char text[kDateTextCapacity];
+  return std::string(text, WriteDateText(t, text));
 }
 
 double DayCountOfUnixTime(std::time_t unix_seconds) {

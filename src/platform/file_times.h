@@ -4,6 +4,7 @@
 // once (localtime_r); everything after that is plain calendar arithmetic.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -43,6 +44,10 @@ std::uint32_t DosDateTimeOf(const TLocalTime& t);
 
 // "yyyy/mm/dd hh:mm".
 std::string DateTextOf(const TLocalTime& t);
+// The same text written into `out`, which holds at least kDateTextCapacity bytes;
+// returns the number of bytes written.
+constexpr std::size_t kDateTextCapacity = 24;
+std::size_t WriteDateText(const TLocalTime& t, char* out);
 
 // Day count of a Unix time in local time.
 double DayCountOfUnixTime(std::time_t unix_seconds);

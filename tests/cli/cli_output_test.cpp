@@ -1,6 +1,7 @@
 // What nalo-cli prints: JSON that a strict reader accepts whatever the names
 // hold, CP932 bytes in and out with --encoding cp932, the list columns, and the
 // count of on-disk names that have no Shift-JIS form.
+#include <sys/stat.h>
 #include <sys/time.h>
 
 #include <ctime>
@@ -115,6 +116,37 @@ TEST_F(TCliTest, ListColumnsAndOrder) {
   EXPECT_EQ(Lines(by_size.Out).at(0), "b.bin\t3,172\t2024/03/05 10:20\t" + loc);
   const TCliRun by_date = Run({"list", "d", "--until", "2024-12-31"});
   EXPECT_EQ(Lines(by_date.Out), Names{"b.bin\t3,172\t2024/03/05 10:20\t" + loc});
+}
+
+// Rows from several folders: each row carries its own folder, and the folder
+// mode's size word, in the user's encoding, however often they repeat or change.
+TEST_F(TCliTest, ListRowsCarryTheirOwnFolderAcrossFolders) {
+  for (const char* folder : {"/写真", "/写真/a", "/写真/b", "/x"}) {
+    ASSERT_EQ(mkdir((Dir() + folder).c_str(), 0755), 0);
+  }
+  MakeFile("写真/a/1.txt");
+  MakeFile("写真/b/2.txt");
+  MakeFile("x/3.txt");
+  const std::string loc = Dir() + "/";
+  const TCliRun files = Run({"list", "d", "--recursive"});
+  ASSERT_EQ(files.Code, 0) << files.Err;
+  const Names file_lines = Lines(files.Out);
+  ASSERT_EQ(file_lines.size(), 3u);
+  const Names file_folders = {loc + "x/", loc + "写真/a/", loc + "写真/b/"};
+  for (std::size_t i = 0; i < file_lines.size(); ++i) {
+    EXPECT_EQ(file_lines[i].substr(file_lines[i].rfind('\t') + 1), file_folders[i]) << file_lines[i];
+    EXPECT_NE(file_lines[i].find("\t0\t"), std::string::npos) << file_lines[i];
+  }
+  const TCliRun folders = Run({"list", "d", "--recursive", "--folders"});
+  const Names folder_lines = Lines(folders.Out);
+  ASSERT_EQ(folder_lines.size(), 4u) << folders.Out;
+  const Names names = {"x", "写真", "a", "b"};
+  const Names parents = {loc, loc, loc + "写真/", loc + "写真/"};
+  for (std::size_t i = 0; i < folder_lines.size(); ++i) {
+    EXPECT_EQ(folder_lines[i].substr(0, folder_lines[i].find('\t')), names[i]);
+    EXPECT_EQ(folder_lines[i].substr(names[i].size(), 14), "\tフォルダ\t") << folder_lines[i];
+    EXPECT_EQ(folder_lines[i].substr(folder_lines[i].rfind('\t') + 1), parents[i]);
+  }
 }
 
 }  // namespace

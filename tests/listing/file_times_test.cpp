@@ -25,6 +25,7 @@ TEST(FileTimes, DayCountRoundTripsToTheSecond) {
     EXPECT_EQ(back.Second, t.Second);
   }
   EXPECT_EQ(DateTextOf({2002, 1, 5, 7, 3, 0}), "2002/01/05 07:03");
+  EXPECT_EQ(DateTextOf({12000, 3, 4, 5, 6, 0}), "12000/03/04 05:06");  // beyond four digits
 }
 
 TEST(FileTimes, PackedDosDateTime) {

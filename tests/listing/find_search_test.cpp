@@ -27,8 +27,9 @@ std::vector<std::string> Sorted(std::vector<std::string> v) {
 }
 
 TScanRows Scan(const TTempTree& tree, std::string_view masks, bool file_mode = true,
-               bool sub_folders = false) {
+               bool sub_folders = false, bool sizes_and_dates = true) {
   TFindSearch search;
+  search.ReadSizeAndDate = sizes_and_dates;
   TScanRows rows;
   EXPECT_TRUE(search.Search(tree.Root(), masks, file_mode, rows, sub_folders));
   return rows;
@@ -136,6 +137,9 @@ TEST(FindSearch, FiveGigabyteFileKeepsItsSixtyFourBitSize) {
   EXPECT_EQ(rows[0].Size, five_gb);
 }
 
+// A scan that skips sizes and dates still tells files, folders and links apart
+// exactly like a full one: the kinds come from the directory entries, links are
+// examined.
 TEST(FindSearch, LinksAreListedButNeverEntered) {
   TTempTree tree;
   tree.Folder("a");
@@ -144,10 +148,31 @@ TEST(FindSearch, LinksAreListedButNeverEntered) {
   tree.Link(tree.PathOf("a"), "to-a");
   tree.Link("a/f.txt", "file-link.txt");
   tree.Link("missing", "dangling");
-  EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", true, true), tree)),
-            (std::vector<std::string>{"a/f.txt", "dangling", "file-link.txt"}));
-  EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", false, true), tree)),
-            (std::vector<std::string>{"a", "a/loop", "to-a"}));
+  for (bool sizes_and_dates : {true, false}) {
+    SCOPED_TRACE(sizes_and_dates ? "with sizes and dates" : "kinds only");
+    EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", true, true, sizes_and_dates), tree)),
+              (std::vector<std::string>{"a/f.txt", "dangling", "file-link.txt"}));
+    EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", false, true, sizes_and_dates), tree)),
+              (std::vector<std::string>{"a", "a/loop", "to-a"}));
+  }
+}
+
+TEST(FindSearch, ScanWithoutSizesAndDatesKeepsZerosAndTheInode) {
+  TTempTree tree;
+  tree.File("x.bin", 1234);
+  tree.SetModified("x.bin", UnixTimeOf({2002, 11, 18, 13, 45, 30}));
+  struct stat st;
+  ASSERT_EQ(stat(tree.PathOf("x.bin").c_str(), &st), 0);
+  const TScanRows full = Scan(tree, "*.*", true, false, true);
+  const TScanRows bare = Scan(tree, "*.*", true, false, false);
+  ASSERT_EQ(full.size(), 1u);
+  ASSERT_EQ(bare.size(), 1u);
+  EXPECT_EQ(full[0].Inode, st.st_ino);
+  EXPECT_EQ(bare[0].Inode, st.st_ino);
+  EXPECT_EQ(full[0].Size, 1234);
+  EXPECT_EQ(bare[0].Size, 0);
+  EXPECT_EQ(bare[0].FileTime, 0);
+  EXPECT_EQ(bare[0].Modified, 0);
 }
 
 TEST(FindSearch, NamesWithoutCp932FormAreSkippedAndCounted) {

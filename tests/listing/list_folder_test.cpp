@@ -9,6 +9,7 @@
 #include "listing/entries_from_rows.h"
 #include "listing/path_history.h"
 #include "listing/size_units.h"
+#include "platform/file_times.h"
 #include "temp_tree.h"
 
 namespace nalo {
@@ -55,6 +56,43 @@ TEST(ListFolder, BuildsSortedEntriesAndRemembersTheFolder) {
   EXPECT_EQ(state.SortColumn, kSortByLocation);
   EXPECT_EQ(entries.EntryAt(2).Name, "c.txt");
   EXPECT_EQ(state.PathHistory.size(), 1u);
+}
+
+// A listing that need not show sizes or dates still reads them for a condition
+// that tests them, so a skipped look never lets a wrong item through.
+TEST(ListFolder, SizeAndDateConditionsHoldWhenTheListingSkipsThem) {
+  TTempTree tree;
+  tree.File("big.txt", 4096);
+  tree.File("small.txt", 10);
+  tree.SetModified("small.txt", UnixTimeOf({2001, 1, 1, 12, 0, 0}));
+  struct TCase {
+    const char* Name;
+    void (*Condition)(TTabStatus_Search&);
+    std::vector<std::string> Listed;
+    std::int64_t FirstSize;
+  };
+  const TCase cases[] = {
+      {"none", [](TTabStatus_Search&) {}, {"big.txt", "small.txt"}, 0},
+      {"min-size", [](TTabStatus_Search& s) { s.UseMinSize = true; s.MinSize = 1000; },
+       {"big.txt"}, 4096},
+      {"end-date", [](TTabStatus_Search& s) { s.UseEndDate = true; s.EndDate = DayCountOf({2001, 1, 2, 0, 0, 0}); },
+       {"small.txt"}, 10},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TTabStatus_Search search;
+    c.Condition(search);
+    TListFolderRequest request = RequestFor(tree);
+    request.ReadSizeAndDate = false;
+    TListingState state;
+    TEntryList entries;
+    ListFolder(request, search, state, entries);
+    std::vector<std::string> names;
+    for (const TListData& e : entries.Items()) names.push_back(e.Name);
+    EXPECT_EQ(names, c.Listed);
+    ASSERT_FALSE(entries.Empty());
+    EXPECT_EQ(entries.EntryAt(0).Size, c.FirstSize);
+  }
 }
 
 TEST(ListFolder, MissingFolderChangesNothing) {
