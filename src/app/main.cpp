@@ -8,10 +8,15 @@
 #include "app/main_window.h"
 #include "app/screenshots.h"
 #include "settings/settings_folder.h"
+#include "ui/qt_translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromUtf8(nalo::kAppTitle));
+  if (!nalo::InstallQtJapanese(app)) {
+    std::fprintf(stderr, "nalo: Qt's Japanese translations (qt6-translations-l10n) are not installed; "
+                         "Qt's own buttons and dialogs stay English\n");
+  }
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const nalo::TAppArgs args = nalo::ParseAppArgs(arguments);
