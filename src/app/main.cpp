@@ -8,6 +8,7 @@
 #include "app/app_icon.h"
 #include "app/main_window.h"
 #include "settings/settings_folder.h"
+#include "ui/qt_translations.h"
 
 int main(int argc, char* argv[]) {
   if (const std::optional<std::string> answer = nalo::EarlyAnswer(argc, argv, NALO_VERSION)) {
@@ -18,6 +19,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QString::fromUtf8(nalo::kAppTitle));
   QApplication::setWindowIcon(nalo::AppIcon());
   QGuiApplication::setDesktopFileName(QString::fromUtf8(nalo::kDesktopFileName));
+  if (!nalo::InstallQtJapanese(app)) {
+    std::fprintf(stderr, "nalo: Qt's Japanese translations (qt6-translations-l10n) are not installed; "
+                         "Qt's own buttons and dialogs stay English\n");
+  }
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();
   const nalo::TAppArgs args = nalo::ParseAppArgs(arguments);

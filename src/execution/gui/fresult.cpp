@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <numeric>
 
+#include "execution/gui/changed_part_delegate.h"
 #include "execution/gui/name_dialog_hook.h"
 #include "execution/gui/result_model.h"
 #include "settings/ini_file.h"
@@ -46,9 +47,13 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   ApplyListColors(ListView1, LightGreen(), Qt::black);
   layout->addWidget(ListView1);
 
+  ListView1->setItemDelegateForColumn(1, new TChangedPartDelegate(0, ListView1));
   auto* bottom = new QHBoxLayout;
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
+  Label2 = new QLabel(this);
+  Label2->setObjectName("Label2");
+  Label2->setStyleSheet(QStringLiteral("color: #d02010; font-weight: bold;"));
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setReadOnly(true);
@@ -60,6 +65,7 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   btn_Cancel->setObjectName("btn_Cancel");
   btn_Cancel->setToolTip(QStringLiteral("キャンセルします"));
   bottom->addWidget(Label1);
+  bottom->addWidget(Label2);
   bottom->addWidget(Edit1, 1);
   bottom->addSpacing(10);
   bottom->addWidget(btn_OK);
@@ -200,6 +206,9 @@ void TFresult::UpdateCountText() {
   } else {
     Label1->setText(QStringLiteral("対象ファイル数：%1個/%2個").arg(s).arg(n));
   }
+  const std::size_t problems = model_->ProblemCount();
+  Label2->setText(problems == 0 ? QString() : QStringLiteral("問題のある行：%1個").arg(problems));
+  Label2->setVisible(problems > 0);
 }
 
 void TFresult::ListView1SelectItem(const QItemSelection& selected, const QItemSelection&) {
@@ -234,6 +243,7 @@ void TFresult::ListView1ColumnClick(int column) {
   for (std::size_t row : selected) now.push_back(moved[row]);
   std::sort(now.begin(), now.end());
   SelectRows(ListView1, now);
+  UpdateCountText();
 }
 
 void TFresult::A1Click() { ListView1->selectAll(); }
@@ -265,6 +275,7 @@ void TFresult::mnu_FnameModifClick() {
   }
   model_->SetNewName(row, *cp932);
   Edit1->setText(*edited);
+  UpdateCountText();
 }
 
 }  // namespace nalo

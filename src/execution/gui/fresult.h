@@ -57,6 +57,7 @@ class TFresult : public QDialog {
 
   QTableView* ListView1 = nullptr;
   QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;  // "問題のある行：N個", shown while some row would fail
   QLineEdit* Edit1 = nullptr;
   QPushButton* btn_OK = nullptr;
   QPushButton* btn_Cancel = nullptr;

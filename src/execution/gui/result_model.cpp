@@ -1,7 +1,9 @@
-// Rows compare by the upper-cased text of the sort column, then by the upper-cased
+// Rows compare by the collation key of the sort column's text, then by that of the
 // present name; a stable sort keeps rows that are equal in both in their order.
+// The problem column sorts by the kind of problem.
 #include "execution/gui/result_model.h"
 
+#include <QColor>
 #include <algorithm>
 #include <numeric>
 
@@ -10,6 +12,32 @@
 
 namespace nalo {
 namespace {
+
+// The problem column's text and the tooltip that explains it.
+QString ProblemText(TRowClash clash) {
+  switch (clash) {
+    case TRowClash::kExists: return QStringLiteral("同名の項目あり");
+    case TRowClash::kDuplicate: return QStringLiteral("名前が重複");
+    case TRowClash::kInvalid: return QStringLiteral("使えない名前");
+    case TRowClash::kTooLong: return QStringLiteral("名前が長すぎる");
+    case TRowClash::kNone: break;
+  }
+  return {};
+}
+
+QString ProblemHint(TRowClash clash) {
+  switch (clash) {
+    case TRowClash::kExists: return QStringLiteral("変更後の名前の項目が既にあるため、リネームできません");
+    case TRowClash::kDuplicate: return QStringLiteral("前の行が同じ名前にリネームするため、リネームできません");
+    case TRowClash::kInvalid: return QStringLiteral("使えない文字を含むか、空の名前です");
+    case TRowClash::kTooLong: return QStringLiteral("ファイルシステムの許す長さを超えています");
+    case TRowClash::kNone: break;
+  }
+  return {};
+}
+
+// Text of the rows that would fail: a warm red that reads on the black background.
+QColor ProblemColour() { return QColor(0xFF, 0x70, 0x60); }
 
 const std::string& ColumnText(const TConfirmationRow& row, int column) {
   switch (column) {
@@ -22,7 +50,21 @@ const std::string& ColumnText(const TConfirmationRow& row, int column) {
 }  // namespace
 
 TResultModel::TResultModel(TConfirmationList& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows) {}
+    : QAbstractTableModel(parent), rows_(rows) {
+  Recheck();
+}
+
+void TResultModel::Recheck() {
+  clashes_ = PreviewClashes(rows_);
+  if (!rows_.empty()) {
+    emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kColumnCount - 1));
+  }
+}
+
+std::size_t TResultModel::ProblemCount() const {
+  return static_cast<std::size_t>(
+      std::count_if(clashes_.begin(), clashes_.end(), [](TRowClash c) { return c != TRowClash::kNone; }));
+}
 
 int TResultModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -34,8 +76,14 @@ int TResultModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TResultModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) return {};
+  const auto row = static_cast<std::size_t>(index.row());
+  const TRowClash clash = clashes_[row];
+  if (role == Qt::ForegroundRole) return clash == TRowClash::kNone ? QVariant() : QVariant(ProblemColour());
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
-  return FromCp932(ColumnText(rows_[static_cast<std::size_t>(index.row())], index.column()));
+  if (index.column() == kProblemColumn) {
+    return role == Qt::DisplayRole ? ProblemText(clash) : ProblemHint(clash);
+  }
+  return FromCp932(ColumnText(rows_[row], index.column()));
 }
 
 QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -44,6 +92,7 @@ QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int 
       case 0: return QStringLiteral("変更前");
       case 1: return QStringLiteral("変更後");
       case 2: return QStringLiteral("場所");
+      case kProblemColumn: return QStringLiteral("問題");
       default: break;
     }
   }
@@ -60,7 +109,8 @@ std::vector<std::size_t> TResultModel::SortByColumnClick(int column) {
   std::vector<std::string> keys(rows_.size());
   std::vector<std::string> names(rows_.size());
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    keys[i] = NameSortKey(ColumnText(rows_[i], column));
+    keys[i] = column == kProblemColumn ? std::string(1, static_cast<char>(clashes_[i]))
+                                       : NameSortKey(ColumnText(rows_[i], column));
     names[i] = NameSortKey(rows_[i].OldName);
   }
   std::vector<std::size_t> order(rows_.size());
@@ -79,7 +129,9 @@ std::vector<std::size_t> TResultModel::SortByColumnClick(int column) {
     sorted.push_back(std::move(rows_[order[i]]));
   }
   rows_ = std::move(sorted);
+  clashes_.assign(rows_.size(), TRowClash::kNone);
   emit layoutChanged();
+  Recheck();  // the batch order changed, and with it which row of a pair clashes
   return new_position;
 }
 
@@ -91,15 +143,16 @@ void TResultModel::RemoveRows(std::vector<std::size_t> rows) {
     const int row = static_cast<int>(*it);
     beginRemoveRows(QModelIndex(), row, row);
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*it));
+    clashes_.erase(clashes_.begin() + static_cast<std::ptrdiff_t>(*it));
     endRemoveRows();
   }
+  Recheck();
 }
 
 void TResultModel::SetNewName(std::size_t row, std::string new_name) {
   if (row >= rows_.size()) return;
   rows_[row].NewName = std::move(new_name);
-  const int r = static_cast<int>(row);
-  emit dataChanged(index(r, 1), index(r, 1));
+  Recheck();
 }
 
 }  // namespace nalo

@@ -1,13 +1,16 @@
 // TResultModel: the table model of the confirmation window, a view over the
 // confirmation rows a rule produced. Sorting and removing rows change the row
 // vector itself, so the rows the apply step receives are exactly what the user
-// sees, in the order shown.
+// sees, in the order shown. Each row also carries the verdict of the core's clash
+// preview (the one nalo-cli shows), checked again after every change, so the
+// rows that would fail are marked before anything is applied.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <cstddef>
 #include <vector>
 
+#include "execution/rename_preview.h"
 #include "rules/confirmation_row.h"
 
 namespace nalo {
@@ -15,7 +18,8 @@ namespace nalo {
 class TResultModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  static constexpr int kColumnCount = 3;  // old name, new name, folder
+  static constexpr int kColumnCount = 4;  // old name, new name, folder, problem
+  static constexpr int kProblemColumn = 3;
 
   explicit TResultModel(TConfirmationList& rows, QObject* parent = nullptr);
 
@@ -25,6 +29,8 @@ class TResultModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   TConfirmationList& Rows() { return rows_; }
+  TRowClash Clash(std::size_t row) const { return clashes_[row]; }
+  std::size_t ProblemCount() const;
 
   // A click on a column: the sort column flips its direction, another column
   // becomes the sort column in ascending order. Returns the new position of each
@@ -38,7 +44,11 @@ class TResultModel : public QAbstractTableModel {
   void SetNewName(std::size_t row, std::string new_name);
 
  private:
+  // Runs the clash preview over the rows as they stand now.
+  void Recheck();
+
   TConfirmationList& rows_;
+  std::vector<TRowClash> clashes_;
   int sort_column_ = 0;
   bool sort_ascending_ = false;
 };

@@ -15,6 +15,8 @@
 
 #include "app/gui_test_support.h"
 #include "execution/gui/fcsv_save.h"
+#include "execution/gui/changed_part_delegate.h"
+#include "execution/gui/result_model.h"
 #include "settings/ini_file.h"
 #include "settings/result_form_settings.h"
 #include "settings/settings_folder.h"
@@ -163,6 +165,58 @@ TEST_F(FresultTest, EnterEditsTheOneSelectedRowAndKeysFollowTheSelection) {
   window.ListView1->clearSelection();
   QTest::keyClick(window.ListView1, Qt::Key_Return);
   EXPECT_EQ(window.result(), static_cast<int>(QDialog::Accepted));
+}
+
+// Rows that would fail are marked with the core's verdict and counted beside the
+// count text; the marks follow edits and removals.
+TEST_F(FresultTest, RowsThatWouldFailAreMarkedAndCounted) {
+  const std::string folder = dir_.path().toStdString();
+  MakeItems(dir_.path(), {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "taken.txt"});
+  const auto row = [&](const std::string& from, const std::string& to) {
+    return TConfirmationRow{from, to, folder, folder + "/" + from, ""};
+  };
+  TConfirmationList rows = {row("a.txt", "taken.txt"), row("b.txt", "same.txt"),
+                            row("c.txt", "same.txt"), row("d.txt", ".."),
+                            row("e.txt", std::string(300, 'x'))};
+  TFresult window(rows, Env());
+  const auto problem = [&](int r) {
+    return window.ListView1->model()->index(r, TResultModel::kProblemColumn).data().toString();
+  };
+  EXPECT_EQ(problem(0), QStringLiteral("同名の項目あり"));
+  EXPECT_EQ(problem(1), QString());
+  EXPECT_EQ(problem(2), QStringLiteral("名前が重複"));
+  EXPECT_EQ(problem(3), QStringLiteral("使えない名前"));
+  EXPECT_EQ(problem(4), QStringLiteral("名前が長すぎる"));
+  EXPECT_EQ(window.Label2->text(), QStringLiteral("問題のある行：4個"));
+
+  SelectRows(window.ListView1, {1});
+  window.Menu_DeleteClick();  // c.txt is then the only row onto same.txt
+  EXPECT_EQ(problem(1), QString());
+  messenger_.OnExec = [](QDialog& d) {
+    if (auto* edit = d.findChild<QLineEdit*>()) edit->setText("free.txt");
+    return static_cast<int>(QDialog::Accepted);
+  };
+  SelectRows(window.ListView1, {0});
+  window.mnu_FnameModifClick();
+  EXPECT_EQ(problem(0), QString());
+  EXPECT_EQ(window.Label2->text(), QStringLiteral("問題のある行：2個"));
+}
+
+TEST(ChangedPart, IsWhatLiesBetweenTheCommonStartAndEnd) {
+  struct {
+    QString before, after;
+    int start, length;
+  } cases[] = {
+      {"a_1.txt", "a-1.txt", 1, 1},
+      {"photo.jpg", "2024 photo.jpg", 0, 5},
+      {"photo.jpg", "photo.JPG", 6, 3},
+      {"same.txt", "same.txt", 8, 0},
+      {"aaa", "aa", 2, 0},  // the end does not overlap the start
+      {QString::fromUtf8("x\xF0\x9F\x98\x80"), QString::fromUtf8("x\xF0\x9F\x98\x81"), 1, 2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChangedPart(c.before, c.after), std::make_pair(c.start, c.length)) << c.after.toStdString();
+  }
 }
 
 TEST_F(FresultTest, ClosingWritesTheGeometry) {
