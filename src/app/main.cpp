@@ -20,8 +20,9 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(nalo::AppIcon());
   QGuiApplication::setDesktopFileName(QString::fromUtf8(nalo::kDesktopFileName));
   if (!nalo::InstallQtJapanese(app)) {
-    std::fprintf(stderr, "nalo: Qt's Japanese translations (qt6-translations-l10n) are not installed; "
-                         "Qt's own buttons and dialogs stay English\n");
+    std::fprintf(stderr,
+                 "nalo: Qt's Japanese translations (qt6-translations-l10n) are not installed; "
+                 "Qt's own buttons and dialogs stay English\n");
   }
   QStringList arguments = QApplication::arguments();
   arguments.removeFirst();

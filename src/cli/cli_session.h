@@ -11,8 +11,8 @@
 #include "cli/selection.h"
 #include "cli/user_text.h"
 #include "fileinfo/info_settings.h"
-#include "settings/ini_file.h"
 #include "rules/rule_run.h"
+#include "settings/ini_file.h"
 
 namespace nalo::cli {
 
@@ -22,7 +22,7 @@ struct TSession {
   const TCliArgs& Args;
   std::string SettingsDir;  // UTF-8
   TUserText Text;
-  TIniFile MainIni;         // Nalo.ini, read once for the whole command
+  TIniFile MainIni;  // Nalo.ini, read once for the whole command
   TInfoSettings Info;
 };
 

@@ -13,7 +13,8 @@ namespace {
 constexpr std::size_t kBlockSize = 64 * 1024;
 
 bool IsAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 }  // namespace

@@ -56,8 +56,12 @@ class TFolderWalk {
  public:
   TFolderWalk(TFindSearch& search, std::vector<std::string> masks, bool file_mode, bool sub_folders,
               TScanRows& rows)
-      : search_(search), masks_(std::move(masks)), file_mode_(file_mode), sub_folders_(sub_folders),
-        read_stat_(search.ReadSizeAndDate), rows_(rows),
+      : search_(search),
+        masks_(std::move(masks)),
+        file_mode_(file_mode),
+        sub_folders_(sub_folders),
+        read_stat_(search.ReadSizeAndDate),
+        rows_(rows),
         match_all_(masks_.size() == 1 && masks_[0] == kAllFilesMask) {}
 
   // Walks the tree below `dir`; returns false once cancelled.

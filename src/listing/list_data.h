@@ -34,7 +34,7 @@ struct TListData {
   std::uint64_t Inode = 0;       // inode number of the scanned directory entry; 0 otherwise
   std::int32_t FileTime = 0;     // packed DOS date-time of the last write (sorting only)
   std::int8_t State = kStateUntouched;  // an EntryState
-  std::int8_t SizeUnit = 0;      // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
+  std::int8_t SizeUnit = 0;             // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
   bool FolderMode = false;       // listed as a folder: the size text is "フォルダ"
 
   // Location + Name: the item's path on disk now.

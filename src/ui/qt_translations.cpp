@@ -9,9 +9,9 @@ namespace nalo {
 
 bool InstallQtJapanese(QCoreApplication& app) {
   auto* translator = new QTranslator(&app);
-  const bool loaded = translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                                       QStringLiteral("_"),
-                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  const bool loaded =
+      translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   if (!loaded) {
     delete translator;
     return false;

@@ -134,7 +134,8 @@ TEST_F(TCliTest, ListRowsCarryTheirOwnFolderAcrossFolders) {
   ASSERT_EQ(file_lines.size(), 3u);
   const Names file_folders = {loc + "x/", loc + "写真/a/", loc + "写真/b/"};
   for (std::size_t i = 0; i < file_lines.size(); ++i) {
-    EXPECT_EQ(file_lines[i].substr(file_lines[i].rfind('\t') + 1), file_folders[i]) << file_lines[i];
+    EXPECT_EQ(file_lines[i].substr(file_lines[i].rfind('\t') + 1), file_folders[i])
+        << file_lines[i];
     EXPECT_NE(file_lines[i].find("\t0\t"), std::string::npos) << file_lines[i];
   }
   const TCliRun folders = Run({"list", "d", "--recursive", "--folders"});

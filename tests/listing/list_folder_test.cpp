@@ -73,10 +73,20 @@ TEST(ListFolder, SizeAndDateConditionsHoldWhenTheListingSkipsThem) {
   };
   const TCase cases[] = {
       {"none", [](TTabStatus_Search&) {}, {"big.txt", "small.txt"}, 0},
-      {"min-size", [](TTabStatus_Search& s) { s.UseMinSize = true; s.MinSize = 1000; },
-       {"big.txt"}, 4096},
-      {"end-date", [](TTabStatus_Search& s) { s.UseEndDate = true; s.EndDate = DayCountOf({2001, 1, 2, 0, 0, 0}); },
-       {"small.txt"}, 10},
+      {"min-size",
+       [](TTabStatus_Search& s) {
+         s.UseMinSize = true;
+         s.MinSize = 1000;
+       },
+       {"big.txt"},
+       4096},
+      {"end-date",
+       [](TTabStatus_Search& s) {
+         s.UseEndDate = true;
+         s.EndDate = DayCountOf({2001, 1, 2, 0, 0, 0});
+       },
+       {"small.txt"},
+       10},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Name);

@@ -19,7 +19,8 @@ std::pair<int, int> ChangedPart(const QString& before, const QString& after) {
   while (head < limit && before[head] == after[head]) ++head;
   if (head > 0 && after[head - 1].isHighSurrogate()) --head;
   int tail = 0;
-  while (tail < limit - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
+  while (tail < limit - head &&
+         before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) {
     ++tail;
   }
   if (tail > 0 && after[after.size() - tail].isLowSurrogate()) --tail;
@@ -48,15 +49,16 @@ void TChangedPartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
   const int x0 = area.left() + 2;
   const int x1 = x0 + metrics.horizontalAdvance(head);
   const int x2 = x1 + metrics.horizontalAdvance(middle);
-  const QColor text = opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                           : QPalette::Text);
+  const QColor text = opt.palette.color(
+      opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
   painter->save();
   painter->setClipRect(area);
   painter->setFont(opt.font);
   painter->setPen(index.data(Qt::ForegroundRole).isValid()
                       ? index.data(Qt::ForegroundRole).value<QColor>()
                       : text);
-  if (length > 0) painter->fillRect(QRect(x1, area.top() + 1, x2 - x1, area.height() - 2), HighlightBackground());
+  if (length > 0)
+    painter->fillRect(QRect(x1, area.top() + 1, x2 - x1, area.height() - 2), HighlightBackground());
   const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine;
   painter->drawText(QRect(x0, area.top(), x1 - x0, area.height()), flags, head);
   painter->drawText(QRect(x1, area.top(), x2 - x1, area.height()), flags, middle);

@@ -27,8 +27,10 @@ QString ProblemText(TRowClash clash) {
 
 QString ProblemHint(TRowClash clash) {
   switch (clash) {
-    case TRowClash::kExists: return QStringLiteral("変更後の名前の項目が既にあるため、リネームできません");
-    case TRowClash::kDuplicate: return QStringLiteral("前の行が同じ名前にリネームするため、リネームできません");
+    case TRowClash::kExists:
+      return QStringLiteral("変更後の名前の項目が既にあるため、リネームできません");
+    case TRowClash::kDuplicate:
+      return QStringLiteral("前の行が同じ名前にリネームするため、リネームできません");
     case TRowClash::kInvalid: return QStringLiteral("使えない文字を含むか、空の名前です");
     case TRowClash::kTooLong: return QStringLiteral("ファイルシステムの許す長さを超えています");
     case TRowClash::kNone: break;
@@ -62,8 +64,8 @@ void TResultModel::Recheck() {
 }
 
 std::size_t TResultModel::ProblemCount() const {
-  return static_cast<std::size_t>(
-      std::count_if(clashes_.begin(), clashes_.end(), [](TRowClash c) { return c != TRowClash::kNone; }));
+  return static_cast<std::size_t>(std::count_if(clashes_.begin(), clashes_.end(),
+                                                [](TRowClash c) { return c != TRowClash::kNone; }));
 }
 
 int TResultModel::rowCount(const QModelIndex& parent) const {
@@ -78,7 +80,8 @@ QVariant TResultModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) return {};
   const auto row = static_cast<std::size_t>(index.row());
   const TRowClash clash = clashes_[row];
-  if (role == Qt::ForegroundRole) return clash == TRowClash::kNone ? QVariant() : QVariant(ProblemColour());
+  if (role == Qt::ForegroundRole)
+    return clash == TRowClash::kNone ? QVariant() : QVariant(ProblemColour());
   if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
   if (index.column() == kProblemColumn) {
     return role == Qt::DisplayRole ? ProblemText(clash) : ProblemHint(clash);

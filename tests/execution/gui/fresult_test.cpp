@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "app/gui_test_support.h"
-#include "execution/gui/fcsv_save.h"
 #include "execution/gui/changed_part_delegate.h"
+#include "execution/gui/fcsv_save.h"
 #include "execution/gui/result_model.h"
 #include "settings/ini_file.h"
 #include "settings/result_form_settings.h"
@@ -215,7 +215,8 @@ TEST(ChangedPart, IsWhatLiesBetweenTheCommonStartAndEnd) {
       {QString::fromUtf8("x\xF0\x9F\x98\x80"), QString::fromUtf8("x\xF0\x9F\x98\x81"), 1, 2},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChangedPart(c.before, c.after), std::make_pair(c.start, c.length)) << c.after.toStdString();
+    EXPECT_EQ(ChangedPart(c.before, c.after), std::make_pair(c.start, c.length))
+        << c.after.toStdString();
   }
 }
 
