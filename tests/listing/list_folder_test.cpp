@@ -64,7 +64,7 @@ TEST(ListFolder, SizeAndDateConditionsHoldWhenTheListingSkipsThem) {
   TTempTree tree;
   tree.File("big.txt", 4096);
   tree.File("small.txt", 10);
-  tree.SetModified("small.txt", UnixTimeOf({2001, 1, 1, 12, 0, 0}));
+  tree.SetModified("small.txt", 978350400);  // 2001-01-01 12:00 UTC
   struct TCase {
     const char* Name;
     void (*Condition)(TTabStatus_Search&);
