@@ -9,6 +9,7 @@
 #   app/                 the core and every GUI folder
 # No core file includes a front-end header or a Qt header, and in the core only
 # platform/ includes POSIX or Linux headers (unistd, fcntl, dirent, sys/...).
+# The tests of a module include only headers of the modules their program links.
 # Prints every offending include as file:line and exits 1 when there is one.
 # Usage: scripts/check-includes.sh [SOURCE_ROOT]
 set -euo pipefail
@@ -29,6 +30,7 @@ os_header_allowed=(
   src/execution/batch_paths.cpp
 )
 
+bad=0
 find src -name '*.h' -o -name '*.cpp' | sort | awk \
   -v graph_file=src/CMakeLists.txt \
   -v os_allowed="${os_header_allowed[*]}" '
@@ -92,4 +94,66 @@ END {
   for (f in os_ok) if (!(f in os_used)) printf "note: %s no longer includes OS headers; take it off the list\n", f
   exit bad
 }
-'
+' || bad=1
+
+# The tests of a module may include the src/ headers of the modules their test
+# program links (the nalo_test_folder(...) lines of tests/CMakeLists.txt) and of
+# the modules those link in turn. Headers of the tests themselves are not checked.
+find tests -name '*.h' -o -name '*.cpp' | sort | awk \
+  -v graph_file=src/CMakeLists.txt \
+  -v tests_file=tests/CMakeLists.txt '
+function words_of(line, prefix) {
+  sub(prefix, "", line); sub(/\).*$/, "", line)
+  return split(line, word, /[ \t]+/)
+}
+BEGIN {
+  while ((getline line < graph_file) > 0) {
+    if (line !~ /^nalo_core_module\(/) continue
+    n = words_of(line, "^nalo_core_module\\(")
+    dir_of[word[1]] = word[2]; core_dirs[word[2]] = 1
+    for (i = 3; i <= n; i++) if (word[i] ~ /^nalo_/) links[word[1]] = links[word[1]] " " word[i]
+  }
+  while ((getline line < tests_file) > 0) {
+    if (line !~ /^nalo_test_folder\(/) continue
+    n = words_of(line, "^nalo_test_folder\\(")
+    tested[word[2]] = 1
+    # Every module reachable from the test program links, breadth first.
+    queue = ""
+    for (i = 3; i <= n; i++) queue = queue " " word[i]
+    while (split(queue, q, " ") > 0) {
+      lib = q[1]; sub(/^ *[^ ]+/, "", queue)
+      if (!(lib in dir_of) || (word[2], dir_of[lib]) in reach) continue
+      reach[word[2], dir_of[lib]] = 1
+      queue = queue links[lib]
+    }
+  }
+}
+function core_area(path,    best, d) {
+  best = ""
+  for (d in core_dirs) if (index(path, d "/") == 1 && length(d) > length(best)) best = d
+  return best
+}
+function exists(path,    ok, tmp) {
+  ok = (getline tmp < path) >= 0
+  close(path)
+  return ok
+}
+{
+  file = $0; dir = substr(file, 7); sub(/\/[^\/]*$/, "", dir)
+  if (!(dir in tested)) next
+  line_no = 0
+  while ((getline text < file) > 0) {
+    line_no++
+    if (text !~ /^#[ \t]*include[ \t]*"/) continue
+    target = text; sub(/^#[ \t]*include[ \t]*"/, "", target); sub(/".*$/, "", target)
+    if (!exists("src/" target)) continue  # a helper of the tests
+    to = core_area(target)
+    if (to == "" || !((dir, to) in reach)) {
+      printf "%s:%d: the tests of %s do not link %s\n", file, line_no, dir, target; bad = 1
+    }
+  }
+  close(file)
+}
+END { exit bad }
+' || bad=1
+exit $bad
