@@ -7,8 +7,9 @@
 #   ui/                  the core and ui/
 #   <module>/gui/        the core, ui/ and the other gui/ folders
 #   app/                 the core and every GUI folder
-# No core file includes a front-end header or a Qt header, and in the core only
-# platform/ includes POSIX or Linux headers (unistd, fcntl, dirent, sys/...).
+# The graph has no cycles. No core file includes a front-end header or a Qt
+# header, and in the core only platform/ includes POSIX or Linux headers (unistd,
+# fcntl, dirent, sys/...).
 # The tests of a module include only headers of the modules their program links.
 # Prints every offending include as file:line and exits 1 when there is one.
 # Usage: scripts/check-includes.sh [SOURCE_ROOT]
@@ -51,8 +52,23 @@ BEGIN {
       may[d, dir_of[dep[i]]] = 1
     }
   }
+  for (d in core_dirs) if (reaches(d, d, "")) {
+    printf "%s: the module graph has a cycle through %s\n", graph_file, d; bad = 1
+  }
   split(os_allowed, list, " "); for (i in list) os_ok[list[i]] = 1
   os_re = "^#[ \t]*include[ \t]*<((unistd|fcntl|dirent)\\.h|sys/)"
+}
+# True when module `from` reaches module `goal` over one or more links; `seen`
+# lists the modules already walked, so the walk ends on any graph.
+function reaches(from, goal, seen,    d) {
+  for (d in core_dirs) {
+    if (!((from, d) in may)) continue
+    if (d == goal) return 1
+    if (index(seen, " " d " ")) continue
+    seen = seen " " d " "
+    if (reaches(d, goal, seen)) return 1
+  }
+  return 0
 }
 # The folder of src/ a path belongs to: the longest core folder that holds it, or a
 # front-end folder ("cli", "ui", "app", "gui" for any <module>/gui/).
