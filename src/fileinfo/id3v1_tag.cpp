@@ -41,7 +41,6 @@ void TID3v1Tag::Parse(const std::uint8_t* bytes, std::size_t length) {
   artist_ = TextField(bytes + kArtistOffset);
   album_ = TextField(bytes + kAlbumOffset);
   if (bytes[kTrackMarkerOffset] == 0 && bytes[kTrackOffset] != 0) {
-    version10_ = false;
     track_ = bytes[kTrackOffset];
   }
 }

@@ -23,15 +23,13 @@ class TID3v1Tag {
   void Parse(const std::uint8_t* bytes, std::size_t length);
 
   bool Found() const { return found_; }
-  bool Version10() const { return version10_; }  // true when there is no track number
   const std::string& Title() const { return title_; }
   const std::string& Artist() const { return artist_; }
   const std::string& Album() const { return album_; }
-  int Track() const { return track_; }
+  int Track() const { return track_; }  // 0 for a tag without a track number (ID3v1.0)
 
  private:
   bool found_ = false;
-  bool version10_ = true;
   std::string title_;
   std::string artist_;
   std::string album_;

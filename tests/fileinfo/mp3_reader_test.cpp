@@ -169,7 +169,7 @@ TEST(ID3v1Tag, Fields) {
   struct Case {
     const char* name;
     Bytes bytes;
-    bool found, v10;
+    bool found;
     std::string title, artist, album;
     int track;
   };
@@ -177,23 +177,22 @@ TEST(ID3v1Tag, Fields) {
   lower[0] = 't';
   Bytes padded = testing::Id3v1Tag("ABC   ", "x\x01\x02", "", 0);
   const std::vector<Case> cases = {
-      {"v1.1/track-7", testing::Id3v1Tag("Song", "Band", "Disc", 7), true, false, "Song", "Band",
-       "Disc", 7},
-      {"v1.0/full-comment", testing::Id3v1Tag("Song", "Band", "Disc", -1), true, true, "Song",
-       "Band", "Disc", 0},
-      {"v1.0/track-byte-zero", testing::Id3v1Tag("S", "B", "D", 0), true, true, "S", "B", "D", 0},
-      {"trailing-spaces-and-controls", padded, true, true, "ABC", "x", "", 0},
-      {"full-30-bytes", testing::Id3v1Tag(std::string(30, 'X'), "", "", 1), true, false,
+      {"v1.1/track-7", testing::Id3v1Tag("Song", "Band", "Disc", 7), true, "Song", "Band", "Disc",
+       7},
+      {"v1.0/full-comment", testing::Id3v1Tag("Song", "Band", "Disc", -1), true, "Song", "Band",
+       "Disc", 0},
+      {"v1.0/track-byte-zero", testing::Id3v1Tag("S", "B", "D", 0), true, "S", "B", "D", 0},
+      {"trailing-spaces-and-controls", padded, true, "ABC", "x", "", 0},
+      {"full-30-bytes", testing::Id3v1Tag(std::string(30, 'X'), "", "", 1), true,
        std::string(30, 'X'), "", "", 1},
-      {"sjis-title", testing::Id3v1Tag("\x83\x5C\x95\x5C", "", "", 1), true, false,
-       "\x83\x5C\x95\x5C", "", "", 1},
-      {"lower-case-marker", lower, false, true, "", "", "", 0},
+      {"sjis-title", testing::Id3v1Tag("\x83\x5C\x95\x5C", "", "", 1), true, "\x83\x5C\x95\x5C", "",
+       "", 1},
+      {"lower-case-marker", lower, false, "", "", "", 0},
   };
   for (const auto& c : cases) {
     TID3v1Tag tag;
     tag.Parse(c.bytes.data(), c.bytes.size());
     EXPECT_EQ(tag.Found(), c.found) << c.name;
-    EXPECT_EQ(tag.Version10(), c.v10) << c.name;
     EXPECT_EQ(tag.Title(), c.title) << c.name;
     EXPECT_EQ(tag.Artist(), c.artist) << c.name;
     EXPECT_EQ(tag.Album(), c.album) << c.name;

@@ -151,13 +151,9 @@ void TTemplateDialog::RefreshOn(QComboBox* combo) {
   connect(combo, &QComboBox::currentIndexChanged, this, &TTemplateDialog::RefreshPreview);
 }
 
-QString TTemplateDialog::TemplateText() const { return cmb_Format->currentText(); }
-
 std::string TTemplateDialog::TemplateCp932() const {
   return ToCp932(cmb_Format->currentText()).value_or(std::string());
 }
-
-QString TTemplateDialog::PreviewShown() const { return edt_Preview->text(); }
 
 void TTemplateDialog::RefreshPreview() {
   const QString preview = FromCp932(PreviewText());

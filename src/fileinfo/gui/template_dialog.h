@@ -45,10 +45,6 @@ inline constexpr const char* kTemplateRefusal = "ファイル名に使用でき�
 
 class TTemplateDialog : public QDialog {
   Q_OBJECT
- public:
-  QString PreviewShown() const;
-  QString TemplateText() const;
-
  protected:
   // `parts_name` and `second_parts_name` are the object names of the parts lists.
   TTemplateDialog(TTemplateDialogEnv env, TTemplateDialogTexts texts, const char* parts_name,

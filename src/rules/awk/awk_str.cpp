@@ -1,6 +1,6 @@
 // Sub and GSub. GSub builds the result in one output buffer: the text before each
 // match, then the expansion. After an empty match it copies the next character
-// (a double-byte pair, or CR LF with mcls_CRLF, as one unit) so the next search
+// (a double-byte pair, or CR LF, as one unit) so the next search
 // starts past it; after a match that ends with an LF a line starts there, so the
 // next search may use "^".
 #include "rules/awk/awk_str.h"
@@ -43,8 +43,7 @@ int TAWKStr::GSub(std::string_view tmpl, std::string& text) const {
     std::size_t end = m->end;
     if (m->start == m->end && end < in.size()) {
       std::size_t step = CharLengthAt(in, end);
-      const bool crlf = LineSeparator() == mcls_CRLF && in[end] == '\r' && end + 1 < in.size() &&
-                        in[end + 1] == '\n';
+      const bool crlf = in[end] == '\r' && end + 1 < in.size() && in[end + 1] == '\n';
       if (crlf) step = 2;
       out.append(in, end, step);
       end += step;

@@ -2,8 +2,8 @@
 // of TRegularExpression. A run from one start position walks the byte table (one
 // lookup per byte, no allocation, no backtracking) and remembers the last
 // accepting position; the searches try start positions character by character.
-// "^" holds at the start of the text and after every LF; "$" before the line-end
-// character chosen by LineSeparator (CR or LF) and at the end of the text.
+// "^" holds at the start of the text and after every LF; "$" before every CR (lines
+// end in CR LF) and at the end of the text.
 // Not thread-safe: a search may fill rows of the pattern's byte table.
 #pragma once
 
@@ -16,8 +16,6 @@
 
 namespace nalo {
 
-enum TMatchCORE_LineSeparator { mcls_CRLF, mcls_LF };
-
 // A match: byte offsets [start, end) into the searched text.
 struct TREMatch {
   std::size_t start;
@@ -27,9 +25,6 @@ struct TREMatch {
 
 class TMatchCORE : public TRegularExpression {
  public:
-  TMatchCORE_LineSeparator LineSeparator() const { return line_separator_; }
-  void SetLineSeparator(TMatchCORE_LineSeparator s) { line_separator_ = s; }
-
   // True when the current pattern uses "^" or "$" as an anchor.
   bool UsesAnchors() const;
 
@@ -53,9 +48,8 @@ class TMatchCORE : public TRegularExpression {
  private:
   std::size_t RunTable(std::string_view text, std::size_t pos, std::int32_t row, std::size_t last) const;
   std::size_t RunSlow(std::string_view text, std::size_t pos, std::int32_t state, std::size_t last) const;
-  unsigned char LineEnd() const { return line_separator_ == mcls_CRLF ? 0x0D : 0x0A; }
-
-  TMatchCORE_LineSeparator line_separator_ = mcls_CRLF;
+  // The byte "$" holds before: the CR of a CR LF line end.
+  static constexpr unsigned char LineEnd() { return 0x0D; }
 };
 
 }  // namespace nalo

@@ -42,7 +42,6 @@ class TREScanner {
   TRECode Code() const { return code_; }          // tkChar, low end of tkRange, "^"/"$"
   TRECode HighCode() const { return high_code_; }  // high end of tkRange
   std::size_t Index() const { return index_; }
-  std::string_view Pattern() const { return pattern_; }
 
  private:
   TRETokenKind ScanOutside();

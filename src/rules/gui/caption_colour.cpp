@@ -26,8 +26,4 @@ void MarkChosenCaption(const QList<QAbstractButton*>& buttons, const QAbstractBu
   }
 }
 
-bool HasChosenCaption(const QWidget* widget) {
-  return widget->palette().color(QPalette::Active, QPalette::WindowText) == kChosenCaptionColour;
-}
-
 }  // namespace nalo

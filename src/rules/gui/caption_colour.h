@@ -24,7 +24,5 @@ QList<QAbstractButton*> ButtonList(const Range& buttons) {
   for (QAbstractButton* button : buttons) list.push_back(button);
   return list;
 }
-// True when the caption of `widget` is drawn in red.
-bool HasChosenCaption(const QWidget* widget);
 
 }  // namespace nalo

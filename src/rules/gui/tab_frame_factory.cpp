@@ -23,6 +23,4 @@ TTabFrame* CreateTabFrame(int tab_index, TMessenger& messenger, QWidget* parent)
   }
 }
 
-bool HasRuleFrame(int tab_index) { return tab_index >= kTabSearch && tab_index <= kTabRegex; }
-
 }  // namespace nalo

@@ -10,11 +10,7 @@ namespace nalo {
 
 class TMessenger;
 
-// The frame of tab `tab_index` (0..5). Tabs whose frame is not part of this build
-// get a TEmptyFrame.
+// The frame of tab `tab_index` (0..5); any other index gets a TEmptyFrame.
 TTabFrame* CreateTabFrame(int tab_index, TMessenger& messenger, QWidget* parent);
-
-// Whether tab `tab_index` has a frame of its own in this build.
-bool HasRuleFrame(int tab_index);
 
 }  // namespace nalo

@@ -32,6 +32,12 @@ class TTemplateDialogs : public ::testing::Test {
   static void SetTemplate(QDialog& d, const QString& text) {
     d.findChild<QComboBox*>("cmb_Format")->setEditText(text);
   }
+  static QString TemplateOf(const QDialog& d) {
+    return d.findChild<QComboBox*>("cmb_Format")->currentText();
+  }
+  static QString PreviewOf(const QDialog& d) {
+    return d.findChild<QLineEdit*>("edt_Preview")->text();
+  }
   static void Choose(QDialog& d, const char* combo, int index) {
     d.findChild<QComboBox*>(combo)->setCurrentIndex(index);
   }
@@ -50,12 +56,12 @@ TEST_F(TTemplateDialogs, AviPreviewFollowsTheUnitRule) {
   TFavi dialog(env_, info, {});
   SetTemplate(dialog, "<FILE_SIZE><UNIT>");
   Choose(dialog, "cmb_Unit", 2);  // KB
-  EXPECT_EQ(dialog.PreviewShown(), QStringLiteral("9,766KB"));
+  EXPECT_EQ(PreviewOf(dialog), QStringLiteral("9,766KB"));
   SetTemplate(dialog, "<FILE_SIZE>");
-  EXPECT_EQ(dialog.PreviewShown(), QStringLiteral("9,999,999"));
+  EXPECT_EQ(PreviewOf(dialog), QStringLiteral("9,999,999"));
   SetTemplate(dialog, "<AUDIO>");
   dialog.findChild<QLineEdit*>("edt_AudioFormat")->setText("<ACODEC>-<BIT>");
-  EXPECT_EQ(dialog.PreviewShown(), QStringLiteral("CODEC名-99bit"));
+  EXPECT_EQ(PreviewOf(dialog), QStringLiteral("CODEC名-99bit"));
 }
 
 TEST_F(TTemplateDialogs, ABadPreviewKeepsTheDialogOpenUntilCancel) {
@@ -83,11 +89,11 @@ TEST_F(TTemplateDialogs, OkStoresTheRecordAndItsSection) {
   SetTemplate(dialog, "<ARTIST>");
   auto* mpeg = dialog.findChild<QListWidget*>("lstBox_mpeg");
   Click(dialog, "SpeedButton2");  // nothing selected: nothing added
-  EXPECT_EQ(dialog.TemplateText(), QStringLiteral("<ARTIST>"));
+  EXPECT_EQ(TemplateOf(dialog), QStringLiteral("<ARTIST>"));
   mpeg->setCurrentRow(2);  // <FRAME>
   Click(dialog, "SpeedButton2");
   Choose(dialog, "ComboBox2", 0);
-  EXPECT_EQ(dialog.PreviewShown(), QStringLiteral("アーティスト名Frame len=999"));
+  EXPECT_EQ(PreviewOf(dialog), QStringLiteral("アーティスト名Frame len=999"));
   Click(dialog, "BitBtn2");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(info.Text, "<ARTIST><FRAME>");
@@ -105,7 +111,7 @@ TEST_F(TTemplateDialogs, DateSizeInFolderModeSaysTheSizeIsIgnoredButPreviewsIt) 
   EXPECT_FALSE(dialog.findChild<QLabel*>("Label4")->isHidden());
   SetTemplate(dialog, "<FILE_SIZE><UNIT>");
   Choose(dialog, "cmb_Unit", 3);  // MB
-  EXPECT_EQ(dialog.PreviewShown(), QStringLiteral("10MB"));
+  EXPECT_EQ(PreviewOf(dialog), QStringLiteral("10MB"));
 }
 
 TEST_F(TTemplateDialogs, FullPathFolderNamesReplaceTheColonSoTheTemplatePasses) {
@@ -113,12 +119,12 @@ TEST_F(TTemplateDialogs, FullPathFolderNamesReplaceTheColonSoTheTemplatePasses) 
   TFFolderName dialog(env_, info, {});
   dialog.findChild<QCheckBox*>("dxfCheckBox1")->setChecked(true);
   SetTemplate(dialog, "<FOLDER_NAME>:");
-  EXPECT_FALSE(dialog.PreviewShown().contains(':'));
+  EXPECT_FALSE(PreviewOf(dialog).contains(':'));
   Click(dialog, "BitBtn2");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_TRUE(info.FullPath);
   dialog.findChild<QCheckBox*>("dxfCheckBox1")->setChecked(false);
-  EXPECT_EQ(dialog.PreviewShown(), QStringLiteral("Images:"));  // nothing else replaced
+  EXPECT_EQ(PreviewOf(dialog), QStringLiteral("Images:"));  // nothing else replaced
 }
 
 TEST_F(TTemplateDialogs, EditedCandidatesReplaceTheListAndItsSection) {
@@ -137,7 +143,7 @@ TEST_F(TTemplateDialogs, EditedCandidatesReplaceTheListAndItsSection) {
   Click(dialog, "SpeedButton4");
   EXPECT_EQ(offered, (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(dialog.findChild<QComboBox*>("cmb_Format")->count(), 2);
-  EXPECT_EQ(dialog.TemplateText(), QStringLiteral("<CODEC>"));  // the template stays
+  EXPECT_EQ(TemplateOf(dialog), QStringLiteral("<CODEC>"));  // the template stays
   EXPECT_EQ(Ini().KeyNames(kAviCandidates), (std::vector<std::string>{"0", "1"}));
 }
 

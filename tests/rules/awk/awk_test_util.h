@@ -20,10 +20,8 @@ inline std::string Sjis(std::string_view utf8) {
   return s.value_or(std::string());
 }
 
-inline std::optional<TREMatch> FirstMatch(std::string_view pattern, std::string_view text,
-                                          TMatchCORE_LineSeparator sep = mcls_CRLF) {
+inline std::optional<TREMatch> FirstMatch(std::string_view pattern, std::string_view text) {
   TAWKStr awk;
-  awk.SetLineSeparator(sep);
   awk.SetRegExp(pattern);
   return awk.FindFirst(text);
 }

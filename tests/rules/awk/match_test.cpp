@@ -19,14 +19,13 @@ struct MatchCase {
   std::string pattern;
   std::string text;
   std::optional<TREMatch> expected;
-  TMatchCORE_LineSeparator separator = mcls_CRLF;
 };
 
 class FirstMatchTable : public testing::TestWithParam<MatchCase> {};
 
 TEST_P(FirstMatchTable, StartAndEnd) {
   const MatchCase& c = GetParam();
-  EXPECT_EQ(FirstMatch(c.pattern, c.text, c.separator), c.expected);
+  EXPECT_EQ(FirstMatch(c.pattern, c.text), c.expected);
 }
 
 std::string CaseName(const testing::TestParamInfo<MatchCase>& info) { return info.param.name; }
@@ -53,40 +52,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Anchors, FirstMatchTable,
-    testing::Values(
-        MatchCase{"head_not_after_b", "^a", "ba", kNone},
-        MatchCase{"head_after_lf", "^a", "b\na", M(2, 3)},
-        MatchCase{"head_not_after_cr", "^a", "b\ra", kNone},
-        MatchCase{"head_optional", "^?a", "ba", M(1, 2)},
-        MatchCase{"tail_at_end", "a$", "ba", M(1, 2)},
-        MatchCase{"tail_before_cr", "a$", "a\r\nb", M(0, 1)},
-        MatchCase{"tail_not_before_lf_in_crlf_mode", "a$", "a\nb", kNone},
-        MatchCase{"tail_before_lf_in_lf_mode", "a$", "a\nb", M(0, 1), mcls_LF},
-        MatchCase{"tail_not_before_cr_in_lf_mode", "a$", "a\rb", kNone, mcls_LF},
-        MatchCase{"tail_alone_matches_at_end", "$", "abc", M(3, 3)},
-        MatchCase{"head_tail_empty_text", "^$", "", M(0, 0)},
-        MatchCase{"head_tail_after_last_lf", "^$", "a\n", M(2, 2)},
-        MatchCase{"tail_of_closure_at_end", "a*$", "aab", M(3, 3)},
-        MatchCase{"literal_head_inside", "A^BC", "xA^BC", M(1, 5)},
-        MatchCase{"literal_tail_inside", "a$b", "a$b", M(0, 3)},
-        MatchCase{"literal_head_in_closure", "^*x", "^^x", M(0, 3)},
-        MatchCase{"head_plus_first_anchor_then_literal", "^+x", "^x", M(0, 2)},
-        MatchCase{"head_plus_needs_line_start", "^+x", "a^x", kNone},
-        MatchCase{"head_in_plus_group", "(^a)+", "aa^a", M(0, 1)},
-        MatchCase{"head_in_plus_group_literal_repeat", "(^a)+", "a^a", M(0, 3)},
-        MatchCase{"tail_in_plus_group_is_literal", "(a$)+", "a$a$", M(0, 4)},
-        MatchCase{"head_in_group_matches_xyz_anywhere", "(xyz|^ABC)", "--xyz", M(2, 5)},
-        MatchCase{"head_in_group_abc_not_inside", "(xyz|^ABC)", "-ABC", kNone},
-        MatchCase{"head_in_group_abc_at_start", "(xyz|^ABC)", "ABC", M(0, 3)},
-        MatchCase{"head_in_group_abc_after_lf", "(xyz|^ABC)", "-\nABC", M(2, 5)},
-        MatchCase{"head_alternative_longest", "^b|b*c", "bbc", M(0, 3)},
-        // Former bug: the run without "^" was dropped when the "^" run failed, so an
-        // empty alternative found nothing in an empty text.
-        MatchCase{"empty_alternative_beside_head_empty_text", "|^x", "", M(0, 0)},
-        MatchCase{"tail_in_alternative", "a$|ab", "ab", M(0, 2)},
-        // A literal "^" and a class range over it leave one state: both must work.
-        MatchCase{"literal_head_overlapping_class_z", "x(^y|[!-~]z)", "x^z", M(0, 3)},
-        MatchCase{"literal_head_overlapping_class_y", "x(^y|[!-~]z)", "x^y", M(0, 3)}),
+    testing::Values(MatchCase{"head_not_after_b", "^a", "ba", kNone},
+                    MatchCase{"head_after_lf", "^a", "b\na", M(2, 3)},
+                    MatchCase{"head_not_after_cr", "^a", "b\ra", kNone},
+                    MatchCase{"head_optional", "^?a", "ba", M(1, 2)},
+                    MatchCase{"tail_at_end", "a$", "ba", M(1, 2)},
+                    MatchCase{"tail_before_cr", "a$", "a\r\nb", M(0, 1)},
+                    MatchCase{"tail_not_before_lf", "a$", "a\nb", kNone},
+                    MatchCase{"tail_alone_matches_at_end", "$", "abc", M(3, 3)},
+                    MatchCase{"head_tail_empty_text", "^$", "", M(0, 0)},
+                    MatchCase{"head_tail_after_last_lf", "^$", "a\n", M(2, 2)},
+                    MatchCase{"tail_of_closure_at_end", "a*$", "aab", M(3, 3)},
+                    MatchCase{"literal_head_inside", "A^BC", "xA^BC", M(1, 5)},
+                    MatchCase{"literal_tail_inside", "a$b", "a$b", M(0, 3)},
+                    MatchCase{"literal_head_in_closure", "^*x", "^^x", M(0, 3)},
+                    MatchCase{"head_plus_first_anchor_then_literal", "^+x", "^x", M(0, 2)},
+                    MatchCase{"head_plus_needs_line_start", "^+x", "a^x", kNone},
+                    MatchCase{"head_in_plus_group", "(^a)+", "aa^a", M(0, 1)},
+                    MatchCase{"head_in_plus_group_literal_repeat", "(^a)+", "a^a", M(0, 3)},
+                    MatchCase{"tail_in_plus_group_is_literal", "(a$)+", "a$a$", M(0, 4)},
+                    MatchCase{"head_in_group_matches_xyz_anywhere", "(xyz|^ABC)", "--xyz", M(2, 5)},
+                    MatchCase{"head_in_group_abc_not_inside", "(xyz|^ABC)", "-ABC", kNone},
+                    MatchCase{"head_in_group_abc_at_start", "(xyz|^ABC)", "ABC", M(0, 3)},
+                    MatchCase{"head_in_group_abc_after_lf", "(xyz|^ABC)", "-\nABC", M(2, 5)},
+                    MatchCase{"head_alternative_longest", "^b|b*c", "bbc", M(0, 3)},
+                    // Former bug: the run without "^" was dropped when the "^" run failed, so an
+                    // empty alternative found nothing in an empty text.
+                    MatchCase{"empty_alternative_beside_head_empty_text", "|^x", "", M(0, 0)},
+                    MatchCase{"tail_in_alternative", "a$|ab", "ab", M(0, 2)},
+                    // A literal "^" and a class range over it leave one state: both must work.
+                    MatchCase{"literal_head_overlapping_class_z", "x(^y|[!-~]z)", "x^z", M(0, 3)},
+                    MatchCase{"literal_head_overlapping_class_y", "x(^y|[!-~]z)", "x^y", M(0, 3)}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(

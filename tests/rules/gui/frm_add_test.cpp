@@ -16,6 +16,7 @@
 namespace nalo {
 namespace {
 
+using gui2test::HasChosenCaption;
 using gui2test::TRecordingMessenger;
 
 class FrmAdd : public ::testing::Test {

@@ -17,6 +17,8 @@
 namespace nalo {
 namespace {
 
+using gui2test::HasChosenCaption;
+
 class FrmChange : public ::testing::Test {
  public:
   void SetUp() override {

@@ -17,6 +17,8 @@
 namespace nalo {
 namespace {
 
+using gui2test::HasChosenCaption;
+
 class FrmMove : public ::testing::Test {
  protected:
   void SetUp() override {

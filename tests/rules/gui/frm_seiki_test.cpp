@@ -24,6 +24,8 @@
 namespace nalo {
 namespace {
 
+using gui2test::HasChosenCaption;
+
 class FrmSeiki : public ::testing::Test {
  protected:
   void SetUp() override {

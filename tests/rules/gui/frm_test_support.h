@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QWidget>
 #include <deque>
 #include <functional>
@@ -18,6 +19,7 @@
 
 #include "execution/temp_folder.h"
 #include "listing/list_data.h"
+#include "rules/gui/caption_colour.h"
 #include "rules/rule_run.h"
 #include "ui/messenger.h"
 
@@ -130,6 +132,11 @@ inline QString FocusName(QWidget* window) {
   if (!focus) return {};
   if (focus->objectName().isEmpty() && focus->parentWidget()) return focus->parentWidget()->objectName();
   return focus->objectName();
+}
+
+// True when the caption of `widget` is drawn in the colour of the chosen item.
+inline bool HasChosenCaption(const QWidget* widget) {
+  return widget->palette().color(QPalette::Active, QPalette::WindowText) == kChosenCaptionColour;
 }
 
 }  // namespace nalo::gui2test
