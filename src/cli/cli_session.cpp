@@ -66,7 +66,10 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   } else {
     ListDirectory(args.Dir, args.Selection, plan.Selection);
   }
-  plan.Choice = ResolveRule(args.Rule, plan.Selection.FolderMode, session.Text, session.SettingsDir);
+  // Rule arguments come from the terminal, whose text is UTF-8, whatever
+  // --encoding says of the names read and printed.
+  const TUserText arguments(false);
+  plan.Choice = ResolveRule(args.Rule, plan.Selection.FolderMode, arguments, session.SettingsDir);
   if (plan.Selection.FromNames && ReadsFiles(plan.Choice)) {
     throw EUsageError("ファイル情報の追加はファイルを読むため --names-from とは使えません");
   }

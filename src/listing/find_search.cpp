@@ -24,6 +24,7 @@ struct TFolderItem {
   std::string Utf8Name;
   std::string Name;        // CP932
   std::string FoldedName;  // lower-cased for the masks
+  bool Legacy = false;     // the on-disk bytes are legacy CP932
   TDirEntryType Type = TDirEntryType::Unknown;
   std::optional<TItemStat> Stat;  // filled on first need
   bool StatTried = false;
@@ -82,8 +83,9 @@ class TFolderWalk {
       TFolderItem& item = items_.emplace_back();
       item.Utf8Name = entry.Name;
       item.Type = entry.Type;
-      if (std::optional<std::string> cp932 = Utf8ToCp932(entry.Name)) {
-        item.Name = std::move(*cp932);
+      if (std::optional<TDiskName> name = DiskNameToCp932(entry.Name)) {
+        item.Name = std::move(name->Text);
+        item.Legacy = name->Legacy;
         if (!match_all_) item.FoldedName = MaskFoldedName(item.Name);
       } else if (IsWantedKind(dir, item)) {
         search_.NoteUnencodable(utf8_location + item.Utf8Name);
@@ -119,7 +121,9 @@ class TFolderWalk {
         if (file_mode_) search_.NoteUnencodable(utf8_location + item.Utf8Name);
         continue;
       }
-      subs.push_back({item.Utf8Name, item.Name});
+      // A legacy folder stands in the paths below it as its bytes, so those paths
+      // lead back to it on disk.
+      subs.push_back({item.Utf8Name, item.Legacy ? ByteUnitsOf(item.Utf8Name).value_or(item.Name) : item.Name});
     }
     return subs;
   }
@@ -152,6 +156,7 @@ class TFolderWalk {
     const TLocalTime local = local_times_.Of(st.Modified);
     TFileInfoRec& row = rows_.emplace_back();
     row.Name = item.Name;
+    row.Legacy = item.Legacy;
     row.Location = location;
     row.Size = file_mode_ ? st.Size : 0;
     row.Modified = DayCountOf(local);
