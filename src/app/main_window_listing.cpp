@@ -142,7 +142,7 @@ void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& pan
   model_->Reset();
   ShowPathHistory();
   panel1_->setText(panel1);
-  panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted)));
+  panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted, CountMarks(entries_))));
   setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
   watcher_->SetDirectory(state_.CurrentFolder);
   if (state_.UnencodableCount > 0) {

@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "app/gui_test_support.h"
@@ -164,6 +166,35 @@ TEST_F(MainWindowTest, AppliesTheSelectedRowsMarksThemAndUndoes) {
   EXPECT_EQ(w->Entries().EntryAt(0).Name, "a_1.txt");
   EXPECT_FALSE(w->btn_Return->isEnabled());
   EXPECT_EQ(w->Panel0Text(), QStringLiteral("検索個数：3個"));
+}
+
+// A legacy Shift-JIS name is listed as its text, marked and counted; the edit
+// menu's conversion shows just that row and writes the name in UTF-8.
+TEST_F(MainWindowTest, LegacyNamesAreMarkedCountedAndConverted) {
+  MakeItems(Data(), {"a.txt"});
+  const std::string legacy = Data().toStdString() + "/\x95\x5C.txt";  // 表.txt in legacy bytes
+  std::fclose(std::fopen(legacy.c_str(), "w"));
+  auto w = Open(Data());
+  ASSERT_EQ(w->Entries().Count(), 2u);
+  EXPECT_EQ(w->Panel0Text(), QStringLiteral("検索個数：2個、Shift-JIS の名前：1個"));
+  const int row = w->Entries().EntryAt(0).Legacy ? 0 : 1;
+  QAbstractItemModel* model = w->ListView1->model();
+  EXPECT_FALSE(model->data(model->index(row, 0), Qt::DecorationRole).isNull());
+  EXPECT_TRUE(model->data(model->index(1 - row, 0), Qt::DecorationRole).isNull());
+  EXPECT_EQ(model->data(model->index(row, 0)).toString(), QStringLiteral("表.txt"));
+
+  std::vector<std::string> shown;
+  messenger_.OnExec = [&shown](QDialog& d) {
+    auto* result = qobject_cast<TFresult*>(&d);
+    if (result == nullptr) return static_cast<int>(QDialog::Rejected);
+    shown.push_back(result->CountText().toStdString());
+    return static_cast<int>(QDialog::Accepted);
+  };
+  w->findChild<QAction*>("FixEncoding1")->trigger();
+  EXPECT_EQ(shown, std::vector<std::string>{"対象ファイル数：1個 (全て)"});
+  EXPECT_TRUE(Exists(Data(), QStringLiteral("表.txt")));
+  EXPECT_FALSE(std::filesystem::exists(legacy));
+  EXPECT_FALSE(w->Entries().EntryAt(row).Legacy);
 }
 
 TEST_F(MainWindowTest, AFailedRenameIsMarkedAndReportedOnce) {
