@@ -111,7 +111,7 @@ class TFolderWalk {
   }
 
   // The sub-folders of the folder just read that the walk goes into, in the order
-  // the directory returned them. One whose name has no CP932 form is counted in
+  // the directory returned them. One whose name has no core form is counted in
   // file mode (its files could not be named); in folder mode it was counted as an item.
   std::vector<TSubFolder> SubFoldersToEnter(const TDirReader& dir, const std::string& utf8_location) {
     std::vector<TSubFolder> subs;

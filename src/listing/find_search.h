@@ -1,8 +1,9 @@
 // The folder scanner TFindSearch: walks one folder (and, when asked, every
 // sub-folder below it, depth first in pre-order) and collects one TFileInfoRec per
 // item that matches a mask and the target kind. Names and paths in the rows are
-// code-page-932 strings; an on-disk name without a CP932 form is never listed and
-// only counted. Symbolic links are listed but never entered, hidden sub-folders
+// core strings (code page 932 plus the user-area table, platform/encoding.h); a
+// legacy Shift-JIS name is flagged, and a name the full table cannot take is never
+// listed and only counted. Symbolic links are listed but never entered, hidden sub-folders
 // (names beginning with ".") are not entered, and unreadable folders add nothing.
 #pragma once
 
@@ -52,7 +53,7 @@ class TFindSearch {
   bool Cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
 
   // Items (or sub-folders to enter) of the last search whose on-disk names have no
-  // code-page-932 form, and the UTF-8 paths of the first few of them.
+  // core form (the user-area table was full), and the paths of the first few.
   std::size_t UnencodableCount() const { return unencodable_count_; }
   const std::vector<std::string>& UnencodableExamples() const { return unencodable_examples_; }
 

@@ -40,8 +40,9 @@ struct TDiskName {
 // when the table has no code left for it.
 std::optional<TDiskName> DiskNameToCp932(std::string_view bytes);
 
-// The core text that converts back to exactly `bytes`: ASCII as it is and each
-// other byte as its table code. Nothing when the table has no code left.
+// The core text that converts back to exactly `bytes`: ASCII as it is, and each
+// other byte, and the trail byte of a code-page-932 double-byte character, as its
+// table code. Nothing when the table has no code left.
 std::optional<std::string> ByteUnitsOf(std::string_view bytes);
 
 // True when a character of the core text is a code of the user-defined area,

@@ -317,13 +317,19 @@ std::optional<std::string> CharToCp932(char32_t cp) {
 std::optional<std::string> ByteUnitsOf(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() * 2);
-  for (char c : bytes) {
-    const unsigned char b = static_cast<unsigned char>(c);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(bytes[i]);
     if (b < 0x80) {
-      out += c;
-    } else if (!AppendTableCode(out, kByteUnitBase + b)) {
-      return std::nullopt;
+      out += bytes[i];
+      continue;
     }
+    // The trail byte of a double-byte character goes with it: one that looks like
+    // "\" or "|" must not be taken for that character in the new name's checks.
+    const std::size_t len = IsCp932Lead(b) && i + 1 < bytes.size() ? 2 : 1;
+    for (std::size_t k = 0; k < len; ++k) {
+      if (!AppendTableCode(out, kByteUnitBase + static_cast<unsigned char>(bytes[i + k]))) return std::nullopt;
+    }
+    i += len - 1;
   }
   return out;
 }

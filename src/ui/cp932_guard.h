@@ -26,7 +26,7 @@ void GuardCp932(QComboBox* combo, TMessenger& messenger);
 void SetGuardedText(QComboBox* combo, const QString& text);
 
 // `text` cut to its first kMaxEditBytes CP932 bytes, never inside a character;
-// nothing when a character has no CP932 form.
+// nothing when the text has no core form (the user-area table is full).
 std::optional<QString> LimitedPasteText(const QString& text);
 
 }  // namespace nalo

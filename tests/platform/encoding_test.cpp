@@ -88,6 +88,9 @@ TEST(Encoding, NamesFromTheDiskAreClassified) {
     const std::optional<std::string> disk = name->Legacy ? ByteUnitsOf(c.bytes) : name->Text;
     ASSERT_TRUE(disk);
     EXPECT_EQ(Cp932ToUtf8(*disk), c.bytes);
+    if (name->Legacy) {  // the trail bytes 0x5C are no backslashes in the disk form
+      EXPECT_EQ(disk->find('\\'), std::string::npos);
+    }
   }
 }
 
