@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the main window on every tab in file and folder mode, the confirmation
-# window, the progress window, the delete and rename dialogs and the regex help
+# window, the list of a folder holding names of every kind with the encoding
+# conversion's confirmation, the progress window, the delete and rename dialogs and the regex help
 # windows into docs/screenshots/*.png, offscreen.
 # Usage: scripts/screenshots.sh BUILD_DIR
 set -euo pipefail

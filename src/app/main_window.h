@@ -20,6 +20,7 @@
 #include "listing/listing_state.h"
 #include "rules/confirmation_row.h"
 #include "rules/info_text_source.h"
+#include "rules/rule_run.h"
 #include "settings/settings_files.h"
 
 class QAction;
@@ -210,6 +211,10 @@ class TFMainFrm : public QMainWindow {
   void CopyEntryText(const std::string& cp932);
   // main_window_apply.cpp
   void RunRuleAction();
+  // Edit menu: the rows that rewrite every legacy Shift-JIS name in UTF-8.
+  void FixEncodingClick();
+  // The rule's message, or the confirmation window with its rows.
+  void ShowRuleResult(TRuleResult& result);
   void ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
                            const QString& ok_hint);
   void UndoLastBatchNow();

@@ -11,6 +11,7 @@
 #include "execution/batch_journal.h"
 #include "execution/gui/fresult.h"
 #include "execution/undo_batch.h"
+#include "rules/fix_encoding_rule.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
 #include "rules/gui/tab_frame.h"
@@ -53,6 +54,24 @@ void TFMainFrm::RunRuleAction() {
   ctx.begin_rule_run = [this] { BeginRuleRun(); };
   ctx.end_rule_run = [this] { EndRuleRun(); };
   TRuleResult result = frame_->RunRule(ctx);
+  ShowRuleResult(result);
+}
+
+void TFMainFrm::FixEncodingClick() {
+  TRuleContext ctx(entries_);
+  std::vector<bool> selection;
+  if (chk_SelectOnly->isChecked()) {
+    selection = SelectionFlags(ListView1->selectionModel(), entries_.Count());
+    ctx.selection = &selection;
+  }
+  ctx.folder_mode = !FilesMode();
+  ctx.begin_rule_run = [this] { BeginRuleRun(); };
+  ctx.end_rule_run = [this] { EndRuleRun(); };
+  TRuleResult result = RunFixEncodingRule(ctx);
+  ShowRuleResult(result);
+}
+
+void TFMainFrm::ShowRuleResult(TRuleResult& result) {
   if (!result.message.empty()) {
     messenger_->Info(this, FromUtf8(result.message));
     return;

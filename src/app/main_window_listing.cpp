@@ -22,6 +22,7 @@
 #include "listing/status_text.h"
 #include "rules/gui/frm_search.h"
 #include "ui/cp932_guard.h"
+#include "platform/user_area_table.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
@@ -35,8 +36,10 @@ QString WithoutTrailingSlash(QString folder) {
 }
 
 QString UnencodableItemsMessage(std::size_t count, const std::vector<std::string>& examples) {
-  QString text = QStringLiteral("シフトJIS(CP932)で表せない名前の項目が%1個あり、一覧に含めませんでした。")
-                     .arg(count);
+  QString text =
+      QStringLiteral("コードページ 932 にない文字が %1 種類を超えたため、%2 個の項目を一覧に含めませんでした。")
+          .arg(kUserAreaCodes)
+          .arg(count);
   for (const std::string& example : examples) text += QChar('\r') + FromUtf8(example);
   return text;
 }
@@ -155,9 +158,8 @@ void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& pan
   model_->Reset();
   ShowPathHistory();
   panel1_->setText(panel1);
-  panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted)));
-  setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") +
-                 FromCp932(state_.CurrentFolder));
+  panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted, CountMarks(entries_))));
+  setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
   if (state_.UnencodableCount > 0) {
     messenger_->Warn(this, UnencodableItemsMessage(state_.UnencodableCount, state_.UnencodableExamples));
   }

@@ -59,6 +59,7 @@ struct TRuleArgs {
   std::optional<std::string> Template;
   bool All = false;
   std::string FromSettings;                   // replace|add|convert|move|regex
+  bool FixEncoding = false;                   // legacy CP932 names to UTF-8
   std::optional<std::string> Not;
   bool NotCase = false;
 };

@@ -7,7 +7,8 @@ void AddGlobalOptions(CLI::App& app, TGlobalArgs& g) {
   app.add_option("--settings-dir", g.SettingsDir,
                  "Folder of Nalo.ini and the other settings files (or NALO_SETTINGS_DIR)")
       ->envname("NALO_SETTINGS_DIR");
-  app.add_option("--encoding", g.Encoding, "Encoding of names read and printed: utf8 or cp932")
+  app.add_option("--encoding", g.Encoding,
+                 "Encoding of names read from --names-from and printed: utf8 or cp932 (rule arguments are always UTF-8)")
       ->check(CLI::IsMember({"utf8", "cp932"}));
 }
 
@@ -70,6 +71,9 @@ void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
   sub->add_option("--awk", r.Awk, "AWK-style pattern, replaced by --template")->group(group);
   sub->add_option("--from-settings", r.FromSettings, "The rule saved by the desktop program: replace, add, convert, move, regex")
       ->check(CLI::IsMember({"replace", "add", "convert", "move", "regex"}))->group(group);
+  sub->add_flag("--fix-encoding", r.FixEncoding,
+                "Rewrite names stored in legacy Shift-JIS (CP932) bytes as the same text in UTF-8")
+      ->group(group);
 
   const char* mods = "Rule modifiers";
   sub->add_option("--count", r.Count, "Number of spaces for --replace-with-spaces (0-20; 0 deletes)")->group(mods);

@@ -69,7 +69,10 @@ TSession::TSession(const TCliArgs& args)
 
 std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   const TCliArgs& args = session.Args;
-  plan.Choice = ResolveRule(args.Rule, args.Selection.Folders, session.Text, session.SettingsDir);
+  // Rule arguments come from the terminal, whose text is UTF-8, whatever
+  // --encoding says of the names read and printed.
+  const TUserText arguments(false);
+  plan.Choice = ResolveRule(args.Rule, args.Selection.Folders, arguments, session.SettingsDir);
   if (!args.NamesFrom.empty()) {
     ReadNames(args.NamesFrom, args.Selection, session.Text, plan.Selection);
   } else {

@@ -98,10 +98,13 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
     const TListData& e = entries.EntryAt(i);
     if (i > 0) out << ",";
     out << "\n  ";
-    PrintJsonObject(out, {{"name", text.FromCore(e.Name)},
-                          {"size", text.FromCore(e.SizeText())},
-                          {"date", text.FromCore(e.DateText())},
-                          {"location", text.FromCore(e.Location)}});
+    std::vector<std::pair<std::string_view, std::string>> fields = {
+        {"name", text.FromCore(e.Name)},
+        {"size", text.FromCore(e.SizeText())},
+        {"date", text.FromCore(e.DateText())},
+        {"location", text.FromCore(e.Location)}};
+    if (e.Legacy) fields.emplace_back("encoding", "cp932");  // the name's bytes on disk
+    PrintJsonObject(out, fields);
   }
   out << "\n]\n";
 }

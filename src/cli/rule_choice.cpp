@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "rules/fix_encoding_rule.h"
 #include "rules/add_rule.h"
 #include "rules/convert_rule.h"
 #include "rules/move_rule.h"
@@ -22,12 +23,12 @@ namespace nalo::cli {
 namespace {
 
 int CountGivenRules(const TRuleArgs& a) {
-  const std::array<bool, 14> given = {
+  const std::array<bool, 15> given = {
       !a.Brackets.empty(), !a.Replace.empty(), a.ReplaceWithSpaces.has_value(),
       a.Add.has_value(),   !a.AddInfo.empty(), a.Number.has_value(),
       a.Extension.has_value(), !a.NameCase.empty(), !a.ExtCase.empty(),
       !a.Convert.empty(),  !a.MoveBracket.empty() || a.Move.has_value(),
-      a.Perl.has_value(),  a.Awk.has_value(), !a.FromSettings.empty()};
+      a.Perl.has_value(),  a.Awk.has_value(), !a.FromSettings.empty(), a.FixEncoding};
   int n = 0;
   for (bool g : given) n += g ? 1 : 0;
   if (!a.MoveBracket.empty() && a.Move.has_value()) ++n;
@@ -224,6 +225,8 @@ TRuleChoice ResolveRule(const TRuleArgs& a, bool folder_mode, const TUserText& t
     ResolveMove(a, folder_mode, text, choice);
   } else if (a.Perl || a.Awk) {
     ResolveRegex(a, text, choice);
+  } else if (a.FixEncoding) {
+    choice.Tab = TRuleTab::FixEncoding;
   } else {
     ResolveFromSettings(a.FromSettings, settings_dir, choice);
   }
@@ -242,6 +245,7 @@ TRuleResult RunRule(const TRuleChoice& choice, const TRuleContext& ctx) {
     case TRuleTab::Convert: return RunConvertRule(ctx, choice.Convert);
     case TRuleTab::Move: return RunMoveRule(ctx, choice.Move);
     case TRuleTab::Regex: return RunRegexRule(ctx, choice.Regex);
+    case TRuleTab::FixEncoding: return RunFixEncodingRule(ctx);
   }
   return {};
 }
@@ -253,6 +257,7 @@ std::string DescribeRule(const TRuleChoice& choice, bool folder_mode) {
     case TRuleTab::Convert: return DescribeConvertRule(choice.Convert, folder_mode);
     case TRuleTab::Move: return DescribeMoveRule(choice.Move, folder_mode);
     case TRuleTab::Regex: return DescribeRegexRule(choice.Regex);
+    case TRuleTab::FixEncoding: return kFixEncodingDescription;
   }
   return {};
 }

@@ -11,7 +11,7 @@
 
 namespace nalo::cli {
 
-enum class TRuleTab { Replace, Add, Convert, Move, Regex };
+enum class TRuleTab { Replace, Add, Convert, Move, Regex, FixEncoding };
 
 struct TRuleChoice {
   TRuleTab Tab = TRuleTab::Replace;

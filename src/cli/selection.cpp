@@ -17,6 +17,7 @@
 #include "listing/list_sort.h"
 #include "listing/size_units.h"
 #include "platform/file_times.h"
+#include "platform/user_area_table.h"
 #include "settings/tab_status.h"
 
 namespace nalo::cli {
@@ -97,7 +98,8 @@ void ApplySortOptions(const TSelectionArgs& a, TSelection& selection) {
 void ReportUnencodable(const TListingState& state) {
   if (state.UnencodableCount == 0) return;
   std::cerr << state.UnencodableCount
-            << " 個の項目は名前を Shift-JIS で表せないため一覧に入れませんでした。\n";
+            << " 個の項目は、コードページ 932 にない文字が " << kUserAreaCodes
+            << " 種類を超えたため一覧に入れませんでした。\n";
   for (const std::string& path : state.UnencodableExamples) std::cerr << "  " << path << "\n";
 }
 

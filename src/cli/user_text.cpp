@@ -2,15 +2,23 @@
 #include "cli/user_text.h"
 
 #include "platform/encoding.h"
+#include "platform/user_area_table.h"
 
 namespace nalo::cli {
+namespace {
+
+std::string TableFullMessage(std::string_view what, std::string_view text) {
+  return std::string(what) + " を表せません（コードページ 932 にない文字が " +
+         std::to_string(kUserAreaCodes) + " 種類を超えました）: " + std::string(text);
+}
+
+}  // namespace
 
 std::string TUserText::ToCore(std::string_view text, std::string_view what) const {
   if (cp932_) return std::string(text);
   std::optional<std::string> cp932 = Utf8ToCp932(text);
   if (!cp932) {
-    throw EUsageError(std::string(what) + " に Shift-JIS で表せない文字があります: " +
-                      std::string(text));
+    throw EUsageError(TableFullMessage(what, text));
   }
   return *cp932;
 }
@@ -32,7 +40,7 @@ void TUserText::FromCoreInto(std::string_view cp932, std::string& out) const {
 std::string PathToCore(std::string_view utf8_path) {
   std::optional<std::string> cp932 = Utf8ToCp932(utf8_path);
   if (!cp932) {
-    throw EUsageError("パスに Shift-JIS で表せない文字があります: " + std::string(utf8_path));
+    throw EUsageError(TableFullMessage("パス", utf8_path));
   }
   return *cp932;
 }

@@ -1,6 +1,7 @@
 // Names as the user types and reads them: UTF-8 by default, raw code page 932 with
-// --encoding cp932. Core names are CP932; a typed text with no CP932 form is an
-// error, never a silently changed name.
+// --encoding cp932. Core names are CP932, with the user-area table for the rest; a
+// text that would need more table codes than there are is an error, never a
+// silently changed name.
 #pragma once
 
 #include <optional>
@@ -21,7 +22,7 @@ class TUserText {
   explicit TUserText(bool cp932) : cp932_(cp932) {}
 
   // A text from the command line or an input file as a core (CP932) string.
-  // Throws EUsageError naming `what` when it has no CP932 form.
+  // Throws EUsageError naming `what` when the user-area table has no code left.
   std::string ToCore(std::string_view text, std::string_view what) const;
   // A core string for output in the user's encoding.
   std::string FromCore(std::string_view cp932) const;

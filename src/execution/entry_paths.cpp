@@ -28,14 +28,19 @@ std::string_view NamePartOf(std::string_view path) {
 TPathIndex::TPathIndex(const TEntryList& entries) : index_(entries.Count()) {
   const std::size_t n = entries.Count();
   std::size_t bytes = 0;
-  for (const TListData& e : entries.Items()) bytes += e.Location.size() + e.Name.size();
+  // A legacy name's path form takes at most two bytes per byte of the name.
+  for (const TListData& e : entries.Items()) bytes += e.Location.size() + e.Name.size() * (e.Legacy ? 2 : 1);
   paths_.reserve(bytes);  // never grows below: the keys view it
   std::vector<std::string_view> keys(n);
   std::vector<std::uint64_t> hashes(n);
   for (std::size_t i = 0; i < n; ++i) {
     const TListData& e = entries.EntryAt(i);
     const std::size_t start = paths_.size();
-    paths_.append(e.Location.str()).append(e.Name);
+    if (e.Legacy) {
+      paths_.append(e.FullPath());
+    } else {
+      paths_.append(e.Location.str()).append(e.Name);
+    }
     keys[i] = std::string_view(paths_).substr(start);
     hashes[i] = TPathTable::HashOf(keys[i]);
   }

@@ -20,6 +20,7 @@ void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.State = kStateUntouched;
   e.SizeUnit = static_cast<std::int8_t>(option.SizeUnit);
   e.FolderMode = option.FolderMode;
+  e.Legacy = row.Legacy;
 }
 
 }  // namespace

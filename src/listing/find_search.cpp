@@ -24,6 +24,7 @@ struct TFolderItem {
   std::string Utf8Name;
   std::string Name;        // CP932
   std::string FoldedName;  // lower-cased for the masks
+  bool Legacy = false;     // the on-disk bytes are legacy CP932
   TDirEntryType Type = TDirEntryType::Unknown;
   std::uint64_t Inode = 0;
   std::optional<TItemStat> Stat;  // filled on first need
@@ -95,8 +96,9 @@ class TFolderWalk {
       item.Utf8Name = entry.Name;
       item.Type = entry.Type;
       item.Inode = entry.Inode;
-      if (std::optional<std::string> cp932 = Utf8ToCp932(entry.Name)) {
-        item.Name = std::move(*cp932);
+      if (std::optional<TDiskName> name = DiskNameToCp932(entry.Name)) {
+        item.Name = std::move(name->Text);
+        item.Legacy = name->Legacy;
         if (!match_all_) item.FoldedName = MaskFoldedName(item.Name);
       } else if (IsWantedKind(dir, item)) {
         search_.NoteUnencodable(utf8_location + item.Utf8Name);
@@ -122,7 +124,7 @@ class TFolderWalk {
   }
 
   // The sub-folders of the folder just read that the walk goes into, in the order
-  // the directory returned them. One whose name has no CP932 form is counted in
+  // the directory returned them. One whose name has no core form is counted in
   // file mode (its files could not be named); in folder mode it was counted as an item.
   std::vector<TSubFolder> SubFoldersToEnter(const TDirReader& dir, const std::string& utf8_location) {
     std::vector<TSubFolder> subs;
@@ -132,7 +134,9 @@ class TFolderWalk {
         if (file_mode_) search_.NoteUnencodable(utf8_location + item.Utf8Name);
         continue;
       }
-      subs.push_back({item.Utf8Name, item.Name});
+      // A legacy folder stands in the paths below it as its bytes, so those paths
+      // lead back to it on disk.
+      subs.push_back({item.Utf8Name, item.Legacy ? ByteUnitsOf(item.Utf8Name).value_or(item.Name) : item.Name});
     }
     return subs;
   }
@@ -170,6 +174,7 @@ class TFolderWalk {
   void AddRow(const TFolderText& location, const TFolderItem& item) {
     TFileInfoRec& row = rows_.emplace_back();
     row.Name = item.Name;
+    row.Legacy = item.Legacy;
     row.Location = location;
     row.Inode = item.Inode;
     if (!item.Stat) return;

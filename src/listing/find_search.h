@@ -4,8 +4,9 @@
 // dates takes the kind of files and folders from the directory entry and examines
 // only links and items of unknown kind; its rows then hold 0 for size and dates.
 // Names and paths in the rows are
-// code-page-932 strings; an on-disk name without a CP932 form is never listed and
-// only counted. Symbolic links are listed but never entered, hidden sub-folders
+// core strings (code page 932 plus the user-area table, platform/encoding.h); a
+// legacy Shift-JIS name is flagged, and a name the full table cannot take is never
+// listed and only counted. Symbolic links are listed but never entered, hidden sub-folders
 // (names beginning with ".") are not entered, and unreadable folders add nothing.
 #pragma once
 
@@ -29,6 +30,7 @@ struct TFileInfoRec {
   double Modified = 0;    // last write: days since 1899-12-30, local time
   std::int32_t FileTime = 0;  // last write as a packed DOS date-time, local time
   std::uint64_t Inode = 0;    // the inode number of the item's directory entry
+  bool Legacy = false;    // the name's bytes are legacy CP932 (see TListData::Legacy)
 
   std::string FullPath() const { return Location + Name; }
 };
@@ -57,7 +59,7 @@ class TFindSearch {
   bool Cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
 
   // Items (or sub-folders to enter) of the last search whose on-disk names have no
-  // code-page-932 form, and the UTF-8 paths of the first few of them.
+  // core form (the user-area table was full), and the paths of the first few.
   std::size_t UnencodableCount() const { return unencodable_count_; }
   const std::vector<std::string>& UnencodableExamples() const { return unencodable_examples_; }
 

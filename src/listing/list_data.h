@@ -36,11 +36,15 @@ struct TListData {
   std::int8_t State = kStateUntouched;  // an EntryState
   std::int8_t SizeUnit = 0;             // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
   bool FolderMode = false;       // listed as a folder: the size text is "フォルダ"
+  bool Legacy = false;           // the name's bytes on disk are legacy CP932, not UTF-8
 
-  // Location + Name: the item's path on disk now.
-  std::string FullPath() const { return Location + Name; }
+  // The item's path on disk now in core form: Location + Name, where a legacy
+  // name stands as its disk bytes (ByteUnitsOf), so the path converts back to
+  // exactly the bytes on disk.
+  std::string FullPath() const { return Legacy ? LegacyFullPath() : Location + Name; }
   // Points the entry at `full_path`: Name becomes its last part, Location the
-  // rest (the shared folder text is kept when the folder is the same).
+  // rest (the shared folder text is kept when the folder is the same). A last
+  // part that stands for legacy CP932 bytes becomes their text again, Legacy set.
   void SetPath(std::string_view full_path);
   // The size in SizeUnit ("1,234"), or "フォルダ" in folder mode.
   std::string SizeText() const;
@@ -49,6 +53,9 @@ struct TListData {
   // The same two texts written into a cell buffer (no string is made).
   std::string_view SizeTextIn(TCellText& cell) const;
   std::string_view DateTextIn(TCellText& cell) const;
+
+ private:
+  std::string LegacyFullPath() const;
 };
 
 // A million entries are held at once; every byte here counts a megabyte.

@@ -24,7 +24,7 @@ struct TListingState {
   std::int32_t PreviousUnit = 0;  // unit the stored size bounds are expressed in
   std::string CurrentFolder;   // CP932; empty until the first listing
   std::vector<std::string> PathHistory;  // cmb_Path items, sorted, at most 20
-  // Names the last scan could not list because they have no CP932 form.
+  // Names the last scan could not list because the user-area table was full.
   std::size_t UnencodableCount = 0;
   std::vector<std::string> UnencodableExamples;  // UTF-8 paths, the first few
 };

@@ -19,6 +19,7 @@ TMarkCounts CountMarks(const TEntryList& entries) {
   for (const TListData& e : entries.Items()) {
     if (e.State == kStateRenamed) ++marks.Renamed;
     if (e.State == kStateFailed) ++marks.Failed;
+    if (e.Legacy) ++marks.Legacy;
   }
   return marks;
 }
@@ -27,6 +28,7 @@ std::string StatusCountText(std::size_t count, bool scan_completed, TMarkCounts 
   std::string text = CountPart(count, scan_completed);
   if (marks.Renamed > 0) text += "、リネーム個数：" + std::to_string(marks.Renamed) + "個";
   if (marks.Failed > 0) text += "、リネーム失敗数：" + std::to_string(marks.Failed) + "個";
+  if (marks.Legacy > 0) text += "、Shift-JIS の名前：" + std::to_string(marks.Legacy) + "個";
   return text;
 }
 

@@ -15,12 +15,14 @@ struct TListingState;
 struct TMarkCounts {
   std::size_t Renamed = 0;  // entries with State 0
   std::size_t Failed = 0;   // entries with State 1
+  std::size_t Legacy = 0;   // entries whose names are legacy CP932 bytes on disk
 };
 
 TMarkCounts CountMarks(const TEntryList& entries);
 
 // "検索個数：N個" (+ " (キャンセル)" after a cancelled scan), then
-// "、リネーム個数：R個" when R > 0 and "、リネーム失敗数：F個" when F > 0.
+// "、リネーム個数：R個" when R > 0, "、リネーム失敗数：F個" when F > 0 and
+// "、Shift-JIS の名前：L個" when L > 0.
 std::string StatusCountText(std::size_t count, bool scan_completed, TMarkCounts marks = {});
 
 // "検索個数：N個 ( S個のオブジェクトを選択 )", with " (キャンセル)" after N as above.

@@ -105,7 +105,7 @@ const TIniFile::Entry* TIniFile::FindEntry(std::string_view section, std::string
 std::optional<std::string> TIniFile::ReadRaw(std::string_view section, std::string_view key) const {
   const Entry* e = FindEntry(section, key);
   if (e == nullptr) return std::nullopt;
-  return std::string(ini::StripQuotes(e->value));
+  return ini::ValueFromStored(ini::StripQuotes(e->value));
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
@@ -160,8 +160,8 @@ std::vector<std::string> TIniFile::ReadList(std::string_view section) const {
   if (const Section* s = FindSection(section)) {
     for (const Entry& e : s->entries) {
       if (e.key.empty()) continue;
-      const std::string_view value = ini::StripQuotes(e.value);
-      if (!value.empty()) items.emplace_back(value);
+      const std::optional<std::string> value = ini::ValueFromStored(ini::StripQuotes(e.value));
+      if (value && !value->empty()) items.push_back(*value);
     }
   }
   return items;
@@ -199,7 +199,7 @@ void TIniFile::SetValue(std::string_view section, std::string_view key, std::str
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  SetValue(section, key, "\"" + std::string(value) + "\"");
+  SetValue(section, key, "\"" + ini::StoredValue(value) + "\"");
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, long long value) {

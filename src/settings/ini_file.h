@@ -39,6 +39,8 @@ class TIniFile {
   const std::string& Path() const { return path_; }
 
   // Raw value with one pair of enclosing quotes removed, or nothing when missing.
+  // Values are read and written through ini::StoredValue, so text beyond code page
+  // 932 comes back as it was written (nothing when the user-area table is full).
   std::optional<std::string> ReadRaw(std::string_view section, std::string_view key) const;
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const;

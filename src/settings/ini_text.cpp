@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/encoding.h"
 #include "text/sjis.h"
 
 namespace nalo::ini {
@@ -136,6 +137,18 @@ ParsedLine ParseLine(std::string_view line) {
   const std::string_view name = Trim(text.substr(0, eq));
   if (name.empty()) return {};
   return {LineKind::kKey, name, Trim(text.substr(eq + 1))};
+}
+
+std::string StoredValue(std::string_view cp932) {
+  if (!HoldsUserAreaCode(cp932)) return std::string(cp932);
+  const std::optional<std::string> utf8 = Cp932ToUtf8(cp932);
+  if (!utf8) return std::string(cp932);  // no table code behind it: the bytes as they are
+  return std::string(kUtf8ValueMark) + *utf8;
+}
+
+std::optional<std::string> ValueFromStored(std::string_view stored) {
+  if (stored.substr(0, kUtf8ValueMark.size()) != kUtf8ValueMark) return std::string(stored);
+  return Utf8ToCp932(stored.substr(kUtf8ValueMark.size()));
 }
 
 bool StartsWithBom(std::string_view text) { return text.substr(0, kUtf8Bom.size()) == kUtf8Bom; }

@@ -23,6 +23,17 @@ bool NamesEqual(std::string_view a, std::string_view b);
 // A value with one matching pair of enclosing quotes (" or ') removed.
 std::string_view StripQuotes(std::string_view value);
 
+// Values holding characters beyond code page 932 (codes of the process's user-area
+// table, which mean nothing to another process) are stored as the UTF-8 byte order
+// mark EF BB BF followed by the value in UTF-8. EF BB is no character of code page
+// 932, so a value of code-page-932 text never starts that way; every other value
+// is stored byte for byte as before.
+inline constexpr std::string_view kUtf8ValueMark = "\xEF\xBB\xBF";
+std::string StoredValue(std::string_view cp932);
+// The value a stored text stands for; nothing when it is marked UTF-8 and the
+// user-area table has no code left for it.
+std::optional<std::string> ValueFromStored(std::string_view stored);
+
 // Optional sign, then decimal digits or "0x" and hex digits; text after the digits
 // is ignored ("12abc" is 12). Nothing when no digit comes first or on overflow.
 std::optional<long long> ParseInteger(std::string_view text);

@@ -3,10 +3,16 @@
 // (full-width Latin, Greek, Cyrillic and the small Roman numerals). Both directions
 // are filled once from the letter ranges below into sparse code tables; a double-byte
 // character is always looked up as a whole, so its trail byte is never taken for an
-// ASCII letter. Every mapping keeps the byte length of the character.
+// ASCII letter. Every mapping keeps the byte length of the character, except for
+// the characters beyond the code page that the user-area table holds: those change
+// case the way Unicode's simple case mapping says (é <-> É), and the other case takes
+// its own code (or its code-page form, for the few that map into it).
 #include <cstdint>
 #include <string>
 
+#include "platform/encoding.h"
+#include "platform/unicode_case.h"
+#include "platform/user_area_table.h"
 #include "text/code_table.h"
 #include "text/name_text.h"
 #include "text/sjis.h"
@@ -73,18 +79,34 @@ const TCaseTables& CaseTables() {
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string MapCase(std::string_view name, const TCodeTable& table, char (*ascii)(char)) {
+// The other case of a table character, in core form; nothing when it has none
+// (or the table has no code left for it).
+std::optional<std::string> UserAreaCase(std::uint16_t code, char32_t (*unicode)(char32_t)) {
+  const std::optional<char32_t> cp = UserAreaCharOf(code);
+  if (!cp) return std::nullopt;
+  const char32_t mapped = unicode(*cp);
+  if (mapped == *cp) return std::nullopt;
+  return CharToCp932(mapped);
+}
+
+std::string MapCase(std::string_view name, const TCodeTable& table, char (*ascii)(char),
+                    char32_t (*unicode)(char32_t)) {
   std::string out(name);
-  const std::size_t size = out.size();
-  for (std::size_t i = 0; i < size;) {
+  for (std::size_t i = 0; i < out.size();) {
     const unsigned char lead = static_cast<unsigned char>(out[i]);
-    if (!IsLeadByte(lead) || i + 1 == size) {
+    if (!IsLeadByte(lead) || i + 1 == out.size()) {
       out[i] = ascii(out[i]);
       ++i;
       continue;
     }
-    const std::uint16_t mapped =
-        table.Get(DoubleByteCode(lead, static_cast<unsigned char>(out[i + 1])));
+    const std::uint16_t code = DoubleByteCode(lead, static_cast<unsigned char>(out[i + 1]));
+    if (IsUserAreaLead(lead)) {
+      const std::optional<std::string> other = UserAreaCase(code, unicode);
+      if (other) out.replace(i, 2, *other);
+      i += other ? other->size() : 2;
+      continue;
+    }
+    const std::uint16_t mapped = table.Get(code);
     if (mapped != 0) {
       out[i] = static_cast<char>(mapped >> 8);
       out[i + 1] = static_cast<char>(mapped & 0xFF);
@@ -97,11 +119,11 @@ std::string MapCase(std::string_view name, const TCodeTable& table, char (*ascii
 }  // namespace
 
 std::string UpperCaseName(std::string_view name) {
-  return MapCase(name, CaseTables().to_upper, AsciiUpper);
+  return MapCase(name, CaseTables().to_upper, AsciiUpper, SimpleUpperCase);
 }
 
 std::string LowerCaseName(std::string_view name) {
-  return MapCase(name, CaseTables().to_lower, AsciiLower);
+  return MapCase(name, CaseTables().to_lower, AsciiLower, SimpleLowerCase);
 }
 
 }  // namespace nalo

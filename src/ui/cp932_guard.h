@@ -1,6 +1,6 @@
-// Keeps the edit text of a combo box expressible in code page 932: an edit that
-// brings in a character without a CP932 form is undone and the user is told which
-// character it was. Paste through the combo menu goes through PasteLimited, which
+// Keeps the edit text of a combo box expressible in the core's text: an edit that
+// brings in a character the user-area table has no code left for is undone and the
+// user is told which character it was. Paste through the combo menu goes through PasteLimited, which
 // also cuts the pasted text to what the name boxes hold.
 #pragma once
 
@@ -26,7 +26,7 @@ void GuardCp932(QComboBox* combo, TMessenger& messenger);
 void SetGuardedText(QComboBox* combo, const QString& text);
 
 // `text` cut to its first kMaxEditBytes CP932 bytes, never inside a character;
-// nothing when a character has no CP932 form.
+// nothing when the text has no core form (the user-area table is full).
 std::optional<QString> LimitedPasteText(const QString& text);
 
 }  // namespace nalo

@@ -2,6 +2,7 @@
 #include "ui/qt_text.h"
 
 #include "platform/encoding.h"
+#include "platform/user_area_table.h"
 
 namespace nalo {
 
@@ -30,7 +31,9 @@ QString FirstUnencodableChar(const QString& text) {
 }
 
 QString UnencodableTextMessage(const QString& character) {
-  return QStringLiteral("「%1」はシフトJIS(CP932)で表せないため、名前には使えません。").arg(character);
+  return QStringLiteral("「%1」は使えません。コードページ 932 にない文字は %2 種類までです。")
+      .arg(character)
+      .arg(kUserAreaCodes);
 }
 
 }  // namespace nalo

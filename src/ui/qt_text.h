@@ -1,7 +1,8 @@
 // Conversions between the core's code-page-932 strings and Qt's QString. Display
 // texts convert leniently (a broken byte shows as a replacement character); text
-// that goes back into the core is converted strictly, so a character without a
-// CP932 form is reported instead of being changed.
+// that goes back into the core takes the user-area table for characters beyond
+// code page 932 and fails only when the table has no code left, which is reported
+// instead of the text being changed.
 #pragma once
 
 #include <QString>
@@ -15,9 +16,9 @@ namespace nalo {
 QString FromCp932(std::string_view cp932);
 // A UTF-8 text of the core (messages, captions).
 QString FromUtf8(std::string_view utf8);
-// The CP932 form of a text, or nothing when a character has none.
+// The core form of a text, or nothing when the user-area table is full.
 std::optional<std::string> ToCp932(const QString& text);
-// The first character of `text` that has no CP932 form; empty when there is none.
+// The first character of `text` that has no core form; empty when there is none.
 QString FirstUnencodableChar(const QString& text);
 
 // Shown when a typed or pasted text holds a character that cannot be part of a name.

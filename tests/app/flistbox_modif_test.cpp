@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "platform/encoding.h"
 #include "app/flistbox_modif.h"
 #include "app/gui_test_support.h"
 #include "settings/candidate_list.h"
@@ -125,12 +126,12 @@ TEST_F(ListBoxModifTest, TheThirtyFirstItemIsRefusedWithTheMessage) {
   EXPECT_EQ(d.GroupBox1->title(), QStringLiteral("登録されているアイテム ( 30個/MAX=30 )"));
 }
 
-TEST_F(ListBoxModifTest, TextWithoutACp932FormIsNotTaken) {
+TEST_F(ListBoxModifTest, TextBeyondCp932IsTakenWhole) {
   TFListBoxModif& d = Open({"a"});
   Add(QStringLiteral("x😀"));
-  d.BitBtn2->click();
-  EXPECT_EQ(messenger_.TextsOf("warn").size(), 2u);
-  EXPECT_EQ(d.Items(), (Strings{"a"}));
+  EXPECT_TRUE(messenger_.Messages.empty());
+  ASSERT_EQ(d.Items().size(), 2u);
+  EXPECT_EQ(Cp932ToUtf8(d.Items()[1]), "x😀");
 }
 
 TEST_F(ListBoxModifTest, DeleteAndArrowsRedrawTheListAndItsSelection) {

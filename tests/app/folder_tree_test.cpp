@@ -19,6 +19,7 @@
 #include <QTreeView>
 #include <memory>
 
+#include "platform/encoding.h"
 #include "app/ffolder_tree_view.h"
 #include "app/foption.h"
 #include "app/gui_test_support.h"
@@ -195,15 +196,15 @@ TEST_F(FolderTreeTest, TheRunBracketDisablesTheWindow) {
   EXPECT_TRUE(tree->isEnabled());
 }
 
-TEST_F(FolderTreeTest, AFolderNameWithoutACp932FormIsRefused) {
-  MakeItems(Data(), {"a.txt", "x\U0001F600/", "x\U0001F600/b.txt"});
+TEST_F(FolderTreeTest, AFolderNameBeyondCp932IsListed) {
+  MakeItems(Data(), {"a.txt", "x\U0001F600/", "x\U0001F600/b.txt", "x\U0001F600/c.txt"});
   auto w = Open(Data());
   TFFolderTreeView* tree = ShowTree(*w);
   ClickFolder(*tree, Sub("x\U0001F600"));
-  EXPECT_EQ(w->State().CurrentFolder, Data().toStdString());
-  EXPECT_EQ(w->Entries().Count(), 1u);
-  EXPECT_EQ(w->cmb_Path->currentText(), Data());
-  EXPECT_EQ(messenger_.TextsOf("warn").size(), 1u);
+  EXPECT_EQ(Cp932ToUtf8(w->State().CurrentFolder), Sub("x\U0001F600").toStdString());
+  EXPECT_EQ(w->Entries().Count(), 2u);
+  EXPECT_EQ(w->cmb_Path->currentText(), Sub("x\U0001F600"));
+  EXPECT_TRUE(messenger_.TextsOf("warn").empty());
 }
 
 TEST_F(FolderTreeTest, FloatingBoundsAndStatusSurviveARestart) {

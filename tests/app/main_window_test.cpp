@@ -17,6 +17,8 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTableView>
+#include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "app/gui_test_support.h"
@@ -141,6 +143,35 @@ TEST_F(MainWindowTest, AppliesTheSelectedRowsMarksThemAndUndoes) {
   EXPECT_EQ(w->Panel0Text(), QStringLiteral("検索個数：3個"));
 }
 
+// A legacy Shift-JIS name is listed as its text, marked and counted; the edit
+// menu's conversion shows just that row and writes the name in UTF-8.
+TEST_F(MainWindowTest, LegacyNamesAreMarkedCountedAndConverted) {
+  MakeItems(Data(), {"a.txt"});
+  const std::string legacy = Data().toStdString() + "/\x95\x5C.txt";  // 表.txt in legacy bytes
+  std::fclose(std::fopen(legacy.c_str(), "w"));
+  auto w = Open(Data());
+  ASSERT_EQ(w->Entries().Count(), 2u);
+  EXPECT_EQ(w->Panel0Text(), QStringLiteral("検索個数：2個、Shift-JIS の名前：1個"));
+  const int row = w->Entries().EntryAt(0).Legacy ? 0 : 1;
+  QAbstractItemModel* model = w->ListView1->model();
+  EXPECT_FALSE(model->data(model->index(row, 0), Qt::DecorationRole).isNull());
+  EXPECT_TRUE(model->data(model->index(1 - row, 0), Qt::DecorationRole).isNull());
+  EXPECT_EQ(model->data(model->index(row, 0)).toString(), QStringLiteral("表.txt"));
+
+  std::vector<std::string> shown;
+  messenger_.OnExec = [&shown](QDialog& d) {
+    auto* result = qobject_cast<TFresult*>(&d);
+    if (result == nullptr) return static_cast<int>(QDialog::Rejected);
+    shown.push_back(result->CountText().toStdString());
+    return static_cast<int>(QDialog::Accepted);
+  };
+  w->findChild<QAction*>("FixEncoding1")->trigger();
+  EXPECT_EQ(shown, std::vector<std::string>{"対象ファイル数：1個 (全て)"});
+  EXPECT_TRUE(Exists(Data(), QStringLiteral("表.txt")));
+  EXPECT_FALSE(std::filesystem::exists(legacy));
+  EXPECT_FALSE(w->Entries().EntryAt(row).Legacy);
+}
+
 TEST_F(MainWindowTest, AFailedRenameIsMarkedAndReportedOnce) {
   MakeItems(Data(), {"a_1.txt", "a-1.txt", "b_2.txt"});
   auto w = Open(Data());
@@ -251,21 +282,21 @@ TEST_F(MainWindowTest, PasteIntoAComboTakesTheFirst254Bytes) {
   w->SetPopupTag(2);
   w->PopMenuClick(3);
   EXPECT_EQ(frame->cmb_String_New->currentText().size(), 127);
-  // A text without a code-page-932 form is refused, not changed.
+  // A text beyond code page 932 is taken whole.
   QApplication::clipboard()->setText(QString::fromUtf8("\xF0\x9F\x98\x80"));
   w->SetPopupTag(3);
   w->PopMenuClick(3);
-  EXPECT_TRUE(frame->cmb_Space_Old->currentText().isEmpty());
-  EXPECT_EQ(messenger_.TextsOf("warn").size(), 1u);
+  EXPECT_EQ(frame->cmb_Space_Old->currentText(), QString::fromUtf8("\xF0\x9F\x98\x80"));
+  EXPECT_TRUE(messenger_.TextsOf("warn").empty());
 }
 
-TEST_F(MainWindowTest, TypedTextWithoutACp932FormIsRefused) {
+TEST_F(MainWindowTest, TypedTextBeyondCp932IsTaken) {
   auto w = Open(std::nullopt);
   TFrm_Okikae* frame = Replace(*w);
   frame->cmb_String_Old->lineEdit()->setText("ok");
-  frame->cmb_String_Old->lineEdit()->insert(QString::fromUtf8("\xF0\x9F\x98\x80"));
-  EXPECT_EQ(frame->cmb_String_Old->currentText(), "ok");
-  EXPECT_EQ(messenger_.TextsOf("warn").size(), 1u);
+  frame->cmb_String_Old->lineEdit()->insert(QString::fromUtf8("\xC3\xA9\xF0\x9F\x98\x80"));
+  EXPECT_EQ(frame->cmb_String_Old->currentText(), QString::fromUtf8("ok\xC3\xA9\xF0\x9F\x98\x80"));
+  EXPECT_TRUE(messenger_.TextsOf("warn").empty());
 }
 
 TEST_F(MainWindowTest, FolderModeOnTheSearchTab) {

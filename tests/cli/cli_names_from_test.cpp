@@ -103,10 +103,10 @@ TEST_F(TCliTest, NoNamesIsNothingToRename) {
   EXPECT_NE(run.Err.find("該当するファイルがありません。"), std::string::npos) << run.Err;
 }
 
-TEST_F(TCliTest, NameWithoutShiftJisFormIsAUsageError) {
-  const TCliRun run = Preview({"--add", "X"}, "😀.txt\n");
-  EXPECT_EQ(run.Code, 2);
-  EXPECT_EQ(run.Out, "");
+TEST_F(TCliTest, NamesAndArgumentsBeyondShiftJisAreKept) {
+  const TCliRun run = Preview({"--add", "é"}, "😀.txt\n");
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(run.Out, "😀.txt\té😀.txt\t.\t\n");
 }
 
 }  // namespace

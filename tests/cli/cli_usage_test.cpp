@@ -54,7 +54,6 @@ const TUsageCase kUsageCases[] = {
     {"missing-folder", {"list", "nowhere"}, 2, "nowhere"},
     {"add-info-reads-no-names", {"preview", "--names-from", "-", "--add-info", "date"}, 2,
      "--names-from"},
-    {"text-without-shift-jis", {"preview", "--names-from", "-", "--add", "😀"}, 2, "--add"},
     // The rules' validation messages.
     {"replace-same", {"preview", "--names-from", "-", "--replace", "x", "x"}, 2,
      "置換文字列が同じですYO !"},

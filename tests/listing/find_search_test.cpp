@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <thread>
 
+#include "platform/encoding.h"
 #include "platform/file_times.h"
+#include "platform/user_area_table.h"
 #include "temp_tree.h"
 
 namespace nalo {
@@ -175,20 +178,59 @@ TEST(FindSearch, ScanWithoutSizesAndDatesKeepsZerosAndTheInode) {
   EXPECT_EQ(bare[0].Modified, 0);
 }
 
-TEST(FindSearch, NamesWithoutCp932FormAreSkippedAndCounted) {
+// The on-disk path a row stands for: its folder converted back, then the name
+// (a legacy name's bytes are its text).
+std::string DiskPathOf(const TFileInfoRec& row) {
+  return Cp932ToUtf8(row.Location).value_or("?") + (row.Legacy ? row.Name : Cp932ToUtf8(row.Name).value_or("?"));
+}
+
+// Every name on disk is listed and leads back to its exact bytes, also below a
+// folder whose own name is beyond code page 932 or legacy.
+TEST(FindSearch, EveryKindOfNameIsListedAndLeadsBackToItsBytes) {
   TTempTree tree;
-  tree.File("ok.txt");
-  tree.File("smile\xF0\x9F\x98\x80.txt");
-  tree.Folder("\xED\x95\x9C");  // a Hangul folder: its files cannot be named either
-  tree.File("\xED\x95\x9C/inner.txt");
-  tree.File("\xE8\xA1\xA8.txt");  // 表 has a CP932 form
+  const std::vector<std::string> files = {
+      "ok.txt",
+      "smile\xF0\x9F\x98\x80.txt",
+      "\xED\x95\x9C/inner.txt",      // below a Hangul folder
+      "\xE8\xA1\xA8.txt",            // 表, UTF-8
+      "\x95\x5C\x83\x5C.txt",       // 表ソ, legacy
+      "\x83\x65\x83\x58/in.txt",    // below a legacy folder (テス)
+      "a\xFF\xFE.txt",               // neither
+      "P\xC3\xA9\xE3\x80\x9C\xE2\x88\x92.txt",  // é, U+301C, U+2212
+  };
+  tree.Folder("\xED\x95\x9C");
+  tree.Folder("\x83\x65\x83\x58");
+  for (const std::string& f : files) tree.File(f);
   TFindSearch search;
   TScanRows rows;
   ASSERT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
-  EXPECT_EQ(Sorted(RelativePaths(rows, tree)), (std::vector<std::string>{"ok.txt", "\x95\x5C.txt"}));
-  EXPECT_EQ(search.UnencodableCount(), 2u);
-  ASSERT_EQ(search.UnencodableExamples().size(), 2u);
-  EXPECT_EQ(search.UnencodableExamples()[0].rfind(tree.Location(), 0), 0u);
+  std::vector<std::string> found;
+  for (const TFileInfoRec& r : rows) {
+    found.push_back(DiskPathOf(r).substr(tree.Location().size()));
+    EXPECT_EQ(r.Legacy, r.Name == "\x95\x5C\x83\x5C.txt") << found.back();
+  }
+  EXPECT_EQ(Sorted(found), Sorted(files));
+  EXPECT_EQ(search.UnencodableCount(), 0u);
+}
+
+// Fills the process's user-area table, then scans a folder holding one name that
+// needs a new code: it alone is left out and counted.
+bool FullTableLeavesOutOnlyNewNames() {
+  for (char32_t cp = 0xAC00; cp < 0xAC00 + kUserAreaCodes; ++cp) CharToCp932(cp);
+  TTempTree tree;
+  tree.File("ok.txt");
+  tree.File("\xE8\xA1\xA8.txt");
+  tree.File("smile\xF0\x9F\x98\x80.txt");
+  TFindSearch search;
+  TScanRows rows;
+  search.Search(tree.Root(), "*.*", true, rows, false);
+  return rows.size() == 2 && search.UnencodableCount() == 1 &&
+         search.UnencodableExamples() == std::vector<std::string>{tree.Location() + "smile\xF0\x9F\x98\x80.txt"};
+}
+
+// In a child process, so the other tests keep a table with free codes.
+TEST(FindSearchDeathTest, NamesBeyondAFullTableAreLeftOutAndCounted) {
+  EXPECT_EXIT(std::exit(FullTableLeavesOutOnlyNewNames() ? 0 : 1), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(FindSearch, CancelKeepsWhatWasFoundAndReportsIt) {

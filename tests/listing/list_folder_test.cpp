@@ -9,7 +9,7 @@
 #include "listing/entries_from_rows.h"
 #include "listing/path_history.h"
 #include "listing/size_units.h"
-#include "platform/file_times.h"
+#include "platform/encoding.h"
 #include "temp_tree.h"
 
 namespace nalo {
@@ -204,15 +204,28 @@ TEST(ListFolder, CancelledScanListsWhatWasFoundAndSaysSo) {
   EXPECT_EQ(ends, 1);
 }
 
-TEST(ListFolder, UnencodableNamesAreCountedForTheFrontEnd) {
+// A legacy entry keeps its flag, and its full path leads to its bytes on disk;
+// pointing it at a new name (after a rename) leaves a UTF-8 name.
+TEST(ListFolder, LegacyEntriesKeepTheirDiskBytes) {
   TTempTree tree;
-  tree.File("ok.txt");
+  tree.File("\x95\x5C.txt");  // 表.txt in legacy bytes
   tree.File("\xF0\x9F\x98\x80.txt");
   TListingState state;
   TEntryList entries;
   ListFolder(RequestFor(tree), {}, state, entries);
-  EXPECT_EQ(entries.Count(), 1u);
-  EXPECT_EQ(state.UnencodableCount, 1u);
+  ASSERT_EQ(entries.Count(), 2u);
+  EXPECT_EQ(state.UnencodableCount, 0u);
+  TListData& legacy = entries.EntryAt(entries.EntryAt(0).Legacy ? 0 : 1);
+  ASSERT_TRUE(legacy.Legacy);
+  EXPECT_EQ(legacy.Name, "\x95\x5C.txt");
+  EXPECT_EQ(Cp932ToUtf8(legacy.FullPath()), tree.PathOf("\x95\x5C.txt"));
+  const std::string old_path = legacy.FullPath();
+  legacy.SetPath(legacy.Location + "X_" + legacy.Name);
+  EXPECT_FALSE(legacy.Legacy);
+  EXPECT_EQ(Cp932ToUtf8(legacy.FullPath()), tree.PathOf("X_\xE8\xA1\xA8.txt"));
+  legacy.SetPath(old_path);  // back under its old name, as an undo does
+  EXPECT_TRUE(legacy.Legacy);
+  EXPECT_EQ(legacy.Name, "\x95\x5C.txt");
 }
 
 TEST(EntriesFromRows, MalformedRowsAreSkippedAndBadOnesStopTheConversion) {

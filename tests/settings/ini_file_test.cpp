@@ -9,6 +9,7 @@
 
 #include <filesystem>
 
+#include "platform/encoding.h"
 #include "temp_folder.h"
 
 namespace nalo {
@@ -92,6 +93,34 @@ TEST(IniWrite, ValuesReadBackExactly) {
   const TIniFile reread = TIniFile::FromText(ini.ToText());
   for (std::size_t i = 0; i < values.size(); ++i) {
     EXPECT_EQ(reread.ReadString("S", "k" + std::to_string(i), "?"), values[i]) << i;
+  }
+}
+
+// A value beyond code page 932 is stored as the UTF-8 mark plus UTF-8 and reads
+// back as the same core text; code-page-932 text (a trail byte 0xF0 included) is
+// stored byte for byte as before.
+TEST(IniWrite, TextBeyondCp932IsStoredMarkedInUtf8) {
+  struct Case {
+    const char* name;
+    std::string value;   // core text
+    std::string stored;  // between the quotes on disk
+  } cases[] = {
+      {"path/e-acute", *Utf8ToCp932("/home/u/Pok\xC3\xA9mon\xE3\x80\x9C"),
+       "\xEF\xBB\xBF/home/u/Pok\xC3\xA9mon\xE3\x80\x9C"},
+      {"template/emoji", *Utf8ToCp932("<T>\xF0\x9F\x98\x80\xE8\xA1\xA8"),
+       "\xEF\xBB\xBF<T>\xF0\x9F\x98\x80\xE8\xA1\xA8"},
+      {"cp932/trail-F0", "\x88\xF0", "\x88\xF0"},  // 芋
+      {"cp932/kanji", "\x83\x5C\x95\x5C", "\x83\x5C\x95\x5C"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TIniFile ini = TIniFile::FromText("");
+    ini.WriteString("S", "V", c.value);
+    ini.WriteList("L", {c.value});
+    EXPECT_EQ(ini.ToText(), "[S]\r\nV=\"" + c.stored + "\"\r\n[L]\r\nValue0=\"" + c.stored + "\"\r\n");
+    const TIniFile reread = TIniFile::FromText(ini.ToText());
+    EXPECT_EQ(reread.ReadString("S", "V", "?"), c.value);
+    EXPECT_EQ(reread.ReadList("L"), Strings{c.value});
   }
 }
 

@@ -35,6 +35,14 @@ QIcon DrawFailedIcon() {  // a red cross
   return DrawIcon(QColor(230, 30, 30), {QLine(3, 3, 13, 13), QLine(13, 3, 3, 13)});
 }
 
+QIcon DrawLegacyIcon() {  // a blue frame: the name is stored in Shift-JIS bytes
+  return DrawIcon(QColor(30, 90, 220),
+                  {QLine(3, 3, 13, 3), QLine(13, 3, 13, 13), QLine(13, 13, 3, 13), QLine(3, 13, 3, 3)});
+}
+
+// Said beside the name of a legacy entry when the pointer rests on it.
+constexpr const char* kLegacyHint = "（Shift-JIS の名前。変更すると UTF-8 で書きます）";
+
 std::string CellText(const TListData& entry, int column) {
   switch (column) {
     case 0: return entry.Name;
@@ -68,13 +76,17 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
   const TListData& entry = entries_.EntryAt(static_cast<std::size_t>(index.row()));
   switch (role) {
     case Qt::DisplayRole:
+      return FromCp932(CellText(entry, index.column()));
     case Qt::ToolTipRole:
+      if (index.column() == 0 && entry.Legacy) return FromCp932(entry.Name) + QString::fromUtf8(kLegacyHint);
       return FromCp932(CellText(entry, index.column()));
     case Qt::EditRole:
       if (index.column() == 0) return FromCp932(entry.Name);
       return {};
     case Qt::DecorationRole:
-      if (index.column() == 0 && entry.State != kStateUntouched) return MarkerIcon(entry.State);
+      if (index.column() != 0) return {};
+      if (entry.State != kStateUntouched) return MarkerIcon(entry.State);
+      if (entry.Legacy) return MarkerIcon(kLegacyMark);
       return {};
     case Qt::TextAlignmentRole:
       if (index.column() == 1) return QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -143,6 +155,8 @@ void TEntryListModel::EntriesChanged() {
 QIcon TEntryListModel::MarkerIcon(int state) {
   static const QIcon renamed = DrawRenamedIcon();
   static const QIcon failed = DrawFailedIcon();
+  static const QIcon legacy = DrawLegacyIcon();
+  if (state == kLegacyMark) return legacy;
   return state == kStateRenamed ? renamed : failed;
 }
 

@@ -53,7 +53,9 @@ class TEntryListModel : public QAbstractTableModel {
   // Texts or markers of existing entries changed.
   void EntriesChanged();
 
-  // The row icons: renamed (State 0) and failed (State 1).
+  // The row icons: renamed (State 0), failed (State 1), and kLegacyMark for an
+  // untouched entry whose name is legacy Shift-JIS bytes.
+  static constexpr int kLegacyMark = 2;
   static QIcon MarkerIcon(int state);
 
  private:

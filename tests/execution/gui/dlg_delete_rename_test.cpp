@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/encoding.h"
 #include "execution/execution_messages.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/fdelete_command.h"
@@ -154,8 +155,6 @@ TEST_F(DeleteRenameDialogs, InPlaceEdits) {
       {"forbidden colon", "x:y", TSingleRenameStatus::kRefused, Q(kMsgInPlaceForbiddenChar), "a.txt"},
       {"name kept", "a.txt", TSingleRenameStatus::kUnchanged, "", "a.txt"},
       {"existing name", "b.txt", TSingleRenameStatus::kFailed, Q(kMsgCannotRename), "a.txt"},
-      {"no CP932 form", QString::fromUtf8("\xF0\x9F\x98\x80.txt"), TSingleRenameStatus::kRefused,
-       "*", "a.txt"},
       {"renamed", "d.txt", TSingleRenameStatus::kRenamed, "", "d.txt"},
   };
   for (const Row& row : rows) {
@@ -175,6 +174,12 @@ TEST_F(DeleteRenameDialogs, InPlaceEdits) {
     EXPECT_TRUE(dir_.Exists(row.on_disk));
     EXPECT_EQ(entries_.EntryAt(0).Name, row.on_disk);
   }
+  // A name beyond code page 932 is written as typed.
+  const std::string beyond = "caf\xC3\xA9\xF0\x9F\x98\x80.txt";
+  EXPECT_EQ(CommitInPlaceRename(nullptr, entries_, 0, QString::fromStdString(beyond), watcher_, messenger_).Status,
+            TSingleRenameStatus::kRenamed);
+  EXPECT_TRUE(dir_.Exists(beyond));
+  EXPECT_EQ(Cp932ToUtf8(entries_.EntryAt(0).Name), beyond);
 }
 
 }  // namespace
