@@ -24,7 +24,7 @@ _nalo_cli_options() {
     --exclude-case --min-size --max-size --unit --since --until --sort --desc --no-trim"
   local rule="--brackets --replace --replace-with-spaces --add --add-info --number
     --extension --name-case --ext-case --convert --move-bracket --move --perl --awk
-    --from-settings --count --full-width --case-sensitive --first-only --at --to --digits
+    --from-settings --fix-encoding --count --full-width --case-sensitive --first-only --at --to --digits
     --start --template --all --not --not-case"
   case $1 in
     list) echo "$global $selection --format" ;;

@@ -2,6 +2,9 @@
 // 0x7F, which is never a trail byte; codes are handed out in that order.
 #include "platform/user_area_table.h"
 
+#include "platform/encoding.h"
+#include "platform/unicode_case.h"
+
 #include <algorithm>
 
 namespace nalo {
@@ -27,13 +30,27 @@ std::optional<std::size_t> IndexOf(std::uint16_t code) {
   return (lead - kUserAreaFirstLead) * kTrailsPerLead + (trail - 0x40);
 }
 
+// The other case of a table character, in core form; nothing when it has none
+// (or the table has no code left for it).
+std::optional<std::string> UserAreaCharCase(std::uint16_t code, bool upper) {
+  const std::optional<char32_t> cp = UserAreaCharOf(code);
+  if (!cp) return std::nullopt;
+  const char32_t mapped = upper ? SimpleUpperCase(*cp) : SimpleLowerCase(*cp);
+  if (mapped == *cp) return std::nullopt;
+  return CharToCp932(mapped);
+}
+
 }  // namespace
 
 TUserAreaTable::TUserAreaTable(std::size_t capacity)
     : capacity_(std::min(capacity, kUserAreaCodes)) {}
 
 TUserAreaTable& TUserAreaTable::Process() {
-  static TUserAreaTable table;
+  static TUserAreaTable& table = [&]() -> TUserAreaTable& {
+    static TUserAreaTable process_table;
+    SetUserAreaCaseMap(&UserAreaCharCase);
+    return process_table;
+  }();
   return table;
 }
 

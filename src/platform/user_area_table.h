@@ -14,17 +14,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text/user_area_case.h"
+
 namespace nalo {
 
 // Codes of the area: ten lead bytes 0xF0-0xF9, each with the 188 trail bytes
 // 0x40-0x7E and 0x80-0xFC.
 inline constexpr std::size_t kUserAreaCodes = 1880;
-inline constexpr unsigned char kUserAreaFirstLead = 0xF0;
-inline constexpr unsigned char kUserAreaLastLead = 0xF9;
-
-constexpr bool IsUserAreaLead(unsigned char b) {
-  return b >= kUserAreaFirstLead && b <= kUserAreaLastLead;
-}
 
 // A unit the table holds: a Unicode code point, or kByteUnitBase + a byte value
 // for a byte of a name that is neither UTF-8 nor code page 932.

@@ -10,12 +10,10 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/encoding.h"
-#include "platform/unicode_case.h"
-#include "platform/user_area_table.h"
 #include "text/code_table.h"
 #include "text/name_text.h"
 #include "text/sjis.h"
+#include "text/user_area_case.h"
 
 namespace nalo {
 namespace {
@@ -79,18 +77,8 @@ const TCaseTables& CaseTables() {
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// The other case of a table character, in core form; nothing when it has none
-// (or the table has no code left for it).
-std::optional<std::string> UserAreaCase(std::uint16_t code, char32_t (*unicode)(char32_t)) {
-  const std::optional<char32_t> cp = UserAreaCharOf(code);
-  if (!cp) return std::nullopt;
-  const char32_t mapped = unicode(*cp);
-  if (mapped == *cp) return std::nullopt;
-  return CharToCp932(mapped);
-}
-
 std::string MapCase(std::string_view name, const TCodeTable& table, char (*ascii)(char),
-                    char32_t (*unicode)(char32_t)) {
+                    bool upper) {
   std::string out(name);
   for (std::size_t i = 0; i < out.size();) {
     const unsigned char lead = static_cast<unsigned char>(out[i]);
@@ -101,7 +89,7 @@ std::string MapCase(std::string_view name, const TCodeTable& table, char (*ascii
     }
     const std::uint16_t code = DoubleByteCode(lead, static_cast<unsigned char>(out[i + 1]));
     if (IsUserAreaLead(lead)) {
-      const std::optional<std::string> other = UserAreaCase(code, unicode);
+      const std::optional<std::string> other = UserAreaCase(code, upper);
       if (other) out.replace(i, 2, *other);
       i += other ? other->size() : 2;
       continue;
@@ -119,11 +107,11 @@ std::string MapCase(std::string_view name, const TCodeTable& table, char (*ascii
 }  // namespace
 
 std::string UpperCaseName(std::string_view name) {
-  return MapCase(name, CaseTables().to_upper, AsciiUpper, SimpleUpperCase);
+  return MapCase(name, CaseTables().to_upper, AsciiUpper, true);
 }
 
 std::string LowerCaseName(std::string_view name) {
-  return MapCase(name, CaseTables().to_lower, AsciiLower, SimpleLowerCase);
+  return MapCase(name, CaseTables().to_lower, AsciiLower, false);
 }
 
 }  // namespace nalo

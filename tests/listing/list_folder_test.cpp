@@ -10,6 +10,7 @@
 #include "listing/path_history.h"
 #include "listing/size_units.h"
 #include "platform/encoding.h"
+#include "platform/file_times.h"
 #include "temp_tree.h"
 
 namespace nalo {
