@@ -199,8 +199,10 @@ class TFMainFrm : public QMainWindow {
   bool AskRescan(const TRescanQuestion& question);
   bool RunScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRows& rows);
   void AfterListing(const TListFolderResult& result, const QString& panel1);
+  void ForgetVanishedFolder(const std::string& folder);
   void ShowPathHistory();
   void UpdateColumnCaptions();
+  void ShowSortIndicator();
   void ListView1SelectItem();
   void ApplySizeUnitNow(int unit);
   // main_window_lists.cpp

@@ -62,7 +62,7 @@ class TShotMessenger : public TMessenger {
     }
     return QDialog::Rejected;
   }
-  void OpenFolder(const QString&) override {}
+  bool OpenFolder(const QString&) override { return true; }
   void Beep() override {}
 
   void Save(QWidget& widget, const QString& name) {

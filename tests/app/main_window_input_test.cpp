@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -135,6 +137,39 @@ TEST_F(MainWindowInputTest, TypingFindsByTheNameFromAnyColumn) {
   QTest::keyClicks(w->ListView1, "ABD");
   EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{1}));
   EXPECT_EQ(w->ListView1->currentIndex().row(), 1);
+}
+
+// A header click moves the rows; the selection and the current row stay on the
+// same files, and the header shows the sort.
+TEST_F(MainWindowInputTest, AHeaderClickKeepsTheSelectionOnTheSameFiles) {
+  MakeItems(Data(), {"a.txt", "bb.txt", "ccc.txt"});
+  QFile(QDir(Data()).filePath("a.txt")).resize(300);
+  auto w = Open(Data());
+  w->ListView1->setCurrentIndex(w->ListView1->model()->index(0, 0));  // a.txt, the largest
+  w->ListView1ColumnClick(1);  // by size, ascending: a.txt last
+  ASSERT_EQ(w->Entries().EntryAt(2).Name, "a.txt");
+  EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{2}));
+  EXPECT_EQ(w->ListView1->currentIndex().row(), 2);
+  EXPECT_TRUE(w->ListView1->horizontalHeader()->isSortIndicatorShown());
+  EXPECT_EQ(w->ListView1->horizontalHeader()->sortIndicatorSection(), 1);
+}
+
+TEST_F(MainWindowInputTest, AVanishedFolderOrAMissingFileManagerIsSaid) {
+  MakeItems(Data(), {"gone/", "gone/a.txt"});
+  const QString gone = QDir(Data()).filePath("gone");
+  auto w = Open(gone);
+  ASSERT_EQ(w->Entries().Count(), 1u);
+  QDir(gone).removeRecursively();
+  w->R1Click();
+  ASSERT_EQ(messenger_.TextsOf("warn").size(), 1u);
+  EXPECT_TRUE(messenger_.TextsOf("warn")[0].startsWith(QStringLiteral("フォルダが見つかりません。")));
+  EXPECT_EQ(w->Entries().Count(), 0u);
+  EXPECT_EQ(w->ListView1->model()->rowCount(), 0);
+
+  messenger_.FileManagerPresent = false;
+  w->cmb_Path->setEditText(Data());
+  w->SpeedButton1Click();
+  EXPECT_EQ(messenger_.TextsOf("warn").size(), 2u);
 }
 
 TEST_F(MainWindowInputTest, ACancelledDeleteKeepsTheSelection) {
