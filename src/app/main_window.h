@@ -36,6 +36,7 @@ class QTableView;
 namespace nalo {
 
 class TDirWatchBridge;
+class TFBatchProgress;
 class TEntryListModel;
 class TFFolderTreeView;
 class TFYesNoDialogEx;
@@ -217,6 +218,8 @@ class TFMainFrm : public QMainWindow {
   void UndoLastBatchNow();
   void OfferJournalUndo();
   TBatchOptions BatchOptions();
+  TBatchOptions WorkerBatchOptions(TFBatchProgress& progress);
+  void HoldListPainting(bool hold);
   TExclusionCondition Exclusion() const;
   // main_window_settings.cpp
   void LoadSettings();
