@@ -172,6 +172,23 @@ TEST_F(MainWindowInputTest, AVanishedFolderOrAMissingFileManagerIsSaid) {
   EXPECT_EQ(messenger_.TextsOf("warn").size(), 2u);
 }
 
+// On a short screen (1920x1080 at 150 % leaves about 1280x650 for the window)
+// the rule frame scrolls and the action and undo buttons stay inside the window.
+TEST_F(MainWindowInputTest, TheButtonsStayInsideAShortWindow) {
+  auto w = Open(Data());
+  w->TabControl1->setCurrentIndex(kTabReplace);
+  QApplication::processEvents();  // the start's maximised state is set once more, queued
+  EXPECT_TRUE(w->isMaximized());
+  w->setWindowState(Qt::WindowNoState);
+  w->resize(1280, 560);
+  QApplication::processEvents();
+  EXPECT_LE(w->height(), 560);
+  for (QWidget* button : {static_cast<QWidget*>(w->btn_Action), static_cast<QWidget*>(w->btn_Return)}) {
+    const QPoint bottom = button->mapTo(w.get(), QPoint(0, button->height()));
+    EXPECT_LE(bottom.y(), w->height()) << button->objectName().toStdString();
+  }
+}
+
 TEST_F(MainWindowInputTest, ACancelledDeleteKeepsTheSelection) {
   MakeItems(Data(), {"a.txt", "b.txt", "c.txt"});
   auto w = Open(Data());
