@@ -29,6 +29,11 @@ namespace {
 inline constexpr const char* kMsgUnfinishedBatch =
     "前回のリネームが途中で終了しています。\r元に戻しますか？";
 
+// What a cancelled batch left alone.
+QString CancelledText(std::size_t count) {
+  return QStringLiteral("キャンセルしました。%1個は変更していません。").arg(count);
+}
+
 }  // namespace
 
 TBatchOptions TFMainFrm::BatchOptions() {
@@ -121,6 +126,7 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
     RefreshStatusCounts();
   }
   if (!result.Message.empty()) messenger_->Warn(this, FromUtf8(result.Message));
+  if (result.Cancelled > 0) messenger_->Info(this, CancelledText(result.Cancelled));
 }
 
 void TFMainFrm::UndoLastBatchNow() {
@@ -143,6 +149,7 @@ void TFMainFrm::UndoLastBatchNow() {
   busy_ = false;
   HoldListPainting(false);
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
+  if (result.Cancelled > 0) messenger_->Info(this, CancelledText(result.Cancelled));
   model_->EntriesChanged();
   RefreshStatusCounts();
 }

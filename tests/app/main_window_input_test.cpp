@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include "app/main_window_fixture.h"
+#include "execution/gui/fbatch_progress.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/yes_no_dialog_ex.h"
 #include "settings/ini_file.h"
@@ -187,6 +188,26 @@ TEST_F(MainWindowInputTest, TheButtonsStayInsideAShortWindow) {
     const QPoint bottom = button->mapTo(w.get(), QPoint(0, button->height()));
     EXPECT_LE(bottom.y(), w->height()) << button->objectName().toStdString();
   }
+}
+
+// A cancel before the first move leaves every file alone and says so; nothing
+// is marked failed.
+TEST_F(MainWindowInputTest, ABatchCancelledAtOnceChangesNothingAndSaysSo) {
+  MakeItems(Data(), {"a_1.txt", "b_1.txt"});
+  auto w = Open(Data());
+  SetStringRule(*w, "_", "-");
+  TFMainFrm* window = w.get();
+  messenger_.OnExec = [window](QDialog&) {
+    if (auto* progress = window->findChild<TFBatchProgress*>()) progress->Button1->click();
+    return static_cast<int>(QDialog::Accepted);
+  };
+  w->btn_ActionClick();
+  EXPECT_TRUE(Exists(Data(), "a_1.txt"));
+  EXPECT_TRUE(Exists(Data(), "b_1.txt"));
+  EXPECT_EQ(w->Entries().EntryAt(0).State, kStateUntouched);
+  ASSERT_EQ(messenger_.TextsOf("info").size(), 1u);
+  EXPECT_EQ(messenger_.TextsOf("info")[0], QStringLiteral("キャンセルしました。2個は変更していません。"));
+  EXPECT_TRUE(messenger_.TextsOf("warn").empty());
 }
 
 TEST_F(MainWindowInputTest, ACancelledDeleteKeepsTheSelection) {
