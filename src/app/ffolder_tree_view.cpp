@@ -93,6 +93,15 @@ void TFFolderTreeView::BuildTree(QWidget* owner) {
   for (int column = 1; column < model_->columnCount(); ++column) ShellTreeView1->hideColumn(column);
   ShellTreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
   ShellTreeView1->installEventFilter(this);
+  // The model lists folders in the background: the selected folder gets its place
+  // in view only once its parent has been read.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (!scroll_pending_) return;
+    const QModelIndex current = ShellTreeView1->currentIndex();
+    if (!current.isValid()) return;
+    ShellTreeView1->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    if (loaded == model_->filePath(current.parent())) scroll_pending_ = false;
+  });
   connect(ShellTreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (!reaction_attached_) return;
@@ -105,8 +114,9 @@ void TFFolderTreeView::SelectIndexQuietly(const QModelIndex& index) {
   const bool attached = reaction_attached_;
   reaction_attached_ = false;
   ShellTreeView1->setCurrentIndex(index);
-  ShellTreeView1->scrollTo(index);
+  ShellTreeView1->scrollTo(index, QAbstractItemView::PositionAtCenter);
   reaction_attached_ = attached;
+  scroll_pending_ = true;
 }
 
 void TFFolderTreeView::SelectFolderQuietly(const QString& folder) {

@@ -70,6 +70,7 @@ class TFFolderTreeView : public QDockWidget {
 
   QFileSystemModel* model_ = nullptr;
   bool reaction_attached_ = true;
+  bool scroll_pending_ = false;  // the selected folder is to be scrolled into view
   bool top_most_ = false;
 };
 

@@ -89,6 +89,12 @@ void TFMainFrm::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   FormShow();
+  // Some window managers drop a maximised state set before the window was mapped
+  // (the window then sits at 0,0 with its title bar off screen): set it again.
+  if (settings_.Main.Chk_FormMax) {
+    QMetaObject::invokeMethod(
+        this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);
+  }
 }
 
 void TFMainFrm::FormShow() {

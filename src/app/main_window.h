@@ -37,6 +37,7 @@ class QTableView;
 namespace nalo {
 
 class TDirWatchBridge;
+class TFBatchProgress;
 class TEntryListModel;
 class TFFolderTreeView;
 class TFYesNoDialogEx;
@@ -200,8 +201,10 @@ class TFMainFrm : public QMainWindow {
   bool AskRescan(const TRescanQuestion& question);
   bool RunScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRows& rows);
   void AfterListing(const TListFolderResult& result, const QString& panel1);
+  void ForgetVanishedFolder(const std::string& folder);
   void ShowPathHistory();
   void UpdateColumnCaptions();
+  void ShowSortIndicator();
   void ListView1SelectItem();
   void ApplySizeUnitNow(int unit);
   // main_window_lists.cpp
@@ -220,6 +223,8 @@ class TFMainFrm : public QMainWindow {
   void UndoLastBatchNow();
   void OfferJournalUndo();
   TBatchOptions BatchOptions();
+  TBatchOptions WorkerBatchOptions(TFBatchProgress& progress);
+  void HoldListPainting(bool hold);
   TExclusionCondition Exclusion() const;
   // main_window_settings.cpp
   void LoadSettings();

@@ -9,11 +9,13 @@
 #include "app/main_window.h"
 #include "execution/apply_renames.h"
 #include "execution/batch_journal.h"
+#include "execution/gui/fbatch_progress.h"
 #include "execution/gui/fresult.h"
 #include "execution/undo_batch.h"
 #include "rules/fix_encoding_rule.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
+#include "listing/status_text.h"
 #include "rules/gui/tab_frame.h"
 #include "settings/ini_file.h"
 #include "settings/options_settings.h"
@@ -27,6 +29,11 @@ namespace {
 
 inline constexpr const char* kMsgUnfinishedBatch =
     "前回のリネームが途中で終了しています。\r元に戻しますか？";
+
+// What a cancelled batch left alone.
+QString CancelledText(std::size_t count) {
+  return QStringLiteral("キャンセルしました。%1個は変更していません。").arg(count);
+}
 
 }  // namespace
 
@@ -83,6 +90,22 @@ void TFMainFrm::ShowRuleResult(TRuleResult& result) {
   ConfirmAndApplyRows(result.rows, FromUtf8(result.ok_caption), FromUtf8(result.ok_hint));
 }
 
+// The batch options of a run on TFBatchProgress's worker: the watcher is switched
+// on this thread, the window's cancel button stops the batch between moves and
+// its count follows the steps.
+TBatchOptions TFMainFrm::WorkerBatchOptions(TFBatchProgress& progress) {
+  TBatchOptions options = BatchOptions();
+  options.Watcher = [this, &progress](bool enabled) {
+    progress.OnUiThread([this, enabled] { watcher_->SetEnabled(enabled); });
+  };
+  options.Cancel = &progress.CancelFlag();
+  options.AfterStep = [&progress](std::size_t done) { progress.StepDone(done); };
+  return options;
+}
+
+// The entries change on the worker: the list does not paint them meanwhile.
+void TFMainFrm::HoldListPainting(bool hold) { ListView1->setUpdatesEnabled(!hold); }
+
 void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
                                     const QString& ok_hint) {
   auto confirm = [&](TConfirmationList& shown) -> std::optional<std::vector<std::size_t>> {
@@ -96,7 +119,23 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
     if (answer != QDialog::Accepted) return std::nullopt;
     return window.SelectedRows();
   };
-  const TApplyResult result = ConfirmAndApply(entries_, rows, confirm, BatchOptions());
+  // The confirmation window opens on this thread; the apply runs on the worker.
+  TFBatchProgress progress(this, QStringLiteral("リネーム中..."), FromCp932(state_.CurrentFolder));
+  auto confirm_here = [&](TConfirmationList& shown) {
+    std::optional<std::vector<std::size_t>> answer;
+    progress.OnUiThread([&] {
+      answer = confirm(shown);
+      if (answer) HoldListPainting(true);
+    });
+    if (answer) progress.BeginSteps(answer->empty() ? shown.size() : answer->size());
+    return answer;
+  };
+  TApplyResult result;
+  const TBatchOptions options = WorkerBatchOptions(progress);
+  busy_ = true;  // no listing may start while the worker holds the entries
+  progress.Run([&] { result = ConfirmAndApply(entries_, rows, confirm_here, options); });
+  busy_ = false;
+  HoldListPainting(false);
   model_->EntriesChanged();
   if (result.Started) {
     SelectEntries(result.SelectedEntries);
@@ -106,19 +145,30 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
     RefreshStatusCounts();
   }
   if (!result.Message.empty()) messenger_->Warn(this, FromUtf8(result.Message));
+  if (result.Cancelled > 0) messenger_->Info(this, CancelledText(result.Cancelled));
 }
 
 void TFMainFrm::UndoLastBatchNow() {
   TUndoRequest request;
   request.SelectOnly = chk_SelectOnly->isChecked();
   request.Selected = SelectedEntries();
-  request.AskYesNo = [this](std::string_view question) {
-    return messenger_->YesNo(this, FromUtf8(question));
+
+  TFBatchProgress progress(this, QStringLiteral("元に戻しています..."), FromCp932(state_.CurrentFolder));
+  request.AskYesNo = [this, &progress](std::string_view question) {
+    bool yes = false;
+    progress.OnUiThread([&] { yes = messenger_->YesNo(this, FromUtf8(question)); });
+    return yes;
   };
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const TUndoResult result = UndoLastBatch(entries_, request, BatchOptions());
-  QApplication::restoreOverrideCursor();
+  progress.BeginSteps(request.SelectOnly ? request.Selected.size() : CountMarks(entries_).Renamed);
+  TUndoResult result;
+  const TBatchOptions options = WorkerBatchOptions(progress);
+  HoldListPainting(true);
+  busy_ = true;
+  progress.Run([&] { result = UndoLastBatch(entries_, request, options); });
+  busy_ = false;
+  HoldListPainting(false);
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
+  if (result.Cancelled > 0) messenger_->Info(this, CancelledText(result.Cancelled));
   model_->EntriesChanged();
   RefreshStatusCounts();
 }

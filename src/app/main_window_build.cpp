@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
@@ -109,11 +110,19 @@ QWidget* TFMainFrm::BuildRightPanel() {
   auto* outer = new QHBoxLayout(panel);
   outer->setContentsMargins(2, 2, 2, 2);
   auto* column = new QVBoxLayout;
-  TabPanel = new QWidget(panel);
+  // The rule frame scrolls when the window is shorter than the frame, so the
+  // buttons below it stay on a small or scaled screen.
+  auto* scroll = new QScrollArea(panel);
+  scroll->setObjectName("TabScroll");
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  TabPanel = new QWidget;
   TabPanel->setObjectName("TabPanel");
   auto* tab_layout = new QVBoxLayout(TabPanel);
   tab_layout->setContentsMargins(0, 0, 0, 0);
-  column->addWidget(TabPanel, 1);
+  scroll->setWidget(TabPanel);
+  column->addWidget(scroll, 1);
 
   Panel4 = new QWidget(panel);
   Panel4->setObjectName("Panel4");

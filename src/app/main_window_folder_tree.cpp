@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QTableView>
 #include <QTimer>
 #include <QTreeView>
 
@@ -19,6 +20,12 @@
 #include "ui/qt_text.h"
 
 namespace nalo {
+namespace {
+
+// A folder tree window never placed opens this far inside the list's corner.
+constexpr int kFolderTreeOffset = 24;
+
+}  // namespace
 
 TFFolderTreeView* TFMainFrm::FolderTreeView() const { return folder_tree_.data(); }
 
@@ -46,7 +53,11 @@ void TFMainFrm::CreateFolderTree() {
   folder_tree_->SetTopMost(saved.TopMost);
   folder_tree_->setGeometry(saved.Bounds.Left, saved.Bounds.Top, saved.Bounds.Width,
                             saved.Bounds.Height);
-  folder_tree_->setAttribute(Qt::WA_Moved);  // the saved place, even at 0,0
+  // Never placed (0,0 would cover the menu bar): beside the list, below the tool bar.
+  if (saved.Bounds.Left == 0 && saved.Bounds.Top == 0) {
+    folder_tree_->move(mapToGlobal(ListView1->mapTo(this, QPoint(kFolderTreeOffset, kFolderTreeOffset))));
+  }
+  folder_tree_->setAttribute(Qt::WA_Moved);
   if (!state_.CurrentFolder.empty() && QFileInfo(FromCp932(state_.CurrentFolder)).isDir()) {
     folder_tree_->SelectFolderQuietly(FromCp932(state_.CurrentFolder));
   }

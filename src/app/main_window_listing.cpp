@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
@@ -18,6 +19,7 @@
 #include "listing/gui/entry_list_model.h"
 #include "listing/gui/prog_dlg.h"
 #include "listing/gui/yes_no_dialog_ex.h"
+#include "listing/list_edit.h"
 #include "listing/size_units.h"
 #include "listing/status_text.h"
 #include "rules/gui/frm_search.h"
@@ -102,6 +104,7 @@ bool TFMainFrm::ListFolderCp932(const std::string& folder) {
       nalo::ListFolder(request, settings_.Tabs.Search, state_, entries_, ListingHooks());
   last_declined_ = result.Declined;
   if (!result.Listed) {
+    if (!result.Declined) ForgetVanishedFolder(folder);
     model_->Reset();
     return false;
   }
@@ -153,13 +156,32 @@ bool TFMainFrm::RunScanWithProgress(TFindSearch& finder, const TSearchOption& op
   return dialog.RunSearch(finder, option, FilesMode(), rows);
 }
 
+// The folder listed before is gone (deleted or moved by another program): its
+// rows no longer stand for anything on disk.
+void TFMainFrm::ForgetVanishedFolder(const std::string& folder) {
+  if (folder != state_.CurrentFolder) return;
+  messenger_->Warn(this, QStringLiteral("フォルダが見つかりません。\r%1").arg(FromCp932(folder)));
+  entries_.ClearEntries();
+  model_->Reset();
+  state_.CurrentFolder.clear();
+  watcher_->Watch(std::string(), false);
+  setWindowTitle(QString::fromUtf8(kAppTitle));
+  RefreshStatusCounts();
+}
+
 void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& panel1) {
   UpdateColumnCaptions();
+  ShowSortIndicator();
   model_->Reset();
   ShowPathHistory();
   panel1_->setText(panel1);
   panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted, CountMarks(entries_))));
   setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
+  const QFileInfo listed(FromCp932(state_.CurrentFolder));
+  if (!listed.isReadable() || !listed.isExecutable()) {
+    messenger_->Warn(this, QStringLiteral("フォルダの中を読めません（アクセスが許可されていません）。\r%1")
+                               .arg(listed.filePath()));
+  }
   if (state_.UnencodableCount > 0) {
     messenger_->Warn(this, UnencodableItemsMessage(state_.UnencodableCount, state_.UnencodableExamples));
   }
@@ -202,9 +224,30 @@ void TFMainFrm::ListView1SelectItem() {
   panel0_->setText(FromUtf8(SelectionText(entries_.Count(), state_.ScanCompleted, selected)));
 }
 
+// The selection and the current row stay on the same files while the rows move.
 void TFMainFrm::ListView1ColumnClick(int column) {
+  const std::vector<std::string> selected = PathsOfRows(entries_, SelectedEntries());
+  const QModelIndex current = ListView1->currentIndex();
+  const std::vector<std::string> current_path =
+      current.isValid() ? PathsOfRows(entries_, {static_cast<std::size_t>(current.row())})
+                        : std::vector<std::string>();
   SortByColumnClick(state_, entries_, column);
   model_->Reordered();
+  ShowSortIndicator();
+  SelectEntries(RowsOfPaths(entries_, selected));
+  const std::vector<std::size_t> current_row = RowsOfPaths(entries_, current_path);
+  if (!current_row.empty()) {
+    ListView1->selectionModel()->setCurrentIndex(
+        model_->index(static_cast<int>(current_row.front()), current.column()),
+        QItemSelectionModel::NoUpdate);
+  }
+}
+
+void TFMainFrm::ShowSortIndicator() {
+  QHeaderView* header = ListView1->horizontalHeader();
+  header->setSortIndicatorShown(true);
+  header->setSortIndicator(state_.SortColumn,
+                           state_.SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void TFMainFrm::Menu_SizeClick(int unit) {

@@ -146,8 +146,8 @@ void TFMainFrm::BuildSettingsMenu() {
   list_item(nots, "N39", "変換しない条件編集(&4)...", kTabConvert, kExclusionListTag);
   list_item(nots, "N41", "移動しない条件編集(&5)...", kTabMove, kExclusionListTag);
   list_item(nots, "N40", "置換しない条件（正規表現）編集(&6)...", kTabRegex, kExclusionListTag);
-  lists->addSeparator();
-  connect(AddItem(lists, "N3", "設定(&O)..."), &QAction::triggered, this, &TFMainFrm::N3Click);
+  QMenu* options = menuBar()->addMenu(QStringLiteral("オプション(&O)"));
+  connect(AddItem(options, "N3", "設定(&O)..."), &QAction::triggered, this, &TFMainFrm::N3Click);
 }
 
 void TFMainFrm::BuildPopupMenus() {

@@ -11,6 +11,7 @@
 
 #include "app/main_window.h"
 #include "listing/gui/entry_list_model.h"
+#include "listing/path_history.h"
 #include "settings/settings_folder.h"
 #include "ui/cp932_guard.h"
 #include "ui/list_look.h"
@@ -27,6 +28,7 @@ void TFMainFrm::LoadSettings() {
   for (int c = 0; c < kListColumnCount; ++c) ListView1->setColumnWidth(c, m.ColumnWidths[c]);
   state_.CurrentFolder = m.LastFolder;
   state_.PathHistory = m.PathHistory;
+  SortPathHistory(state_.PathHistory);
   state_.SizeUnit = settings_.Tabs.Search.SizeUnit;
   state_.PreviousUnit = state_.SizeUnit;
   for (QAction* a : unit_group_->actions()) a->setChecked(a->data().toInt() == state_.SizeUnit);

@@ -16,6 +16,7 @@
 
 #include "app/flistbox_modif.h"
 #include "app/main_window.h"
+#include "execution/gui/fbatch_progress.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/frename.h"
 #include "fileinfo/gui/ffourcc.h"
@@ -63,7 +64,7 @@ class TShotMessenger : public TMessenger {
     }
     return QDialog::Rejected;
   }
-  void OpenFolder(const QString&) override {}
+  bool OpenFolder(const QString&) override { return true; }
   void Beep() override {}
 
   void Save(QWidget& widget, const QString& name) {
@@ -140,6 +141,24 @@ void ShootEveryKindOfName(TFMainFrm& window, TShotMessenger& messenger, const QS
   if (QAction* fix = window.findChild<QAction*>(QStringLiteral("FixEncoding1"))) fix->trigger();
 }
 
+// The confirmation window with a row that would fail: its target already exists.
+void ShootProblemRows(TFMainFrm& window, TShotMessenger& messenger, const QString& folder) {
+  QFile taken(QDir(folder).filePath(QStringLiteral("写真－001.jpg")));
+  if (!taken.open(QIODevice::WriteOnly)) return;
+  taken.close();
+  messenger.next_dialog_name = QStringLiteral("confirmation_problems");
+  window.btn_ActionClick();
+  taken.remove();
+}
+
+void ShootLaptopScreen(TFMainFrm& window, TShotMessenger& messenger) {
+  window.TabControl1->setCurrentIndex(kTabReplace);
+  window.resize(1366, 768);
+  QApplication::processEvents();
+  messenger.Save(window, QStringLiteral("main_1366x768"));
+  window.resize(kShotWidth, kShotHeight);
+}
+
 void ShootProgress(TShotMessenger& messenger, const QString& folder) {
   TProgDlg dialog;
   dialog.Panel1->setText(folder + QStringLiteral("/資料/"));
@@ -153,6 +172,12 @@ void ShootDialog(TShotMessenger& messenger, QDialog& dialog, const QString& name
   QApplication::processEvents();
   messenger.Save(dialog, name);
   dialog.hide();
+}
+
+void ShootApplyProgress(TShotMessenger& messenger, const QString& folder) {
+  TFBatchProgress progress(nullptr, QStringLiteral("リネーム中..."), folder);
+  progress.Label1->setText(QStringLiteral("412873 / 1000000 個"));
+  ShootDialog(messenger, progress, QStringLiteral("apply_progress"));
 }
 
 // The delete and rename dialogs of the list, the candidate-list editor and the two
@@ -214,8 +239,11 @@ int RenderScreenshots(const QString& out_dir) {
   QApplication::processEvents();
   ShootTabs(window, messenger);
   ShootConfirmation(window, messenger);
+  ShootProblemRows(window, messenger, sample);
   ShootEveryKindOfName(window, messenger, sample_root.path());
   ShootProgress(messenger, sample);
+  ShootApplyProgress(messenger, sample);
+  ShootLaptopScreen(window, messenger);
   ShootListAndHelpDialogs(messenger);
   ShootInfoDialogs(messenger, settings_dir.path().toStdString());
   window.close();

@@ -4,6 +4,8 @@
 // FullPath and OldPath), deepest folder first as they were renamed.
 #include "execution/apply_renames.h"
 
+#include <cerrno>
+
 #include "execution/entry_paths.h"
 #include "execution/execution_messages.h"
 #include "rules/rule_messages.h"
@@ -58,6 +60,10 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
   std::vector<bool> picked(entries.Count(), false);
   for (std::size_t k = 0; k < applied.size(); ++k) {
     const TConfirmationRow& row = rows[applied[k]];
+    if (outcome.MoveErrors[k] == ECANCELED) {  // never tried: the entry stays as it was
+      ++result.Cancelled;
+      continue;
+    }
     bool ok = outcome.MoveErrors[k] == 0;
     ok ? ++result.Renamed : ++result.Failed;
     if (entry_of[k] == TPathIndex::npos) continue;

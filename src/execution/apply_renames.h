@@ -21,6 +21,7 @@ struct TApplyResult {
   bool Started = false;        // false: refused (see Message) or not approved
   std::size_t Renamed = 0;
   std::size_t Failed = 0;
+  std::size_t Cancelled = 0;   // rows never tried because the batch was cancelled
   std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
   std::string Message;         // failure report or refusal; empty when there is none
 };

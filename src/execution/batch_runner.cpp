@@ -52,15 +52,32 @@ class TStepRunner {
   TStepRunner(const TBatchPaths& paths, const TMovePlan& plan, std::vector<int>& move_errors)
       : paths_(paths), plan_(plan), move_errors_(move_errors), step_errors_(plan.Steps.size(), 0) {}
 
-  void Run(const std::function<void(std::size_t)>& after_step) {
+  void Run(const std::function<void(std::size_t)>& after_step, const std::atomic<bool>* cancel) {
+    std::size_t parked = 0;  // items now at a temporary name
     for (std::size_t k = 0; k < plan_.Steps.size(); ++k) {
+      if (parked == 0 && cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+        CancelFrom(k);
+        return;
+      }
+      const TStep& step = plan_.Steps[k];
+      const bool live = move_errors_[step.Move] == 0;
       RunStep(k);
+      if (live && step.Opening() && !step.Closing() && move_errors_[step.Move] == 0) ++parked;
+      if (live && step.Closing() && !step.Opening()) --parked;  // done, or put back on failure
       if (after_step) after_step(k + 1);
     }
   }
   const std::vector<int>& StepErrors() const { return step_errors_; }
 
  private:
+  void CancelFrom(std::size_t first) {
+    for (std::size_t k = first; k < plan_.Steps.size(); ++k) {
+      step_errors_[k] = ECANCELED;
+      int& move_error = move_errors_[plan_.Steps[k].Move];
+      if (move_error == 0) move_error = ECANCELED;
+    }
+  }
+
   void RunStep(std::size_t k) {
     const TStep& step = plan_.Steps[k];
     const std::size_t m = step.Move;
@@ -114,7 +131,7 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
   {
     TWatcherPause pause(options.Watcher);
     TStepRunner runner(paths, plan, outcome.MoveErrors);
-    runner.Run(options.AfterStep);
+    runner.Run(options.AfterStep, options.Cancel);
     if (journal) WriteJournalOutcome(options.JournalFolder, runner.StepErrors());
   }
   outcome.Source = std::move(plan.Source);

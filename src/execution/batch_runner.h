@@ -4,6 +4,7 @@
 // exact permission bits again right after, wherever the item then is.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -22,6 +23,10 @@ struct TBatchOptions {
   // Called after each rename call with the number of calls made so far; tests use
   // it to stop a process in the middle of a batch.
   std::function<void(std::size_t steps_done)> AfterStep;
+  // Set (from any thread): no further move starts. A move already under way (an
+  // item parked at a temporary name in a cycle) is finished first; the moves
+  // never started fail with ECANCELED and their items stay where they are.
+  const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct TBatchOutcome {

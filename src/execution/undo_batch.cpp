@@ -4,6 +4,7 @@
 #include "execution/undo_batch.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "execution/batch_journal.h"
 #include "execution/entry_paths.h"
@@ -55,6 +56,10 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     if (outcome.MoveErrors[k] == 0) {
       entry.SetPath(moves[k].To);
       ++result.Restored;
+    } else if (outcome.MoveErrors[k] == ECANCELED) {
+      entry.OldPath = moves[k].To;
+      entry.State = kStateRenamed;
+      ++result.Cancelled;
     } else {
       result.Messages.push_back(UndoFailureMessage(moves[k].From, moves[k].To));
       ++result.Failed;

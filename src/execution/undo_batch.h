@@ -26,6 +26,7 @@ struct TUndoResult {
   bool Declined = false;               // the user said No to the question
   std::size_t Restored = 0;
   std::size_t Failed = 0;
+  std::size_t Cancelled = 0;           // never tried (cancelled): still undoable
   std::size_t StillPending = 0;        // entries still undoable (State 0) afterwards
   std::vector<std::string> Messages;   // one per refused item, in entry order
 };

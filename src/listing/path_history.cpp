@@ -7,23 +7,20 @@
 #include "listing/list_sort.h"
 
 namespace nalo {
-namespace {
 
-void SortHistory(std::vector<std::string>& history) {
+void SortPathHistory(std::vector<std::string>& history) {
   std::stable_sort(history.begin(), history.end(), [](const std::string& a, const std::string& b) {
     const std::string ka = NameSortKey(a), kb = NameSortKey(b);
     return ka != kb ? ka < kb : a < b;
   });
 }
 
-}  // namespace
-
 void AddToPathHistory(std::vector<std::string>& history, const std::string& folder) {
   if (std::find(history.begin(), history.end(), folder) != history.end()) return;
-  SortHistory(history);
-  if (history.size() >= kMaxPathHistory) history.resize(kMaxPathHistory - 1);
+  SortPathHistory(history);
+  if (history.size() >= kMaxPathHistory) history.erase(history.begin() + (kMaxPathHistory - 1));
   history.push_back(folder);
-  SortHistory(history);
+  SortPathHistory(history);
 }
 
 }  // namespace nalo

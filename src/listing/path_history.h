@@ -11,9 +11,13 @@ namespace nalo {
 // The drop-down of the folder box shows twenty lines; the history holds as many.
 constexpr std::size_t kMaxPathHistory = 20;
 
+// Sorts the history: by the names' collation (case-insensitive), then bytewise.
+void SortPathHistory(std::vector<std::string>& history);
+
 // Adds `folder` unless it is there already (compared exactly: Linux paths are case
-// sensitive). To make room, the items from the 20th in sorted order on are dropped
-// first. The items are left in sorted order (case-insensitive, then bytewise).
+// sensitive). With 20 or more items, the 20th in sorted order makes room first
+// (only that one: a longer history read from the settings stays as long). The
+// items are left sorted.
 void AddToPathHistory(std::vector<std::string>& history, const std::string& folder);
 
 }  // namespace nalo

@@ -55,8 +55,8 @@ std::optional<QString> TQtMessenger::AskSaveFile(QWidget* parent, const QString&
 
 int TQtMessenger::ExecModal(QDialog& dialog) { return dialog.exec(); }
 
-void TQtMessenger::OpenFolder(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool TQtMessenger::OpenFolder(const QString& path) {
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void TQtMessenger::Beep() { QApplication::beep(); }

@@ -31,7 +31,8 @@ class TMessenger {
                                              const QString& default_suffix) = 0;
   // Runs `dialog` modally and returns its result (QDialog::Accepted or Rejected).
   virtual int ExecModal(QDialog& dialog) = 0;
-  virtual void OpenFolder(const QString& path) = 0;
+  // Shows the folder in the desktop's file manager; false when none could be started.
+  virtual bool OpenFolder(const QString& path) = 0;
   virtual void Beep() = 0;
 };
 
@@ -47,7 +48,7 @@ class TQtMessenger : public TMessenger {
                                      const QString& start_path, const QString& filter,
                                      const QString& default_suffix) override;
   int ExecModal(QDialog& dialog) override;
-  void OpenFolder(const QString& path) override;
+  bool OpenFolder(const QString& path) override;
   void Beep() override;
 };
 

@@ -46,6 +46,7 @@ class TFakeMessenger : public TMessenger {
   std::function<int(QDialog&)> OnExec;
   int Beeps = 0;
   std::vector<QString> Opened;
+  bool FileManagerPresent = true;
 
   void Info(QWidget*, const QString& t) override { Messages.push_back({"info", t}); }
   void Warn(QWidget*, const QString& t) override { Messages.push_back({"warn", t}); }
@@ -67,7 +68,10 @@ class TFakeMessenger : public TMessenger {
   int ExecModal(QDialog& dialog) override {
     return OnExec ? OnExec(dialog) : static_cast<int>(QDialog::Rejected);
   }
-  void OpenFolder(const QString& path) override { Opened.push_back(path); }
+  bool OpenFolder(const QString& path) override {
+    Opened.push_back(path);
+    return FileManagerPresent;
+  }
   void Beep() override { ++Beeps; }
 
   std::vector<QString> TextsOf(const std::string& kind) const {

@@ -9,6 +9,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include <QTimer>
 
 #include "app/main_window_fixture.h"
+#include "execution/gui/fbatch_progress.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/yes_no_dialog_ex.h"
 #include "settings/ini_file.h"
@@ -135,6 +138,76 @@ TEST_F(MainWindowInputTest, TypingFindsByTheNameFromAnyColumn) {
   QTest::keyClicks(w->ListView1, "ABD");
   EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{1}));
   EXPECT_EQ(w->ListView1->currentIndex().row(), 1);
+}
+
+// A header click moves the rows; the selection and the current row stay on the
+// same files, and the header shows the sort.
+TEST_F(MainWindowInputTest, AHeaderClickKeepsTheSelectionOnTheSameFiles) {
+  MakeItems(Data(), {"a.txt", "bb.txt", "ccc.txt"});
+  QFile(QDir(Data()).filePath("a.txt")).resize(300);
+  auto w = Open(Data());
+  w->ListView1->setCurrentIndex(w->ListView1->model()->index(0, 0));  // a.txt, the largest
+  w->ListView1ColumnClick(1);  // by size, ascending: a.txt last
+  ASSERT_EQ(w->Entries().EntryAt(2).Name, "a.txt");
+  EXPECT_EQ(w->SelectedEntries(), (std::vector<std::size_t>{2}));
+  EXPECT_EQ(w->ListView1->currentIndex().row(), 2);
+  EXPECT_TRUE(w->ListView1->horizontalHeader()->isSortIndicatorShown());
+  EXPECT_EQ(w->ListView1->horizontalHeader()->sortIndicatorSection(), 1);
+}
+
+TEST_F(MainWindowInputTest, AVanishedFolderOrAMissingFileManagerIsSaid) {
+  MakeItems(Data(), {"gone/", "gone/a.txt"});
+  const QString gone = QDir(Data()).filePath("gone");
+  auto w = Open(gone);
+  ASSERT_EQ(w->Entries().Count(), 1u);
+  QDir(gone).removeRecursively();
+  w->R1Click();
+  ASSERT_EQ(messenger_.TextsOf("warn").size(), 1u);
+  EXPECT_TRUE(messenger_.TextsOf("warn")[0].startsWith(QStringLiteral("フォルダが見つかりません。")));
+  EXPECT_EQ(w->Entries().Count(), 0u);
+  EXPECT_EQ(w->ListView1->model()->rowCount(), 0);
+
+  messenger_.FileManagerPresent = false;
+  w->cmb_Path->setEditText(Data());
+  w->SpeedButton1Click();
+  EXPECT_EQ(messenger_.TextsOf("warn").size(), 2u);
+}
+
+// On a short screen (1920x1080 at 150 % leaves about 1280x650 for the window)
+// the rule frame scrolls and the action and undo buttons stay inside the window.
+TEST_F(MainWindowInputTest, TheButtonsStayInsideAShortWindow) {
+  auto w = Open(Data());
+  w->TabControl1->setCurrentIndex(kTabReplace);
+  QApplication::processEvents();  // the start's maximised state is set once more, queued
+  EXPECT_TRUE(w->isMaximized());
+  w->setWindowState(Qt::WindowNoState);
+  w->resize(1280, 560);
+  QApplication::processEvents();
+  EXPECT_LE(w->height(), 560);
+  for (QWidget* button : {static_cast<QWidget*>(w->btn_Action), static_cast<QWidget*>(w->btn_Return)}) {
+    const QPoint bottom = button->mapTo(w.get(), QPoint(0, button->height()));
+    EXPECT_LE(bottom.y(), w->height()) << button->objectName().toStdString();
+  }
+}
+
+// A cancel before the first move leaves every file alone and says so; nothing
+// is marked failed.
+TEST_F(MainWindowInputTest, ABatchCancelledAtOnceChangesNothingAndSaysSo) {
+  MakeItems(Data(), {"a_1.txt", "b_1.txt"});
+  auto w = Open(Data());
+  SetStringRule(*w, "_", "-");
+  TFMainFrm* window = w.get();
+  messenger_.OnExec = [window](QDialog&) {
+    if (auto* progress = window->findChild<TFBatchProgress*>()) progress->Button1->click();
+    return static_cast<int>(QDialog::Accepted);
+  };
+  w->btn_ActionClick();
+  EXPECT_TRUE(Exists(Data(), "a_1.txt"));
+  EXPECT_TRUE(Exists(Data(), "b_1.txt"));
+  EXPECT_EQ(w->Entries().EntryAt(0).State, kStateUntouched);
+  ASSERT_EQ(messenger_.TextsOf("info").size(), 1u);
+  EXPECT_EQ(messenger_.TextsOf("info")[0], QStringLiteral("キャンセルしました。2個は変更していません。"));
+  EXPECT_TRUE(messenger_.TextsOf("warn").empty());
 }
 
 TEST_F(MainWindowInputTest, ACancelledDeleteKeepsTheSelection) {

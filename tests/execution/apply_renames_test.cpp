@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <atomic>
+
 #include "execution/execution_messages.h"
 #include "execution/undo_batch.h"
 #include "temp_folder.h"
@@ -164,6 +166,45 @@ TEST_F(ApplyRenamesTest, WatcherIsOffWhileTheDiskChanges) {
   options_.AfterStep = [&](std::size_t) { EXPECT_EQ(switches.back(), false); };
   Apply();
   EXPECT_EQ(switches, (std::vector<bool>{false, true}));
+}
+
+// A cancel stops the batch between moves: the moves done stay done and undoable,
+// the rest are never tried (not failures); a swap under way is finished first.
+TEST_F(ApplyRenamesTest, ACancelStopsBetweenMovesAndTheBatchStaysUndoable) {
+  struct {
+    const char* label;
+    std::vector<std::pair<std::string, std::string>> renames;
+    std::size_t cancel_after_step;
+    std::size_t renamed, cancelled;
+  } cases[] = {
+      {"plain moves", {{"a", "a2"}, {"b", "b2"}, {"c", "c2"}}, 1, 1, 2},
+      {"inside a swap", {{"a", "b"}, {"b", "a"}}, 1, 2, 0},
+      {"before anything", {{"a", "a2"}, {"b", "b2"}, {"c", "c2"}}, 0, 0, 3},
+  };
+  for (const auto& c : cases) {
+    entries_ = TEntryList();  // the undo of the case before left a, b and c as they were
+    rows_.clear();
+    List({"a", "b", "c"});
+    for (const auto& [from, to] : c.renames) Propose(from, to);
+    std::atomic<bool> cancel = c.cancel_after_step == 0;
+    options_.Cancel = &cancel;
+    options_.AfterStep = [&](std::size_t done) {
+      if (done == c.cancel_after_step) cancel = true;
+    };
+    const TApplyResult r = Apply();
+    EXPECT_TRUE(r.Started) << c.label;
+    EXPECT_EQ(r.Renamed, c.renamed) << c.label;
+    EXPECT_EQ(r.Cancelled, c.cancelled) << c.label;
+    EXPECT_EQ(r.Failed, 0u) << c.label;
+    EXPECT_TRUE(r.Message.empty()) << c.label;
+    EXPECT_EQ(dir_.Contents().size(), 3u) << c.label << ": nothing parked at a temporary name";
+
+    cancel = false;
+    options_.AfterStep = nullptr;
+    const TUndoResult u = UndoLastBatch(entries_, {}, options_);
+    EXPECT_EQ(u.Restored, c.renamed) << c.label;
+    for (const char* n : {"a", "b", "c"}) EXPECT_EQ(dir_.Read(n), std::string("content of ") + n) << c.label;
+  }
 }
 
 TEST_F(ApplyRenamesTest, ConfirmAndApplyWithNoRowsNeverAsks) {

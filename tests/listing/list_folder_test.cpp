@@ -281,12 +281,14 @@ TEST(PathHistory, KeepsTwentySortedFolders) {
   EXPECT_EQ(history.size(), 20u);
 }
 
-TEST(PathHistory, OverlongHistoryIsCutToTheLimit) {
+TEST(PathHistory, OverlongHistoryLosesOnlyItsTwentiethItem) {
   std::vector<std::string> history;
-  for (int i = 0; i < 25; ++i) history.push_back("/p" + std::to_string(100 + i));
+  for (int i = 24; i >= 0; --i) history.push_back("/p" + std::to_string(100 + i));
   AddToPathHistory(history, "/new");
-  EXPECT_EQ(history.size(), kMaxPathHistory);
+  EXPECT_EQ(history.size(), 25u);
+  EXPECT_EQ(std::find(history.begin(), history.end(), "/p119"), history.end());
   EXPECT_NE(std::find(history.begin(), history.end(), "/new"), history.end());
+  EXPECT_TRUE(std::is_sorted(history.begin(), history.end()));
 }
 
 }  // namespace

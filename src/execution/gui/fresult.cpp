@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -78,10 +79,16 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
           &TFresult::ListView1SelectItem);
   connect(ListView1->horizontalHeader(), &QHeaderView::sectionClicked, this,
           &TFresult::ListView1ColumnClick);
+  // The press that starts a double-click selects that one row; after the edit the
+  // user's own selection (which decides what is applied) comes back.
   connect(ListView1, &QTableView::doubleClicked, this, [this] {
-    if (SelectedRows().size() == 1) mnu_FnameModifClick();
+    if (SelectedRows().size() != 1) return;
+    const std::vector<std::size_t> before = selection_before_press_;
+    mnu_FnameModifClick();
+    SelectRows(ListView1, before);
   });
   ListView1->installEventFilter(this);
+  ListView1->viewport()->installEventFilter(this);
   connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
     PopupMenu1Popup();
     PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
@@ -99,6 +106,12 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
 // Enter on the list with exactly one row selected edits that row's new name
 // instead of pressing the default button.
 bool TFresult::eventFilter(QObject* watched, QEvent* event) {
+  // The second press of a double-click, where a platform sends one, is not the
+  // user's choice of rows.
+  if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonPress &&
+      !static_cast<QMouseEvent*>(event)->flags().testFlag(Qt::MouseEventCreatedDoubleClick)) {
+    selection_before_press_ = SelectedRows();
+  }
   if (watched == ListView1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedRows().size() == 1) {

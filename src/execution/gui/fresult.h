@@ -82,6 +82,7 @@ class TFresult : public QDialog {
   TResultModel* model_ = nullptr;
   QAction* mnu_FnameModif_ = nullptr;
   QAction* Menu_Delete_ = nullptr;
+  std::vector<std::size_t> selection_before_press_;
 };
 
 // Writes the present names (choice 0) or the new names (choice 1) of `rows` at

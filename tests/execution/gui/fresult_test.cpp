@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTest>
 
@@ -200,6 +201,29 @@ TEST_F(FresultTest, RowsThatWouldFailAreMarkedAndCounted) {
   window.mnu_FnameModifClick();
   EXPECT_EQ(problem(0), QString());
   EXPECT_EQ(window.Label2->text(), QStringLiteral("問題のある行：2個"));
+}
+
+// A double-click edits one row; the rows the user had selected (which decide what
+// is applied) are selected again afterwards.
+TEST_F(FresultTest, EditingByDoubleClickKeepsTheUsersSelection) {
+  TConfirmationList rows = Rows(5);
+  TFresult window(rows, Env());
+  window.show();
+  SelectRows(window.ListView1, {0, 4});
+  messenger_.OnExec = [](QDialog& d) {
+    if (auto* edit = d.findChild<QLineEdit*>()) edit->setText("edited.txt");
+    return static_cast<int>(QDialog::Accepted);
+  };
+  const QRect cell = window.ListView1->visualRect(window.ListView1->model()->index(3, 1));
+  // What a widget receives from a double-click: press, release, double-click, release.
+  QWidget* viewport = window.ListView1->viewport();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, cell.center());
+  QMouseEvent twice(QEvent::MouseButtonDblClick, cell.center(), viewport->mapToGlobal(cell.center()),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &twice);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(rows[3].NewName, "edited.txt");
+  EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{0, 4}));
 }
 
 TEST(ChangedPart, IsWhatLiesBetweenTheCommonStartAndEnd) {

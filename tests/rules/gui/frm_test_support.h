@@ -68,7 +68,7 @@ class TRecordingMessenger : public TMessenger {
     handlers_.pop_front();
     return handler(dialog);
   }
-  void OpenFolder(const QString&) override {}
+  bool OpenFolder(const QString&) override { return true; }
   void Beep() override {}
 
   std::vector<TMessage> messages;

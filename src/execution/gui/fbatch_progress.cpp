@@ -1,0 +1,110 @@
+// The worker never touches a widget: it stores counts in atomics, and a timer on
+// this thread turns them into text. Calls the worker needs on this thread (the
+// confirmation window, the watcher switch, questions) are queued to it and waited
+// for; this thread is always in Run's event loop then, so they are handled.
+#include "execution/gui/fbatch_progress.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <exception>
+#include <thread>
+
+#include "ui/list_look.h"
+
+namespace nalo {
+namespace {
+
+constexpr int kRefreshMs = 100;
+constexpr int kPanelWidth = 360;
+
+}  // namespace
+
+TFBatchProgress::TFBatchProgress(QWidget* parent, const QString& caption, const QString& folder)
+    : QDialog(parent) {
+  setObjectName("FBatchProgress");
+  setWindowTitle(caption);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  setWindowModality(Qt::ApplicationModal);
+  auto* layout = new QVBoxLayout(this);
+  Label1 = new QLabel(this);
+  Label1->setObjectName("Label1");
+  Label1->setAlignment(Qt::AlignCenter);
+  Label2 = new QLabel(folder, this);
+  Label2->setObjectName("Label2");
+  Label2->setMinimumWidth(kPanelWidth);
+  Label2->setMargin(8);
+  Label2->setAlignment(Qt::AlignCenter);
+  Label2->setToolTip(folder);
+  ApplyListColors(Label2, Qt::yellow, Qt::black);
+  Button1 = new QPushButton(QStringLiteral("キャンセル"), this);
+  Button1->setObjectName("Button1");
+  connect(Button1, &QPushButton::clicked, this, &TFBatchProgress::Button1Click);
+  layout->addWidget(Label1);
+  layout->addWidget(Label2);
+  layout->addWidget(Button1, 0, Qt::AlignHCenter);
+  refresh_.setInterval(kRefreshMs);
+  connect(&refresh_, &QTimer::timeout, this, &TFBatchProgress::Refresh);
+}
+
+TFBatchProgress::~TFBatchProgress() = default;
+
+void TFBatchProgress::Run(const std::function<void()>& work) {
+  QEventLoop loop;
+  std::exception_ptr failure;
+  std::thread worker([&] {
+    try {
+      work();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  refresh_.start();
+  loop.exec();
+  worker.join();
+  refresh_.stop();
+  hide();
+  if (failure) std::rethrow_exception(failure);
+}
+
+void TFBatchProgress::BeginSteps(std::size_t total) {
+  total_.store(total);
+  done_.store(0);
+  OnUiThread([this] { since_begin_.start(); });
+  steps_begun_.store(true);
+}
+
+void TFBatchProgress::OnUiThread(const std::function<void()>& call) {
+  if (QThread::currentThread() == thread()) {
+    call();
+    return;
+  }
+  QMetaObject::invokeMethod(this, call, Qt::BlockingQueuedConnection);
+}
+
+void TFBatchProgress::Button1Click() {
+  cancel_.store(true);
+  Button1->setEnabled(false);
+  Label1->setText(QStringLiteral("キャンセルしています..."));
+}
+
+void TFBatchProgress::Refresh() {
+  if (!steps_begun_.load()) return;
+  if (!cancel_.load()) {
+    const std::size_t total = total_.load();
+    Label1->setText(QStringLiteral("%1 / %2 個").arg(std::min(done_.load(), total)).arg(total));
+  }
+  if (!isVisible() && since_begin_.elapsed() >= kShowAfterMs) {
+    if (parentWidget() != nullptr) {
+      adjustSize();
+      move(parentWidget()->geometry().center() - rect().center());
+    }
+    show();
+  }
+}
+
+}  // namespace nalo
