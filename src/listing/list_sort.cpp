@@ -179,10 +179,19 @@ std::uint64_t PrimaryKey(const TSortRecord& r, std::int32_t column) {
 
 // Sorts by the primary key, falling back to the full comparison on ties; the
 // direction is a template argument so the common case is one integer comparison.
+// Equal primaries mean an equal column for every column (for locations, equal
+// ranks), so the name comes next, and its first sixteen bytes are compared here
+// as two integers before the full comparison is called.
 template <bool kAscending>
 void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const TNameKeys& names) {
   std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
     if (x.Primary != y.Primary) return kAscending ? x.Primary < y.Primary : x.Primary > y.Primary;
+    if (x.NamePrefix != y.NamePrefix) {
+      return kAscending ? x.NamePrefix < y.NamePrefix : x.NamePrefix > y.NamePrefix;
+    }
+    if (x.NamePrefix2 != y.NamePrefix2) {
+      return kAscending ? x.NamePrefix2 < y.NamePrefix2 : x.NamePrefix2 > y.NamePrefix2;
+    }
     const int c = CompareRecords(x, y, column, names);
     if (c != 0) return kAscending ? c < 0 : c > 0;
     return x.Index < y.Index;  // equal entries keep their order
