@@ -135,6 +135,9 @@ void TFMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 void TFMainFrm::FormClose() {
+  // Hiding the window takes the focus from the path box, which reports the folder
+  // it shows as chosen; that must not list the folder again on the way out.
+  disconnect(cmb_Path, &QComboBox::activated, this, nullptr);
   delete prompt_.data();
   TakeFolderTreeState();
   DestroyFolderTree();

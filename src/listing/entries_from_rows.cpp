@@ -23,6 +23,14 @@ void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.Legacy = row.Legacy;
 }
 
+// The rows before the first well-formed one whose date is not a number.
+std::size_t ConvertibleRowCount(const TScanRows& rows) {
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (IsWellFormedRow(rows[i]) && !std::isfinite(rows[i].Modified)) return i;
+  }
+  return rows.size();
+}
+
 }  // namespace
 
 bool IsWellFormedRow(const TFileInfoRec& row) {
@@ -31,12 +39,15 @@ bool IsWellFormedRow(const TFileInfoRec& row) {
          row.Location.back() == '/';
 }
 
-bool AppendEntries(TScanRows& rows, const TSearchOption& option, TEntryList& entries) {
+bool AppendEntries(TScanRows& rows, std::span<const std::uint32_t> order,
+                   const TSearchOption& option, TEntryList& entries) {
+  const std::size_t convertible = ConvertibleRowCount(rows);
   try {
-    entries.Reserve(entries.Count() + rows.size());
-    for (TFileInfoRec& row : rows) {
+    entries.Reserve(entries.Count() + convertible);
+    for (const std::uint32_t index : order) {
+      if (index >= convertible) continue;
+      TFileInfoRec& row = rows[index];
       if (!IsWellFormedRow(row)) continue;
-      if (!std::isfinite(row.Modified)) return false;
       if (!MatchesSearchOptions(row, option)) continue;
       std::vector<TListData>& items = entries.Items();
       try {
@@ -49,7 +60,7 @@ bool AppendEntries(TScanRows& rows, const TSearchOption& option, TEntryList& ent
   } catch (const std::exception&) {
     return false;
   }
-  return true;
+  return convertible == rows.size();
 }
 
 }  // namespace nalo

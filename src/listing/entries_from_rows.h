@@ -3,6 +3,8 @@
 // cannot be converted stops the conversion; the entries made until then stay.
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "listing/find_search.h"
@@ -19,9 +21,11 @@ inline constexpr std::string_view kRowConversionError = "Error!! Vastrelに連�
 bool IsWellFormedRow(const TFileInfoRec& row);
 
 // Appends an entry for each well-formed row that MatchesSearchOptions accepts,
-// moving the strings out of the rows. Returns false when a row could not be
-// converted (its date is not a number, or memory ran out); the rows before it are
-// listed.
-bool AppendEntries(TScanRows& rows, const TSearchOption& option, TEntryList& entries);
+// taking the rows in `order` (row indexes, each at most once) and moving the
+// strings out of them. Returns false when a row could not be converted (its date
+// is not a number, or memory ran out): the rows before it in row order are
+// listed, in `order`.
+bool AppendEntries(TScanRows& rows, std::span<const std::uint32_t> order,
+                   const TSearchOption& option, TEntryList& entries);
 
 }  // namespace nalo

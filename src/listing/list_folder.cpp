@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "listing/entries_from_rows.h"
+#include "listing/list_sort.h"
 #include "listing/path_history.h"
 #include "platform/dir_scan.h"
 #include "platform/encoding.h"
@@ -80,15 +81,14 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
     hooks.ShowProgressText(state.ScanCompleted ? kShowingText : kShowingCancelledText);
   }
 
-  if (!AppendEntries(rows, option, entries)) {
+  // The entries are made in sorted order, so none is moved after it is made.
+  state.SortColumn = request.SubFolders ? kSortByLocation : kSortByName;
+  state.SortAscending = true;
+  const std::vector<std::uint32_t> order = SortedRowOrder(rows, state.SortColumn, state.SortAscending);
+  if (!AppendEntries(rows, order, option, entries)) {
     result.ConversionFailed = true;
     if (hooks.ShowError) hooks.ShowError(kRowConversionError);
   }
-  rows = TScanRows();  // give the rows' memory back before sorting
-
-  state.SortColumn = request.SubFolders ? kSortByLocation : kSortByName;
-  state.SortAscending = true;
-  SortEntries(entries, state.SortColumn, state.SortAscending);
   AddToPathHistory(state.PathHistory, request.Folder);
   state.UndoPending = false;
 

@@ -2,7 +2,9 @@
 // buffer (with an 8-byte prefix kept in the sort record), and a rank per distinct
 // location. It sorts compact records holding those keys and then moves the entries
 // into place along the cycles of the permutation, so a sort of a million entries
-// costs no allocation per comparison and no second copy of the list.
+// costs no allocation per comparison and no second copy of the list. The same
+// order is computed for scan rows, whose fields have the same names, so a new
+// listing builds its entries in order instead.
 #include "listing/list_sort.h"
 
 #include <algorithm>
@@ -55,10 +57,11 @@ int CompareFields(const TSortFields& a, const TSortFields& b, std::int32_t colum
 // integer comparisons on data that lies next to the record being sorted.
 class TNameKeys {
  public:
-  explicit TNameKeys(const std::vector<TListData>& items) {
+  template <typename TItem>
+  explicit TNameKeys(const std::vector<TItem>& items) {
     offsets_.reserve(items.size() + 1);
     offsets_.push_back(0);
-    for (const TListData& e : items) {
+    for (const TItem& e : items) {
       AppendKey(e.Name);
       offsets_.push_back(buffer_.size());
     }
@@ -88,7 +91,8 @@ class TNameKeys {
 
 // Rank of each entry's location among the distinct locations in key order;
 // locations that differ only in case share a rank.
-std::vector<std::uint32_t> LocationRanks(const std::vector<TListData>& items) {
+template <typename TItem>
+std::vector<std::uint32_t> LocationRanks(const std::vector<TItem>& items) {
   std::unordered_map<std::string_view, std::uint32_t> ids;
   std::vector<std::string_view> distinct;
   std::vector<std::uint32_t> id_of(items.size());
@@ -165,10 +169,19 @@ std::uint64_t PrimaryKey(const TSortRecord& r, std::int32_t column) {
 
 // Sorts by the primary key, falling back to the full comparison on ties; the
 // direction is a template argument so the common case is one integer comparison.
+// Equal primaries mean an equal column for every column (for locations, equal
+// ranks), so the name comes next, and its first sixteen bytes are compared here
+// as two integers before the full comparison is called.
 template <bool kAscending>
 void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const TNameKeys& names) {
   std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
     if (x.Primary != y.Primary) return kAscending ? x.Primary < y.Primary : x.Primary > y.Primary;
+    if (x.NamePrefix != y.NamePrefix) {
+      return kAscending ? x.NamePrefix < y.NamePrefix : x.NamePrefix > y.NamePrefix;
+    }
+    if (x.NamePrefix2 != y.NamePrefix2) {
+      return kAscending ? x.NamePrefix2 < y.NamePrefix2 : x.NamePrefix2 > y.NamePrefix2;
+    }
     const int c = CompareRecords(x, y, column, names);
     if (c != 0) return kAscending ? c < 0 : c > 0;
     return x.Index < y.Index;  // equal entries keep their order
@@ -214,8 +227,13 @@ int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, 
   return ascending ? c : -c;
 }
 
-void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
-  std::vector<TListData>& items = entries.Items();
+namespace {
+
+// The sorted order of entries or rows: element i is the index of the item that
+// goes i-th.
+template <typename TItem>
+std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int32_t column,
+                                       bool ascending) {
   const TNameKeys names(items);
   const std::vector<std::uint32_t> ranks =
       column == kSortByLocation ? LocationRanks(items) : std::vector<std::uint32_t>();
@@ -232,10 +250,20 @@ void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   } else {
     SortRecords<false>(records, column, names);
   }
-  std::vector<std::uint32_t> source(records.size());
-  for (std::size_t i = 0; i < records.size(); ++i) source[i] = records[i].Index;
-  records = std::vector<TSortRecord>();
-  MoveIntoPlace(items, source);
+  std::vector<std::uint32_t> order(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) order[i] = records[i].Index;
+  return order;
+}
+
+}  // namespace
+
+void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
+  std::vector<std::uint32_t> source = SortedOrder(entries.Items(), column, ascending);
+  MoveIntoPlace(entries.Items(), source);
+}
+
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column, bool ascending) {
+  return SortedOrder(rows, column, ascending);
 }
 
 }  // namespace nalo

@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
+#include "listing/find_search.h"
 #include "listing/list_data.h"
 
 namespace nalo {
@@ -23,5 +26,10 @@ int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, 
 // Sorts the list in place in the order of CompareEntries; entries that compare
 // equal keep their relative order.
 void SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
+
+// The order SortEntries would give entries made from `rows` in row order: element
+// i is the index of the row that goes i-th. The listing builds its entries in this
+// order, so they come out sorted without being moved afterwards.
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column, bool ascending);
 
 }  // namespace nalo

@@ -52,6 +52,18 @@ TEST_F(MainWindowTest, StartsWithFolderArgumentAndListsIt) {
   EXPECT_FALSE(w->chk_SelectOnly->isEnabled());
 }
 
+// Closing takes the focus from the path box, whose line edit then finishes its
+// edit and reports the folder it shows as chosen: the folder is not listed again.
+TEST_F(MainWindowTest, ClosingDoesNotListTheFolderAgain) {
+  MakeItems(Data(), {"a.txt"});
+  auto w = Open(Data());
+  ASSERT_EQ(w->Entries().Count(), 1u);
+  MakeItems(Data(), {"b.txt"});
+  w->close();
+  emit w->cmb_Path->lineEdit()->editingFinished();
+  EXPECT_EQ(w->Entries().Count(), 1u);
+}
+
 TEST_F(MainWindowTest, StartsWithoutArgumentAndForgetsAVanishedSavedFolder) {
   TIniFile ini(MainSettingsPath(settings_.path().toStdString()));
   ini.WriteString("LastTimeFolder", "Path", "/no/such/folder");

@@ -79,6 +79,20 @@ TEST(FindSearch, RowFieldsDescribeTheItem) {
   EXPECT_EQ(static_cast<std::uint32_t>(r.FileTime), DosDateTimeOf(LocalTimeOf(when)));
 }
 
+// A folder large enough to be examined on two threads gives each row its own
+// item's size, with and without a mask.
+TEST(FindSearch, LargeFolderRowsCarryTheirOwnSizes) {
+  TTempTree tree;
+  constexpr int kFiles = 700;
+  for (int i = 0; i < kFiles; ++i) tree.File(std::to_string(i) + ".dat", i);
+  for (const char* mask : {"*.*", "*1.dat"}) {
+    SCOPED_TRACE(mask);
+    const TScanRows rows = Scan(tree, mask);
+    EXPECT_EQ(rows.size(), std::string_view(mask) == "*.*" ? 700u : 70u);
+    for (const TFileInfoRec& r : rows) EXPECT_EQ(std::to_string(r.Size) + ".dat", r.Name);
+  }
+}
+
 TEST(FindSearch, HiddenSubFoldersAreNotEnteredButHiddenFilesAreListed) {
   TTempTree tree;
   tree.File(".hidden-file");

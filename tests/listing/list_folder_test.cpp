@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "listing/entries_from_rows.h"
+#include "listing/list_sort.h"
 #include "listing/path_history.h"
 #include "listing/size_units.h"
 #include "platform/encoding.h"
@@ -103,6 +104,28 @@ TEST(ListFolder, SizeAndDateConditionsHoldWhenTheListingSkipsThem) {
     EXPECT_EQ(names, c.Listed);
     ASSERT_FALSE(entries.Empty());
     EXPECT_EQ(entries.EntryAt(0).Size, c.FirstSize);
+  }
+}
+
+// The listing makes its entries in sorted order; sorting them again changes nothing.
+TEST(ListFolder, EntriesComeOutInTheOrderSortEntriesGives) {
+  TTempTree tree;
+  for (const char* folder : {"B", "a", "a/z"}) tree.Folder(folder);
+  for (const char* file : {"x.txt", "X.TXT", "b", "a/c", "a/B", "a/z/1", "B/q", "B/Q.txt"}) tree.File(file);
+  tree.File("a/A", 5);
+  for (bool sub_folders : {false, true}) {
+    SCOPED_TRACE(sub_folders ? "with sub-folders" : "one folder");
+    TListFolderRequest request = RequestFor(tree);
+    request.SubFolders = sub_folders;
+    TListingState state;
+    TEntryList entries;
+    ListFolder(request, {}, state, entries);
+    TEntryList sorted = entries;
+    SortEntries(sorted, state.SortColumn, true);
+    ASSERT_EQ(entries.Count(), sorted.Count());
+    for (std::size_t i = 0; i < entries.Count(); ++i) {
+      EXPECT_EQ(entries.EntryAt(i).FullPath(), sorted.EntryAt(i).FullPath()) << i;
+    }
   }
 }
 
@@ -240,10 +263,17 @@ TEST(EntriesFromRows, MalformedRowsAreSkippedAndBadOnesStopTheConversion) {
   TScanRows rows = {row("a"), row(""), row("b"), row("c", std::nan("")), row("d")};
   rows[2].Name = "x/b";  // a name holding a folder part
   TEntryList entries;
-  EXPECT_FALSE(AppendEntries(rows, TSearchOption{}, entries));
+  const std::vector<std::uint32_t> backwards = {4, 3, 2, 1, 0};
+  EXPECT_FALSE(AppendEntries(rows, backwards, TSearchOption{}, entries));
   ASSERT_EQ(entries.Count(), 1u);
   EXPECT_EQ(entries.EntryAt(0).Name, "a");
   EXPECT_EQ(entries.EntryAt(0).DateText(), "2009/07/06 00:00");
+
+  TScanRows good = {row("b"), row("a"), row("c")};
+  TEntryList ordered;
+  EXPECT_TRUE(AppendEntries(good, std::vector<std::uint32_t>{1, 0, 2}, TSearchOption{}, ordered));
+  ASSERT_EQ(ordered.Count(), 3u);
+  EXPECT_EQ(ordered.EntryAt(0).Name + ordered.EntryAt(1).Name + ordered.EntryAt(2).Name, "abc");
 }
 
 TEST(ListFolder, ConversionErrorIsShownOnce) {

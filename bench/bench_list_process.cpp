@@ -1,0 +1,126 @@
+// Whole-process listing: `nalo-cli list TREE --recursive` (TSV to /dev/null) beside
+// the plain walker program (readdir + fstatat, one line per file to /dev/null) on
+// a tree of 200,000 empty files in 200 folders. Each iteration runs the two
+// programs one after the other as child processes, so both meet the same machine
+// load; the counters give wall and CPU time (user + system of the child) of each
+// and their ratios. Start-up, settings, scan, sort and output are all included.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <ftw.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kFolders = 200;
+constexpr int kFilesPerFolder = 1000;
+
+std::string g_root;  // holds the tree and an empty settings folder
+
+std::string TreePath() { return g_root + "/tree"; }
+
+void MakeTree() {
+  if (!g_root.empty()) return;
+  char pattern[] = "/tmp/nalo-bench-list-XXXXXX";
+  g_root = mkdtemp(pattern);
+  mkdir(TreePath().c_str(), 0755);
+  for (int f = 0; f < kFolders; ++f) {
+    const std::string folder = TreePath() + "/album-" + std::to_string(f);
+    mkdir(folder.c_str(), 0755);
+    for (int i = 0; i < kFilesPerFolder; ++i) {
+      const std::string path = folder + "/IMG_" + std::to_string(i) + ".dat";
+      const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+      if (fd >= 0) close(fd);
+    }
+  }
+  const std::string settings = g_root + "/settings";
+  mkdir(settings.c_str(), 0755);
+  setenv("NALO_SETTINGS_DIR", settings.c_str(), 1);
+}
+
+void RemoveTree() {
+  if (g_root.empty()) return;
+  nftw(g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
+       FTW_DEPTH | FTW_PHYS);
+}
+
+struct TRunTime {
+  double Wall = 0;  // seconds
+  double Cpu = 0;   // user + system seconds of the child
+  bool Ok = false;
+};
+
+double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; }
+
+// Runs the program with its output going to /dev/null and waits for it.
+TRunTime RunToDevNull(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  TRunTime t;
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) == pid) {
+      t.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+      t.Cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+    }
+  }
+  t.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  posix_spawn_file_actions_destroy(&actions);
+  return t;
+}
+
+void BM_ListProcessBesideWalker(benchmark::State& state) {
+  MakeTree();
+  const std::vector<std::string> walker = {NALO_WALKER_PATH, TreePath()};
+  const std::vector<std::string> nalo = {NALO_CLI_PATH, "list", TreePath(), "--recursive"};
+  RunToDevNull(walker);  // warm the caches once
+  RunToDevNull(nalo);
+  TRunTime ref_sum, nalo_sum;
+  for (auto _ : state) {
+    const TRunTime r = RunToDevNull(walker);
+    const TRunTime n = RunToDevNull(nalo);
+    if (!r.Ok || !n.Ok) state.SkipWithError("a program failed");
+    ref_sum.Wall += r.Wall;
+    ref_sum.Cpu += r.Cpu;
+    nalo_sum.Wall += n.Wall;
+    nalo_sum.Cpu += n.Cpu;
+    state.SetIterationTime(n.Wall);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["walker_ms"] = ref_sum.Wall / n * 1e3;
+  state.counters["nalo_ms"] = nalo_sum.Wall / n * 1e3;
+  state.counters["wall_ratio"] = nalo_sum.Wall / ref_sum.Wall;
+  state.counters["walker_cpu_ms"] = ref_sum.Cpu / n * 1e3;
+  state.counters["nalo_cpu_ms"] = nalo_sum.Cpu / n * 1e3;
+  state.counters["cpu_ratio"] = nalo_sum.Cpu / ref_sum.Cpu;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("ListProcessBesideWalker/tree_200k_in_200", BM_ListProcessBesideWalker)
+      ->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  RemoveTree();
+  return 0;
+}
