@@ -201,6 +201,7 @@ void TFMainFrm::ListView1SelectItem() {
 }
 
 void TFMainFrm::ListView1ColumnClick(int column) {
+  if (column >= kListColumnCount) return;  // the new-name column does not sort
   SortByColumnClick(state_, entries_, column);
   model_->Reordered();
 }

@@ -15,6 +15,9 @@ class QComboBox;
 
 namespace nalo {
 
+// One rule with its settings fixed, ready to run over any context.
+using TRuleJob = std::function<TRuleResult(const TRuleContext& ctx)>;
+
 // Tab indexes of TabControl1.
 enum TTabIndex : int {
   kTabSearch = 0,
@@ -42,7 +45,10 @@ class TTabFrame : public QWidget {
   virtual void ApplyTargetMode(bool files_mode);
   // The line shown in status panel 1 while this tab is current.
   virtual QString DescriptionText(bool files_mode) const;
-  // Runs the tab's rule over the context's entries. The search tab has none.
+  // The tab's rule over a copy of the controls' record: it reads nothing of the
+  // frame, so it may run later or on another thread. The search tab has no rule.
+  virtual TRuleJob RuleJob() const;
+  // Runs RuleJob over the context's entries.
   virtual TRuleResult RunRule(const TRuleContext& ctx);
 
   // Editable combo boxes that carry a Tag (they get the combo context menu).
