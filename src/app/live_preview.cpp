@@ -11,6 +11,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +93,9 @@ TLivePreview::TLivePreview(TFMainFrm& window, TEntryListModel& model, QAction& t
   model_.SetNewNameProvider([this](std::size_t entry, int role) { return Cell(entry, role); });
   view_->setItemDelegateForColumn(TEntryListModel::kNewNameColumn,
                                   new TChangedPartDelegate(0, view_));
+  // The new name stands right beside the present one.
+  view_->horizontalHeader()->moveSection(TEntryListModel::kNewNameColumn, 1);
+  view_->setColumnWidth(TEntryListModel::kNewNameColumn, kColumnWidth);
   connect(&toggle_, &QAction::toggled, this, &TLivePreview::Toggle);
   connect(&model_, &QAbstractItemModel::modelReset, this, &TLivePreview::ListChanged);
   connect(&model_, &QAbstractItemModel::layoutChanged, this, &TLivePreview::ListChanged);

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/preview_worker.h"
+#include "execution/preview_worker.h"
 
 class QAction;
 class QLabel;
@@ -26,6 +26,7 @@ class TLivePreview : public QObject {
   Q_OBJECT
  public:
   static constexpr int kDelayMs = 150;
+  static constexpr int kColumnWidth = 300;
 
   TLivePreview(TFMainFrm& window, TEntryListModel& model, QAction& toggle);
   ~TLivePreview() override;

@@ -2,18 +2,23 @@
 // are captured by a messenger that grabs each dialog instead of running it.
 #include "app/screenshots.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/flistbox_modif.h"
+#include "app/live_preview.h"
 #include "app/main_window.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/frename.h"
@@ -112,6 +117,34 @@ void ShootConfirmation(TFMainFrm& window, TShotMessenger& messenger) {
   window.btn_ActionClick();
 }
 
+// Waits until the new-name column shows the result of its newest run (at most
+// ten seconds, so a broken preview cannot hang the renderer).
+void WaitForPreview(TLivePreview& preview) {
+  QEventLoop loop;
+  quint64 newest = 0;
+  QObject::connect(&preview, &TLivePreview::Started, &loop, [&newest](quint64 g) { newest = g; });
+  QObject::connect(&preview, &TLivePreview::Shown, &loop, [&](quint64 g, bool complete) {
+    if (complete && g == newest) loop.quit();
+  });
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// The regular-expression tab typing a rule that makes two names the same: the
+// column shows the new names with their changed parts and marks the duplicate.
+void ShootPreview(TFMainFrm& window, TShotMessenger& messenger) {
+  window.TabControl1->setCurrentIndex(kTabRegex);
+  QWidget* frame = window.CurrentFrame();
+  auto* perl5 = frame->findChild<QAbstractButton*>(QStringLiteral("chk_Parl"));
+  auto* expression = frame->findChild<QComboBox*>(QStringLiteral("RegExpEdit"));
+  if (perl5 == nullptr || expression == nullptr) return;
+  perl5->click();
+  window.ListView1->setColumnWidth(0, 250);
+  expression->setEditText(QStringLiteral("s/_\\d+|\\(\\d+\\)| //"));
+  WaitForPreview(*window.Preview());
+  messenger.Save(window, QStringLiteral("main_preview"));
+}
+
 void ShootProgress(TShotMessenger& messenger, const QString& folder) {
   TProgDlg dialog;
   dialog.Panel1->setText(folder + QStringLiteral("/資料/"));
@@ -186,6 +219,7 @@ int RenderScreenshots(const QString& out_dir) {
   QApplication::processEvents();
   ShootTabs(window, messenger);
   ShootConfirmation(window, messenger);
+  ShootPreview(window, messenger);
   ShootProgress(messenger, sample);
   ShootListAndHelpDialogs(messenger);
   ShootInfoDialogs(messenger, settings_dir.path().toStdString());

@@ -84,6 +84,10 @@ struct TFamilyRun {
 using TNameStep =
     std::function<std::optional<std::string>(const TListData& entry, std::size_t numbered)>;
 
+// One rule with its record fixed, ready to run over any context (a front end's
+// frame hands one out; it may run later or on another thread).
+using TRuleJob = std::function<TRuleResult(const TRuleContext& ctx)>;
+
 // True when only the selection is a target and nothing is selected.
 bool NothingSelected(const TRuleContext& ctx);
 

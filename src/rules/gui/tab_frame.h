@@ -15,9 +15,6 @@ class QComboBox;
 
 namespace nalo {
 
-// One rule with its settings fixed, ready to run over any context.
-using TRuleJob = std::function<TRuleResult(const TRuleContext& ctx)>;
-
 // Tab indexes of TabControl1.
 enum TTabIndex : int {
   kTabSearch = 0,

@@ -19,7 +19,6 @@
 
 #include "execution/rename_preview.h"
 #include "listing/list_data.h"
-#include "rules/gui/tab_frame.h"
 #include "rules/rule_run.h"
 
 namespace nalo {

@@ -1,7 +1,7 @@
 // The worker thread waits for a request, runs it and hands the result over; the
 // rows are matched back to their entries by walking both lists in order, as the
 // rule run adds at most one row per entry in entry order.
-#include "app/preview_worker.h"
+#include "execution/preview_worker.h"
 
 #include <exception>
 #include <utility>
