@@ -204,11 +204,14 @@ void TLivePreview::Start() {
 }
 
 void TLivePreview::Show(TPreviewResult result) {
-  if (result.Cancelled || result.Generation != generation_) {
+  const bool stale = result.Generation != generation_;
+  if (stale && !result.Cancelled && !result.Complete) return;  // the whole result speaks for it
+  if (result.Cancelled || stale) {
     emit Cancelled(result.Generation);
     return;
   }
   const bool complete = result.Complete;
+  if (!complete && shown_.Generation == result.Generation && shown_.Complete) return;
   shown_ = std::move(result);
   status_->setText(FromUtf8(shown_.Message));
   model_.NewNamesChanged();

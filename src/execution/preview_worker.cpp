@@ -60,65 +60,70 @@ std::optional<TPreviewResult> ComputePreview(const TPreviewRequest& request, boo
 }
 
 TPreviewWorker::TPreviewWorker(std::function<void(TPreviewResult)> deliver)
-    : deliver_(std::move(deliver)), thread_([this] { Loop(); }) {}
+    : deliver_(std::move(deliver)) {
+  first_.thread = std::thread([this] { Loop(first_, true); });
+  whole_.thread = std::thread([this] { Loop(whole_, false); });
+}
 
 TPreviewWorker::~TPreviewWorker() {
-  {
-    const std::lock_guard lock(mutex_);
-    quit_ = true;
-    newest_ = ~std::uint64_t{0};  // the run in progress stops at its next entry
+  quit_ = true;
+  newest_ = ~std::uint64_t{0};  // runs in progress stop at their next entry
+  for (TLane* lane : {&first_, &whole_}) {
+    { const std::lock_guard lock(lane->mutex); }
+    lane->wake.notify_one();
+    lane->thread.join();
   }
-  wake_.notify_one();
-  thread_.join();
 }
 
 void TPreviewWorker::Supersede(std::uint64_t generation) { newest_ = generation; }
 
-void TPreviewWorker::Post(TPreviewRequest request) {
+std::optional<TPreviewRequest> TPreviewWorker::Hand(TLane& lane, TPreviewRequest request) {
   std::optional<TPreviewRequest> replaced;
   {
-    const std::lock_guard lock(mutex_);
-    newest_ = request.Generation;
-    replaced = std::exchange(pending_, std::move(request));
+    const std::lock_guard lock(lane.mutex);
+    replaced = std::exchange(lane.pending, std::move(request));
   }
-  wake_.notify_one();
-  if (replaced) {
-    TPreviewResult cancelled;
-    cancelled.Generation = replaced->Generation;
-    cancelled.Cancelled = true;
-    deliver_(std::move(cancelled));
-  }
+  lane.wake.notify_one();
+  return replaced;
 }
 
-void TPreviewWorker::Loop() {
+void TPreviewWorker::Post(TPreviewRequest request) {
+  newest_ = request.Generation;
+  const std::size_t count = request.Entries->Count();
+  if (request.FirstPart > 0 && request.FirstPart < count) Hand(first_, request);
+  std::optional<TPreviewRequest> replaced = Hand(whole_, std::move(request));
+  if (replaced) DeliverCancelled(replaced->Generation);
+}
+
+void TPreviewWorker::Loop(TLane& lane, bool first_part) {
   for (;;) {
     TPreviewRequest request;
     {
-      std::unique_lock lock(mutex_);
-      wake_.wait(lock, [this] { return quit_ || pending_.has_value(); });
+      std::unique_lock lock(lane.mutex);
+      lane.wake.wait(lock, [&] { return quit_.load() || lane.pending.has_value(); });
       if (quit_) return;
-      request = std::move(*pending_);
-      pending_.reset();
+      request = std::move(*lane.pending);
+      lane.pending.reset();
     }
-    Run(request);
+    Run(request, first_part);
   }
 }
 
-void TPreviewWorker::Run(const TPreviewRequest& request) {
+void TPreviewWorker::Run(const TPreviewRequest& request, bool first_part) {
   const auto stop = [this, generation = request.Generation] { return Stale(generation); };
-  const std::size_t count = request.Entries->Count();
-  for (bool first_part : {true, false}) {
-    if (first_part && (request.FirstPart == 0 || request.FirstPart >= count)) continue;
-    std::optional<TPreviewResult> result = ComputePreview(request, first_part, stop);
-    if (!result) {
-      TPreviewResult cancelled;
-      cancelled.Generation = request.Generation;
-      cancelled.Cancelled = true;
-      deliver_(std::move(cancelled));
-      return;
-    }
+  std::optional<TPreviewResult> result = ComputePreview(request, first_part, stop);
+  if (result) {
     deliver_(std::move(*result));
+  } else if (!first_part) {
+    DeliverCancelled(request.Generation);  // the whole lane speaks for the request
   }
+}
+
+void TPreviewWorker::DeliverCancelled(std::uint64_t generation) {
+  TPreviewResult cancelled;
+  cancelled.Generation = generation;
+  cancelled.Cancelled = true;
+  deliver_(std::move(cancelled));
 }
 
 }  // namespace nalo

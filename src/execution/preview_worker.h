@@ -54,10 +54,15 @@ struct TPreviewResult {
 std::optional<TPreviewResult> ComputePreview(const TPreviewRequest& request, bool first_part,
                                              const std::function<bool()>& stop);
 
+// Two threads: one computes the first parts, the other the whole results, so the
+// visible rows of a new request come at once even while the clash check of an
+// older whole result (which cannot stop midway) is still running.
 class TPreviewWorker {
  public:
-  // `deliver` is called on the worker thread, once or twice per request (the first
-  // part, then the whole), or once with Cancelled set.
+  // `deliver` is called on a worker thread: with the first part (when the request
+  // has one and it is still the newest), and with the whole result or, when a newer
+  // request came first, with Cancelled set. The first part may come after the
+  // whole result.
   explicit TPreviewWorker(std::function<void(TPreviewResult)> deliver);
   ~TPreviewWorker();
   TPreviewWorker(const TPreviewWorker&) = delete;
@@ -68,17 +73,25 @@ class TPreviewWorker {
   void Post(TPreviewRequest request);
 
  private:
-  void Loop();
-  void Run(const TPreviewRequest& request);
+  struct TLane {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::optional<TPreviewRequest> pending;
+    std::thread thread;
+  };
+
+  void Loop(TLane& lane, bool first_part);
+  // Hands the request to the lane; returns the request it replaced, if any.
+  static std::optional<TPreviewRequest> Hand(TLane& lane, TPreviewRequest request);
+  void Run(const TPreviewRequest& request, bool first_part);
+  void DeliverCancelled(std::uint64_t generation);
   bool Stale(std::uint64_t generation) const { return newest_.load() != generation; }
 
   std::function<void(TPreviewResult)> deliver_;
   std::atomic<std::uint64_t> newest_{0};
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::optional<TPreviewRequest> pending_;
-  bool quit_ = false;
-  std::thread thread_;
+  std::atomic<bool> quit_{false};
+  TLane first_;
+  TLane whole_;
 };
 
 }  // namespace nalo
