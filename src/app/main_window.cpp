@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <QTableView>
 
+#include "app/live_preview.h"
 #include "fileinfo/info_source.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
@@ -82,6 +83,7 @@ void TFMainFrm::FormCreate() {
   LoadSettings();
   info_ = LoadAllInfoSettings(TIniFile(MainSettingsPath(options_.SettingsFolder)));
   info_source_ = MakeInfoTextSource(info_, options_.SettingsFolder);
+  preview_ = new TLivePreview(*this, *model_, *Action("PreviewColumn"));
 }
 
 void TFMainFrm::showEvent(QShowEvent* event) {

@@ -42,6 +42,7 @@ class TEntryListModel;
 class TFFolderTreeView;
 class TFYesNoDialogEx;
 class TFrm_Search;
+class TLivePreview;
 class TMessenger;
 class TTabFrame;
 
@@ -127,6 +128,13 @@ class TFMainFrm : public QMainWindow {
   // (main_window_folder_tree.cpp).
   void menu_FolderWinClick();
   TFFolderTreeView* FolderTreeView() const;
+
+  // The context of the current rule over `list` (the live entries or a copy of
+  // them): selection flags (kept in `selection`), exclusion, trim option, target
+  // mode and information source; the run bracket is the caller's to add.
+  TRuleContext RuleContextFor(const TEntryList& list, std::vector<bool>& selection) const;
+  const TInfoSettings& InfoSettings() const { return info_; }
+  TLivePreview* Preview() const { return preview_; }
 
   // --- state the tests and the screenshots look at
   const TEntryList& Entries() const { return entries_; }
@@ -256,6 +264,7 @@ class TFMainFrm : public QMainWindow {
   TInfoSettings info_;
   TInfoTextSource info_source_;
   TEntryListModel* model_ = nullptr;
+  TLivePreview* preview_ = nullptr;
   TDirWatchBridge* watcher_ = nullptr;
   QPointer<TFYesNoDialogEx> prompt_;
   QPointer<TFFolderTreeView> folder_tree_;

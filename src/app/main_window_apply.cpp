@@ -44,12 +44,10 @@ TBatchOptions TFMainFrm::BatchOptions() {
   return options;
 }
 
-void TFMainFrm::RunRuleAction() {
-  if (frame_ == nullptr) return;
-  TRuleContext ctx(entries_);
-  std::vector<bool> selection;
+TRuleContext TFMainFrm::RuleContextFor(const TEntryList& list, std::vector<bool>& selection) const {
+  TRuleContext ctx(list);
   if (chk_SelectOnly->isChecked()) {
-    selection = SelectionFlags(ListView1->selectionModel(), entries_.Count());
+    selection = SelectionFlags(ListView1->selectionModel(), list.Count());
     ctx.selection = &selection;
   }
   const TExclusionCondition exclusion = Exclusion();
@@ -58,6 +56,13 @@ void TFMainFrm::RunRuleAction() {
   ctx.trim = ReadOptionsSettings(TIniFile(MainSettingsPath(options_.SettingsFolder))).StrTrim;
   ctx.folder_mode = !FilesMode();
   ctx.info_source = info_source_;
+  return ctx;
+}
+
+void TFMainFrm::RunRuleAction() {
+  if (frame_ == nullptr) return;
+  std::vector<bool> selection;
+  TRuleContext ctx = RuleContextFor(entries_, selection);
   ctx.begin_rule_run = [this] { BeginRuleRun(); };
   ctx.end_rule_run = [this] { EndRuleRun(); };
   TRuleResult result = frame_->RunRule(ctx);

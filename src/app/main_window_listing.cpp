@@ -226,6 +226,7 @@ void TFMainFrm::ListView1SelectItem() {
 
 // The selection and the current row stay on the same files while the rows move.
 void TFMainFrm::ListView1ColumnClick(int column) {
+  if (column >= kListColumnCount) return;  // the new-name column does not sort
   const std::vector<std::string> selected = PathsOfRows(entries_, SelectedEntries());
   const QModelIndex current = ListView1->currentIndex();
   const std::vector<std::string> current_path =

@@ -74,6 +74,7 @@ void TFMainFrm::BuildEditMenu() {
   QAction* folder_win = AddItem(view, "menu_FolderWin", "フォルダ選択窓(&F)");
   folder_win->setCheckable(true);
   connect(folder_win, &QAction::triggered, this, &TFMainFrm::menu_FolderWinClick);
+  AddItem(view, "PreviewColumn", "変更後の名前(&P)")->setCheckable(true);
   QMenu* target = view->addMenu(QStringLiteral("リネーム対象"));
   target_group_ = new QActionGroup(this);
   QAction* files = AddItem(target, "File2", "ファイル(&F)");

@@ -36,6 +36,7 @@ void TFMainFrm::LoadSettings() {
   chk_OmojiKomoji->setChecked(m.NotCaseSensitive);
   chk_SelectOnly->setChecked(m.SelectOnly);
   Action(m.FileMode ? "File2" : "Folder1")->setChecked(true);
+  Action("PreviewColumn")->setChecked(m.PreviewColumn);
   const int tab = m.TabIdx >= 0 && m.TabIdx < kTabCount ? m.TabIdx : 0;
   for (const std::string& item : m.NotLists[tab]) cmb_notText->addItem(FromCp932(item));
   cmb_notText->setCurrentIndex(-1);
@@ -70,6 +71,7 @@ void TFMainFrm::CollectMainSettings() {
   m.NotCaseSensitive = chk_OmojiKomoji->isChecked();
   m.SelectOnly = chk_SelectOnly->isChecked();
   m.FileMode = FilesMode();
+  m.PreviewColumn = Action("PreviewColumn")->isChecked();
   m.PathHistory = state_.PathHistory;
 }
 

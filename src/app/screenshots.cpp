@@ -2,19 +2,24 @@
 // are captured by a messenger that grabs each dialog instead of running it.
 #include "app/screenshots.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QTabBar>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 #include <fstream>
 
 #include "app/flistbox_modif.h"
+#include "app/live_preview.h"
 #include "app/main_window.h"
 #include "execution/gui/fbatch_progress.h"
 #include "execution/gui/fdelete.h"
@@ -159,6 +164,34 @@ void ShootLaptopScreen(TFMainFrm& window, TShotMessenger& messenger) {
   window.resize(kShotWidth, kShotHeight);
 }
 
+// Waits until the new-name column shows the result of its newest run (at most
+// ten seconds, so a broken preview cannot hang the renderer).
+void WaitForPreview(TLivePreview& preview) {
+  QEventLoop loop;
+  quint64 newest = 0;
+  QObject::connect(&preview, &TLivePreview::Started, &loop, [&newest](quint64 g) { newest = g; });
+  QObject::connect(&preview, &TLivePreview::Shown, &loop, [&](quint64 g, bool complete) {
+    if (complete && g == newest) loop.quit();
+  });
+  QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// The regular-expression tab typing a rule that makes two names the same: the
+// column shows the new names with their changed parts and marks the duplicate.
+void ShootPreview(TFMainFrm& window, TShotMessenger& messenger) {
+  window.TabControl1->setCurrentIndex(kTabRegex);
+  QWidget* frame = window.CurrentFrame();
+  auto* perl5 = frame->findChild<QAbstractButton*>(QStringLiteral("chk_Parl"));
+  auto* expression = frame->findChild<QComboBox*>(QStringLiteral("RegExpEdit"));
+  if (perl5 == nullptr || expression == nullptr) return;
+  perl5->click();
+  window.ListView1->setColumnWidth(0, 250);
+  expression->setEditText(QStringLiteral("s/_\\d+|\\(\\d+\\)| //"));
+  WaitForPreview(*window.Preview());
+  messenger.Save(window, QStringLiteral("main_preview"));
+}
+
 void ShootProgress(TShotMessenger& messenger, const QString& folder) {
   TProgDlg dialog;
   dialog.Panel1->setText(folder + QStringLiteral("/資料/"));
@@ -240,6 +273,7 @@ int RenderScreenshots(const QString& out_dir) {
   ShootTabs(window, messenger);
   ShootConfirmation(window, messenger);
   ShootProblemRows(window, messenger, sample);
+  ShootPreview(window, messenger);
   ShootEveryKindOfName(window, messenger, sample_root.path());
   ShootProgress(messenger, sample);
   ShootApplyProgress(messenger, sample);

@@ -57,11 +57,13 @@ bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, const TListD
   return true;
 }
 
-void WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameStep& step,
+// Returns false when stop_before ended the walk early.
+bool WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameStep& step,
                  TConfirmationList& rows) {
   std::size_t numbered = 0;
   const std::size_t count = ctx.entries.Count();
   for (std::size_t i = 0; i < count; ++i) {
+    if (ctx.stop_before && ctx.stop_before(i)) return false;
     if (!IsTarget(ctx, i)) continue;
     const TListData& entry = ctx.entries.EntryAt(i);
     std::optional<std::string> new_name = step(entry, numbered);
@@ -71,6 +73,7 @@ void WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameS
       ++numbered;
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -124,7 +127,7 @@ TRuleResult RunRuleLoop(const TRuleContext& ctx, const TFamilyRun& family,
   result.ok_hint = std::string(family.ok_button.Hint);
   try {
     TRuleRunGuard guard(ctx);
-    WalkEntries(ctx, family, step, result.rows);
+    result.stopped = !WalkEntries(ctx, family, step, result.rows);
   } catch (const EInfoReadError& error) {
     // A half-filled list must never be applied: drop every row of this run.
     result.rows.clear();

@@ -40,6 +40,9 @@ struct TRuleContext {
   // Called around the walk over the entries; end_rule_run also when the walk fails.
   std::function<void()> begin_rule_run;
   std::function<void()> end_rule_run;
+  // Asked before each entry with its index; true ends the walk there, keeping the
+  // rows of the entries before it. Null walks every entry.
+  std::function<bool(std::size_t entry_index)> stop_before;
 };
 
 // What a rule run gives its front end. When `message` is set nothing ran (or the run
@@ -52,6 +55,7 @@ struct TRuleResult {
   TConfirmationList rows;     // in entry-list order, at most one per entry
   std::string ok_caption;     // caption of the confirmation window's OK button
   std::string ok_hint;        // its hint
+  bool stopped = false;       // stop_before ended the walk: `rows` covers only a prefix
 };
 
 // How a family applies the exclusion condition to a computed name.
@@ -80,6 +84,10 @@ struct TFamilyRun {
 using TNameStep =
     std::function<std::optional<std::string>(const TListData& entry, std::size_t numbered)>;
 
+// One rule with its record fixed, ready to run over any context (a front end's
+// frame hands one out; it may run later or on another thread).
+using TRuleJob = std::function<TRuleResult(const TRuleContext& ctx)>;
+
 // True when only the selection is a target and nothing is selected.
 bool NothingSelected(const TRuleContext& ctx);
 
@@ -100,8 +108,9 @@ std::string_view FolderOf(std::string_view full_path);
 void AddConfirmationRow(TConfirmationList& rows, const TListData& entry, std::string new_name);
 
 // Walks the target entries in list order between begin_rule_run and end_rule_run and
-// returns the rows. An EInfoReadError from a step ends the run: no rows, the error's
-// text as the message. Selection and validation are the caller's to check first.
+// returns the rows, up to where stop_before ends the walk. An EInfoReadError from a step ends the
+// run: no rows, the error's text as the message. Selection and validation are the caller's to check
+// first.
 TRuleResult RunRuleLoop(const TRuleContext& ctx, const TFamilyRun& family,
                         const TNameStep& step);
 

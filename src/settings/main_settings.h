@@ -46,6 +46,7 @@ struct TMainSettings {
   bool NotCaseSensitive = false;      // chk_OmojiKomoji
   bool SelectOnly = false;            // chk_SelectOnly
   bool FileMode = true;               // File2 checked; false: Folder1
+  bool PreviewColumn = true;          // the main list shows the new-name column
   StringList PathHistory;             // cmb_Path items
   TResultFormSettings ResultForm;
   TFolderWinSettings FolderWin;
@@ -55,12 +56,13 @@ struct TMainSettings {
 
 // Every key of Nalo.ini the main window reads at start-up. `default_folder`
 // (code page 932) stands in for a missing LastTimeFolder/Path. A tab index outside
-// 0..5 reads as 0.
+// 0..5 reads as 0. The new-name column is on for a new file and stays off for a
+// file written before the column existed (it has [ListView] but no PreviewColumn).
 TMainSettings ReadMainSettings(const TIniFile& ini, const std::string& default_folder);
 
 // The shutdown writes, in order: TabIdx; FormLocate and FormSize only when the
 // file's Chk_FormMax (default true) is false; LastTimeFolder (`default_folder` when
-// LastFolder is empty); ListView widths; Not0..Not5; NotCheck, SelCheck,
+// LastFolder is empty); ListView widths and PreviewColumn; Not0..Not5; NotCheck, SelCheck,
 // Option/Search; the Path list; FolderWin bounds and TopMost only when not docked,
 // then Status, Dock and DockPnlWidth. The options, ResultForm and ListSave keys
 // belong to their own writers and are left alone.

@@ -202,5 +202,32 @@ TEST(RuleRun, NumberedCountsRowsOfEntriesNotExcluded) {
   EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, kRevert, numbered)), (Names{"n0", "n1", "n2"}));
 }
 
+// A stop keeps exactly the rows of the entries before it, numbered as in a full
+// walk, so a prefix of the list can be shown before the rest is computed.
+TEST(RuleRun, StopBeforeKeepsThePrefixRows) {
+  struct TCase {
+    std::size_t stop_at;
+    Names new_names;
+    bool stopped;
+  };
+  const TCase cases[] = {
+      {0, {}, true},
+      {2, {"n0"}, true},  // "skip" is excluded and uses up no number
+      {3, {"n0", "n1"}, true},
+      {4, {"n0", "n1", "n2"}, false},
+  };
+  const auto numbered = [](const TListData&, std::size_t n) {
+    return std::optional<std::string>("n" + std::to_string(n));
+  };
+  for (const TCase& c : cases) {
+    RuleFixture f({"a", "skip", "b", "c"});
+    f.Exclude("skip");
+    f.ctx.stop_before = [&c](std::size_t i) { return i >= c.stop_at; };
+    const TRuleResult result = RunRuleLoop(f.ctx, kRevert, numbered);
+    EXPECT_EQ(NewNames(result), c.new_names) << c.stop_at;
+    EXPECT_EQ(result.stopped, c.stopped) << c.stop_at;
+  }
+}
+
 }  // namespace
 }  // namespace nalo

@@ -38,6 +38,7 @@ TEST(MainDefaults, EveryKeyWithoutAFile) {
   EXPECT_FALSE(s.NotCaseSensitive);
   EXPECT_FALSE(s.SelectOnly);
   EXPECT_TRUE(s.FileMode);
+  EXPECT_TRUE(s.PreviewColumn);
   EXPECT_EQ(s.PathHistory, Strings{});
   EXPECT_EQ(s.ResultForm.Bounds, (TFormBounds{0, 0, 400, 850}));
   EXPECT_EQ(std::vector<int>(std::begin(s.ResultForm.ColumnWidths), std::end(s.ResultForm.ColumnWidths)),
@@ -69,6 +70,24 @@ TEST(MainDefaults, TabIndexOutOfRangeReadsAsZero) {
   EXPECT_EQ(ReadMainSettings(TIniFile::FromText("[startoption]\ntabidx=5\n"), kHome).TabIdx, 5);
 }
 
+// A file written before the new-name column existed has column widths but no
+// column key: it keeps the list as it looked.
+TEST(MainDefaults, NewNameColumnOnlyForANewFile) {
+  const struct {
+    const char* text;
+    bool on;
+  } cases[] = {
+      {"", true},
+      {"[StartOption]\nTabIdx=2\n", true},
+      {"[ListView]\nC_Width0=300\n", false},
+      {"[ListView]\nC_Width0=300\nPreviewColumn=1\n", true},
+      {"[ListView]\nPreviewColumn=0\n", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ReadMainSettings(TIniFile::FromText(c.text), kHome).PreviewColumn, c.on) << c.text;
+  }
+}
+
 TMainSettings Sample() {
   TMainSettings s;
   s.Chk_FormMax = false;
@@ -85,6 +104,7 @@ TMainSettings Sample() {
   s.NotCaseSensitive = true;
   s.SelectOnly = true;
   s.FileMode = false;
+  s.PreviewColumn = false;
   s.PathHistory = {"/a", "/b", "/c"};
   s.ResultForm = {{1, 2, 3, 4}, {5, 6, 7}};
   s.FolderWin = {{11, 12, 13, 14}, false, true, false, 99};

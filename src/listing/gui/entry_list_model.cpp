@@ -57,7 +57,7 @@ std::string CellText(const TListData& entry, int column) {
 TEntryListModel::TEntryListModel(TEntryList& entries, QObject* parent)
     : QAbstractTableModel(parent), entries_(entries) {
   captions_ = {QStringLiteral("ファイル名"), QStringLiteral("サイズ（バイト）"),
-               QStringLiteral("更新日時"), QStringLiteral("場所")};
+               QStringLiteral("更新日時"), QStringLiteral("場所"), QStringLiteral("変更後")};
 }
 
 int TEntryListModel::rowCount(const QModelIndex& parent) const {
@@ -72,6 +72,9 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_ ||
       static_cast<std::size_t>(index.row()) >= entries_.Count()) {
     return {};
+  }
+  if (index.column() == kNewNameColumn) {
+    return new_name_ ? new_name_(static_cast<std::size_t>(index.row()), role) : QVariant();
   }
   const TListData& entry = entries_.EntryAt(static_cast<std::size_t>(index.row()));
   switch (role) {
@@ -150,6 +153,11 @@ void TEntryListModel::Reordered() {
 void TEntryListModel::EntriesChanged() {
   if (rows_ == 0) return;
   emit dataChanged(index(0, 0), index(rows_ - 1, kColumnCount - 1));
+}
+
+void TEntryListModel::NewNamesChanged() {
+  if (rows_ == 0) return;
+  emit dataChanged(index(0, kNewNameColumn), index(rows_ - 1, kNewNameColumn));
 }
 
 QIcon TEntryListModel::MarkerIcon(int state) {

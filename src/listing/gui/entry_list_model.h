@@ -19,7 +19,8 @@ namespace nalo {
 class TEntryListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  static constexpr int kColumnCount = 4;  // name, size, date, location
+  static constexpr int kColumnCount = 5;    // name, size, date, location, new name
+  static constexpr int kNewNameColumn = 4;  // filled by a provider; empty without one
 
   explicit TEntryListModel(TEntryList& entries, QObject* parent = nullptr);
 
@@ -40,6 +41,12 @@ class TEntryListModel : public QAbstractTableModel {
   // Receives the edited name of a row (the row is the entry index).
   using TNameEditor = std::function<void(std::size_t row, const QString& text)>;
   void SetNameEditor(TNameEditor editor) { name_editor_ = std::move(editor); }
+
+  // Answers every role of the new-name column (row = entry index).
+  using TColumnProvider = std::function<QVariant(std::size_t row, int role)>;
+  void SetNewNameProvider(TColumnProvider provider) { new_name_ = std::move(provider); }
+  // The new-name column's contents changed.
+  void NewNamesChanged();
 
   void SetCaption(int column, const QString& caption);
   QString Caption(int column) const { return captions_[static_cast<std::size_t>(column)]; }
@@ -63,6 +70,7 @@ class TEntryListModel : public QAbstractTableModel {
   int rows_ = 0;
   std::array<QString, kColumnCount> captions_;
   TNameEditor name_editor_;
+  TColumnProvider new_name_;
 };
 
 }  // namespace nalo

@@ -167,7 +167,9 @@ QString TFrm_Add::DescriptionText(bool files_mode) const {
   return FromUtf8(DescribeAddRule(Status(), !files_mode));
 }
 
-TRuleResult TFrm_Add::RunRule(const TRuleContext& ctx) { return RunAddRule(ctx, Status()); }
+TRuleJob TFrm_Add::RuleJob() const {
+  return [status = Status()](const TRuleContext& ctx) { return RunAddRule(ctx, status); };
+}
 
 QList<QWidget*> TFrm_Add::LabelPopupWidgets() const {
   return QList<QWidget*>(rbtn_Add.begin() + kAddUserStringCount, rbtn_Add.end());

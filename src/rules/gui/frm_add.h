@@ -28,7 +28,7 @@ class TFrm_Add : public TTabFrame {
   // Rebuilds the position list for the mode and enables the file-only candidates.
   void ApplyTargetMode(bool files_mode) override;
   QString DescriptionText(bool files_mode) const override;
-  TRuleResult RunRule(const TRuleContext& ctx) override;
+  TRuleJob RuleJob() const override;
   // The information buttons rbtn_Add_5 to rbtn_Add_9 (Tags 5-9).
   QList<QWidget*> LabelPopupWidgets() const override;
 

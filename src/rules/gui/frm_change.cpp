@@ -230,7 +230,9 @@ QString TFrm_Change::DescriptionText(bool files_mode) const {
   return FromUtf8(DescribeConvertRule(Status(), !files_mode));
 }
 
-TRuleResult TFrm_Change::RunRule(const TRuleContext& ctx) { return RunConvertRule(ctx, Status()); }
+TRuleJob TFrm_Change::RuleJob() const {
+  return [status = Status()](const TRuleContext& ctx) { return RunConvertRule(ctx, status); };
+}
 
 QList<QWidget*> TFrm_Change::TabOrder() const {
   const auto checked_or_first = [](const TChoiceGroup* group) -> QWidget* {

@@ -28,7 +28,7 @@ class TFrm_Change : public TTabFrame {
   // Folder forms of the three captions; the extension controls only in file mode.
   void ApplyTargetMode(bool files_mode) override;
   QString DescriptionText(bool files_mode) const override;
-  TRuleResult RunRule(const TRuleContext& ctx) override;
+  TRuleJob RuleJob() const override;
 
   TTabStatus_Modif Status() const;
   // The controls of the frame's Tab-key order, in order.

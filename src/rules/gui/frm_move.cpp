@@ -145,6 +145,8 @@ QString TFrm_Move::DescriptionText(bool files_mode) const {
   return FromUtf8(DescribeMoveRule(Status(), !files_mode));
 }
 
-TRuleResult TFrm_Move::RunRule(const TRuleContext& ctx) { return RunMoveRule(ctx, Status()); }
+TRuleJob TFrm_Move::RuleJob() const {
+  return [status = Status()](const TRuleContext& ctx) { return RunMoveRule(ctx, status); };
+}
 
 }  // namespace nalo

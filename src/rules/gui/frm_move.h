@@ -26,7 +26,7 @@ class TFrm_Move : public TTabFrame {
   void RestoreTabStatus(const TTabStatusSet& records) override;
   void ApplyTargetMode(bool files_mode) override;
   QString DescriptionText(bool files_mode) const override;
-  TRuleResult RunRule(const TRuleContext& ctx) override;
+  TRuleJob RuleJob() const override;
 
   TTabStatus_Move Status() const;
 

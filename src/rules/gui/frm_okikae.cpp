@@ -260,6 +260,8 @@ void TFrm_Okikae::RestoreTabStatus(const TTabStatusSet& records) {
 
 QString TFrm_Okikae::DescriptionText(bool) const { return FromUtf8(DescribeReplaceRule(Status())); }
 
-TRuleResult TFrm_Okikae::RunRule(const TRuleContext& ctx) { return RunReplaceRule(ctx, Status()); }
+TRuleJob TFrm_Okikae::RuleJob() const {
+  return [status = Status()](const TRuleContext& ctx) { return RunReplaceRule(ctx, status); };
+}
 
 }  // namespace nalo

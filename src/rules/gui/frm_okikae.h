@@ -24,7 +24,7 @@ class TFrm_Okikae : public TTabFrame {
   void StoreTabStatus(TTabStatusSet& records) const override;
   void RestoreTabStatus(const TTabStatusSet& records) override;
   QString DescriptionText(bool files_mode) const override;
-  TRuleResult RunRule(const TRuleContext& ctx) override;
+  TRuleJob RuleJob() const override;
 
   // The record as the controls show it now.
   TTabStatus_Okikae Status() const;

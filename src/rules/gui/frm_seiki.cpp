@@ -190,6 +190,14 @@ void TFrm_Seiki::RestoreTabStatus(const TTabStatusSet& records) {
 
 QString TFrm_Seiki::DescriptionText(bool) const { return FromUtf8(DescribeRegexRule(Status())); }
 
+TRuleJob TFrm_Seiki::RuleJob() const {
+  return [status = Status()](const TRuleContext& ctx) {
+    TAWKStr awk;
+    TBRegExp bregexp;
+    return RunRegexRule(ctx, status, awk, bregexp);
+  };
+}
+
 TRuleResult TFrm_Seiki::RunRule(const TRuleContext& ctx) {
   TRuleResult result = RunRegexRule(ctx, Status());
   if (result.error_position > 0) SelectPatternError(result.error_position);

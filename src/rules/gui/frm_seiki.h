@@ -26,7 +26,9 @@ class TFrm_Seiki : public TTabFrame {
   void StoreTabStatus(TTabStatusSet& records) const override;
   void RestoreTabStatus(const TTabStatusSet& records) override;
   QString DescriptionText(bool files_mode) const override;
-  // Runs the rule; a pattern error is also shown in RegExpEdit.
+  // The job brings engines of its own, so it may run beside the shared ones.
+  TRuleJob RuleJob() const override;
+  // Runs the rule with the shared engines; a pattern error is also shown in RegExpEdit.
   TRuleResult RunRule(const TRuleContext& ctx) override;
 
   TTabStatus_Seiki Status() const;

@@ -13,7 +13,11 @@ void TTabFrame::ApplyTargetMode(bool) {}
 
 QString TTabFrame::DescriptionText(bool) const { return {}; }
 
-TRuleResult TTabFrame::RunRule(const TRuleContext&) { return SilentResult(); }
+TRuleJob TTabFrame::RuleJob() const {
+  return [](const TRuleContext&) { return SilentResult(); };
+}
+
+TRuleResult TTabFrame::RunRule(const TRuleContext& ctx) { return RuleJob()(ctx); }
 
 QList<QComboBox*> TTabFrame::CandidateCombos() const {
   QList<QComboBox*> combos;

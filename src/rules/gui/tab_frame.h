@@ -42,7 +42,10 @@ class TTabFrame : public QWidget {
   virtual void ApplyTargetMode(bool files_mode);
   // The line shown in status panel 1 while this tab is current.
   virtual QString DescriptionText(bool files_mode) const;
-  // Runs the tab's rule over the context's entries. The search tab has none.
+  // The tab's rule over a copy of the controls' record: it reads nothing of the
+  // frame, so it may run later or on another thread. The search tab has no rule.
+  virtual TRuleJob RuleJob() const;
+  // Runs RuleJob over the context's entries.
   virtual TRuleResult RunRule(const TRuleContext& ctx);
 
   // Editable combo boxes that carry a Tag (they get the combo context menu).
