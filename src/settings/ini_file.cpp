@@ -137,6 +137,8 @@ double TIniFile::ReadDateTime(std::string_view section, std::string_view key, do
   return ini::ParseDayCount(*raw).value_or(fallback);
 }
 
+bool TIniFile::SectionExists(std::string_view section) const { return FindSection(section) != nullptr; }
+
 std::vector<std::string> TIniFile::SectionNames() const {
   std::vector<std::string> names;
   for (const Section& s : sections_) {

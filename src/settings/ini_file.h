@@ -54,6 +54,7 @@ class TIniFile {
   // not a number, or not finite.
   double ReadDateTime(std::string_view section, std::string_view key, double fallback) const;
 
+  bool SectionExists(std::string_view section) const;
   // Every section name once, in file order (a repeated section counts once).
   std::vector<std::string> SectionNames() const;
   // Keys of the section in file order.
