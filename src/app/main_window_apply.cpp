@@ -10,6 +10,7 @@
 #include "execution/apply_renames.h"
 #include "execution/batch_journal.h"
 #include "execution/gui/fresult.h"
+#include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
@@ -99,15 +100,24 @@ void TFMainFrm::UndoLastBatchNow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const TUndoResult result = UndoLastBatch(entries_, request, BatchOptions());
   QApplication::restoreOverrideCursor();
+  if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
   model_->EntriesChanged();
   RefreshStatusCounts();
 }
 
+// No gives the unfinished batch up, so that the next batch may start.
 void TFMainFrm::OfferJournalUndo() {
-  if (options_.SettingsFolder.empty() || !FindUnfinishedJournal(options_.SettingsFolder)) return;
-  if (!messenger_->YesNo(this, QString::fromUtf8(kMsgUnfinishedBatch))) return;
+  if (options_.SettingsFolder.empty()) return;
+  const std::optional<TJournalRecord> journal = ReadJournal(options_.SettingsFolder);
+  if (!journal || !journal->Unfinished()) return;
+  if (!messenger_->YesNo(this, QString::fromUtf8(kMsgUnfinishedBatch))) {
+    const TJournalLock lock(options_.SettingsFolder);
+    if (lock.Held()) DiscardJournal(options_.SettingsFolder);
+    return;
+  }
   const TJournalUndoResult result = UndoFromJournal(options_.SettingsFolder, TWatcherSwitch{});
+  if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
 }
 

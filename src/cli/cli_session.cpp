@@ -1,11 +1,13 @@
 #include "cli/cli_session.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "execution/rename_preview.h"
 #include "fileinfo/info_source.h"
+#include "platform/record_file.h"
 #include "rules/add_rule.h"
 #include "rules/rule_messages.h"
 #include "settings/ini_file.h"
@@ -51,13 +53,25 @@ TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
   return ctx;
 }
 
+// The information templates of Nalo.ini; a Nalo.ini that is there but cannot be
+// read (a named pipe, no permission) is reported and the defaults are used.
+TInfoSettings LoadInfoSettings(const std::string& settings_dir) {
+  const TIniFile main(MainSettingsPath(settings_dir));
+  if (const int err = main.ReadError()) {
+    const char* reason = err == kErrNotRegularFile ? "通常のファイルではありません" : std::strerror(err);
+    std::cerr << "設定ファイルを読めないため既定の設定を使います: " << main.Path() << ": " << reason
+              << "\n";
+  }
+  return LoadAllInfoSettings(main);
+}
+
 }  // namespace
 
 TSession::TSession(const TCliArgs& args)
     : Args(args),
       SettingsDir(ResolveSettingsFolder(SettingsOverride(args.Global))),
       Text(IsCp932(args.Global.Encoding)),
-      Info(LoadAllInfoSettings(TIniFile(MainSettingsPath(SettingsDir)))) {}
+      Info(LoadInfoSettings(SettingsDir)) {}
 
 std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   const TCliArgs& args = session.Args;

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "cli/tsv_field.h"
+
 namespace nalo::cli {
 namespace {
 
@@ -23,9 +25,32 @@ void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_
   out << "}";
 }
 
+// One record of tab-separated fields (escaped) or of NUL-terminated fields (raw).
+void PrintFields(std::ostream& out, TFormat format, bool cp932,
+                 std::initializer_list<std::string_view> fields) {
+  std::string line;
+  bool first = true;
+  for (std::string_view field : fields) {
+    if (format == TFormat::Null) {
+      line.append(field);
+      line += '\0';
+      continue;
+    }
+    if (!first) line += '\t';
+    first = false;
+    AppendTsvField(line, field, cp932);
+  }
+  if (format == TFormat::Tsv) line += '\n';
+  out << line;
+}
+
 }  // namespace
 
-TFormat FormatOf(const std::string& name) {
+TFormat FormatOf(const std::string& name, bool null) {
+  if (null) {
+    if (name == "json") throw EUsageError("--null は --format json とは使えません");
+    return TFormat::Null;
+  }
   if (name == "tsv") return TFormat::Tsv;
   if (name == "json") return TFormat::Json;
   throw EUsageError("--format は tsv か json です: " + name);
@@ -56,9 +81,9 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
   if (format == TFormat::Json) out << "[";
   for (std::size_t i = 0; i < entries.Count(); ++i) {
     const TListData& e = entries.EntryAt(i);
-    if (format == TFormat::Tsv) {
-      out << text.FromCore(e.Name) << '\t' << text.FromCore(e.SizeText()) << '\t'
-          << text.FromCore(e.DateText()) << '\t' << text.FromCore(e.Location) << '\n';
+    if (format != TFormat::Json) {
+      PrintFields(out, format, text.IsCp932(), {text.FromCore(e.Name), text.FromCore(e.SizeText()),
+                                text.FromCore(e.DateText()), text.FromCore(e.Location)});
       continue;
     }
     if (i > 0) out << ",";
@@ -79,9 +104,9 @@ void PrintRows(std::ostream& out, const TConfirmationList& rows,
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TConfirmationRow& r = rows[i];
     const std::string problem(i < problems.size() ? problems[i] : std::string_view());
-    if (format == TFormat::Tsv) {
-      out << text.FromCore(r.OldName) << '\t' << text.FromCore(r.NewName) << '\t'
-          << text.FromCore(r.Folder) << '\t' << problem << '\n';
+    if (format != TFormat::Json) {
+      PrintFields(out, format, text.IsCp932(), {text.FromCore(r.OldName), text.FromCore(r.NewName),
+                                text.FromCore(r.Folder), problem});
       continue;
     }
     if (i > 0) out << ",";

@@ -25,6 +25,8 @@ class TUserText {
   std::string ToCore(std::string_view text, std::string_view what) const;
   // A core string for output in the user's encoding.
   std::string FromCore(std::string_view cp932) const;
+  // Whether the user's texts are code page 932.
+  bool IsCp932() const { return cp932_; }
 
  private:
   bool cp932_;

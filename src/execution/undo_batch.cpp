@@ -4,6 +4,7 @@
 #include "execution/undo_batch.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "execution/batch_journal.h"
 #include "execution/entry_paths.h"
@@ -40,12 +41,20 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     result.Declined = true;
     return result;
   }
+  std::optional<TJournalLock> lock;
+  if (!options.JournalFolder.empty()) {
+    lock.emplace(options.JournalFolder, options.LockWaitMs);
+    if (!lock->Held()) {
+      result.Refusal = lock->Refusal();
+      return result;
+    }
+  }
   std::vector<std::size_t> undoable = UndoableEntries(entries, request);
   std::vector<TMove> moves;
   moves.reserve(undoable.size());
   for (std::size_t i : undoable) {
     TListData& entry = entries.EntryAt(i);
-    moves.push_back({entry.FullPath(), entry.OldPath});
+    moves.push_back({entry.FullPath(), entry.OldPath, entry.Identity, entry.Location.Identity()});
     entry.OldPath.clear();
     entry.State = kStateUntouched;
   }
@@ -62,8 +71,8 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
   }
   CarryFolderContents(entries, moves, outcome);
   result.StillPending = CountMarks(entries).Renamed;
-  if (result.StillPending == 0 && !options.JournalFolder.empty()) {
-    MarkJournalUndone(options.JournalFolder);
+  if (result.StillPending == 0 && result.Failed == 0 && lock) {
+    MarkJournalUndone(options.JournalFolder, entries.JournalBatch, {}, /*all_undone=*/true);
   }
   return result;
 }

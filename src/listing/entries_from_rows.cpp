@@ -19,6 +19,7 @@ void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.State = kStateUntouched;
   e.SizeUnit = option.SizeUnit;
   e.FolderMode = option.FolderMode;
+  e.Identity = row.Identity;
 }
 
 }  // namespace

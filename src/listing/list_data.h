@@ -33,6 +33,7 @@ struct TListData {
   std::int32_t State = kStateUntouched;
   std::int32_t SizeUnit = 0;     // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
   bool FolderMode = false;       // listed as a folder: the size text is "フォルダ"
+  TItemIdentity Identity;        // the item as the listing saw it
 
   // Location + Name: the item's path on disk now.
   std::string FullPath() const { return Location + Name; }
@@ -59,6 +60,10 @@ class TEntryList {
 
   std::vector<TListData>& Items() { return items_; }
   const std::vector<TListData>& Items() const { return items_; }
+
+  // The batch journal's name of the batch whose undo information the entries
+  // hold ("" when none was journaled).
+  std::string JournalBatch;
 
  private:
   std::vector<TListData> items_;
