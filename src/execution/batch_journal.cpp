@@ -230,23 +230,6 @@ bool ParseOutcome(std::string_view body, TJournalRecord& record) {
   return false;
 }
 
-// Reads the head (magic, batch, state); false when it is damaged.
-bool ParseHead(std::string_view& rest, TJournalRecord& record) {
-  std::string_view line;
-  bool complete = false;
-  if (!NextLine(rest, line, complete) || line != kMagic) return false;
-  if (!NextLine(rest, line, complete)) return false;
-  auto batch = CheckedBody(line);
-  if (!batch || batch->substr(0, 6) != "batch\t") return false;
-  record.Batch = std::string(batch->substr(6));
-  if (!NextLine(rest, line, complete)) return false;
-  auto state_body = CheckedBody(line);
-  auto state = state_body ? ParseState(*state_body) : std::nullopt;
-  if (!state) return false;
-  record.State = *state;
-  return true;
-}
-
 // Reads the steps up to the "planned" record; false when the plan is damaged.
 bool ParsePlan(std::string_view& rest, TJournalRecord& record) {
   std::string_view line;
@@ -281,26 +264,51 @@ void ParseOutcomes(std::string_view rest, TJournalRecord& record) {
   }
 }
 
-// The offset of the state line and the batch name, read from the head only.
+// The batch name, the offset of the state line and the state.
 struct THead {
   std::string Batch;
   std::uint64_t StateOffset = 0;
+  std::optional<TJournalState> State;  // nothing when the state line is damaged
 };
 
-std::optional<THead> ReadHead(const std::string& path) {
-  // The head is short; a large journal is read whole only by ReadJournal.
-  constexpr std::size_t kHeadBytes = 256;
-  std::string text;
-  if (ReadRegularFileHead(path, text, kHeadBytes) != 0) return std::nullopt;
-  std::string_view rest = text;
-  const std::size_t before = rest.size();
+// Takes the head (magic, batch and state lines) off the front of `rest`, which
+// starts at the beginning of the file; nothing when the magic or batch is damaged.
+std::optional<THead> TakeHead(std::string_view& rest) {
+  const std::size_t start = rest.size();
   std::string_view line;
   bool complete = false;
   if (!NextLine(rest, line, complete) || line != kMagic) return std::nullopt;
   if (!NextLine(rest, line, complete)) return std::nullopt;
   auto batch = CheckedBody(line);
   if (!batch || batch->substr(0, 6) != "batch\t") return std::nullopt;
-  return THead{std::string(batch->substr(6)), before - rest.size()};
+  THead head{std::string(batch->substr(6)), start - rest.size(), std::nullopt};
+  if (NextLine(rest, line, complete) && complete) {
+    if (auto body = CheckedBody(line)) head.State = ParseState(*body);
+  }
+  return head;
+}
+
+// Reads magic, batch and state into `record`; false when any of them is damaged.
+bool ParseHead(std::string_view& rest, TJournalRecord& record) {
+  const std::optional<THead> head = TakeHead(rest);
+  if (!head) return false;
+  record.Batch = head->Batch;
+  if (!head->State) return false;
+  record.State = *head->State;
+  return true;
+}
+
+// The head alone, read from the first bytes of the file: a large journal is read
+// whole only by ReadJournal.
+std::optional<THead> ReadHead(const std::string& path, int* error = nullptr) {
+  // Longer than any head: magic, batch and state lines take about 70 bytes.
+  constexpr std::size_t kHeadBytes = 256;
+  std::string text;
+  const int err = ReadRegularFileHead(path, text, kHeadBytes);
+  if (error) *error = err;
+  if (err != 0) return std::nullopt;
+  std::string_view rest = text;
+  return TakeHead(rest);
 }
 
 bool SetState(const std::string& folder, const std::string& batch, TJournalState state) {
@@ -373,7 +381,11 @@ void WriteJournalOutcome(const std::string& folder, const std::string& batch,
   const bool stopped = steps_run < step_errors.size();
   if (stopped) text += Record("stopped", {steps_run});
   if (!text.empty() && AppendToRegularFile(JournalPath(folder), text) != 0) return;
-  SetState(folder, batch, stopped ? TJournalState::Interrupted : TJournalState::Finished);
+  // A batch stopped before its first step changed nothing: there is nothing left
+  // to undo, and the next batch may start.
+  TJournalState state = TJournalState::Finished;
+  if (stopped) state = steps_run == 0 ? TJournalState::Undone : TJournalState::Interrupted;
+  SetState(folder, batch, state);
 }
 
 void MarkJournalUndone(const std::string& folder, const std::string& batch,
@@ -384,6 +396,14 @@ void MarkJournalUndone(const std::string& folder, const std::string& batch,
   for (std::size_t i : steps) text += Record("undone", {i});
   if (!text.empty() && AppendToRegularFile(JournalPath(folder), text) != 0) return;
   if (all_undone) SetState(folder, batch, TJournalState::Undone);
+}
+
+bool JournalBlocksNextBatch(const std::string& folder) {
+  int error = 0;
+  const std::optional<THead> head = ReadHead(JournalPath(folder), &error);
+  if (error == ENOENT) return false;
+  if (!head || !head->State) return true;
+  return *head->State == TJournalState::Planned || *head->State == TJournalState::Interrupted;
 }
 
 bool DiscardJournal(const std::string& folder) { return SetState(folder, "", TJournalState::Discarded); }

@@ -102,7 +102,8 @@ std::string JournalPath(const std::string& folder);
 // 0 or the errno of the failure.
 int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan);
 // Appends the outcome of batch `batch` and sets its state: finished, or
-// interrupted when `steps_run` is less than the number of steps.
+// interrupted when `steps_run` is less than the number of steps (undone when it
+// is 0: nothing changed).
 void WriteJournalOutcome(const std::string& folder, const std::string& batch,
                          const std::vector<int>& step_errors, std::size_t steps_run);
 // Appends "undone" for each of `steps` and, with `all_undone`, sets the state to
@@ -111,6 +112,10 @@ void MarkJournalUndone(const std::string& folder, const std::string& batch,
                        const std::vector<std::size_t>& steps, bool all_undone);
 // Sets the state of the journal's batch to discarded; false when there is none.
 bool DiscardJournal(const std::string& folder);
+
+// Whether the journal holds a batch that never reached its end (or one whose state
+// cannot be read), so that no new batch may start; reads the head of the file only.
+bool JournalBlocksNextBatch(const std::string& folder);
 
 // The journal in `folder`, or nothing when there is none. A file that is there
 // but unreadable gives a record with Damaged set.

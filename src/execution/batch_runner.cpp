@@ -128,8 +128,7 @@ std::vector<TFileIdentity> KeptFolders(const TBatchOptions& options) {
 // Why a batch that keeps a journal may not start now; empty when it may.
 std::string JournalRefusal(const TBatchOptions& options, const TJournalLock& lock) {
   if (!lock.Held()) return lock.Refusal();
-  const std::optional<TJournalRecord> last = ReadJournal(options.JournalFolder);
-  if (last && last->Unfinished()) return std::string(kMsgUnfinishedBatchRefusal);
+  if (JournalBlocksNextBatch(options.JournalFolder)) return std::string(kMsgUnfinishedBatchRefusal);
   return {};
 }
 

@@ -197,6 +197,23 @@ TEST_F(BatchGuardTest, StopSignalEndsTheBatchAtAStepAndKeepsItUndoable) {
   }
 }
 
+// A stop that comes before the first rename leaves nothing to undo, and nothing
+// that would hold up the next batch.
+TEST_F(BatchGuardTest, StopBeforeTheFirstStepChangesNothingAndBlocksNothing) {
+  Files({"a", "b"});
+  Row("a", "b");
+  Row("b", "a");
+  TBatchOptions stopped = options_;
+  stopped.StopRequested = [] { return true; };
+  const TApplyResult r = ApplyRenames(entries_, rows_, {}, stopped);
+  EXPECT_TRUE(r.Stopped);
+  EXPECT_EQ(r.NotRun, 2u);
+  EXPECT_EQ(r.Renamed + r.Failed, 0u);
+  EXPECT_EQ(dir_.Contents("d/"), (Contents{{"a", "a"}, {"b", "b"}}));
+  EXPECT_FALSE(UnfinishedJournal(options_.JournalFolder));
+  EXPECT_EQ(Apply().Renamed, 2u);
+}
+
 // Undo counts and marks only what it put back: a folder moved away since the
 // batch leaves every step to a later undo, and a name taken since leaves that one.
 TEST_F(BatchGuardTest, UndoMarksUndoneOnlyWhatItRestored) {
@@ -318,6 +335,21 @@ TEST_F(BatchGuardTest, ItemsSwappedAfterTheListingAreNotRenamed) {
     EXPECT_EQ(dir.Read(c.outside_file), "outside") << c.label;
     EXPECT_FALSE(dir.Exists(std::string("d/") + c.renamed + ".new")) << c.label;
   }
+}
+
+// The checksum is the CRC-32 of zlib and PNG, whatever the length of the record.
+TEST(RecordChecksum, KnownValues) {
+  const std::pair<std::string_view, std::uint32_t> cases[] = {
+      {"", 0x00000000u},
+      {"a", 0xE8B7BE43u},
+      {"abc", 0x352441C2u},
+      {"123456789", 0xCBF43926u},
+      {"The quick brown fox jumps over the lazy dog", 0x414FA339u},
+  };
+  for (const auto& [text, sum] : cases) EXPECT_EQ(RecordChecksum(text), sum) << text;
+  std::string hex;
+  AppendChecksumHex(hex, 0x0BF43926u);
+  EXPECT_EQ(hex, "0bf43926");
 }
 
 // A journal edited by hand: undo refuses the changed record, never moves an
