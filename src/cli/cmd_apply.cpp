@@ -24,8 +24,12 @@ void PrintFailures(const TPlannedRows& plan, const TApplyResult& result, const T
 }
 
 int ReportStop(const TApplyResult& result) {
-  std::cerr << "中断しました。" << result.Renamed << " 個の名前を変更し、" << result.NotRun
-            << " 個は変更していません。nalo-cli undo で元に戻せます。\n";
+  if (result.Renamed == 0 && result.Failed == 0) {
+    std::cerr << "中断しました。名前は一つも変更していません。\n";
+  } else {
+    std::cerr << "中断しました。" << result.Renamed << " 個の名前を変更し、" << result.NotRun
+              << " 個は変更していません。nalo-cli undo で元に戻せます。\n";
+  }
   return kExitSignalBase + TStopSignals::Signal();
 }
 

@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <charconv>
 #include <chrono>
-#include <cstring>
 #include <random>
 
 #include "execution/execution_messages.h"
