@@ -11,6 +11,7 @@
 #include "execution/batch_journal.h"
 #include "execution/gui/fbatch_progress.h"
 #include "execution/gui/fresult.h"
+#include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
 #include "rules/fix_encoding_rule.h"
 #include "listing/gui/dir_watch_bridge.h"
@@ -103,7 +104,7 @@ TBatchOptions TFMainFrm::WorkerBatchOptions(TFBatchProgress& progress) {
   options.Watcher = [this, &progress](bool enabled) {
     progress.OnUiThread([this, enabled] { watcher_->SetEnabled(enabled); });
   };
-  options.Cancel = &progress.CancelFlag();
+  options.StopRequested = [&flag = progress.CancelFlag()] { return flag.load(std::memory_order_relaxed); };
   options.AfterStep = [&progress](std::size_t done) { progress.StepDone(done); };
   return options;
 }
@@ -150,7 +151,7 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
     RefreshStatusCounts();
   }
   if (!result.Message.empty()) messenger_->Warn(this, FromUtf8(result.Message));
-  if (result.Cancelled > 0) messenger_->Info(this, CancelledText(result.Cancelled));
+  if (result.NotRun > 0) messenger_->Info(this, CancelledText(result.NotRun));
 }
 
 void TFMainFrm::UndoLastBatchNow() {
@@ -172,16 +173,25 @@ void TFMainFrm::UndoLastBatchNow() {
   progress.Run([&] { result = UndoLastBatch(entries_, request, options); });
   busy_ = false;
   HoldListPainting(false);
+  if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
-  if (result.Cancelled > 0) messenger_->Info(this, CancelledText(result.Cancelled));
+  if (result.NotRun > 0) messenger_->Info(this, CancelledText(result.NotRun));
   model_->EntriesChanged();
   RefreshStatusCounts();
 }
 
+// No gives the unfinished batch up, so that the next batch may start.
 void TFMainFrm::OfferJournalUndo() {
-  if (options_.SettingsFolder.empty() || !FindUnfinishedJournal(options_.SettingsFolder)) return;
-  if (!messenger_->YesNo(this, QString::fromUtf8(kMsgUnfinishedBatch))) return;
+  if (options_.SettingsFolder.empty()) return;
+  const std::optional<TJournalRecord> journal = ReadJournal(options_.SettingsFolder);
+  if (!journal || !journal->Unfinished()) return;
+  if (!messenger_->YesNo(this, QString::fromUtf8(kMsgUnfinishedBatch))) {
+    const TJournalLock lock(options_.SettingsFolder);
+    if (lock.Held()) DiscardJournal(options_.SettingsFolder);
+    return;
+  }
   const TJournalUndoResult result = UndoFromJournal(options_.SettingsFolder, TWatcherSwitch{});
+  if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
 }
 

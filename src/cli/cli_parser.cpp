@@ -90,13 +90,28 @@ void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
   sub->add_flag("--not-case", r.NotCase, "--not is case-sensitive")->group(mods);
 }
 
+// How names are written in tab-separated output, for the help of every command
+// that prints them.
+constexpr const char* kTsvEscapes =
+    "In tab-separated output a name writes \\ as \\\\, TAB as \\t, CR as \\r, LF as \\n and\n"
+    "any other control character as \\xHH, so one line is always one record.\n"
+    "--null prints the names raw instead and ends every field with a NUL byte\n"
+    "(four fields per record).\n";
+
+void AddFormatOptions(CLI::App* sub, TCliArgs& a) {
+  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
+  sub->add_flag("--null,-0", a.Null, "Raw names, every field ended by a NUL byte (for scripts)");
+}
+
 CLI::App* AddList(CLI::App& app, TCliArgs& a) {
   CLI::App* sub = app.add_subcommand("list", "List the entries of a folder: name, size, date, location");
   sub->add_option("DIR", a.Dir, "Folder to list")->required();
   AddSelectionOptions(sub, a.Selection);
-  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
-  sub->footer("Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg;*.png\"\n"
-              "  nalo-cli list . --recursive --sort size --desc --unit KB");
+  AddFormatOptions(sub, a);
+  sub->footer(std::string(kTsvEscapes) +
+              "Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg;*.png\"\n"
+              "  nalo-cli list . --recursive --sort size --desc --unit KB\n"
+              "  nalo-cli list . --null | xargs -0 -n 4 printf '%s|%s|%s|%s\\n'");
   return sub;
 }
 
@@ -106,8 +121,9 @@ CLI::App* AddPreview(CLI::App& app, TCliArgs& a) {
   sub->add_option("--names-from", a.NamesFrom, "Read names from FILE (or - for standard input) instead of a folder");
   AddSelectionOptions(sub, a.Selection);
   AddRuleOptions(sub, a.Rule);
-  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
-  sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long);\n"
+  AddFormatOptions(sub, a);
+  sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long);\n" +
+              std::string(kTsvEscapes) +
               "with --names-from the listed names stand in for the folder (no file is looked at).\n"
               "Examples:\n  nalo-cli preview . --replace \" \" \"_\"\n"
               "  ls | nalo-cli preview --names-from - --number Photo_ --digits 3 --start 1\n"
@@ -121,8 +137,14 @@ CLI::App* AddApply(CLI::App& app, TCliArgs& a) {
   AddSelectionOptions(sub, a.Selection);
   AddRuleOptions(sub, a.Rule);
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
-  sub->footer("Shows the rows like preview, then asks on a terminal unless --yes is given.\n"
-              "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed.\n"
+  sub->footer("Shows the rows like preview, then asks on a terminal unless --yes is given.\n" +
+              std::string(kTsvEscapes) +
+              "Only one batch or undo runs at a time per settings folder; another one waits\n"
+              "two seconds, then stops with a message. A batch that did not reach its end\n"
+              "(a crash, a kill) must be undone or discarded (nalo-cli undo [--discard])\n"
+              "before the next one. Ctrl-C ends the batch after the rename under way.\n"
+              "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed,\n"
+              "128 + the signal when Ctrl-C or SIGTERM stopped it.\n"
               "Examples:\n  nalo-cli apply . --mask \"*.JPG\" --ext-case lower --yes\n"
               "  nalo-cli apply ~/music --add-info mp3 --at end");
   return sub;
@@ -131,7 +153,10 @@ CLI::App* AddApply(CLI::App& app, TCliArgs& a) {
 CLI::App* AddUndo(CLI::App& app, TCliArgs& a) {
   CLI::App* sub = app.add_subcommand("undo", "Undo the last batch from the batch journal (also after a crash)");
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
-  sub->footer("Example:\n  nalo-cli undo --yes");
+  sub->add_flag("--discard", a.Discard, "Give up the last batch instead: it can no longer be undone");
+  sub->footer("Exit codes: 0 done, 1 nothing to undo, 2 another batch runs, 3 some items were not\n"
+              "restored (they are listed; run undo again once the cause is gone).\n"
+              "Examples:\n  nalo-cli undo --yes\n  nalo-cli undo --discard");
   return sub;
 }
 
@@ -149,7 +174,8 @@ CLI::App* AddInfo(CLI::App& app, TCliArgs& a) {
 TSubcommands BuildParser(CLI::App& app, TCliArgs& args) {
   app.footer("Global options may also follow the subcommand. A value that begins with \"-\"\n"
              "is written --option=VALUE (e.g. --add=-draft).\n"
-             "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed.\n"
+             "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed\n"
+             "(or not undone), 128 + the signal when Ctrl-C or SIGTERM stopped a batch.\n"
              "Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg\"\n"
              "  nalo-cli preview ~/Pictures --replace IMG_ Photo_\n"
              "  nalo-cli apply ~/Pictures --replace IMG_ Photo_ --yes && nalo-cli undo --yes");

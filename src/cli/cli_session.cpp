@@ -1,11 +1,13 @@
 #include "cli/cli_session.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "execution/rename_preview.h"
 #include "fileinfo/info_source.h"
+#include "platform/record_file.h"
 #include "rules/add_rule.h"
 #include "rules/convert_rule.h"
 #include "rules/rule_messages.h"
@@ -58,6 +60,17 @@ TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
   return ctx;
 }
 
+// The information templates of Nalo.ini; a Nalo.ini that is there but cannot be
+// read (a named pipe, no permission) is reported and the defaults are used.
+TInfoSettings LoadInfoSettings(const TIniFile& main) {
+  if (const int err = main.ReadError()) {
+    const char* reason = err == kErrNotRegularFile ? "通常のファイルではありません" : std::strerror(err);
+    std::cerr << "設定ファイルを読めないため既定の設定を使います: " << main.Path() << ": " << reason
+              << "\n";
+  }
+  return LoadAllInfoSettings(main);
+}
+
 }  // namespace
 
 TSession::TSession(const TCliArgs& args)
@@ -65,7 +78,7 @@ TSession::TSession(const TCliArgs& args)
       SettingsDir(ResolveSettingsFolder(SettingsOverride(args.Global))),
       Text(IsCp932(args.Global.Encoding)),
       MainIni(MainSettingsPath(SettingsDir)),
-      Info(LoadAllInfoSettings(MainIni)) {}
+      Info(LoadInfoSettings(MainIni)) {}
 
 std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   const TCliArgs& args = session.Args;

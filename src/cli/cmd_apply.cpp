@@ -1,35 +1,36 @@
 // nalo-cli apply: computes the rows like preview, asks (unless --yes), then
 // renames through the execution core with the batch journal in the settings folder.
+// Ctrl-C or SIGTERM during the renames ends the batch at a step boundary; the
+// batch stays in the journal for nalo-cli undo.
 #include <iostream>
-#include <unordered_set>
 
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "cli/terminal.h"
 #include "execution/apply_renames.h"
+#include "execution/execution_messages.h"
+#include "platform/stop_signals.h"
 
 namespace nalo::cli {
 namespace {
 
-// Messages of the core break lines with "\r"; a terminal wants "\n".
-std::string ForTerminal(std::string text) {
-  for (char& c : text) {
-    if (c == '\r') c = '\n';
-  }
-  return text;
-}
-
-void PrintFailures(const TPlannedRows& plan, const TUserText& text) {
-  std::unordered_set<std::string> failed;
-  for (const TListData& e : plan.Selection.Entries.Items()) {
-    if (e.State == kStateFailed) failed.insert(e.FullPath());
-  }
-  for (const TConfirmationRow& row : plan.Result.rows) {
-    if (failed.count(row.OldFullPath) == 0) continue;
+void PrintFailures(const TPlannedRows& plan, const TApplyResult& result, const TUserText& text) {
+  for (std::size_t r : result.FailedRows) {
+    const TConfirmationRow& row = plan.Result.rows[r];
     std::cerr << "リネーム失敗: " << text.FromCore(row.OldFullPath) << " → "
               << text.FromCore(row.NewName) << "\n";
   }
+}
+
+int ReportStop(const TApplyResult& result) {
+  if (result.Renamed == 0 && result.Failed == 0) {
+    std::cerr << "中断しました。名前は一つも変更していません。\n";
+  } else {
+    std::cerr << "中断しました。" << result.Renamed << " 個の名前を変更し、" << result.NotRun
+              << " 個は変更していません。nalo-cli undo で元に戻せます。\n";
+  }
+  return kExitSignalBase + TStopSignals::Signal();
 }
 
 }  // namespace
@@ -50,13 +51,16 @@ int RunApply(const TCliArgs& args) {
   TBatchOptions options;
   options.JournalFolder = session.SettingsDir;
   options.AfterStep = [&](std::size_t done) { progress.Update(done); };
+  options.StopRequested = [] { return TStopSignals::Requested(); };
+  const TStopSignals stop_signals;
   const TApplyResult result = ApplyRenames(plan.Selection.Entries, plan.Result.rows, {}, options);
   if (!result.Started) {
     std::cerr << ForTerminal(result.Message) << "\n";
     return kExitUsage;
   }
-  PrintFailures(plan, session.Text);
+  PrintFailures(plan, result, session.Text);
   if (!result.Message.empty()) std::cerr << ForTerminal(result.Message) << "\n";
+  if (result.Stopped) return ReportStop(result);
   return result.Failed > 0 ? kExitFailures : kExitDone;
 }
 

@@ -9,7 +9,7 @@ namespace nalo::cli {
 
 int RunList(const TCliArgs& args) {
   const TSession session(args);
-  const TFormat format = FormatOf(args.Format);
+  const TFormat format = FormatOf(args.Format, args.Null);
   TSelection selection;
   ListDirectory(args.Dir, args.Selection, true, selection);
   PrintEntries(std::cout, selection.Entries, format, session.Text);

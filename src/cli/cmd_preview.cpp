@@ -10,7 +10,7 @@ namespace nalo::cli {
 
 int RunPreview(const TCliArgs& args) {
   const TSession session(args);
-  const TFormat format = FormatOf(args.Format);
+  const TFormat format = FormatOf(args.Format, args.Null);
   TPlannedRows plan;
   if (std::optional<int> code = PlanRows(session, plan)) return *code;
   PrintRows(std::cout, plan.Result.rows, RowProblems(plan), format, session.Text);

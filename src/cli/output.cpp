@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "cli/row_writer.h"
+#include "cli/tsv_field.h"
 
 namespace nalo::cli {
 namespace {
@@ -25,9 +26,26 @@ void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_
   out << "}";
 }
 
-// One line per entry, formatted into the writer's buffer without a string per row.
-void PrintEntriesTsv(std::ostream& out, const TEntryList& entries, const TUserText& text) {
-  TRowWriter writer(out, text);
+void EscapeUtf8Field(std::string_view text, std::string& out) { AppendTsvField(out, text, false); }
+void EscapeCp932Field(std::string_view text, std::string& out) { AppendTsvField(out, text, true); }
+
+// TSV escapes each text field and ends rows with LF; the NUL format writes names raw
+// and ends every field with a NUL byte.
+TRowStyle StyleOf(TFormat format, const TUserText& text) {
+  TRowStyle style;
+  if (format == TFormat::Null) {
+    style.FieldEnd = '\0';
+    style.RowEnd = '\0';
+  } else {
+    style.Escape = text.IsCp932() ? &EscapeCp932Field : &EscapeUtf8Field;
+  }
+  return style;
+}
+
+// One record per entry, formatted into the writer's buffer without a string per row.
+void PrintEntriesPlain(std::ostream& out, const TEntryList& entries, TFormat format,
+                       const TUserText& text) {
+  TRowWriter writer(out, text, StyleOf(format, text));
   TRepeatedText size_memo, location_memo;  // "フォルダ" in folder mode; the folder
   TCellText cell;
   for (const TListData& e : entries.Items()) {
@@ -42,9 +60,10 @@ void PrintEntriesTsv(std::ostream& out, const TEntryList& entries, const TUserTe
   }
 }
 
-void PrintRowsTsv(std::ostream& out, const TConfirmationList& rows,
-                  const std::vector<std::string_view>& problems, const TUserText& text) {
-  TRowWriter writer(out, text);
+void PrintRowsPlain(std::ostream& out, const TConfirmationList& rows,
+                    const std::vector<std::string_view>& problems, TFormat format,
+                    const TUserText& text) {
+  TRowWriter writer(out, text, StyleOf(format, text));
   TRepeatedText folder_memo;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TConfirmationRow& r = rows[i];
@@ -61,7 +80,11 @@ void PrintRowsTsv(std::ostream& out, const TConfirmationList& rows,
 
 }  // namespace
 
-TFormat FormatOf(const std::string& name) {
+TFormat FormatOf(const std::string& name, bool null) {
+  if (null) {
+    if (name == "json") throw EUsageError("--null は --format json とは使えません");
+    return TFormat::Null;
+  }
   if (name == "tsv") return TFormat::Tsv;
   if (name == "json") return TFormat::Json;
   throw EUsageError("--format は tsv か json です: " + name);
@@ -88,8 +111,8 @@ std::string JsonString(std::string_view text) {
 
 void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
                   const TUserText& user_text) {
-  if (format == TFormat::Tsv) {
-    PrintEntriesTsv(out, entries, user_text);
+  if (format != TFormat::Json) {
+    PrintEntriesPlain(out, entries, format, user_text);
     return;
   }
   const TUserText& text = ShownText(format, user_text);
@@ -112,8 +135,8 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
 void PrintRows(std::ostream& out, const TConfirmationList& rows,
                const std::vector<std::string_view>& problems, TFormat format,
                const TUserText& user_text) {
-  if (format == TFormat::Tsv) {
-    PrintRowsTsv(out, rows, problems, user_text);
+  if (format != TFormat::Json) {
+    PrintRowsPlain(out, rows, problems, format, user_text);
     return;
   }
   const TUserText& text = ShownText(format, user_text);

@@ -1,6 +1,8 @@
-// Printing entries and confirmation rows as tab-separated lines or as JSON.
-// Tab-separated texts are printed in the user's encoding; JSON is UTF-8 and its
-// strings escape quotes, the backslash and control characters.
+// Printing entries and confirmation rows as tab-separated lines, as NUL-terminated
+// fields or as JSON. Tab-separated texts are printed in the user's encoding with
+// the escapes of tsv_field.h; NUL-terminated fields are raw, each field closed by
+// a NUL byte; JSON is UTF-8 and its strings escape quotes, the backslash and
+// control characters.
 #pragma once
 
 #include <ostream>
@@ -14,9 +16,10 @@
 
 namespace nalo::cli {
 
-enum class TFormat { Tsv, Json };
+enum class TFormat { Tsv, Null, Json };
 
-TFormat FormatOf(const std::string& name);
+// The format of --format `name` and --null.
+TFormat FormatOf(const std::string& name, bool null);
 
 // name, size, date, location per entry.
 void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,

@@ -18,6 +18,7 @@ using TFieldEscape = void (*)(std::string_view text, std::string& out);
 
 struct TRowStyle {
   TFieldEscape Escape = nullptr;  // nothing: text fields are written as they are
+  char FieldEnd = '\t';           // between fields
   char RowEnd = '\n';
 };
 
@@ -43,7 +44,7 @@ class TRowWriter {
   void Text(std::string_view cp932, TRepeatedText& memo);
   // A text already in the output's form (a number, a fixed message).
   void Plain(std::string_view bytes);
-  void Tab() { buffer_.push_back('\t'); }
+  void Tab() { buffer_.push_back(style_.FieldEnd); }
   void EndRow();
   // Hands the buffer to the stream and flushes it.
   void Flush();

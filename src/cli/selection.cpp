@@ -1,7 +1,7 @@
 // Selection options become the search tab's record and the search exclusion
 // condition, exactly as the desktop program would collect them, and the folder is
-// listed by the core under its absolute path, so that the batch journal can be
-// undone from any working folder. --sort and --desc re-sort the entries afterwards.
+// listed by the core under its absolute path resolved through the file system, so
+// that the batch journal can be undone from any working folder. --sort and --desc re-sort the entries afterwards.
 #include "cli/selection.h"
 
 #include <algorithm>
@@ -108,8 +108,14 @@ std::string WithoutTrailingSlash(std::string dir) {
   return dir;
 }
 
-// `dir` made absolute against the working folder, without "." and ".." steps.
+// `dir` resolved through the file system: absolute, every link followed and every
+// ".." taken on the disk (so "link/.." is the folder above the link's target, as
+// the shell's cd -P would go). A folder that does not exist stays as it was given,
+// made absolute, and is reported by the listing.
 std::string AbsoluteFolder(const std::string& dir) {
+  std::error_code error;
+  const std::filesystem::path resolved = std::filesystem::canonical(dir, error);
+  if (!error) return WithoutTrailingSlash(resolved.string());
   return WithoutTrailingSlash(std::filesystem::absolute(dir).lexically_normal().string());
 }
 

@@ -17,6 +17,13 @@ constexpr std::chrono::milliseconds kScanProgressInterval{100};
 // The clock is read once per this many entries to keep the scan loop cheap.
 constexpr std::size_t kScanClockEvery = 256;
 
+std::string ForTerminal(std::string text) {
+  for (char& c : text) {
+    if (c == '\r') c = '\n';
+  }
+  return text;
+}
+
 bool CanAsk() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
 
 bool AskYesNo(std::string_view question) {

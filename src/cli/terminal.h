@@ -5,9 +5,13 @@
 
 #include <chrono>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace nalo::cli {
+
+// A message of the core, whose lines break with "\r", with "\n" line breaks.
+std::string ForTerminal(std::string text);
 
 // True when standard input and standard error are terminals.
 bool CanAsk();

@@ -28,6 +28,8 @@ class TUserText {
   std::string FromCore(std::string_view cp932) const;
   // The same into `out`, whose capacity is reused where the conversion allows.
   void FromCoreInto(std::string_view cp932, std::string& out) const;
+  // Whether the user's texts are code page 932.
+  bool IsCp932() const { return cp932_; }
 
  private:
   bool cp932_;

@@ -8,6 +8,7 @@
 
 #include "execution/entry_paths.h"
 #include "execution/execution_messages.h"
+#include "platform/encoding.h"
 #include "rules/rule_messages.h"
 
 namespace nalo {
@@ -20,6 +21,10 @@ std::vector<std::size_t> RowsToApply(const TConfirmationList& rows,
   for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
   return all;
 }
+
+// Paths named with their reason in the failure report, at most: enough to show
+// what happened, few enough for a message box.
+constexpr std::size_t kMaxReasonLines = 10;
 
 void ForgetLastBatch(TEntryList& entries) {
   for (TListData& entry : entries.Items()) {
@@ -34,21 +39,6 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
                           const std::vector<std::size_t>& selected_rows,
                           const TBatchOptions& options) {
   std::vector<std::size_t> applied = RowsToApply(rows, selected_rows);
-  std::vector<TMove> moves;
-  moves.reserve(applied.size());
-  for (std::size_t r : applied) {
-    TConfirmationRow& row = rows[r];
-    row.NewFullPath = std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
-    moves.push_back({row.OldFullPath, row.NewFullPath});
-  }
-  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/true);
-  TApplyResult result;
-  if (!outcome.Started) {
-    result.Message = outcome.Refusal;
-    return result;
-  }
-  result.Started = true;
-  ForgetLastBatch(entries);
   std::vector<std::size_t> entry_of;
   {
     TPathIndex index(entries);  // views the FullPath strings: look up before changing them
@@ -57,15 +47,45 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     for (std::size_t r : applied) old_paths.push_back(rows[r].OldFullPath);
     entry_of = index.FindAll(old_paths);
   }
+  std::vector<TMove> moves;
+  moves.reserve(applied.size());
+  for (std::size_t k = 0; k < applied.size(); ++k) {
+    TConfirmationRow& row = rows[applied[k]];
+    row.NewFullPath = std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
+    TMove& move = moves.emplace_back(TMove{row.OldFullPath, row.NewFullPath, {}, {}});
+    if (entry_of[k] != TPathIndex::npos) {
+      const TListData& entry = entries.EntryAt(entry_of[k]);
+      move.Item = entry.Identity;
+      move.Folder = entry.Location.Identity();
+    }
+  }
+  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/true);
+  TApplyResult result;
+  if (!outcome.Started) {
+    result.Message = outcome.Refusal;
+    return result;
+  }
+  result.Started = true;
+  result.Stopped = outcome.Stopped;
+  ForgetLastBatch(entries);
+  entries.JournalBatch = outcome.Batch;
   std::vector<bool> picked(entries.Count(), false);
+  std::string reasons;
+  std::size_t reason_lines = 0;
   for (std::size_t k = 0; k < applied.size(); ++k) {
     const TConfirmationRow& row = rows[applied[k]];
-    if (outcome.MoveErrors[k] == ECANCELED) {  // never tried: the entry stays as it was
-      ++result.Cancelled;
+    const int error = outcome.MoveErrors[k];
+    if (error == kErrNotRun) {
+      ++result.NotRun;
       continue;
     }
-    bool ok = outcome.MoveErrors[k] == 0;
+    bool ok = error == 0;
     ok ? ++result.Renamed : ++result.Failed;
+    if (!ok) result.FailedRows.push_back(applied[k]);
+    if (const std::string_view reason = RefusalReason(error);
+        !reason.empty() && reason_lines++ < kMaxReasonLines) {
+      reasons += "\r" + Cp932ToUtf8Lossy(row.OldFullPath) + ": " + std::string(reason);
+    }
     if (entry_of[k] == TPathIndex::npos) continue;
     TListData& entry = entries.EntryAt(entry_of[k]);
     if (ok) {
@@ -81,7 +101,7 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
   for (std::size_t e = 0; e < picked.size(); ++e) {
     if (picked[e]) result.SelectedEntries.push_back(e);
   }
-  if (result.Failed > 0) result.Message = RenameFailureMessage(result.Failed);
+  if (result.Failed > 0) result.Message = RenameFailureMessage(result.Failed) + reasons;
   return result;
 }
 

@@ -19,17 +19,20 @@ namespace nalo {
 
 struct TApplyResult {
   bool Started = false;        // false: refused (see Message) or not approved
+  bool Stopped = false;        // a stop request ended the batch early
   std::size_t Renamed = 0;
   std::size_t Failed = 0;
-  std::size_t Cancelled = 0;   // rows never tried because the batch was cancelled
+  std::size_t NotRun = 0;      // rows a stop request left untouched
+  std::vector<std::size_t> FailedRows;  // indices into the rows, in the order applied
   std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
   std::string Message;         // failure report or refusal; empty when there is none
 };
 
 // Applies the rows `selected_rows` of `rows` (all rows when it is empty), in that
 // order as far as the batch order allows; stores each row's new full path in its
-// NewFullPath. When the journal cannot be written nothing changes and Message
-// says why.
+// NewFullPath. When the journal cannot be written, is locked by another batch or
+// holds an unfinished batch, nothing changes and Message says why. Each move is
+// checked against the identity its entry had in the listing.
 TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
                           const std::vector<std::size_t>& selected_rows,
                           const TBatchOptions& options);

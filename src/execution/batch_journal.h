@@ -1,20 +1,27 @@
 // The write-ahead record of a rename batch, kept in the settings folder so that a
-// batch cut short by a crash can still be undone by the next start, and so that a
-// fresh process (nalo-cli undo) can undo the last batch. Before the first rename
-// the planned steps are written and synced once; after the last one the failed
-// steps and an end line are appended without a sync (an end line lost in a crash
-// only makes the batch look unfinished, and the disk still tells what happened).
+// batch cut short by a crash, a kill or a stop signal can still be undone, also by
+// a fresh process (nalo-cli undo). Before the first rename the planned steps are
+// written and synced once; after the last one (or at a stop) the failed steps and
+// the new state follow without a sync: a state lost in a crash only makes the
+// batch look unfinished, and the disk still tells what happened.
 //
-// Format: UTF-8 text, one record per line, fields separated by a tab; in paths
-// "\" is written "\\", a tab "\t", a line feed "\n" and a carriage return "\r".
-//   NALO-BATCH-JOURNAL 1
-//   step <device> <inode> <first> <from> <to>    one per rename call, in order;
-//                                                 first = 1 when <from> is the
-//                                                 item's name before the batch
-//   planned <count>
-//   failed <step index> <errno>                   appended after the batch
-//   finished
-//   undone                                        appended once the batch is undone
+// Format: UTF-8 text, one record per line, fields separated by a tab, every record
+// closed by the CRC-32 of the rest of its line (eight hex digits). In paths "\" is
+// written "\\", a tab "\t", a line feed "\n" and a carriage return "\r".
+//   NALO-BATCH-JOURNAL 2
+//   batch <id> <crc>                 the batch's own name, unique per run
+//   state <word> <crc>               fixed width, rewritten in place: planned,
+//                                    interrupted, finished, undone, discarded
+//   step <i> <device> <inode> <kind> <from> <to> <crc>
+//                                    one per rename call, in order; kind 0 plain,
+//                                    1 into a temporary name, 2 out of one
+//   planned <count> <crc>
+//   failed <i> <errno> <crc>         after the batch, one per failed step
+//   stopped <steps run> <crc>        when a stop signal ended the batch early
+//   undone <i> <crc>                 one per step an undo reversed
+// A batch is one "batch" line with its state and records; a file holding several
+// batches one after another (a history, with finished ones compacted) reads the
+// same way block by block. Today the file holds the last batch only.
 #pragma once
 
 #include <cstddef>
@@ -24,27 +31,48 @@
 #include <string_view>
 #include <vector>
 
-#include "execution/watcher_pause.h"
+#include "platform/record_file.h"
 
 namespace nalo {
 
-// Name of the journal file in the settings folder.
+// Names of the journal and of its lock file in the settings folder.
 inline constexpr const char* kJournalFileName = "Nalo_batch.journal";
+inline constexpr const char* kJournalLockFileName = "Nalo_batch.lock";
+
+// How long a batch or an undo waits for another one on the same settings folder
+// before refusing: long enough to ride over the end of a batch that is just
+// writing its outcome, short enough that a refusal comes before anyone wonders.
+inline constexpr int kJournalLockWaitMs = 2000;
+
+enum class TStepKind { Plain = 0, IntoTemp = 1, OutOfTemp = 2 };
 
 // One rename call of a batch; paths are UTF-8 as on disk.
 struct TJournalStep {
   std::uint64_t Device = 0;  // identity of the item the step moves
   std::uint64_t Inode = 0;
-  bool First = true;
+  TStepKind Kind = TStepKind::Plain;
   std::string From;
   std::string To;
+  bool Damaged = false;  // the record failed its checksum: nothing else is known
+  // From is the item's name before the batch.
+  bool First() const { return Kind != TStepKind::OutOfTemp; }
 };
 
+enum class TJournalState { Planned, Interrupted, Finished, Undone, Discarded };
+
 struct TJournalRecord {
+  std::string Batch;
+  TJournalState State = TJournalState::Planned;
+  bool Damaged = false;  // the head or the plan is unreadable: no step is known
   std::vector<TJournalStep> Steps;
-  std::vector<int> StepErrors;  // errno per step once finished (0 = done)
-  bool Finished = false;
-  bool Undone = false;
+  std::vector<int> StepErrors;    // per step: the errno of its failure, else 0
+  std::vector<bool> StepUndone;   // per step: reversed by an undo
+  std::size_t StepsRun = 0;       // steps tried; all of them unless stopped
+  std::size_t DamagedSteps = 0;
+
+  // A batch that never reached its end (or whose state cannot be read) and was
+  // neither undone nor discarded.
+  bool Unfinished() const;
 };
 
 // The plan of a batch as journal text, built step by step in one buffer; a path
@@ -54,41 +82,56 @@ class TJournalPlan {
   TJournalPlan();
   // Room for `steps` step lines whose paths take `path_bytes` in all.
   void Reserve(std::size_t steps, std::size_t path_bytes);
-  void AddStep(std::uint64_t device, std::uint64_t inode, bool first, std::string_view from_folder,
-               std::string_view from_name, std::string_view to_folder, std::string_view to_name);
+  void AddStep(std::uint64_t device, std::uint64_t inode, TStepKind kind,
+               std::string_view from_folder, std::string_view from_name,
+               std::string_view to_folder, std::string_view to_name);
   std::size_t StepCount() const { return steps_; }
-  const std::string& Text() const { return text_; }
+  const std::string& Batch() const { return batch_; }
+  // The whole plan: head, steps and the closing "planned" record.
+  std::string Text() const;
 
  private:
-  std::string text_;
+  std::string batch_;
+  std::string steps_text_;
   std::size_t steps_ = 0;
 };
+
+std::string JournalPath(const std::string& folder);
 
 // Writes the plan (replacing the previous journal atomically) and syncs it.
 // 0 or the errno of the failure.
 int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan);
-int WriteJournalPlan(const std::string& folder, const std::vector<TJournalStep>& steps);
-// Appends the outcome of the batch whose plan was written last.
-void WriteJournalOutcome(const std::string& folder, const std::vector<int>& step_errors);
-// Appends "undone" to the journal, if there is one.
-void MarkJournalUndone(const std::string& folder);
+// Appends the outcome of batch `batch` and sets its state: finished, or
+// interrupted when `steps_run` is less than the number of steps (undone when it
+// is 0: nothing changed).
+void WriteJournalOutcome(const std::string& folder, const std::string& batch,
+                         const std::vector<int>& step_errors, std::size_t steps_run);
+// Appends "undone" for each of `steps` and, with `all_undone`, sets the state to
+// undone; only when the journal still holds batch `batch`.
+void MarkJournalUndone(const std::string& folder, const std::string& batch,
+                       const std::vector<std::size_t>& steps, bool all_undone);
+// Sets the state of the journal's batch to discarded; false when there is none.
+bool DiscardJournal(const std::string& folder);
 
-// The journal of the last batch, or nothing when there is none or it is unreadable.
+// Whether the journal holds a batch that never reached its end (or one whose state
+// cannot be read), so that no new batch may start; reads the head of the file only.
+bool JournalBlocksNextBatch(const std::string& folder);
+
+// The journal in `folder`, or nothing when there is none. A file that is there
+// but unreadable gives a record with Damaged set.
 std::optional<TJournalRecord> ReadJournal(const std::string& folder);
-// The journal when the last batch never reached its end and was not undone.
-std::optional<TJournalRecord> FindUnfinishedJournal(const std::string& folder);
 
-struct TJournalUndoResult {
-  bool Found = false;         // a journal that was not yet undone
-  std::size_t Restored = 0;   // items back under their names from before the batch
-  std::size_t Failed = 0;
-  std::vector<std::string> Messages;  // one per step that could not be undone
+// The settings folder's journal lock, taken for a whole batch or undo. Refusal()
+// is the message for the user when it could not be taken.
+class TJournalLock {
+ public:
+  explicit TJournalLock(const std::string& folder, int wait_ms = kJournalLockWaitMs);
+  bool Held() const { return lock_.Held(); }
+  std::string Refusal() const;
+
+ private:
+  std::string path_;
+  TFileLock lock_;
 };
-
-// Undoes the last batch from its journal, last step first. A step counts as done
-// when its target holds the very item it moved (same device and inode) and its
-// source is free; only such steps are reversed, so steps that failed, never ran or
-// were already undone are left alone and nothing else is ever replaced.
-TJournalUndoResult UndoFromJournal(const std::string& folder, const TWatcherSwitch& watcher);
 
 }  // namespace nalo

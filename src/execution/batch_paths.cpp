@@ -3,8 +3,7 @@
 // that needs no read permission, only the search permission a rename needs too.
 #include "execution/batch_paths.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <cerrno>
 
 #include "execution/entry_paths.h"
 #include "platform/encoding.h"
@@ -20,7 +19,7 @@ TBatchPaths::TBatchPaths(const std::vector<TMove>& moves) {
     std::string_view folder = FolderPartOf(m.From);
     if (folders_.empty() || folder != last_folder) {
       last_folder = folder;
-      last_index = FolderIndex(folder);
+      last_index = FolderIndex(folder, m.Folder);
     }
     TNativeMove native;
     native.Folder = last_index;
@@ -34,27 +33,51 @@ TBatchPaths::TBatchPaths(const std::vector<TMove>& moves) {
 
 TBatchPaths::~TBatchPaths() {
   for (const TFolder& f : folders_) {
-    if (f.Fd != AT_FDCWD) close(f.Fd);
+    if (f.Fd != kCurrentFolder) CloseFolder(f.Fd);
   }
 }
 
-std::size_t TBatchPaths::FolderIndex(std::string_view cp932_folder) {
+std::size_t TBatchPaths::FolderIndex(std::string_view cp932_folder, const TItemIdentity& listed) {
   auto [it, added] = folder_index_.emplace(cp932_folder, folders_.size());
   if (!added) return it->second;
   auto utf8 = Cp932ToUtf8(cp932_folder);
-  TFolder folder{utf8.value_or(""), AT_FDCWD, utf8.has_value()};
-  if (folder.Convertible && folders_.size() < kMaxHeldFolders) {
-    int fd = OpenFolderForNames(folder.Utf8);
-    if (fd >= 0) folder.Fd = fd;
-  }
+  TFolder folder{utf8.value_or(""), kCurrentFolder, utf8.has_value()};
+  if (folder.Convertible) OpenChecked(folder, listed);
   folders_.push_back(std::move(folder));
   return it->second;
+}
+
+// A final link is followed only when the listing itself went through it (the user
+// listed a folder by a link): then the folder it leads to must be the listed one.
+void TBatchPaths::OpenChecked(TFolder& folder, const TItemIdentity& listed) {
+  int fd = OpenFolderForNames(folder.Utf8);
+  const bool link = fd < 0 && (errno == ELOOP || errno == ENOTDIR);
+  if (link) {
+    if (!listed.Known()) {
+      folder.Refusal = kErrFolderIsLink;
+      return;
+    }
+    fd = OpenFolderFollowingLink(folder.Utf8);
+  }
+  if (fd < 0) return;  // missing or unreadable: each move finds out by itself
+  const auto found = IdentityOfOpen(fd);
+  if (listed.Known() && (!found || TItemIdentity{static_cast<std::uint64_t>(found->Device),
+                                                 static_cast<std::uint64_t>(found->Inode)} != listed)) {
+    folder.Refusal = link ? kErrFolderIsLink : kErrItemReplaced;
+    CloseFolder(fd);
+    return;
+  }
+  if (folders_.size() < kMaxHeldFolders) {
+    folder.Fd = fd;
+  } else {
+    CloseFolder(fd);
+  }
 }
 
 const std::string& TBatchPaths::Arg(std::size_t i, const std::string& utf8_name,
                                     std::string& scratch) const {
   const TFolder& folder = folders_[moves_[i].Folder];
-  if (folder.Fd != AT_FDCWD) return utf8_name;
+  if (folder.Fd != kCurrentFolder) return utf8_name;
   scratch.assign(folder.Utf8).append(utf8_name);
   return scratch;
 }

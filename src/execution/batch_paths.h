@@ -2,7 +2,9 @@
 // held open once, and each name is converted once. Looks and renames then pass
 // the folder's descriptor and a bare name, so the kernel looks up one name per
 // call instead of walking the full path; a folder that cannot be held open is
-// reached through full paths instead, with the same results.
+// reached through full paths instead, with the same results. A folder is opened
+// without following a final link and compared with what the listing saw; a folder
+// replaced since (by another folder or by a link) refuses every move in it.
 #pragma once
 
 #include <cstddef>
@@ -42,16 +44,20 @@ class TBatchPaths {
   // What to pass with Fd(i) for the item `utf8_name` in move i's folder: the name
   // itself when the folder is held open, else its full path, built in `scratch`.
   const std::string& Arg(std::size_t i, const std::string& utf8_name, std::string& scratch) const;
+  // 0, or the errno that refuses every move in move i's folder.
+  int FolderRefusal(std::size_t i) const { return folders_[moves_[i].Folder].Refusal; }
   // The UTF-8 folder of move i, ending in "/" (empty when it has no UTF-8 form).
   std::string_view Folder(std::size_t i) const { return folders_[moves_[i].Folder].Utf8; }
 
  private:
   struct TFolder {
     std::string Utf8;
-    int Fd;  // AT_FDCWD when the folder is not held open
+    int Fd;  // kCurrentFolder when the folder is not held open
     bool Convertible;
+    int Refusal = 0;
   };
-  std::size_t FolderIndex(std::string_view cp932_folder);
+  std::size_t FolderIndex(std::string_view cp932_folder, const TItemIdentity& listed);
+  void OpenChecked(TFolder& folder, const TItemIdentity& listed);
 
   std::vector<TNativeMove> moves_;
   std::vector<TFolder> folders_;

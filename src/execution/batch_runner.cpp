@@ -29,6 +29,11 @@ TStepNames NamesOf(const TStep& step, const TBatchPaths& paths, const TMovePlan&
   return {step.Opening() ? *native.FromName : *temp, step.Closing() ? *native.ToName : *temp};
 }
 
+TStepKind KindOf(const TStep& step) {
+  if (step.Temp == kNoTemp) return TStepKind::Plain;
+  return step.Last ? TStepKind::OutOfTemp : TStepKind::IntoTemp;
+}
+
 TJournalPlan JournalOf(const TBatchPaths& paths, const TMovePlan& plan) {
   TJournalPlan journal;
   std::size_t path_bytes = 0;
@@ -42,7 +47,7 @@ TJournalPlan JournalOf(const TBatchPaths& paths, const TMovePlan& plan) {
     TStepNames names = NamesOf(s, paths, plan);
     std::string_view folder = paths.Folder(s.Move);
     journal.AddStep(static_cast<std::uint64_t>(id.Device), static_cast<std::uint64_t>(id.Inode),
-                    s.Opening(), folder, names.From, folder, names.To);
+                    KindOf(s), folder, names.From, folder, names.To);
   }
   return journal;
 }
@@ -52,29 +57,28 @@ class TStepRunner {
   TStepRunner(const TBatchPaths& paths, const TMovePlan& plan, std::vector<int>& move_errors)
       : paths_(paths), plan_(plan), move_errors_(move_errors), step_errors_(plan.Steps.size(), 0) {}
 
-  void Run(const std::function<void(std::size_t)>& after_step, const std::atomic<bool>* cancel) {
-    std::size_t parked = 0;  // items now at a temporary name
+  void Run(const TBatchOptions& options) {
     for (std::size_t k = 0; k < plan_.Steps.size(); ++k) {
-      if (parked == 0 && cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
-        CancelFrom(k);
+      if (open_temps_ == 0 && options.StopRequested && options.StopRequested()) {
+        StopAt(k);
         return;
       }
-      const TStep& step = plan_.Steps[k];
-      const bool live = move_errors_[step.Move] == 0;
       RunStep(k);
-      if (live && step.Opening() && !step.Closing() && move_errors_[step.Move] == 0) ++parked;
-      if (live && step.Closing() && !step.Opening()) --parked;  // done, or put back on failure
-      if (after_step) after_step(k + 1);
+      if (options.AfterStep) options.AfterStep(k + 1);
     }
+    steps_run_ = plan_.Steps.size();
   }
   const std::vector<int>& StepErrors() const { return step_errors_; }
+  std::size_t StepsRun() const { return steps_run_; }
 
  private:
-  void CancelFrom(std::size_t first) {
-    for (std::size_t k = first; k < plan_.Steps.size(); ++k) {
-      step_errors_[k] = ECANCELED;
-      int& move_error = move_errors_[plan_.Steps[k].Move];
-      if (move_error == 0) move_error = ECANCELED;
+  // The moves whose last step is not yet run did not run at all: a stop never
+  // falls between the two steps of a move through a temporary name.
+  void StopAt(std::size_t k) {
+    steps_run_ = k;
+    for (; k < plan_.Steps.size(); ++k) {
+      const TStep& step = plan_.Steps[k];
+      if (step.Closing() && move_errors_[step.Move] == 0) move_errors_[step.Move] = kErrNotRun;
     }
   }
 
@@ -82,6 +86,7 @@ class TStepRunner {
     const TStep& step = plan_.Steps[k];
     const std::size_t m = step.Move;
     if (move_errors_[m] != 0) return;  // its opening step already failed
+    if (KindOf(step) == TStepKind::OutOfTemp) --open_temps_;
     const TFileIdentity& id = *plan_.Source[m];
     const int fd = paths_.Fd(m);
     TStepNames names = NamesOf(step, paths_, plan_);
@@ -90,6 +95,7 @@ class TStepRunner {
     if (step.Opening() && id.IsReadOnly()) ClearReadOnlyAt(fd, from.c_str(), id.Mode);
     int rc = RenameNoReplaceAt(fd, from, to);
     step_errors_[k] = rc;
+    if (rc == 0 && KindOf(step) == TStepKind::IntoTemp) ++open_temps_;
     if (rc != 0) {
       move_errors_[m] = rc;
       const std::string* at = &from;
@@ -108,31 +114,57 @@ class TStepRunner {
   const TMovePlan& plan_;
   std::vector<int>& move_errors_;
   std::vector<int> step_errors_;
+  std::size_t steps_run_ = 0;
+  std::size_t open_temps_ = 0;  // items now under a temporary name
   std::string from_scratch_, to_scratch_;
 };
+
+// The settings folder and the folders above it, which a batch never renames.
+std::vector<TFileIdentity> KeptFolders(const TBatchOptions& options) {
+  return options.JournalFolder.empty() ? std::vector<TFileIdentity>{}
+                                       : FolderAndAncestors(options.JournalFolder);
+}
+
+// Why a batch that keeps a journal may not start now; empty when it may.
+std::string JournalRefusal(const TBatchOptions& options, const TJournalLock& lock) {
+  if (!lock.Held()) return lock.Refusal();
+  if (JournalBlocksNextBatch(options.JournalFolder)) return std::string(kMsgUnfinishedBatchRefusal);
+  return {};
+}
 
 }  // namespace
 
 TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& options,
                        bool write_journal) {
   TBatchOutcome outcome;
-  TBatchPaths paths(moves);
-  TMovePlan plan = PlanMoves(moves, paths);
-  bool journal = write_journal && !options.JournalFolder.empty();
+  const bool journal = write_journal && !options.JournalFolder.empty();
+  std::optional<TJournalLock> lock;
   if (journal) {
-    int rc = WriteJournalPlan(options.JournalFolder, JournalOf(paths, plan));
+    lock.emplace(options.JournalFolder, options.LockWaitMs);
+    outcome.Refusal = JournalRefusal(options, *lock);
+    if (!outcome.Refusal.empty()) return outcome;
+  }
+  TBatchPaths paths(moves);
+  TMovePlan plan = PlanMoves(moves, paths, journal ? KeptFolders(options) : std::vector<TFileIdentity>{});
+  if (journal) {
+    const TJournalPlan record = JournalOf(paths, plan);
+    int rc = WriteJournalPlan(options.JournalFolder, record);
     if (rc != 0) {
-      outcome.Refusal = JournalRefusalMessage(options.JournalFolder + "/" + kJournalFileName, rc);
+      outcome.Refusal = JournalRefusalMessage(JournalPath(options.JournalFolder), rc);
       return outcome;
     }
+    outcome.Batch = record.Batch();
   }
   outcome.Started = true;
   outcome.MoveErrors = plan.Refused;
   {
     TWatcherPause pause(options.Watcher);
     TStepRunner runner(paths, plan, outcome.MoveErrors);
-    runner.Run(options.AfterStep, options.Cancel);
-    if (journal) WriteJournalOutcome(options.JournalFolder, runner.StepErrors());
+    runner.Run(options);
+    outcome.Stopped = runner.StepsRun() < plan.Steps.size();
+    if (journal) {
+      WriteJournalOutcome(options.JournalFolder, outcome.Batch, runner.StepErrors(), runner.StepsRun());
+    }
   }
   outcome.Source = std::move(plan.Source);
   return outcome;

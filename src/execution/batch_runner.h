@@ -1,5 +1,9 @@
 // Carries out a batch of moves: plans the order, records the plan in the journal,
 // then makes one rename call per step with the watcher paused for the whole run.
+// A batch that writes the journal holds the journal's lock from before the plan
+// to after the outcome, and does not start while the journal holds a batch that
+// never reached its end. A stop request ends the batch between two steps, never
+// while an item sits under a temporary name.
 // A read-only item gets its write permission back just before its move and its
 // exact permission bits again right after, wherever the item then is.
 #pragma once
@@ -11,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "execution/batch_journal.h"
 #include "execution/move_plan.h"
 #include "execution/watcher_pause.h"
 #include "listing/list_data.h"
@@ -23,17 +28,19 @@ struct TBatchOptions {
   // Called after each rename call with the number of calls made so far; tests use
   // it to stop a process in the middle of a batch.
   std::function<void(std::size_t steps_done)> AfterStep;
-  // Set (from any thread): no further move starts. A move already under way (an
-  // item parked at a temporary name in a cycle) is finished first; the moves
-  // never started fail with ECANCELED and their items stay where they are.
-  const std::atomic<bool>* Cancel = nullptr;
+  // Asked before each step; true ends the batch there (Ctrl-C, SIGTERM).
+  std::function<bool()> StopRequested;
+  // How long to wait for another batch holding the journal's lock.
+  int LockWaitMs = kJournalLockWaitMs;
 };
 
 struct TBatchOutcome {
   bool Started = false;
   std::string Refusal;          // why the batch did not start
-  std::vector<int> MoveErrors;  // per move: 0 or the errno of its failure
+  std::vector<int> MoveErrors;  // per move: 0, kErrNotRun, or the errno of its failure
   std::vector<std::optional<TFileIdentity>> Source;  // what each move moved
+  bool Stopped = false;         // a stop request ended the batch early
+  std::string Batch;            // the journal's name of the batch ("" without one)
 };
 
 // Runs the moves. With `write_journal` and a journal folder, the plan must be

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "execution/move_plan.h"
 #include "platform/encoding.h"
 
 namespace nalo {
@@ -27,6 +28,24 @@ std::string DeleteReport(std::size_t deleted, std::size_t failed) {
   if (deleted > 0) return deleted_text + "\r" + "また、" + failed_text;
   if (failed > 0) return failed_text;
   return std::string();
+}
+
+std::string_view RefusalReason(int error) {
+  switch (error) {
+    case kErrItemReplaced: return kMsgItemReplaced;
+    case kErrHoldsSettings: return kMsgHoldsSettings;
+    case kErrFolderIsLink: return kMsgFolderIsLink;
+    default: return {};
+  }
+}
+
+std::string DamagedStepMessage(std::size_t index) {
+  return "リネームの記録の手順 " + std::to_string(index + 1) +
+         " が壊れているため、その手順は元に戻しませんでした。";
+}
+
+std::string DamagedJournalMessage(const std::string& journal_path) {
+  return "リネームの記録が壊れているため、元に戻せません: " + journal_path;
 }
 
 std::string JournalRefusalMessage(const std::string& journal_path, int error) {

@@ -36,6 +36,33 @@ std::string UndoFailureMessage(std::string_view current_cp932, std::string_view 
 std::string UndoFailureMessageUtf8(std::string_view current, std::string_view target);
 // The report of a delete; empty when nothing was deleted and nothing failed.
 std::string DeleteReport(std::size_t deleted, std::size_t failed);
+// Shown when another batch or undo on the same settings folder holds the journal.
+inline constexpr std::string_view kMsgJournalBusy =
+    "別のリネームまたは元に戻す処理が実行中のため、開始しませんでした。\r"
+    "終わってからもう一度実行してください。";
+
+// Shown when the journal holds a batch that never reached its end.
+inline constexpr std::string_view kMsgUnfinishedBatchRefusal =
+    "前回のリネームが途中で終了したままです。新しいリネームは開始しませんでした。\r"
+    "nalo-cli undo で元に戻すか、nalo-cli undo --discard で記録を破棄してください。";
+
+// Reasons given with a row that was refused before its rename.
+inline constexpr std::string_view kMsgItemReplaced =
+    "一覧を作った後で別の項目に置き換わっています";
+inline constexpr std::string_view kMsgHoldsSettings =
+    "設定フォルダを含むフォルダは名前を変更できません";
+inline constexpr std::string_view kMsgFolderIsLink =
+    "フォルダがシンボリックリンクに置き換わっています";
+
+// The reason for a rename refused with `error`, when the program itself refused
+// it for one of the reasons above; empty otherwise.
+std::string_view RefusalReason(int error);
+
+// The text for a journal record that failed its checks (step `index`, from 0).
+std::string DamagedStepMessage(std::size_t index);
+// The text for a journal whose head or plan is unreadable.
+std::string DamagedJournalMessage(const std::string& journal_path);
+
 // The journal refusal with the file and the system's reason.
 std::string JournalRefusalMessage(const std::string& journal_path, int error);
 

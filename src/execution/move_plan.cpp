@@ -42,8 +42,23 @@ struct TMoveHashes {
 
 // Decides, per move, whether it can run at all, and looks at each source once.
 // Returns the table of the sources of the moves that may run.
+// Why the item found at a move's source may not be renamed (0: it may).
+int SourceRefusal(const TMove& move, const TFileIdentity& found,
+                  const std::vector<TFileIdentity>& kept_folders) {
+  const TItemIdentity seen{static_cast<std::uint64_t>(found.Device),
+                           static_cast<std::uint64_t>(found.Inode)};
+  if (move.Item.Known() && seen != move.Item) return kErrItemReplaced;
+  if (found.IsDirectory()) {
+    for (const TFileIdentity& kept : kept_folders) {
+      if (kept.Device == found.Device && kept.Inode == found.Inode) return kErrHoldsSettings;
+    }
+  }
+  return 0;
+}
+
 TPathTable SettleMoves(const std::vector<TMove>& moves, const TMoveHashes& hashes,
-                       const TBatchPaths& paths, TMovePlan& plan) {
+                       const TBatchPaths& paths, const std::vector<TFileIdentity>& kept_folders,
+                       TMovePlan& plan) {
   TPathTable sources(moves.size()), targets(moves.size());
   std::string scratch;
   for (std::size_t i = 0; i < moves.size(); ++i) {
@@ -53,14 +68,15 @@ TPathTable SettleMoves(const std::vector<TMove>& moves, const TMoveHashes& hashe
     }
     const TMove& m = moves[i];
     const TNativeMove& native = paths.Move(i);
-    int refused = RenameRefusal(m.From, m.To, native.ToName);
+    int refused = paths.FolderRefusal(i);
+    if (refused == 0) refused = RenameRefusal(m.From, m.To, native.ToName);
     if (refused == 0 && sources.Insert(m.From, hashes.From[i], i) != i) refused = EEXIST;
     if (refused == 0 && targets.Insert(m.To, hashes.To[i], i) != i) refused = EEXIST;
     if (refused == 0) {
       if (native.FromName) {
         plan.Source[i] = IdentityAt(paths.Fd(i), paths.Arg(i, *native.FromName, scratch).c_str());
       }
-      if (!plan.Source[i]) refused = ENOENT;
+      refused = plan.Source[i] ? SourceRefusal(m, *plan.Source[i], kept_folders) : ENOENT;
     }
     plan.Refused[i] = refused;
   }
@@ -131,13 +147,14 @@ class TTempNames {
 
 }  // namespace
 
-TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths) {
+TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths,
+                    const std::vector<TFileIdentity>& kept_folders) {
   const std::size_t n = moves.size();
   TMovePlan plan;
   plan.Refused.assign(n, 0);
   plan.Source.assign(n, std::nullopt);
   TMoveHashes hashes(moves);
-  TPathTable sources = SettleMoves(moves, hashes, paths, plan);
+  TPathTable sources = SettleMoves(moves, hashes, paths, kept_folders, plan);
 
   std::vector<bool> runs(n);
   for (std::size_t i = 0; i < n; ++i) runs[i] = plan.Refused[i] == 0 && moves[i].From != moves[i].To;

@@ -7,12 +7,14 @@
 // ever needs to replace an item, so an item outside the batch is never touched.
 #pragma once
 
+#include <cerrno>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/file_ops.h"
+#include "platform/item_identity.h"
 
 namespace nalo {
 
@@ -20,7 +22,15 @@ namespace nalo {
 struct TMove {
   std::string From;
   std::string To;
+  TItemIdentity Item;    // what the listing saw at From; unknown: not compared
+  TItemIdentity Folder;  // what the listing saw as From's folder
 };
+
+// The errno values of the refusals the plan makes itself.
+inline constexpr int kErrItemReplaced = ESTALE;   // not the item or folder that was listed
+inline constexpr int kErrHoldsSettings = EBUSY;   // a folder holding the settings folder
+inline constexpr int kErrFolderIsLink = ELOOP;    // the folder became a symbolic link
+inline constexpr int kErrNotRun = EINTR;          // a stop signal ended the batch first
 
 class TBatchPaths;
 
@@ -41,7 +51,8 @@ struct TStep {
 struct TMovePlan {
   // Per move: an errno value that settles the move before the disk is touched
   // (EINVAL refused name, ENAMETOOLONG, EXDEV other folder, EEXIST duplicate
-  // target, ENOENT no source, ENOTDIR a source that cannot be looked at), else 0.
+  // target, ENOENT no source, ENOTDIR a source that cannot be looked at, and the
+  // kErr values above), else 0.
   std::vector<int> Refused;
   // Per move: what sits at its source when the plan was made.
   std::vector<std::optional<TFileIdentity>> Source;
@@ -53,6 +64,9 @@ struct TMovePlan {
 
 // Plans the moves; `paths` is their native form. Temporary names of cycles are
 // ".nalo-swap-<pid>-<n>" in the cycle's folder, checked to be free when planned.
-TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths);
+// A folder among `kept_folders` (the settings folder and those above it) is not
+// renamed.
+TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths,
+                    const std::vector<TFileIdentity>& kept_folders = {});
 
 }  // namespace nalo

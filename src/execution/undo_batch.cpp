@@ -4,7 +4,7 @@
 #include "execution/undo_batch.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <optional>
 
 #include "execution/batch_journal.h"
 #include "execution/entry_paths.h"
@@ -41,12 +41,20 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     result.Declined = true;
     return result;
   }
+  std::optional<TJournalLock> lock;
+  if (!options.JournalFolder.empty()) {
+    lock.emplace(options.JournalFolder, options.LockWaitMs);
+    if (!lock->Held()) {
+      result.Refusal = lock->Refusal();
+      return result;
+    }
+  }
   std::vector<std::size_t> undoable = UndoableEntries(entries, request);
   std::vector<TMove> moves;
   moves.reserve(undoable.size());
   for (std::size_t i : undoable) {
     TListData& entry = entries.EntryAt(i);
-    moves.push_back({entry.FullPath(), entry.OldPath});
+    moves.push_back({entry.FullPath(), entry.OldPath, entry.Identity, entry.Location.Identity()});
     entry.OldPath.clear();
     entry.State = kStateUntouched;
   }
@@ -56,10 +64,10 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     if (outcome.MoveErrors[k] == 0) {
       entry.SetPath(moves[k].To);
       ++result.Restored;
-    } else if (outcome.MoveErrors[k] == ECANCELED) {
+    } else if (outcome.MoveErrors[k] == kErrNotRun) {
       entry.OldPath = moves[k].To;
       entry.State = kStateRenamed;
-      ++result.Cancelled;
+      ++result.NotRun;
     } else {
       result.Messages.push_back(UndoFailureMessage(moves[k].From, moves[k].To));
       ++result.Failed;
@@ -67,8 +75,8 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
   }
   CarryFolderContents(entries, moves, outcome);
   result.StillPending = CountMarks(entries).Renamed;
-  if (result.StillPending == 0 && !options.JournalFolder.empty()) {
-    MarkJournalUndone(options.JournalFolder);
+  if (result.StillPending == 0 && result.Failed == 0 && lock) {
+    MarkJournalUndone(options.JournalFolder, entries.JournalBatch, {}, /*all_undone=*/true);
   }
   return result;
 }

@@ -26,13 +26,15 @@ struct TUndoResult {
   bool Declined = false;               // the user said No to the question
   std::size_t Restored = 0;
   std::size_t Failed = 0;
-  std::size_t Cancelled = 0;           // never tried (cancelled): still undoable
+  std::size_t NotRun = 0;              // never tried (a stop request): still undoable
   std::size_t StillPending = 0;        // entries still undoable (State 0) afterwards
   std::vector<std::string> Messages;   // one per refused item, in entry order
+  std::string Refusal;                 // why nothing was tried (another batch runs)
 };
 
-// The journal folder of `options`, when set, learns that the batch is undone once
-// no entry is left to undo. No new journal is written for an undo.
+// The journal folder of `options`, when set, is locked for the undo and learns
+// that the batch is undone once every entry came back and none is left to undo.
+// No new journal is written for an undo.
 TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
                           const TBatchOptions& options);
 

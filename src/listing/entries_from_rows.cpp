@@ -16,10 +16,10 @@ void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
   e.Size = option.FolderMode ? 0 : row.Size;
   e.Modified = row.Modified;
   e.FileTime = row.FileTime;
-  e.Inode = row.Inode;
   e.State = kStateUntouched;
   e.SizeUnit = static_cast<std::int8_t>(option.SizeUnit);
   e.FolderMode = option.FolderMode;
+  e.Identity = row.Identity;
   e.Legacy = row.Legacy;
 }
 

@@ -145,7 +145,8 @@ class TFolderWalk {
   }
 
   void EmitRows(const TDirReader& dir, const std::string& location_text) {
-    const TFolderText location(location_text);  // one shared text for the folder's rows
+    // One shared text for the folder's rows.
+    const TFolderText location(location_text, dir.Identity());
     // Room for this folder's rows, growing geometrically so a tree of many small
     // folders does not reallocate once per folder.
     const std::size_t needed = rows_.size() + items_.size();
@@ -213,13 +214,16 @@ class TFolderWalk {
     row.Name = item.Name;
     row.Legacy = item.Legacy;
     row.Location = location;
-    row.Inode = item.Inode;
+    // Without a look at the item, its identity is the directory entry's inode on
+    // the folder's device.
+    row.Identity = {location.Identity().Device, item.Inode};
     if (!item.Stat) return;
     const TItemStat& st = *item.Stat;
     const TLocalTime local = local_times_.Of(st.Modified);
     row.Size = file_mode_ ? st.Size : 0;
     row.Modified = DayCountOf(local);
     row.FileTime = static_cast<std::int32_t>(DosDateTimeOf(local));
+    row.Identity = {st.Device, st.Inode};
   }
 
   TFindSearch& search_;

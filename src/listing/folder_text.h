@@ -1,12 +1,15 @@
 // The folder of a listed item, shared: every item of one folder holds the same
 // immutable text, so a million entries in a thousand folders keep a thousand
 // folder strings. Reads like a const std::string; assigning a new text never
-// changes what other holders see.
+// changes what other holders see. The listing also records the folder's identity
+// beside its text; a text made from a plain string has none.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "platform/item_identity.h"
 
 namespace nalo {
 
@@ -14,11 +17,15 @@ class TFolderText {
  public:
   TFolderText() = default;
   TFolderText(std::string text)  // NOLINT: a folder is written as a plain string
-      : text_(std::make_shared<const std::string>(std::move(text))) {}
+      : text_(std::make_shared<const TShared>(TShared{std::move(text), {}})) {}
+  TFolderText(std::string text, TItemIdentity identity)
+      : text_(std::make_shared<const TShared>(TShared{std::move(text), identity})) {}
   TFolderText(std::string_view text) : TFolderText(std::string(text)) {}  // NOLINT
   TFolderText(const char* text) : TFolderText(std::string(text)) {}       // NOLINT
 
-  const std::string& str() const { return text_ ? *text_ : Empty(); }
+  const std::string& str() const { return text_ ? text_->Text : Empty(); }
+  // The folder as the listing saw it (unknown when not from a listing).
+  TItemIdentity Identity() const { return text_ ? text_->Identity : TItemIdentity{}; }
   operator const std::string&() const { return str(); }  // NOLINT
   operator std::string_view() const { return str(); }    // NOLINT
 
@@ -50,7 +57,11 @@ class TFolderText {
     return empty;
   }
 
-  std::shared_ptr<const std::string> text_;
+  struct TShared {
+    std::string Text;
+    TItemIdentity Identity;
+  };
+  std::shared_ptr<const TShared> text_;
 };
 
 }  // namespace nalo

@@ -24,19 +24,19 @@ enum EntryState : std::int32_t {
 // One listed file or folder. Strings are code-page-932 byte strings. The folder
 // text is shared by all entries of a folder; the full path and the size and date
 // texts are made when asked for, so an entry holds little more than its name. The
-// small fields are packed so the record stays at 112 bytes with the inode number.
+// small fields are packed so the record stays at 120 bytes with the item's identity.
 struct TListData {
   std::string Name;              // name without its folder
   TFolderText Location;          // folder holding the item, with a trailing "/"
   std::int64_t Size = 0;         // bytes; 0 in folder mode
   double Modified = 0;           // last write: days since 1899-12-30, local time
   std::string OldPath;           // full path before the last batch; empty otherwise
-  std::uint64_t Inode = 0;       // inode number of the scanned directory entry; 0 otherwise
   std::int32_t FileTime = 0;     // packed DOS date-time of the last write (sorting only)
   std::int8_t State = kStateUntouched;  // an EntryState
   std::int8_t SizeUnit = 0;             // unit of the size text (kUnitBytes, kUnitKB, kUnitMB)
   bool FolderMode = false;       // listed as a folder: the size text is "フォルダ"
   bool Legacy = false;           // the name's bytes on disk are legacy CP932, not UTF-8
+  TItemIdentity Identity;        // the item as the listing saw it
 
   // The item's path on disk now in core form: Location + Name, where a legacy
   // name stands as its disk bytes (ByteUnitsOf), so the path converts back to
@@ -59,7 +59,7 @@ struct TListData {
 };
 
 // A million entries are held at once; every byte here counts a megabyte.
-static_assert(sizeof(TListData) <= 112, "TListData grew beyond its memory budget");
+static_assert(sizeof(TListData) <= 120, "TListData grew beyond its memory budget");
 
 // The ordered list of entries, owned by whoever lists the folder (the main window,
 // the command-line front end).
@@ -75,6 +75,10 @@ class TEntryList {
 
   std::vector<TListData>& Items() { return items_; }
   const std::vector<TListData>& Items() const { return items_; }
+
+  // The batch journal's name of the batch whose undo information the entries
+  // hold ("" when none was journaled).
+  std::string JournalBatch;
 
  private:
   std::vector<TListData> items_;

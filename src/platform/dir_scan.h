@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/item_identity.h"
+
 namespace nalo {
 
 enum class TDirEntryType { File, Folder, Link, Unknown };
@@ -30,6 +32,8 @@ struct TItemStat {
   bool IsLink = false;
   std::int64_t Size = 0;
   std::time_t Modified = 0;  // seconds since the Unix epoch
+  std::uint64_t Device = 0;  // the item itself, a link not followed
+  std::uint64_t Inode = 0;
 };
 
 // An open directory. Moving transfers ownership; the destructor closes it.
@@ -50,6 +54,8 @@ class TDirReader {
   bool IsOpen() const { return dir_ != nullptr; }
   // Reads the next entry, skipping "." and ".."; false at the end or on an error.
   bool Next(TDirEntry& entry);
+  // The device and inode of the open folder.
+  TItemIdentity Identity() const;
   // Examines the item `name` of this folder; nothing when it vanished meanwhile.
   std::optional<TItemStat> Stat(const std::string& name, TDirEntryType type) const;
 

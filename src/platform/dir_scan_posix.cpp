@@ -28,8 +28,10 @@ TDirEntryType TypeOf(unsigned char d_type) {
   }
 }
 
-TItemStat StatOf(const struct stat& st, bool is_link) {
+TItemStat StatOf(const struct stat& st, bool is_link, const struct stat& own) {
   TItemStat s;
+  s.Device = own.st_dev;
+  s.Inode = own.st_ino;
   s.IsFolder = S_ISDIR(st.st_mode);
   s.IsLink = is_link;
   s.Size = s.IsFolder ? 0 : static_cast<std::int64_t>(st.st_size);
@@ -89,18 +91,22 @@ bool TDirReader::Next(TDirEntry& entry) {
   return false;
 }
 
-std::optional<TItemStat> TDirReader::Stat(const std::string& name, TDirEntryType type) const {
+std::optional<TItemStat> TDirReader::Stat(const std::string& name, TDirEntryType /*type*/) const {
   if (!dir_) return std::nullopt;
   const int fd = dirfd(AsDir(dir_));
-  struct stat st;
-  if (type != TDirEntryType::Link) {
-    if (fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
-    if (!S_ISLNK(st.st_mode)) return StatOf(st, false);
-  }
+  struct stat own;
+  if (fstatat(fd, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+  if (!S_ISLNK(own.st_mode)) return StatOf(own, false, own);
   // A link: describe its target, or the link itself when the target is missing.
-  if (fstatat(fd, name.c_str(), &st, 0) == 0) return StatOf(st, true);
-  if (fstatat(fd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return StatOf(st, true);
-  return std::nullopt;
+  struct stat target;
+  if (fstatat(fd, name.c_str(), &target, 0) == 0) return StatOf(target, true, own);
+  return StatOf(own, true, own);
+}
+
+TItemIdentity TDirReader::Identity() const {
+  struct stat st;
+  if (!dir_ || fstat(dirfd(AsDir(dir_)), &st) != 0) return {};
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 bool IsExistingFolder(const std::string& path) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nalo {
 
@@ -80,8 +81,21 @@ std::optional<std::string> NativePath(std::string_view cp932_path);
 // keeps each of its folders open and passes bare names, so the kernel looks up
 // one name per call instead of walking the whole path every time.
 
-// A descriptor of the folder for the *At calls below, or -1 with errno set.
+// The descriptor that stands for the working folder (AT_FDCWD).
+inline constexpr int kCurrentFolder = -100;
+
+// A descriptor of the folder for the *At calls below, or -1 with errno set. A
+// folder whose last part is a symbolic link is not followed: ENOTDIR or ELOOP.
 int OpenFolderForNames(const std::string& utf8_folder);
+// The same, following a final symbolic link.
+int OpenFolderFollowingLink(const std::string& utf8_folder);
+// What the descriptor `fd` refers to.
+std::optional<TFileIdentity> IdentityOfOpen(int fd);
+// Closes a descriptor these functions returned.
+void CloseFolder(int fd);
+// The folder at `utf8_folder` and every folder above it up to the root, through
+// the links on the way, as (device, inode) pairs; empty when it does not exist.
+std::vector<TFileIdentity> FolderAndAncestors(const std::string& utf8_folder);
 std::optional<TFileIdentity> IdentityAt(int dirfd, const char* utf8_path);
 int RenameNoReplaceAt(int dirfd, const std::string& from, const std::string& to);
 int SetModeAt(int dirfd, const char* utf8_path, mode_t mode);

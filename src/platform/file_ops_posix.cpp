@@ -12,6 +12,7 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <climits>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -25,6 +26,9 @@
 #endif
 
 namespace nalo {
+
+static_assert(kCurrentFolder == AT_FDCWD);
+
 namespace {
 
 // Deepest folder nesting RemoveDirect descends into; a deeper tree is left in
@@ -215,9 +219,44 @@ int SetMode(std::string_view cp932_path, mode_t mode) {
   return SetModeAt(AT_FDCWD, path->c_str(), mode);
 }
 
-int OpenFolderForNames(const std::string& utf8_folder) {
-  // O_PATH needs no read permission: only what a rename in the folder needs.
-  return open(utf8_folder.empty() ? "." : utf8_folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+namespace {
+
+// O_PATH needs no read permission: only what a rename in the folder needs. A
+// trailing "/" would make the kernel follow a final link whatever the flags say.
+int OpenFolder(const std::string& utf8_folder, int extra_flags) {
+  std::string path = utf8_folder.empty() ? "." : utf8_folder;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC | extra_flags);
+}
+
+}  // namespace
+
+int OpenFolderForNames(const std::string& utf8_folder) { return OpenFolder(utf8_folder, O_NOFOLLOW); }
+
+int OpenFolderFollowingLink(const std::string& utf8_folder) { return OpenFolder(utf8_folder, 0); }
+
+std::optional<TFileIdentity> IdentityOfOpen(int fd) {
+  struct stat st;
+  if (fstat(fd, &st) != 0) return std::nullopt;
+  return TFileIdentity{st.st_dev, st.st_ino, st.st_mode};
+}
+
+void CloseFolder(int fd) {
+  if (fd >= 0) close(fd);
+}
+
+std::vector<TFileIdentity> FolderAndAncestors(const std::string& utf8_folder) {
+  std::vector<TFileIdentity> chain;
+  char resolved[PATH_MAX];
+  if (realpath(utf8_folder.c_str(), resolved) == nullptr) return chain;
+  std::string path = resolved;
+  for (;;) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) == 0) chain.push_back({st.st_dev, st.st_ino, st.st_mode});
+    if (path == "/") return chain;
+    const std::size_t slash = path.rfind('/');
+    path = slash == 0 ? "/" : path.substr(0, slash);
+  }
 }
 
 int SetModeAt(int dirfd, const char* utf8_path, mode_t mode) {

@@ -3,6 +3,8 @@
 // survives a power loss. Every system call failure is returned as its errno.
 #include "settings/file_replace.h"
 
+#include "platform/record_file.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,25 +108,7 @@ int FillTemporary(FileDescriptor& fd, std::string_view bytes, const struct stat*
 }  // namespace
 
 int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes) {
-  out.clear();
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return errno;
-  char buffer[16384];
-  for (;;) {
-    const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int err = errno;
-      out.clear();
-      return err;
-    }
-    if (n == 0) return 0;
-    if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
-      out.clear();
-      return EFBIG;
-    }
-    out.append(buffer, static_cast<std::size_t>(n));
-  }
+  return ReadRegularFile(path, out, max_bytes);
 }
 
 int ReplaceFileAtomically(const std::string& path, std::string_view bytes) {

@@ -11,7 +11,8 @@
 namespace nalo {
 
 // Reads the whole file into `out`. Returns 0, or the errno of the failure
-// (ENOENT when the file does not exist, EFBIG when it is longer than `max_bytes`).
+// (ENOENT when the file does not exist, EFBIG when it is longer than `max_bytes`,
+// EINVAL when it is not a regular file: a named pipe is never waited on).
 int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes);
 
 // Replaces the file at `path` (following a symbolic link to its target) with

@@ -37,6 +37,9 @@ class TIniFile {
   static TIniFile FromText(std::string_view text, std::string path = {});
 
   const std::string& Path() const { return path_; }
+  // The errno of a file that exists but could not be read (EINVAL: not a regular
+  // file), else 0.
+  int ReadError() const { return read_error_; }
 
   // Raw value with one pair of enclosing quotes removed, or nothing when missing.
   // Values are read and written through ini::StoredValue, so text beyond code page

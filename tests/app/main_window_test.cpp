@@ -394,14 +394,16 @@ TEST_F(MainWindowTest, SettingsSurviveARestart) {
 
 TEST_F(MainWindowTest, OffersToUndoAnUnfinishedBatchAtStartUp) {
   MakeItems(Data(), {"new.txt"});
-  TJournalStep step;
-  step.From = (Data() + "/old.txt").toStdString();
-  step.To = (Data() + "/new.txt").toStdString();
-  ASSERT_EQ(WriteJournalPlan(settings_.path().toStdString(), {step}), 0);
+  TJournalPlan plan;
+  const std::string data = Data().toStdString() + "/";
+  plan.AddStep(1, 1, TStepKind::Plain, data, "old.txt", data, "new.txt");
+  ASSERT_EQ(WriteJournalPlan(settings_.path().toStdString(), plan), 0);
   messenger_.YesNoAnswers = {false};
   auto w = Open(std::nullopt);
   ASSERT_EQ(messenger_.TextsOf("yesno").size(), 1u);
   EXPECT_TRUE(messenger_.TextsOf("yesno")[0].contains(QStringLiteral("元に戻しますか")));
+  // No gives the batch up: the next batch may start.
+  EXPECT_EQ(ReadJournal(settings_.path().toStdString())->State, TJournalState::Discarded);
 }
 
 TEST_F(MainWindowTest, ListCommandsCopyRemoveAndSelect) {

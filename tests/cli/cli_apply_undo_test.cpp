@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
+#include "execution/batch_journal.h"
 
 namespace nalo::cli::test {
 namespace {
@@ -84,14 +85,14 @@ TEST_F(TCliTest, ApplyWithNothingToRename) {
 TEST_F(TCliTest, UndoAfterACrash) {
   MakeFile("new1.txt", "1");
   MakeFile("old2.txt", "2");
-  struct stat st {};
-  ASSERT_EQ(stat((Dir() + "/new1.txt").c_str(), &st), 0);
-  const std::string ids = std::to_string(st.st_dev) + "\t" + std::to_string(st.st_ino);
-  WriteSettingsFile("Nalo_batch.journal",
-                    "NALO-BATCH-JOURNAL 1\n"
-                    "step\t" + ids + "\t1\t" + Dir() + "/old1.txt\t" + Dir() + "/new1.txt\n"
-                    "step\t1\t1\t1\t" + Dir() + "/old2.txt\t" + Dir() + "/new2.txt\n"
-                    "planned\t2\n");
+  struct stat one {}, two {};
+  ASSERT_EQ(stat((Dir() + "/new1.txt").c_str(), &one), 0);
+  ASSERT_EQ(stat((Dir() + "/old2.txt").c_str(), &two), 0);
+  const std::string folder = Dir() + "/";
+  TJournalPlan plan;
+  plan.AddStep(one.st_dev, one.st_ino, TStepKind::Plain, folder, "old1.txt", folder, "new1.txt");
+  plan.AddStep(two.st_dev, two.st_ino, TStepKind::Plain, folder, "old2.txt", folder, "new2.txt");
+  ASSERT_EQ(WriteJournalPlan(Settings(), plan), 0);
   const TCliRun run = Run({"undo", "--yes"});
   EXPECT_EQ(run.Code, 0) << run.Err;
   EXPECT_EQ(DirNames(), (Names{"old1.txt", "old2.txt"}));

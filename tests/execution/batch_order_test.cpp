@@ -6,14 +6,19 @@
 #include <algorithm>
 #include <random>
 
+#include "child_process.h"
 #include "execution/apply_renames.h"
+#include "execution/execution_messages.h"
+#include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
+#include "platform/stop_signals.h"
 #include "temp_folder.h"
 
 namespace nalo {
 namespace {
 
 using testing::EntryFor;
+using testing::TChild;
 using testing::TTempFolder;
 
 struct TBatch {
@@ -153,6 +158,73 @@ TEST(BatchOrder, RandomBatchesNeverLoseAFile) {
     }
     ASSERT_EQ(r.Renamed + r.Failed, b.rows.size());
     TUndoResult u = UndoLastBatch(b.entries, {}, {});
+    ASSERT_EQ(u.Failed, 0u) << "round " << round;
+    ASSERT_EQ(b.dir.Contents(), before) << "round " << round;
+  }
+}
+
+// The same random batches in a process of their own with the journal, each
+// stopped at a random step by SIGTERM or killed outright there, while a rival
+// batch on the same settings folder tries to start. The rival is refused and
+// touches nothing; no file is lost; a stopped batch leaves no temporary name; and
+// undo from the journal brings back the exact starting folder.
+TEST(BatchOrder, RandomBatchesSurviveStopsKillsAndRivals) {
+  std::mt19937 rng(20261209);
+  const int kRounds = 40;
+  const int kNames = 10;
+  for (int round = 0; round < kRounds; ++round) {
+    TBatch b;
+    b.dir.MakeFolder("settings");
+    TBatchOptions options;
+    options.JournalFolder = b.dir.Path("settings");
+    std::vector<std::string> names;
+    for (int i = 0; i < kNames; ++i) names.push_back("n" + std::to_string(i));
+    std::shuffle(names.begin(), names.end(), rng);
+    const int listed = 3 + static_cast<int>(rng() % 7);
+    for (int i = 0; i < listed; ++i) b.File(names[i], "content-" + names[i]);
+    b.dir.Write(names[listed], "outside-" + names[listed]);
+    for (int i = 0; i < listed; ++i) b.Row(names[i], names[rng() % listed]);
+    const auto before = b.dir.Contents();
+    const std::size_t stop_after = 1 + rng() % b.rows.size();
+    const bool kill_outright = rng() % 3 == 0;
+
+    TChild child([&](TChild& self) {
+      const TStopSignals stop_signals;
+      TBatchOptions mine = options;
+      mine.StopRequested = [] { return TStopSignals::Requested(); };
+      mine.AfterStep = [&](std::size_t done) {
+        if (done == stop_after) self.ReportAndWait();
+      };
+      return ApplyRenames(b.entries, b.rows, {}, mine).Started ? 0 : 1;
+    });
+    const bool reached = child.AwaitReport();
+    if (reached) {
+      TEntryList rival_entries;
+      rival_entries.Add(EntryFor(b.dir.Path(), names[0]));
+      TConfirmationRow rival;
+      rival.OldName = names[0];
+      rival.NewName = "rival";
+      rival.OldFullPath = b.dir.Path(names[0]);
+      TConfirmationList rival_rows{rival};
+      TBatchOptions quick = options;
+      quick.LockWaitMs = 0;
+      const TApplyResult refused = ApplyRenames(rival_entries, rival_rows, {}, quick);
+      ASSERT_FALSE(refused.Started) << "round " << round;
+      ASSERT_EQ(refused.Message, kMsgJournalBusy) << "round " << round;
+      kill(child.Pid(), kill_outright ? SIGKILL : SIGTERM);
+      if (!kill_outright) child.Go();
+    }
+    const int code = child.Wait();
+    ASSERT_EQ(code, reached && kill_outright ? 128 + SIGKILL : 0) << "round " << round;
+    ASSERT_FALSE(b.dir.Exists("rival")) << "round " << round;
+    std::multiset<std::string> before_set, after_set;
+    for (auto& [n, c] : before) before_set.insert(c);
+    for (auto& [n, c] : b.dir.Contents()) {
+      after_set.insert(c);
+      if (!kill_outright) ASSERT_EQ(n.find(".nalo-swap-"), std::string::npos) << "round " << round;
+    }
+    ASSERT_EQ(before_set, after_set) << "round " << round;
+    TJournalUndoResult u = UndoFromJournal(options.JournalFolder, {});
     ASSERT_EQ(u.Failed, 0u) << "round " << round;
     ASSERT_EQ(b.dir.Contents(), before) << "round " << round;
   }

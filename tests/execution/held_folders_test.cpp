@@ -13,6 +13,7 @@
 
 #include "execution/apply_renames.h"
 #include "execution/batch_journal.h"
+#include "execution/journal_undo.h"
 #include "execution/batch_paths.h"
 #include "execution/path_table.h"
 #include "execution/undo_batch.h"
@@ -24,6 +25,7 @@ namespace {
 
 using testing::EntryFor;
 using testing::TTempFolder;
+using testing::UnfinishedJournal;
 
 TEST(PathTable, AgreesWithAStandardMap) {
   struct Case {
@@ -213,7 +215,7 @@ TEST_F(HeldFolderJournal, UndoneBatchIsNeverUndoneAgainFromItsJournal) {
     EXPECT_EQ(UndoLastBatch(entries_, {}, options_).Restored, 1u) << c.label;
     // The user renames the very same item to the batch's new name again.
     ASSERT_EQ(rename(dir_.Path("a").c_str(), dir_.Path("b").c_str()), 0);
-    EXPECT_FALSE(FindUnfinishedJournal(options_.JournalFolder)) << c.label;
+    EXPECT_FALSE(UnfinishedJournal(options_.JournalFolder)) << c.label;
     EXPECT_EQ(UndoFromJournal(options_.JournalFolder, {}).Restored, 0u) << c.label;
     EXPECT_EQ(dir_.Read("b"), "a") << c.label;
     EXPECT_FALSE(dir_.Exists("a")) << c.label;

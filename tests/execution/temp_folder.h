@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "execution/batch_journal.h"
 #include "listing/list_data.h"
 
 namespace nalo::testing {
@@ -68,6 +69,12 @@ inline TListData EntryFor(const std::string& folder, const std::string& name) {
   e.Name = name;
   e.Location = folder;
   return e;
+}
+
+// Whether the journal in `folder` holds a batch that never reached its end.
+inline bool UnfinishedJournal(const std::string& folder) {
+  const auto journal = ReadJournal(folder);
+  return journal && journal->Unfinished();
 }
 
 }  // namespace nalo::testing

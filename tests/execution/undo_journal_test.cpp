@@ -6,6 +6,7 @@
 
 #include "execution/apply_renames.h"
 #include "execution/batch_journal.h"
+#include "execution/journal_undo.h"
 #include "execution/execution_messages.h"
 #include "execution/undo_batch.h"
 #include "temp_folder.h"
@@ -15,6 +16,7 @@ namespace {
 
 using testing::EntryFor;
 using testing::TTempFolder;
+using testing::UnfinishedJournal;
 
 class UndoTest : public ::testing::Test {
  protected:
@@ -48,7 +50,7 @@ TEST_F(UndoTest, ThreeRenamedOneFailedComeBack) {
   EXPECT_EQ(u.StillPending, 0u);
   for (auto n : {"a", "b", "c", "d", "taken"}) EXPECT_EQ(dir_.Read(n), n);
   EXPECT_EQ(entries_.EntryAt(3).State, kStateFailed);  // the failed entry is not touched
-  EXPECT_TRUE(ReadJournal(options_.JournalFolder)->Undone);
+  EXPECT_TRUE(ReadJournal(options_.JournalFolder)->State == TJournalState::Undone);
 }
 
 TEST_F(UndoTest, SelectOnlyUndoesTheSelectedAfterAsking) {
@@ -72,7 +74,7 @@ TEST_F(UndoTest, SelectOnlyUndoesTheSelectedAfterAsking) {
   EXPECT_EQ(u.StillPending, 2u);
   EXPECT_TRUE(dir_.Exists("b"));
   EXPECT_TRUE(dir_.Exists("a2"));
-  EXPECT_FALSE(ReadJournal(options_.JournalFolder)->Undone);
+  EXPECT_FALSE(ReadJournal(options_.JournalFolder)->State == TJournalState::Undone);
 }
 
 TEST_F(UndoTest, RefusedUndoKeepsTheDiskNameAndSaysWhy) {
@@ -97,8 +99,8 @@ TEST_F(UndoTest, FinishedJournalUndoesTheLastBatchFromAFreshStart) {
   ASSERT_EQ(ApplyRenames(entries_, rows_, {}, options_).Failed, 0u);
   auto record = ReadJournal(options_.JournalFolder);
   ASSERT_TRUE(record);
-  EXPECT_TRUE(record->Finished);
-  EXPECT_FALSE(FindUnfinishedJournal(options_.JournalFolder));
+  EXPECT_TRUE(record->State == TJournalState::Finished);
+  EXPECT_FALSE(UnfinishedJournal(options_.JournalFolder));
 
   TJournalUndoResult u = UndoFromJournal(options_.JournalFolder, {});
   EXPECT_EQ(u.Restored, 4u);
@@ -123,8 +125,13 @@ TEST_F(UndoTest, DamagedJournalIsNotUsed) {
   std::string text = dir_.Read("settings/" + std::string(kJournalFileName));
   text.replace(text.find("step\t"), 5, "stop\t");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-  EXPECT_FALSE(ReadJournal(options_.JournalFolder));
-  EXPECT_FALSE(UndoFromJournal(options_.JournalFolder, {}).Found);
+  ASSERT_TRUE(ReadJournal(options_.JournalFolder));
+  EXPECT_TRUE(ReadJournal(options_.JournalFolder)->Damaged);
+  EXPECT_TRUE(UnfinishedJournal(options_.JournalFolder));  // the next batch waits for a decision
+  TJournalUndoResult u = UndoFromJournal(options_.JournalFolder, {});
+  EXPECT_TRUE(u.Found);
+  EXPECT_EQ(u.Failed, 1u);
+  EXPECT_EQ(u.Messages, std::vector<std::string>{DamagedJournalMessage(path)});
   EXPECT_TRUE(dir_.Exists("b"));
 }
 
@@ -154,13 +161,13 @@ TEST_F(UndoTest, KilledBatchIsUndoneFromItsJournal) {
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_EQ(WEXITSTATUS(status), 0) << stop_after;
-    ASSERT_TRUE(FindUnfinishedJournal(options_.JournalFolder)) << stop_after;
+    ASSERT_TRUE(UnfinishedJournal(options_.JournalFolder)) << stop_after;
     TJournalUndoResult u = UndoFromJournal(options_.JournalFolder, {});
     EXPECT_EQ(u.Failed, 0u) << stop_after;
     for (auto n : names) EXPECT_EQ(dir_.Read(n), n) << stop_after;
     EXPECT_FALSE(dir_.Exists("5")) << stop_after;
     EXPECT_EQ(dir_.Contents().size(), 6u) << stop_after;
-    EXPECT_FALSE(FindUnfinishedJournal(options_.JournalFolder));
+    EXPECT_FALSE(UnfinishedJournal(options_.JournalFolder));
   }
 }
 

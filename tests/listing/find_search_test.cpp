@@ -184,8 +184,8 @@ TEST(FindSearch, ScanWithoutSizesAndDatesKeepsZerosAndTheInode) {
   const TScanRows bare = Scan(tree, "*.*", true, false, false);
   ASSERT_EQ(full.size(), 1u);
   ASSERT_EQ(bare.size(), 1u);
-  EXPECT_EQ(full[0].Inode, st.st_ino);
-  EXPECT_EQ(bare[0].Inode, st.st_ino);
+  EXPECT_EQ(full[0].Identity.Inode, st.st_ino);
+  EXPECT_EQ(bare[0].Identity.Inode, st.st_ino);
   EXPECT_EQ(full[0].Size, 1234);
   EXPECT_EQ(bare[0].Size, 0);
   EXPECT_EQ(bare[0].FileTime, 0);

@@ -1,0 +1,62 @@
+// Small files the program keeps beside its settings (the batch journal and its
+// lock) and reads at start-up (settings and codec files). Only regular files are
+// read or written: a named pipe, a device or a folder in their place gets an error
+// instead of a read that never returns. Reading follows a symbolic link; writing
+// and locking do not. Results are errno values (0 = done).
+#pragma once
+
+#include <cerrno>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace nalo {
+
+// The errno returned when a path names something other than a regular file.
+inline constexpr int kErrNotRegularFile = EINVAL;
+
+// Reads the whole regular file at `path` into `out` without blocking on a pipe or
+// a device (EINVAL), nor on a file longer than `max_bytes` (EFBIG).
+int ReadRegularFile(const std::string& path, std::string& out, std::size_t max_bytes);
+
+// Reads at most the first `bytes` bytes of the regular file at `path` into `out`.
+int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t bytes);
+
+// Appends `text` to the existing regular file at `path`; a final symbolic link is
+// not followed.
+int AppendToRegularFile(const std::string& path, std::string_view text);
+
+// Writes `text` over the bytes of the existing regular file at `path` from `offset` on.
+int WriteRegularFileAt(const std::string& path, std::uint64_t offset, std::string_view text);
+
+// Writes `text` to a new file of a unique temporary name beside `path`, syncs it,
+// renames it over `path` and syncs the folder: readers see the old file or the
+// new one whole. No temporary file is left behind on failure.
+int WriteRegularFileSynced(const std::string& path, std::string_view text);
+
+// An advisory lock on a lock file, held until the object is destroyed. Other
+// processes (and other descriptors of this one) that ask for the same lock wait.
+class TFileLock {
+ public:
+  TFileLock() = default;
+  TFileLock(TFileLock&& other) noexcept;
+  TFileLock& operator=(TFileLock&& other) noexcept;
+  TFileLock(const TFileLock&) = delete;
+  TFileLock& operator=(const TFileLock&) = delete;
+  ~TFileLock();
+
+  // Takes the exclusive lock of the file at `path` (created when missing), trying
+  // again until `wait_ms` milliseconds have passed. Error() is EWOULDBLOCK when
+  // another holder kept it all that time.
+  static TFileLock Take(const std::string& path, int wait_ms);
+
+  bool Held() const { return fd_ >= 0; }
+  int Error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  int error_ = 0;
+};
+
+}  // namespace nalo

@@ -1,0 +1,219 @@
+// POSIX back end of the record files. Every open uses O_NONBLOCK, so opening a
+// named pipe returns at once, and fstat then refuses anything but a regular file
+// before the first read or write. The lock is flock() on its own file: the lock
+// belongs to the open file, so it is released when the process ends however it
+// ends, and the journal beside it can be replaced by rename while it is held.
+#include "platform/record_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <ctime>
+#include <utility>
+
+namespace nalo {
+namespace {
+
+// Pause between two attempts at a lock held by someone else.
+constexpr long kLockRetryNs = 20L * 1000 * 1000;
+
+// Attempts at a free temporary name; a clash needs another process with the
+// same pid and counter, so a few tries are plenty.
+constexpr int kMaxTempNameAttempts = 16;
+
+std::atomic<unsigned> g_temp_counter{0};
+
+class TFd {
+ public:
+  explicit TFd(int fd) : fd_(fd) {}
+  ~TFd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  TFd(const TFd&) = delete;
+  TFd& operator=(const TFd&) = delete;
+  int Get() const { return fd_; }
+  int Release() { return std::exchange(fd_, -1); }
+  int Close() { return ::close(std::exchange(fd_, -1)) == 0 ? 0 : errno; }
+
+ private:
+  int fd_;
+};
+
+// Opens `path` with `flags` (plus non-blocking and close-on-exec) and checks that
+// it is a regular file; -1 with errno set otherwise. Reading follows a link (a
+// settings file may be one); writing does not.
+int OpenRegular(const std::string& path, int flags, mode_t mode = 0) {
+  const int follow = (flags & O_ACCMODE) == O_RDONLY ? 0 : O_NOFOLLOW;
+  TFd fd(::open(path.c_str(), flags | follow | O_NONBLOCK | O_CLOEXEC, mode));
+  if (fd.Get() < 0) return -1;
+  struct stat st;
+  if (::fstat(fd.Get(), &st) != 0) return -1;
+  if (!S_ISREG(st.st_mode)) {
+    errno = kErrNotRegularFile;
+    return -1;
+  }
+  return fd.Release();
+}
+
+int WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t n = ::write(fd, text.data(), text.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    text.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return 0;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void SyncFolder(const std::string& folder) {
+  TFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Get() >= 0) ::fsync(fd.Get());
+}
+
+int OpenTemporary(const std::string& path, std::string& temp) {
+  for (int attempt = 0; attempt < kMaxTempNameAttempts; ++attempt) {
+    temp = path + ".tmp" + std::to_string(::getpid()) + "-" +
+           std::to_string(g_temp_counter.fetch_add(1));
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+}  // namespace
+
+int ReadRegularFile(const std::string& path, std::string& out, std::size_t max_bytes) {
+  out.clear();
+  TFd fd(OpenRegular(path, O_RDONLY));
+  if (fd.Get() < 0) return errno;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      out.clear();
+      return err;
+    }
+    if (n == 0) return 0;
+    if (out.size() + static_cast<std::size_t>(n) > max_bytes) {
+      out.clear();
+      return EFBIG;
+    }
+    out.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t bytes) {
+  out.assign(bytes, '\0');
+  TFd fd(OpenRegular(path, O_RDONLY));
+  std::size_t got = 0;
+  while (fd.Get() >= 0 && got < bytes) {
+    const ssize_t n = ::read(fd.Get(), out.data() + got, bytes - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  const int err = fd.Get() < 0 ? errno : 0;
+  out.resize(got);
+  return err;
+}
+
+int AppendToRegularFile(const std::string& path, std::string_view text) {
+  TFd fd(OpenRegular(path, O_WRONLY | O_APPEND));
+  if (fd.Get() < 0) return errno;
+  if (const int err = WriteAll(fd.Get(), text)) return err;
+  return fd.Close();
+}
+
+int WriteRegularFileAt(const std::string& path, std::uint64_t offset, std::string_view text) {
+  TFd fd(OpenRegular(path, O_WRONLY));
+  if (fd.Get() < 0) return errno;
+  while (!text.empty()) {
+    const ssize_t n = ::pwrite(fd.Get(), text.data(), text.size(), static_cast<off_t>(offset));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    text.remove_prefix(static_cast<std::size_t>(n));
+    offset += static_cast<std::uint64_t>(n);
+  }
+  return fd.Close();
+}
+
+int WriteRegularFileSynced(const std::string& path, std::string_view text) {
+  std::string temp;
+  TFd fd(OpenTemporary(path, temp));
+  if (fd.Get() < 0) return errno;
+  int rc = WriteAll(fd.Get(), text);
+  if (rc == 0 && ::fsync(fd.Get()) != 0) rc = errno;
+  if (const int closed = fd.Close(); rc == 0) rc = closed;
+  if (rc == 0 && ::rename(temp.c_str(), path.c_str()) != 0) rc = errno;
+  if (rc != 0) {
+    ::unlink(temp.c_str());
+    return rc;
+  }
+  SyncFolder(FolderOf(path));
+  return 0;
+}
+
+TFileLock::TFileLock(TFileLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), error_(other.error_) {}
+
+TFileLock& TFileLock::operator=(TFileLock&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+    error_ = other.error_;
+  }
+  return *this;
+}
+
+TFileLock::~TFileLock() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+TFileLock TFileLock::Take(const std::string& path, int wait_ms) {
+  TFileLock lock;
+  TFd fd(OpenRegular(path, O_RDWR | O_CREAT, 0600));
+  if (fd.Get() < 0) {
+    lock.error_ = errno;
+    return lock;
+  }
+  timespec start {};
+  ::clock_gettime(CLOCK_MONOTONIC, &start);
+  for (;;) {
+    if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) {
+      lock.fd_ = fd.Release();
+      return lock;
+    }
+    if (errno != EWOULDBLOCK && errno != EINTR) {
+      lock.error_ = errno;
+      return lock;
+    }
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    const long elapsed_ms = (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+    if (elapsed_ms >= wait_ms) {
+      lock.error_ = EWOULDBLOCK;
+      return lock;
+    }
+    const timespec pause {0, kLockRetryNs};
+    ::nanosleep(&pause, nullptr);
+  }
+}
+
+}  // namespace nalo
