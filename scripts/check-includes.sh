@@ -27,8 +27,6 @@ os_header_allowed=(
   src/fileinfo/file_entry.cpp
   src/fileinfo/codec_names.cpp
   src/execution/move_plan.cpp
-  src/execution/batch_journal.cpp
-  src/execution/batch_paths.cpp
 )
 
 bad=0

@@ -27,10 +27,10 @@ _nalo_cli_options() {
     --from-settings --fix-encoding --count --full-width --case-sensitive --first-only --at --to --digits
     --start --template --all --not --not-case"
   case $1 in
-    list) echo "$global $selection --format" ;;
-    preview) echo "$global $selection $rule --names-from --format" ;;
+    list) echo "$global $selection --format --null" ;;
+    preview) echo "$global $selection $rule --names-from --format --null" ;;
     apply) echo "$global $selection $rule --yes" ;;
-    undo) echo "$global --yes" ;;
+    undo) echo "$global --yes --discard" ;;
     info) echo "$global" ;;
     *) echo "$global --version" ;;
   esac

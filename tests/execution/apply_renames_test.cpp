@@ -187,14 +187,14 @@ TEST_F(ApplyRenamesTest, ACancelStopsBetweenMovesAndTheBatchStaysUndoable) {
     List({"a", "b", "c"});
     for (const auto& [from, to] : c.renames) Propose(from, to);
     std::atomic<bool> cancel = c.cancel_after_step == 0;
-    options_.Cancel = &cancel;
+    options_.StopRequested = [&cancel] { return cancel.load(); };
     options_.AfterStep = [&](std::size_t done) {
       if (done == c.cancel_after_step) cancel = true;
     };
     const TApplyResult r = Apply();
     EXPECT_TRUE(r.Started) << c.label;
     EXPECT_EQ(r.Renamed, c.renamed) << c.label;
-    EXPECT_EQ(r.Cancelled, c.cancelled) << c.label;
+    EXPECT_EQ(r.NotRun, c.cancelled) << c.label;
     EXPECT_EQ(r.Failed, 0u) << c.label;
     EXPECT_TRUE(r.Message.empty()) << c.label;
     EXPECT_EQ(dir_.Contents().size(), 3u) << c.label << ": nothing parked at a temporary name";

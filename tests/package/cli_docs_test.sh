@@ -14,7 +14,7 @@ fail() {
 }
 
 # The option column of a --help text, one option a line ("-y", "--yes").
-options_in_help() { grep -oE '^  (-[a-zA-Z],)?--[a-z0-9-]+' | sed 's/^  //' | tr ',' '\n' | sort -u; }
+options_in_help() { grep -oE '^  (-[a-zA-Z0-9],)?--[a-z0-9-]+' | sed 's/^  //' | tr ',' '\n' | sort -u; }
 long_only() { grep -- '^--' || true; }
 
 top_help=$("$cli" --help)
@@ -58,7 +58,7 @@ for sub in $subcommands; do
     else
       ! _nalo_cli_takes_value "$option" || fail "$sub: the completion expects a value after $option"
     fi
-  done < <(sed -n 's/^  \(-[a-zA-Z],\)\?\(--[a-z0-9-]\+\)\( [A-Z]\+\)\?\( \|:\|$\).*/\2\3/p' <<<"$help" | grep -vx -- --help)
+  done < <(sed -n 's/^  \(-[a-zA-Z0-9],\)\?\(--[a-z0-9-]\+\)\( [A-Z]\+\)\?\( \|:\|$\).*/\2\3/p' <<<"$help" | grep -vx -- --help)
   # "  --unit TEXT:{byte,KB,MB}" and "  KIND TEXT:{avi,...}": the values of a fixed set.
   while read -r name values; do
     values=$(tr ',' '\n' <<<"$values" | sort)
