@@ -174,7 +174,8 @@ class TFolderWalk {
       }
       // A legacy folder stands in the paths below it as its bytes, so those paths
       // lead back to it on disk.
-      subs.push_back({item.Utf8Name, item.Legacy ? ByteUnitsOf(item.Utf8Name).value_or(item.Name) : item.Name});
+      const std::string name = item.Legacy ? ByteUnitsOf(item.Utf8Name).value_or(item.Name) : item.Name;
+      subs.push_back({item.Utf8Name, name});
     }
     return subs;
   }

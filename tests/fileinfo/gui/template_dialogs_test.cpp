@@ -104,6 +104,21 @@ TEST_F(TTemplateDialogs, OkStoresTheRecordAndItsSection) {
   EXPECT_EQ(stored.FrameIdx, 0);
 }
 
+// A template holding characters beyond code page 932 is stored whole (it was
+// once saved as an empty text) and reads back as the same text.
+TEST_F(TTemplateDialogs, ATemplateBeyondCp932IsStoredWhole) {
+  TMP3_FRM_INFO info = DefaultMp3Info();
+  TFmp3 dialog(env_, info, {});
+  const QString text = QString::fromUtf8("<ARTIST> \xE2\x99\xA1 caf\xC3\xA9\xE3\x80\x9C");  // ♡ é 〜
+  SetTemplate(dialog, text);
+  Click(dialog, "BitBtn2");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  TMP3_FRM_INFO stored;
+  LoadInfoSettings(Ini(), stored);
+  EXPECT_EQ(FromCp932(stored.Text), text);
+  EXPECT_EQ(stored.Text, info.Text);
+}
+
 TEST_F(TTemplateDialogs, DateSizeInFolderModeSaysTheSizeIsIgnoredButPreviewsIt) {
   TDate_Size_INFO info = DefaultDateSizeInfo();
   TFDateSize dialog(env_, info, {}, /*folder_mode=*/true);
