@@ -58,8 +58,9 @@ void MakeFolder() {
 
 void RemoveFolder() {
   if (g_root.empty()) return;
-  nftw(g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
-       FTW_DEPTH | FTW_PHYS);
+  nftw(
+      g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
+      FTW_DEPTH | FTW_PHYS);
 }
 
 double Since(std::chrono::steady_clock::time_point start) {
@@ -142,7 +143,9 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::RegisterBenchmark("WindowListingBesideCli/flat", BM_WindowListingBesideCli)
-      ->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+      ->UseManualTime()
+      ->Iterations(3)
+      ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -51,8 +51,9 @@ void MakeTree() {
 
 void RemoveTree() {
   if (g_root.empty()) return;
-  nftw(g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
-       FTW_DEPTH | FTW_PHYS);
+  nftw(
+      g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
+      FTW_DEPTH | FTW_PHYS);
 }
 
 struct TRunTime {
@@ -116,8 +117,11 @@ void BM_ListProcessBesideWalker(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::RegisterBenchmark("ListProcessBesideWalker/tree_200k_in_200", BM_ListProcessBesideWalker)
-      ->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("ListProcessBesideWalker/tree_200k_in_200",
+                               BM_ListProcessBesideWalker)
+      ->UseManualTime()
+      ->Iterations(10)
+      ->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -95,7 +95,8 @@ void TFMainFrm::showEvent(QShowEvent* event) {
   // (the window then sits at 0,0 with its title bar off screen): set it again.
   if (settings_.Main.Chk_FormMax) {
     QMetaObject::invokeMethod(
-        this, [this] { setWindowState(windowState() | Qt::WindowMaximized); }, Qt::QueuedConnection);
+        this, [this] { setWindowState(windowState() | Qt::WindowMaximized); },
+        Qt::QueuedConnection);
   }
 }
 

@@ -13,10 +13,10 @@
 #include "execution/gui/fresult.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
-#include "rules/fix_encoding_rule.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
 #include "listing/status_text.h"
+#include "rules/fix_encoding_rule.h"
 #include "rules/gui/tab_frame.h"
 #include "settings/ini_file.h"
 #include "settings/options_settings.h"
@@ -104,7 +104,9 @@ TBatchOptions TFMainFrm::WorkerBatchOptions(TFBatchProgress& progress) {
   options.Watcher = [this, &progress](bool enabled) {
     progress.OnUiThread([this, enabled] { watcher_->SetEnabled(enabled); });
   };
-  options.StopRequested = [&flag = progress.CancelFlag()] { return flag.load(std::memory_order_relaxed); };
+  options.StopRequested = [&flag = progress.CancelFlag()] {
+    return flag.load(std::memory_order_relaxed);
+  };
   options.AfterStep = [&progress](std::size_t done) { progress.StepDone(done); };
   return options;
 }
@@ -159,7 +161,8 @@ void TFMainFrm::UndoLastBatchNow() {
   request.SelectOnly = chk_SelectOnly->isChecked();
   request.Selected = SelectedEntries();
 
-  TFBatchProgress progress(this, QStringLiteral("元に戻しています..."), FromCp932(state_.CurrentFolder));
+  TFBatchProgress progress(this, QStringLiteral("元に戻しています..."),
+                           FromCp932(state_.CurrentFolder));
   request.AskYesNo = [this, &progress](std::string_view question) {
     bool yes = false;
     progress.OnUiThread([&] { yes = messenger_->YesNo(this, FromUtf8(question)); });

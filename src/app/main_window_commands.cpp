@@ -68,7 +68,8 @@ void TFMainFrm::SpeedButton1Click() {
   const QString folder = state_.CurrentFolder.empty() ? cmb_Path->currentText()
                                                       : FromCp932(state_.CurrentFolder);
   if (folder.isEmpty() || messenger_->OpenFolder(folder)) return;
-  messenger_->Warn(this, QStringLiteral("フォルダを開くプログラムが見つかりません。\r%1").arg(folder));
+  messenger_->Warn(this,
+                   QStringLiteral("フォルダを開くプログラムが見つかりません。\r%1").arg(folder));
 }
 
 void TFMainFrm::R1Click() {

@@ -55,7 +55,8 @@ void TFMainFrm::CreateFolderTree() {
                             saved.Bounds.Height);
   // Never placed (0,0 would cover the menu bar): beside the list, below the tool bar.
   if (saved.Bounds.Left == 0 && saved.Bounds.Top == 0) {
-    folder_tree_->move(mapToGlobal(ListView1->mapTo(this, QPoint(kFolderTreeOffset, kFolderTreeOffset))));
+    folder_tree_->move(
+        mapToGlobal(ListView1->mapTo(this, QPoint(kFolderTreeOffset, kFolderTreeOffset))));
   }
   folder_tree_->setAttribute(Qt::WA_Moved);
   if (!state_.CurrentFolder.empty() && QFileInfo(FromCp932(state_.CurrentFolder)).isDir()) {

@@ -22,9 +22,9 @@
 #include "listing/list_edit.h"
 #include "listing/size_units.h"
 #include "listing/status_text.h"
+#include "platform/user_area_table.h"
 #include "rules/gui/frm_search.h"
 #include "ui/cp932_guard.h"
-#include "platform/user_area_table.h"
 #include "ui/messenger.h"
 #include "ui/qt_text.h"
 #include "ui/selection.h"
@@ -39,7 +39,8 @@ QString WithoutTrailingSlash(QString folder) {
 
 QString UnencodableItemsMessage(std::size_t count, const std::vector<std::string>& examples) {
   QString text =
-      QStringLiteral("コードページ 932 にない文字が %1 種類を超えたため、%2 個の項目を一覧に含めませんでした。")
+      QStringLiteral(
+          "コードページ 932 にない文字が %1 種類を超えたため、%2 個の項目を一覧に含めませんでした。")
           .arg(kUserAreaCodes)
           .arg(count);
   for (const std::string& example : examples) text += QChar('\r') + FromUtf8(example);
@@ -175,12 +176,14 @@ void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& pan
   model_->Reset();
   ShowPathHistory();
   panel1_->setText(panel1);
-  panel0_->setText(FromUtf8(StatusCountText(result.Count, state_.ScanCompleted, CountMarks(entries_))));
+  panel0_->setText(
+      FromUtf8(StatusCountText(result.Count, state_.ScanCompleted, CountMarks(entries_))));
   setWindowTitle(QString::fromUtf8(kAppTitle) + QStringLiteral(" - ") + FromCp932(state_.CurrentFolder));
   const QFileInfo listed(FromCp932(state_.CurrentFolder));
   if (!listed.isReadable() || !listed.isExecutable()) {
-    messenger_->Warn(this, QStringLiteral("フォルダの中を読めません（アクセスが許可されていません）。\r%1")
-                               .arg(listed.filePath()));
+    messenger_->Warn(
+        this, QStringLiteral("フォルダの中を読めません（アクセスが許可されていません）。\r%1")
+                  .arg(listed.filePath()));
   }
   if (state_.UnencodableCount > 0) {
     messenger_->Warn(this, UnencodableItemsMessage(state_.UnencodableCount, state_.UnencodableExamples));

@@ -66,8 +66,8 @@ void TFMainFrm::BuildEditMenu() {
   connect(AddItem(edit, "I1", "選択の切り替え(&I)"), &QAction::triggered, this, &TFMainFrm::I1Click);
   AddItem(edit, "Rename2", "名前の変更(&M)", "F2")->setEnabled(false);
   edit->addSeparator();
-  connect(AddItem(edit, "FixEncoding1", "Shift-JIS の名前を UTF-8 に変換(&U)..."), &QAction::triggered, this,
-          &TFMainFrm::FixEncodingClick);
+  connect(AddItem(edit, "FixEncoding1", "Shift-JIS の名前を UTF-8 に変換(&U)..."),
+          &QAction::triggered, this, &TFMainFrm::FixEncodingClick);
   connect(edit, &QMenu::aboutToShow, this, &TFMainFrm::Edit1Popup);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));

@@ -122,20 +122,23 @@ void ShootConfirmation(TFMainFrm& window, TShotMessenger& messenger) {
 // Names of every kind a Linux disk holds, written with their raw bytes: characters
 // beyond code page 932, a legacy Shift-JIS name and bytes that are no text.
 const char* const kEveryKindNames[] = {
-    "caf\xC3\xA9 au lait.mp3",         // é
-    "\xE6\x98\xA0\xE7\x94\xBB\xE3\x80\x9C\xE7\xB7\x8F\xE9\x9B\x86\xE7\xB7\xA8.avi",  // 映画〜総集編 with U+301C
-    "\xE2\x88\x92" "20\xE5\xBA\xA6.txt",  // −20度 with U+2212
-    "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4.txt",  // Hangul
-    "\xE5\x86\x99\xE7\x9C\x9F_001.jpg",  // 写真_001.jpg
+    "caf\xC3\xA9 au lait.mp3",                                                       // é
+    "\xE6\x98\xA0\xE7\x94\xBB\xE3\x80\x9C\xE7\xB7\x8F\xE9\x9B\x86\xE7\xB7\xA8.avi",  // 映画〜総集編
+                                                                                     // with U+301C
+    "\xE2\x88\x92"
+    "20\xE5\xBA\xA6.txt",                            // −20度 with U+2212
+    "\xED\x95\x9C\xEA\xB5\xAD\xEC\x96\xB4.txt",      // Hangul
+    "\xE5\x86\x99\xE7\x9C\x9F_001.jpg",              // 写真_001.jpg
     "\x83\x65\x83\x58\x83\x67\x8E\x91\x97\xBF.doc",  // テスト資料.doc in legacy bytes
-    "\x95\xF1\x8D\x90\x8F\x91.txt",        // 報告書.txt in legacy bytes
-    "data\xFF\xFE.bin",                   // neither UTF-8 nor code page 932
+    "\x95\xF1\x8D\x90\x8F\x91.txt",                  // 報告書.txt in legacy bytes
+    "data\xFF\xFE.bin",                              // neither UTF-8 nor code page 932
 };
 
 // The list of a folder holding names of every kind, and the confirmation window
 // of the edit menu's encoding conversion.
 void ShootEveryKindOfName(TFMainFrm& window, TShotMessenger& messenger, const QString& root) {
-  const std::string folder = QDir(root).filePath(QStringLiteral("Pok\u00E9mon\u301C")).toStdString();
+  const std::string folder =
+      QDir(root).filePath(QStringLiteral("Pok\u00E9mon\u301C")).toStdString();
   if (!QDir().mkpath(QString::fromStdString(folder))) return;
   for (const char* name : kEveryKindNames) std::ofstream(folder + "/" + name) << name;
   window.TabControl1->setCurrentIndex(kTabReplace);

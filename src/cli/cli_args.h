@@ -72,8 +72,8 @@ struct TCliArgs {
   std::string NamesFrom;            // FILE or "-"
   std::string Format = "tsv";       // tsv|json
   bool Yes = false;
-  bool Discard = false;             // undo --discard
-  bool Null = false;                // --null: NUL-terminated records, raw names
+  bool Discard = false;  // undo --discard
+  bool Null = false;     // --null: NUL-terminated records, raw names
   std::string InfoKind;
   std::vector<std::string> InfoFiles;
 };

@@ -7,8 +7,9 @@ void AddGlobalOptions(CLI::App& app, TGlobalArgs& g) {
   app.add_option("--settings-dir", g.SettingsDir,
                  "Folder of Nalo.ini and the other settings files (or NALO_SETTINGS_DIR)")
       ->envname("NALO_SETTINGS_DIR");
-  app.add_option("--encoding", g.Encoding,
-                 "Encoding of names read from --names-from and printed: utf8 or cp932 (rule arguments are always UTF-8)")
+  app.add_option(
+         "--encoding", g.Encoding,
+         "Encoding of names read from --names-from and printed: utf8 or cp932 (rule arguments are always UTF-8)")
       ->check(CLI::IsMember({"utf8", "cp932"}));
 }
 
@@ -99,7 +100,8 @@ constexpr const char* kTsvEscapes =
     "(four fields per record).\n";
 
 void AddFormatOptions(CLI::App* sub, TCliArgs& a) {
-  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")->check(CLI::IsMember({"tsv", "json"}));
+  sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")
+      ->check(CLI::IsMember({"tsv", "json"}));
   sub->add_flag("--null,-0", a.Null, "Raw names, every field ended by a NUL byte (for scripts)");
 }
 
@@ -122,12 +124,13 @@ CLI::App* AddPreview(CLI::App& app, TCliArgs& a) {
   AddSelectionOptions(sub, a.Selection);
   AddRuleOptions(sub, a.Rule);
   AddFormatOptions(sub, a);
-  sub->footer("Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long);\n" +
-              std::string(kTsvEscapes) +
-              "with --names-from the listed names stand in for the folder (no file is looked at).\n"
-              "Examples:\n  nalo-cli preview . --replace \" \" \"_\"\n"
-              "  ls | nalo-cli preview --names-from - --number Photo_ --digits 3 --start 1\n"
-              "  nalo-cli preview . --awk \"[0-9]+\" --template \"<&>\" --all");
+  sub->footer(
+      "Output: old<TAB>new<TAB>folder<TAB>problem (exists, duplicate, invalid, too-long);\n" +
+      std::string(kTsvEscapes) +
+      "with --names-from the listed names stand in for the folder (no file is looked at).\n"
+      "Examples:\n  nalo-cli preview . --replace \" \" \"_\"\n"
+      "  ls | nalo-cli preview --names-from - --number Photo_ --digits 3 --start 1\n"
+      "  nalo-cli preview . --awk \"[0-9]+\" --template \"<&>\" --all");
   return sub;
 }
 
@@ -137,26 +140,29 @@ CLI::App* AddApply(CLI::App& app, TCliArgs& a) {
   AddSelectionOptions(sub, a.Selection);
   AddRuleOptions(sub, a.Rule);
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
-  sub->footer("Shows the rows like preview, then asks on a terminal unless --yes is given.\n" +
-              std::string(kTsvEscapes) +
-              "Only one batch or undo runs at a time per settings folder; another one waits\n"
-              "two seconds, then stops with a message. A batch that did not reach its end\n"
-              "(a crash, a kill) must be undone or discarded (nalo-cli undo [--discard])\n"
-              "before the next one. Ctrl-C ends the batch after the rename under way.\n"
-              "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed,\n"
-              "128 + the signal when Ctrl-C or SIGTERM stopped it.\n"
-              "Examples:\n  nalo-cli apply . --mask \"*.JPG\" --ext-case lower --yes\n"
-              "  nalo-cli apply ~/music --add-info mp3 --at end");
+  sub->footer(
+      "Shows the rows like preview, then asks on a terminal unless --yes is given.\n" +
+      std::string(kTsvEscapes) +
+      "Only one batch or undo runs at a time per settings folder; another one waits\n"
+      "two seconds, then stops with a message. A batch that did not reach its end\n"
+      "(a crash, a kill) must be undone or discarded (nalo-cli undo [--discard])\n"
+      "before the next one. Ctrl-C ends the batch after the rename under way.\n"
+      "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed,\n"
+      "128 + the signal when Ctrl-C or SIGTERM stopped it.\n"
+      "Examples:\n  nalo-cli apply . --mask \"*.JPG\" --ext-case lower --yes\n"
+      "  nalo-cli apply ~/music --add-info mp3 --at end");
   return sub;
 }
 
 CLI::App* AddUndo(CLI::App& app, TCliArgs& a) {
   CLI::App* sub = app.add_subcommand("undo", "Undo the last batch from the batch journal (also after a crash)");
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
-  sub->add_flag("--discard", a.Discard, "Give up the last batch instead: it can no longer be undone");
-  sub->footer("Exit codes: 0 done, 1 nothing to undo, 2 another batch runs, 3 some items were not\n"
-              "restored (they are listed; run undo again once the cause is gone).\n"
-              "Examples:\n  nalo-cli undo --yes\n  nalo-cli undo --discard");
+  sub->add_flag("--discard", a.Discard,
+                "Give up the last batch instead: it can no longer be undone");
+  sub->footer(
+      "Exit codes: 0 done, 1 nothing to undo, 2 another batch runs, 3 some items were not\n"
+      "restored (they are listed; run undo again once the cause is gone).\n"
+      "Examples:\n  nalo-cli undo --yes\n  nalo-cli undo --discard");
   return sub;
 }
 
@@ -172,13 +178,14 @@ CLI::App* AddInfo(CLI::App& app, TCliArgs& a) {
 }  // namespace
 
 TSubcommands BuildParser(CLI::App& app, TCliArgs& args) {
-  app.footer("Global options may also follow the subcommand. A value that begins with \"-\"\n"
-             "is written --option=VALUE (e.g. --add=-draft).\n"
-             "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed\n"
-             "(or not undone), 128 + the signal when Ctrl-C or SIGTERM stopped a batch.\n"
-             "Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg\"\n"
-             "  nalo-cli preview ~/Pictures --replace IMG_ Photo_\n"
-             "  nalo-cli apply ~/Pictures --replace IMG_ Photo_ --yes && nalo-cli undo --yes");
+  app.footer(
+      "Global options may also follow the subcommand. A value that begins with \"-\"\n"
+      "is written --option=VALUE (e.g. --add=-draft).\n"
+      "Exit codes: 0 done, 1 nothing to rename, 2 usage or rule error, 3 some renames failed\n"
+      "(or not undone), 128 + the signal when Ctrl-C or SIGTERM stopped a batch.\n"
+      "Examples:\n  nalo-cli list ~/Pictures --mask \"*.jpg\"\n"
+      "  nalo-cli preview ~/Pictures --replace IMG_ Photo_\n"
+      "  nalo-cli apply ~/Pictures --replace IMG_ Photo_ --yes && nalo-cli undo --yes");
   app.fallthrough();
   app.require_subcommand(1);
   AddGlobalOptions(app, args.Global);

@@ -17,7 +17,8 @@ constexpr const char* kNothingToUndo = "元に戻せるリネームがありま�
 
 bool Undoable(const std::optional<TJournalRecord>& journal) {
   return journal && journal->State != TJournalState::Undone &&
-         journal->State != TJournalState::Discarded && (journal->Damaged || !journal->Steps.empty());
+         journal->State != TJournalState::Discarded &&
+         (journal->Damaged || !journal->Steps.empty());
 }
 
 int RunDiscard(const TSession& session) {

@@ -6,13 +6,13 @@
 #include <array>
 #include <utility>
 
-#include "rules/fix_encoding_rule.h"
 #include "rules/add_rule.h"
 #include "rules/convert_rule.h"
+#include "rules/fix_encoding_rule.h"
 #include "rules/move_rule.h"
 #include "rules/regex_rule.h"
-#include "rules/rule_captions.h"
 #include "rules/replace_rule.h"
+#include "rules/rule_captions.h"
 #include "rules/rule_descriptions.h"
 #include "settings/ini_file.h"
 #include "settings/settings_folder.h"
@@ -23,12 +23,21 @@ namespace nalo::cli {
 namespace {
 
 int CountGivenRules(const TRuleArgs& a) {
-  const std::array<bool, 15> given = {
-      !a.Brackets.empty(), !a.Replace.empty(), a.ReplaceWithSpaces.has_value(),
-      a.Add.has_value(),   !a.AddInfo.empty(), a.Number.has_value(),
-      a.Extension.has_value(), !a.NameCase.empty(), !a.ExtCase.empty(),
-      !a.Convert.empty(),  !a.MoveBracket.empty() || a.Move.has_value(),
-      a.Perl.has_value(),  a.Awk.has_value(), !a.FromSettings.empty(), a.FixEncoding};
+  const std::array<bool, 15> given = {!a.Brackets.empty(),
+                                      !a.Replace.empty(),
+                                      a.ReplaceWithSpaces.has_value(),
+                                      a.Add.has_value(),
+                                      !a.AddInfo.empty(),
+                                      a.Number.has_value(),
+                                      a.Extension.has_value(),
+                                      !a.NameCase.empty(),
+                                      !a.ExtCase.empty(),
+                                      !a.Convert.empty(),
+                                      !a.MoveBracket.empty() || a.Move.has_value(),
+                                      a.Perl.has_value(),
+                                      a.Awk.has_value(),
+                                      !a.FromSettings.empty(),
+                                      a.FixEncoding};
   int n = 0;
   for (bool g : given) n += g ? 1 : 0;
   if (!a.MoveBracket.empty() && a.Move.has_value()) ++n;

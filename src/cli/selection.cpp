@@ -1,7 +1,8 @@
 // Selection options become the search tab's record and the search exclusion
 // condition, exactly as the desktop program would collect them, and the folder is
 // listed by the core under its absolute path resolved through the file system, so
-// that the batch journal can be undone from any working folder. --sort and --desc re-sort the entries afterwards.
+// that the batch journal can be undone from any working folder. --sort and --desc re-sort the
+// entries afterwards.
 #include "cli/selection.h"
 
 #include <algorithm>
@@ -97,9 +98,8 @@ void ApplySortOptions(const TSelectionArgs& a, TSelection& selection) {
 
 void ReportUnencodable(const TListingState& state) {
   if (state.UnencodableCount == 0) return;
-  std::cerr << state.UnencodableCount
-            << " 個の項目は、コードページ 932 にない文字が " << kUserAreaCodes
-            << " 種類を超えたため一覧に入れませんでした。\n";
+  std::cerr << state.UnencodableCount << " 個の項目は、コードページ 932 にない文字が "
+            << kUserAreaCodes << " 種類を超えたため一覧に入れませんでした。\n";
   for (const std::string& path : state.UnencodableExamples) std::cerr << "  " << path << "\n";
 }
 

@@ -22,8 +22,8 @@ struct TApplyResult {
   bool Stopped = false;        // a stop request ended the batch early
   std::size_t Renamed = 0;
   std::size_t Failed = 0;
-  std::size_t NotRun = 0;      // rows a stop request left untouched
-  std::vector<std::size_t> FailedRows;  // indices into the rows, in the order applied
+  std::size_t NotRun = 0;                    // rows a stop request left untouched
+  std::vector<std::size_t> FailedRows;       // indices into the rows, in the order applied
   std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
   std::string Message;         // failure report or refusal; empty when there is none
 };

@@ -193,8 +193,8 @@ std::optional<TJournalStep> ParseStep(const TFields& f, std::size_t expected_ind
   auto device = ParseNumber(f[2]), inode = ParseNumber(f[3]), kind = ParseNumber(f[4]);
   auto from = Unescape(f[5]), to = Unescape(f[6]);
   if (!device || !inode || !kind || *kind > 2 || !from || !to) return std::nullopt;
-  return TJournalStep{*device, *inode, static_cast<TStepKind>(*kind), std::move(*from),
-                      std::move(*to), false};
+  return TJournalStep{*device,          *inode,         static_cast<TStepKind>(*kind),
+                      std::move(*from), std::move(*to), false};
 }
 
 // A step index in a record after the plan, checked against the plan.
@@ -405,7 +405,9 @@ bool JournalBlocksNextBatch(const std::string& folder) {
   return *head->State == TJournalState::Planned || *head->State == TJournalState::Interrupted;
 }
 
-bool DiscardJournal(const std::string& folder) { return SetState(folder, "", TJournalState::Discarded); }
+bool DiscardJournal(const std::string& folder) {
+  return SetState(folder, "", TJournalState::Discarded);
+}
 
 std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
   std::string text;

@@ -65,9 +65,9 @@ struct TJournalRecord {
   TJournalState State = TJournalState::Planned;
   bool Damaged = false;  // the head or the plan is unreadable: no step is known
   std::vector<TJournalStep> Steps;
-  std::vector<int> StepErrors;    // per step: the errno of its failure, else 0
-  std::vector<bool> StepUndone;   // per step: reversed by an undo
-  std::size_t StepsRun = 0;       // steps tried; all of them unless stopped
+  std::vector<int> StepErrors;   // per step: the errno of its failure, else 0
+  std::vector<bool> StepUndone;  // per step: reversed by an undo
+  std::size_t StepsRun = 0;      // steps tried; all of them unless stopped
   std::size_t DamagedSteps = 0;
 
   // A batch that never reached its end (or whose state cannot be read) and was
@@ -83,8 +83,8 @@ class TJournalPlan {
   // Room for `steps` step lines whose paths take `path_bytes` in all.
   void Reserve(std::size_t steps, std::size_t path_bytes);
   void AddStep(std::uint64_t device, std::uint64_t inode, TStepKind kind,
-               std::string_view from_folder, std::string_view from_name,
-               std::string_view to_folder, std::string_view to_name);
+               std::string_view from_folder, std::string_view from_name, std::string_view to_folder,
+               std::string_view to_name);
   std::size_t StepCount() const { return steps_; }
   const std::string& Batch() const { return batch_; }
   // The whole plan: head, steps and the closing "planned" record.

@@ -61,8 +61,9 @@ void TBatchPaths::OpenChecked(TFolder& folder, const TItemIdentity& listed) {
   }
   if (fd < 0) return;  // missing or unreadable: each move finds out by itself
   const auto found = IdentityOfOpen(fd);
-  if (listed.Known() && (!found || TItemIdentity{static_cast<std::uint64_t>(found->Device),
-                                                 static_cast<std::uint64_t>(found->Inode)} != listed)) {
+  if (listed.Known() &&
+      (!found || TItemIdentity{static_cast<std::uint64_t>(found->Device),
+                               static_cast<std::uint64_t>(found->Inode)} != listed)) {
     folder.Refusal = link ? kErrFolderIsLink : kErrItemReplaced;
     CloseFolder(fd);
     return;

@@ -145,7 +145,8 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
     if (!outcome.Refusal.empty()) return outcome;
   }
   TBatchPaths paths(moves);
-  TMovePlan plan = PlanMoves(moves, paths, journal ? KeptFolders(options) : std::vector<TFileIdentity>{});
+  TMovePlan plan =
+      PlanMoves(moves, paths, journal ? KeptFolders(options) : std::vector<TFileIdentity>{});
   if (journal) {
     const TJournalPlan record = JournalOf(paths, plan);
     int rc = WriteJournalPlan(options.JournalFolder, record);
@@ -163,7 +164,8 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
     runner.Run(options);
     outcome.Stopped = runner.StepsRun() < plan.Steps.size();
     if (journal) {
-      WriteJournalOutcome(options.JournalFolder, outcome.Batch, runner.StepErrors(), runner.StepsRun());
+      WriteJournalOutcome(options.JournalFolder, outcome.Batch, runner.StepErrors(),
+                          runner.StepsRun());
     }
   }
   outcome.Source = std::move(plan.Source);

@@ -39,8 +39,8 @@ struct TBatchOutcome {
   std::string Refusal;          // why the batch did not start
   std::vector<int> MoveErrors;  // per move: 0, kErrNotRun, or the errno of its failure
   std::vector<std::optional<TFileIdentity>> Source;  // what each move moved
-  bool Stopped = false;         // a stop request ended the batch early
-  std::string Batch;            // the journal's name of the batch ("" without one)
+  bool Stopped = false;                              // a stop request ended the batch early
+  std::string Batch;  // the journal's name of the batch ("" without one)
 };
 
 // Runs the moves. With `write_journal` and a journal folder, the plan must be

@@ -29,7 +29,8 @@ TPathIndex::TPathIndex(const TEntryList& entries) : index_(entries.Count()) {
   const std::size_t n = entries.Count();
   std::size_t bytes = 0;
   // A legacy name's path form takes at most two bytes per byte of the name.
-  for (const TListData& e : entries.Items()) bytes += e.Location.size() + e.Name.size() * (e.Legacy ? 2 : 1);
+  for (const TListData& e : entries.Items())
+    bytes += e.Location.size() + e.Name.size() * (e.Legacy ? 2 : 1);
   paths_.reserve(bytes);  // never grows below: the keys view it
   std::vector<std::string_view> keys(n);
   std::vector<std::uint64_t> hashes(n);

@@ -47,8 +47,7 @@ inline constexpr std::string_view kMsgUnfinishedBatchRefusal =
     "nalo-cli undo で元に戻すか、nalo-cli undo --discard で記録を破棄してください。";
 
 // Reasons given with a row that was refused before its rename.
-inline constexpr std::string_view kMsgItemReplaced =
-    "一覧を作った後で別の項目に置き換わっています";
+inline constexpr std::string_view kMsgItemReplaced = "一覧を作った後で別の項目に置き換わっています";
 inline constexpr std::string_view kMsgHoldsSettings =
     "設定フォルダを含むフォルダは名前を変更できません";
 inline constexpr std::string_view kMsgFolderIsLink =

@@ -17,11 +17,11 @@
 namespace nalo {
 
 struct TJournalUndoResult {
-  bool Found = false;         // a journal with a batch that was not undone or discarded
-  std::string Refusal;        // why nothing was tried (another batch runs)
-  std::size_t Restored = 0;   // items back under their names from before the batch
-  std::size_t Failed = 0;     // steps left undone: refused, lost track of, or damaged
-  bool Stopped = false;       // a stop request ended the undo early
+  bool Found = false;                 // a journal with a batch that was not undone or discarded
+  std::string Refusal;                // why nothing was tried (another batch runs)
+  std::size_t Restored = 0;           // items back under their names from before the batch
+  std::size_t Failed = 0;             // steps left undone: refused, lost track of, or damaged
+  bool Stopped = false;               // a stop request ended the undo early
   std::vector<std::string> Messages;  // one per step that could not be undone
 };
 

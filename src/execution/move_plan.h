@@ -27,10 +27,10 @@ struct TMove {
 };
 
 // The errno values of the refusals the plan makes itself.
-inline constexpr int kErrItemReplaced = ESTALE;   // not the item or folder that was listed
-inline constexpr int kErrHoldsSettings = EBUSY;   // a folder holding the settings folder
-inline constexpr int kErrFolderIsLink = ELOOP;    // the folder became a symbolic link
-inline constexpr int kErrNotRun = EINTR;          // a stop signal ended the batch first
+inline constexpr int kErrItemReplaced = ESTALE;  // not the item or folder that was listed
+inline constexpr int kErrHoldsSettings = EBUSY;  // a folder holding the settings folder
+inline constexpr int kErrFolderIsLink = ELOOP;   // the folder became a symbolic link
+inline constexpr int kErrNotRun = EINTR;         // a stop signal ended the batch first
 
 class TBatchPaths;
 

@@ -14,7 +14,7 @@ constexpr std::uint32_t kPolynomial = 0xEDB88320u;  // reflected CRC-32 polynomi
 using TTables = std::array<std::array<std::uint32_t, 256>, 4>;
 
 constexpr TTables MakeTables() {
-  TTables t {};
+  TTables t{};
   for (std::uint32_t i = 0; i < 256; ++i) {
     std::uint32_t c = i;
     for (int bit = 0; bit < 8; ++bit) c = (c & 1) ? kPolynomial ^ (c >> 1) : c >> 1;
@@ -28,7 +28,9 @@ constexpr TTables MakeTables() {
 
 constexpr TTables kTables = MakeTables();
 
-std::uint32_t Byte(std::string_view text, std::size_t i) { return static_cast<unsigned char>(text[i]); }
+std::uint32_t Byte(std::string_view text, std::size_t i) {
+  return static_cast<unsigned char>(text[i]);
+}
 
 }  // namespace
 

@@ -140,8 +140,9 @@ class TFolderWalk {
 
   bool MatchesAnyMask(const TFolderItem& item) const {
     if (match_all_) return true;
-    return std::any_of(masks_.begin(), masks_.end(),
-                       [&item](const std::string& mask) { return MatchesMask(mask, item.FoldedName); });
+    return std::any_of(masks_.begin(), masks_.end(), [&item](const std::string& mask) {
+      return MatchesMask(mask, item.FoldedName);
+    });
   }
 
   void EmitRows(const TDirReader& dir, const std::string& location_text) {
@@ -174,7 +175,8 @@ class TFolderWalk {
       }
       // A legacy folder stands in the paths below it as its bytes, so those paths
       // lead back to it on disk.
-      const std::string name = item.Legacy ? ByteUnitsOf(item.Utf8Name).value_or(item.Name) : item.Name;
+      const std::string name =
+          item.Legacy ? ByteUnitsOf(item.Utf8Name).value_or(item.Name) : item.Name;
       subs.push_back({item.Utf8Name, name});
     }
     return subs;

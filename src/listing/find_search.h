@@ -29,7 +29,7 @@ struct TFileInfoRec {
   std::int64_t Size = 0;  // bytes; 0 for folders
   double Modified = 0;    // last write: days since 1899-12-30, local time
   std::int32_t FileTime = 0;  // last write as a packed DOS date-time, local time
-  bool Legacy = false;    // the name's bytes are legacy CP932 (see TListData::Legacy)
+  bool Legacy = false;        // the name's bytes are legacy CP932 (see TListData::Legacy)
   TItemIdentity Identity;     // the item itself (a link, not what it points to)
 
   std::string FullPath() const { return Location + Name; }

@@ -75,7 +75,8 @@ TMenuEnabling MenuEnablingFor(std::size_t selected_count) {
   return {selected_count == 1, selected_count >= 1};
 }
 
-std::vector<std::string> PathsOfRows(const TEntryList& entries, const std::vector<std::size_t>& rows) {
+std::vector<std::string> PathsOfRows(const TEntryList& entries,
+                                     const std::vector<std::size_t>& rows) {
   std::vector<std::string> paths;
   paths.reserve(rows.size());
   for (std::size_t r : rows) {
@@ -84,12 +85,14 @@ std::vector<std::string> PathsOfRows(const TEntryList& entries, const std::vecto
   return paths;
 }
 
-std::vector<std::size_t> RowsOfPaths(const TEntryList& entries, const std::vector<std::string>& paths) {
+std::vector<std::size_t> RowsOfPaths(const TEntryList& entries,
+                                     const std::vector<std::string>& paths) {
   std::vector<std::size_t> rows;
   if (paths.empty()) return rows;
   const std::unordered_set<std::string> wanted(paths.begin(), paths.end());
   std::unordered_set<std::string_view> names;
-  for (const std::string& path : paths) names.insert(std::string_view(path).substr(path.rfind('/') + 1));
+  for (const std::string& path : paths)
+    names.insert(std::string_view(path).substr(path.rfind('/') + 1));
   for (std::size_t i = 0; i < entries.Count(); ++i) {
     const TListData& e = entries.EntryAt(i);
     if (names.count(e.Name) != 0 && wanted.count(e.FullPath()) != 0) rows.push_back(i);

@@ -84,7 +84,8 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
   // The entries are made in sorted order, so none is moved after it is made.
   state.SortColumn = request.SubFolders ? kSortByLocation : kSortByName;
   state.SortAscending = true;
-  const std::vector<std::uint32_t> order = SortedRowOrder(rows, state.SortColumn, state.SortAscending);
+  const std::vector<std::uint32_t> order =
+      SortedRowOrder(rows, state.SortColumn, state.SortAscending);
   if (!AppendEntries(rows, order, option, entries)) {
     result.ConversionFailed = true;
     if (hooks.ShowError) hooks.ShowError(kRowConversionError);

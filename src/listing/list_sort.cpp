@@ -262,7 +262,8 @@ void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   MoveIntoPlace(entries.Items(), source);
 }
 
-std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column, bool ascending) {
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,
+                                          bool ascending) {
   return SortedOrder(rows, column, ascending);
 }
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "listing/find_search.h"
@@ -30,6 +29,7 @@ void SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
 // The order SortEntries would give entries made from `rows` in row order: element
 // i is the index of the row that goes i-th. The listing builds its entries in this
 // order, so they come out sorted without being moved afterwards.
-std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column, bool ascending);
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,
+                                          bool ascending);
 
 }  // namespace nalo

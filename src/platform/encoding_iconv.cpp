@@ -22,14 +22,18 @@ namespace {
 
 constexpr std::string_view kReplacementMark = "\xEF\xBF\xBD";  // U+FFFD
 
-constexpr bool IsCp932Lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+constexpr bool IsCp932Lead(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 bool IsAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 bool HasUserAreaByte(std::string_view s) {
-  return std::any_of(s.begin(), s.end(), [](char c) { return IsUserAreaLead(static_cast<unsigned char>(c)); });
+  return std::any_of(s.begin(), s.end(),
+                     [](char c) { return IsUserAreaLead(static_cast<unsigned char>(c)); });
 }
 
 // Private-use characters always go through the table: iconv would give the first
@@ -38,7 +42,9 @@ constexpr bool IsPrivateUse(char32_t cp) { return cp >= 0xE000 && cp <= 0xF8FF; 
 
 // The byte 0xEE starts every UTF-8 character from U+E000 to U+EFFF, the only ones
 // iconv maps into the user-defined area.
-bool MayHoldPrivateUse(std::string_view utf8) { return utf8.find('\xEE') != std::string_view::npos; }
+bool MayHoldPrivateUse(std::string_view utf8) {
+  return utf8.find('\xEE') != std::string_view::npos;
+}
 
 // Length of the valid UTF-8 character at `i` (its code point in `cp`), or 0.
 std::size_t Utf8CharAt(std::string_view s, std::size_t i, char32_t& cp) {
@@ -183,7 +189,8 @@ std::optional<std::string> Utf8ToCp932ByChar(std::string_view utf8) {
       continue;
     }
     if (len == 0) {
-      if (!AppendTableCode(out, kByteUnitBase + static_cast<unsigned char>(utf8[i]))) return std::nullopt;
+      if (!AppendTableCode(out, kByteUnitBase + static_cast<unsigned char>(utf8[i])))
+        return std::nullopt;
       ++i;
       continue;
     }
@@ -220,7 +227,8 @@ std::optional<std::string> ExpandCp932(std::string_view cp932, TOutMode mode) {
       continue;
     }
     if (!flush(i)) return std::nullopt;
-    const auto code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(cp932[i + 1]));
+    const auto code =
+        static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(cp932[i + 1]));
     const std::optional<TForeignUnit> unit = TUserAreaTable::Process().UnitOf(code);
     if (unit && !IsByteUnit(*unit)) {
       AppendUtf8(out, *unit);
@@ -327,7 +335,8 @@ std::optional<std::string> ByteUnitsOf(std::string_view bytes) {
     // "\" or "|" must not be taken for that character in the new name's checks.
     const std::size_t len = IsCp932Lead(b) && i + 1 < bytes.size() ? 2 : 1;
     for (std::size_t k = 0; k < len; ++k) {
-      if (!AppendTableCode(out, kByteUnitBase + static_cast<unsigned char>(bytes[i + k]))) return std::nullopt;
+      if (!AppendTableCode(out, kByteUnitBase + static_cast<unsigned char>(bytes[i + k])))
+        return std::nullopt;
     }
     i += len - 1;
   }

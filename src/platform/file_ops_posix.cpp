@@ -12,9 +12,9 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <climits>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -231,7 +231,9 @@ int OpenFolder(const std::string& utf8_folder, int extra_flags) {
 
 }  // namespace
 
-int OpenFolderForNames(const std::string& utf8_folder) { return OpenFolder(utf8_folder, O_NOFOLLOW); }
+int OpenFolderForNames(const std::string& utf8_folder) {
+  return OpenFolder(utf8_folder, O_NOFOLLOW);
+}
 
 int OpenFolderFollowingLink(const std::string& utf8_folder) { return OpenFolder(utf8_folder, 0); }
 

@@ -193,7 +193,7 @@ TFileLock TFileLock::Take(const std::string& path, int wait_ms) {
     lock.error_ = errno;
     return lock;
   }
-  timespec start {};
+  timespec start{};
   ::clock_gettime(CLOCK_MONOTONIC, &start);
   for (;;) {
     if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) {
@@ -204,14 +204,15 @@ TFileLock TFileLock::Take(const std::string& path, int wait_ms) {
       lock.error_ = errno;
       return lock;
     }
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
-    const long elapsed_ms = (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+    const long elapsed_ms =
+        (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
     if (elapsed_ms >= wait_ms) {
       lock.error_ = EWOULDBLOCK;
       return lock;
     }
-    const timespec pause {0, kLockRetryNs};
+    const timespec pause{0, kLockRetryNs};
     ::nanosleep(&pause, nullptr);
   }
 }

@@ -2,10 +2,10 @@
 // simple mappings for every character, through a locale object of its own so the
 // process locale (LANG=C, a Turkish locale) never changes the result. Without
 // that locale only ASCII letters change case.
-#include "platform/unicode_case.h"
-
 #include <locale.h>
 #include <wctype.h>
+
+#include "platform/unicode_case.h"
 
 namespace nalo {
 namespace {

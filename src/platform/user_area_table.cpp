@@ -2,10 +2,10 @@
 // 0x7F, which is never a trail byte; codes are handed out in that order.
 #include "platform/user_area_table.h"
 
+#include <algorithm>
+
 #include "platform/encoding.h"
 #include "platform/unicode_case.h"
-
-#include <algorithm>
 
 namespace nalo {
 namespace {

@@ -12,10 +12,11 @@ TRuleResult RunFixEncodingRule(const TRuleContext& ctx) {
   family.ok_button = kOkFixEncoding;
   family.exclusion = TExclusionStep::kNone;
   family.acceptance = TRowAcceptance::kAlways;
-  return RunRuleLoop(plain, family, [](const TListData& entry, std::size_t) -> std::optional<std::string> {
-    if (!entry.Legacy) return std::nullopt;
-    return entry.Name;
-  });
+  return RunRuleLoop(plain, family,
+                     [](const TListData& entry, std::size_t) -> std::optional<std::string> {
+                       if (!entry.Legacy) return std::nullopt;
+                       return entry.Name;
+                     });
 }
 
 }  // namespace nalo

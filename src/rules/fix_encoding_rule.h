@@ -11,7 +11,8 @@ namespace nalo {
 inline constexpr TOkButtonText kOkFixEncoding{"変換実行", "名前の文字コードを UTF-8 に変換します"};
 
 // One-line description of the rule (UTF-8).
-inline constexpr const char* kFixEncodingDescription = "名前の文字コードを Shift-JIS から UTF-8 に変換";
+inline constexpr const char* kFixEncodingDescription =
+    "名前の文字コードを Shift-JIS から UTF-8 に変換";
 
 TRuleResult RunFixEncodingRule(const TRuleContext& ctx);
 

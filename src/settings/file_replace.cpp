@@ -3,8 +3,6 @@
 // survives a power loss. Every system call failure is returned as its errno.
 #include "settings/file_replace.h"
 
-#include "platform/record_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +11,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+
+#include "platform/record_file.h"
 
 namespace nalo {
 namespace {

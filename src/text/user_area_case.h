@@ -17,7 +17,6 @@ constexpr bool IsUserAreaLead(unsigned char b) {
   return b >= kUserAreaFirstLead && b <= kUserAreaLastLead;
 }
 
-
 // The other case of the character behind `code` in core form, or nothing when it
 // has none.
 using TUserAreaCaseMap = std::optional<std::string> (*)(std::uint16_t code, bool upper);

@@ -1,7 +1,7 @@
 // Keeps the edit text of a combo box expressible in the core's text: an edit that
 // brings in a character the user-area table has no code left for is undone and the
-// user is told which character it was. Paste through the combo menu goes through PasteLimited, which
-// also cuts the pasted text to what the name boxes hold.
+// user is told which character it was. Paste through the combo menu goes through PasteLimited,
+// which also cuts the pasted text to what the name boxes hold.
 #pragma once
 
 #include <QString>

@@ -1,6 +1,8 @@
 // The list editor on its own: its controls and captions, the count caption, the
 // first item in the edit box, every command through its button or menu item, the
 // limit message, refused characters, and that only OK hands the items back.
+#include "app/flistbox_modif.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -11,9 +13,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "platform/encoding.h"
-#include "app/flistbox_modif.h"
 #include "app/gui_test_support.h"
+#include "platform/encoding.h"
 #include "settings/candidate_list.h"
 
 namespace nalo::test {

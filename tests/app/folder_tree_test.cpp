@@ -19,13 +19,13 @@
 #include <QTreeView>
 #include <memory>
 
-#include "platform/encoding.h"
 #include "app/ffolder_tree_view.h"
 #include "app/foption.h"
 #include "app/gui_test_support.h"
 #include "app/main_window.h"
 #include "app/main_window_fixture.h"
 #include "execution/gui/fresult.h"
+#include "platform/encoding.h"
 #include "rules/gui/frm_okikae.h"
 #include "settings/ini_file.h"
 #include "settings/settings_folder.h"

@@ -163,7 +163,8 @@ TEST_F(MainWindowInputTest, AVanishedFolderOrAMissingFileManagerIsSaid) {
   QDir(gone).removeRecursively();
   w->R1Click();
   ASSERT_EQ(messenger_.TextsOf("warn").size(), 1u);
-  EXPECT_TRUE(messenger_.TextsOf("warn")[0].startsWith(QStringLiteral("フォルダが見つかりません。")));
+  EXPECT_TRUE(
+      messenger_.TextsOf("warn")[0].startsWith(QStringLiteral("フォルダが見つかりません。")));
   EXPECT_EQ(w->Entries().Count(), 0u);
   EXPECT_EQ(w->ListView1->model()->rowCount(), 0);
 
@@ -184,7 +185,8 @@ TEST_F(MainWindowInputTest, TheButtonsStayInsideAShortWindow) {
   w->resize(1280, 560);
   QApplication::processEvents();
   EXPECT_LE(w->height(), 560);
-  for (QWidget* button : {static_cast<QWidget*>(w->btn_Action), static_cast<QWidget*>(w->btn_Return)}) {
+  for (QWidget* button :
+       {static_cast<QWidget*>(w->btn_Action), static_cast<QWidget*>(w->btn_Return)}) {
     const QPoint bottom = button->mapTo(w.get(), QPoint(0, button->height()));
     EXPECT_LE(bottom.y(), w->height()) << button->objectName().toStdString();
   }
@@ -206,7 +208,8 @@ TEST_F(MainWindowInputTest, ABatchCancelledAtOnceChangesNothingAndSaysSo) {
   EXPECT_TRUE(Exists(Data(), "b_1.txt"));
   EXPECT_EQ(w->Entries().EntryAt(0).State, kStateUntouched);
   ASSERT_EQ(messenger_.TextsOf("info").size(), 1u);
-  EXPECT_EQ(messenger_.TextsOf("info")[0], QStringLiteral("キャンセルしました。2個は変更していません。"));
+  EXPECT_EQ(messenger_.TextsOf("info")[0],
+            QStringLiteral("キャンセルしました。2個は変更していません。"));
   EXPECT_TRUE(messenger_.TextsOf("warn").empty());
 }
 

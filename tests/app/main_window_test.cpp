@@ -2,6 +2,8 @@
 // replace run through the confirmation window to the disk and back by undo, the
 // folder history, drops, the search conditions, combo paste and the settings
 // round trip. Every test has its own settings folder and data folder.
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -22,7 +24,6 @@
 #include <memory>
 
 #include "app/gui_test_support.h"
-#include "app/main_window.h"
 #include "app/main_window_fixture.h"
 #include "execution/batch_journal.h"
 #include "execution/gui/fresult.h"

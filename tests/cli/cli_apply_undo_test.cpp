@@ -85,7 +85,8 @@ TEST_F(TCliTest, ApplyWithNothingToRename) {
 TEST_F(TCliTest, UndoAfterACrash) {
   MakeFile("new1.txt", "1");
   MakeFile("old2.txt", "2");
-  struct stat one {}, two {};
+  struct stat one {
+  }, two{};
   ASSERT_EQ(stat((Dir() + "/new1.txt").c_str(), &one), 0);
   ASSERT_EQ(stat((Dir() + "/old2.txt").c_str(), &two), 0);
   const std::string folder = Dir() + "/";

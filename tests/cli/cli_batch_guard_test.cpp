@@ -105,8 +105,8 @@ TEST_F(TCliTest, UndoOfAMovedFolderFailsAndCanBeRepeated) {
 TEST_F(TCliTest, FailureInsideARenamedFolderIsListed) {
   std::filesystem::create_directories(Dir() + "/D/E");
   MakeFile("D/E_x", "a file in the way");
-  const TCliRun run = Run({"apply", "d", "--folders", "--recursive", "--add", "_x", "--at",
-                           "end", "--yes"});
+  const TCliRun run =
+      Run({"apply", "d", "--folders", "--recursive", "--add", "_x", "--at", "end", "--yes"});
   EXPECT_EQ(run.Code, 3) << run.Err;
   EXPECT_NE(run.Err.find("リネーム失敗: " + Dir() + "/D/E → E_x"), std::string::npos) << run.Err;
   EXPECT_TRUE(std::filesystem::exists(Dir() + "/D_x/E"));
@@ -114,12 +114,9 @@ TEST_F(TCliTest, FailureInsideARenamedFolderIsListed) {
 
 TEST_F(TCliTest, TabSeparatedOutputEscapesNamesAndNullKeepsThemRaw) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"tab\there", "tab\\there"},
-      {"line\nfeed", "line\\nfeed"},
-      {"cr\rhere", "cr\\rhere"},
-      {"esc\x1b[31mred", "esc\\x1B[31mred"},
-      {"back\\slash", "back\\\\slash"},
-      {"del\x7f", "del\\x7F"},
+      {"tab\there", "tab\\there"},      {"line\nfeed", "line\\nfeed"},
+      {"cr\rhere", "cr\\rhere"},        {"esc\x1b[31mred", "esc\\x1B[31mred"},
+      {"back\\slash", "back\\\\slash"}, {"del\x7f", "del\\x7F"},
   };
   for (const auto& [name, shown] : cases) MakeFile(name, "x");
   const TCliRun list = Run({"list", "d", "--sort", "name"});
@@ -135,7 +132,8 @@ TEST_F(TCliTest, TabSeparatedOutputEscapesNamesAndNullKeepsThemRaw) {
 
   const TCliRun preview = Run({"preview", "d", "--replace", "here", "there"});
   ASSERT_EQ(preview.Code, 0) << preview.Err;
-  EXPECT_NE(preview.Out.find("tab\\there\ttab\\tthere\t" + Dir() + "\tinvalid\n"), std::string::npos)
+  EXPECT_NE(preview.Out.find("tab\\there\ttab\\tthere\t" + Dir() + "\tinvalid\n"),
+            std::string::npos)
       << preview.Out;
 
   const TCliRun raw = Run({"list", "d", "--null", "--sort", "name"});

@@ -69,9 +69,9 @@ TEST_F(TCliTest, ListJsonHasTheFourColumns) {
 // from the terminal whatever it says.
 TEST_F(TCliTest, Cp932RoundTrip) {
   const std::string so_hyo = "\x83\x5C\x95\x5C";
-  const TCliRun run = Run({"preview", "--names-from", "-", "--encoding", "cp932", "--add",
-                           "表", "--at", "end"},
-                          so_hyo + ".txt\r\n");
+  const TCliRun run =
+      Run({"preview", "--names-from", "-", "--encoding", "cp932", "--add", "表", "--at", "end"},
+          so_hyo + ".txt\r\n");
   EXPECT_EQ(run.Code, 0) << run.Err;
   EXPECT_EQ(run.Out, so_hyo + ".txt\t" + so_hyo + "\x95\x5C.txt\t.\t\n");
 }

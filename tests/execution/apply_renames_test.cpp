@@ -203,7 +203,8 @@ TEST_F(ApplyRenamesTest, ACancelStopsBetweenMovesAndTheBatchStaysUndoable) {
     options_.AfterStep = nullptr;
     const TUndoResult u = UndoLastBatch(entries_, {}, options_);
     EXPECT_EQ(u.Restored, c.renamed) << c.label;
-    for (const char* n : {"a", "b", "c"}) EXPECT_EQ(dir_.Read(n), std::string("content of ") + n) << c.label;
+    for (const char* n : {"a", "b", "c"})
+      EXPECT_EQ(dir_.Read(n), std::string("content of ") + n) << c.label;
   }
 }
 

@@ -161,7 +161,8 @@ TEST_F(BatchGuardTest, StopSignalEndsTheBatchAtAStepAndKeepsItUndoable) {
     for (int signal : {SIGTERM, SIGINT}) {
       entries_ = TEntryList();
       rows_.clear();
-      for (const auto& [name, content] : dir_.Contents("d/")) unlink(dir_.Path("d/" + name).c_str());
+      for (const auto& [name, content] : dir_.Contents("d/"))
+        unlink(dir_.Path("d/" + name).c_str());
       Files({"a", "b", "c", "d", "e", "f"});
       for (const auto& [from, to] : renames) Row(from, to);
       const Contents before = dir_.Contents("d/");

@@ -45,10 +45,8 @@ class TChild {
   // In the child: tells the parent, then waits for its go (or its end).
   void ReportAndWait() {
     char c = 'r';
-    while (write(up_[1], &c, 1) < 0 && errno == EINTR) {
-    }
-    while (read(down_[0], &c, 1) < 0 && errno == EINTR) {
-    }
+    while (write(up_[1], &c, 1) < 0 && errno == EINTR) {}
+    while (read(down_[0], &c, 1) < 0 && errno == EINTR) {}
   }
   // In the parent: waits for the child's report; false when the child ended first.
   bool AwaitReport() {
@@ -63,15 +61,13 @@ class TChild {
   // raise SIGPIPE).
   void Go() {
     char c = 'g';
-    while (write(down_[1], &c, 1) < 0 && errno == EINTR) {
-    }
+    while (write(down_[1], &c, 1) < 0 && errno == EINTR) {}
   }
   // In the parent: waits for the end; the exit code, or 128 + the signal.
   int Wait() {
     if (status_ >= 0) return status_;
     int status = 0;
-    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {}
     status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return status_;
   }

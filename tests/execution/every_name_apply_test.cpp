@@ -30,7 +30,10 @@ TEST(EveryNameApply, RenameAndUndoKeepTheExactBytes) {
   const std::string legacy = "\x95\x5C\x83\x5C.txt";  // 表ソ.txt in legacy bytes
   const std::map<std::string, std::string> names = {
       {"caf\xC3\xA9.txt", "X_caf\xC3\xA9.txt"},
-      {"\xE2\x88\x92" "1\xE3\x80\x9C.txt", "X_\xE2\x88\x92" "1\xE3\x80\x9C.txt"},
+      {"\xE2\x88\x92"
+       "1\xE3\x80\x9C.txt",
+       "X_\xE2\x88\x92"
+       "1\xE3\x80\x9C.txt"},
       {"\xEE\x80\x80pua.txt", "X_\xEE\x80\x80pua.txt"},  // a private-use character
       {legacy, "X_\xE8\xA1\xA8\xE3\x82\xBD.txt"},
       {"b\xFF\xFE.txt", "X_b\xFF\xFE.txt"},

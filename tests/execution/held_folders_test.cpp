@@ -1,8 +1,8 @@
 // The fast paths of a batch: the flat path table against a standard map, renames
 // by bare name in a held-open folder, batches over more folders than are held
 // open, folders with no UTF-8 form, and journal paths whose folder needs escaping.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,8 +13,8 @@
 
 #include "execution/apply_renames.h"
 #include "execution/batch_journal.h"
-#include "execution/journal_undo.h"
 #include "execution/batch_paths.h"
+#include "execution/journal_undo.h"
 #include "execution/path_table.h"
 #include "execution/undo_batch.h"
 #include "platform/file_ops.h"

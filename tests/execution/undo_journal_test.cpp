@@ -6,8 +6,8 @@
 
 #include "execution/apply_renames.h"
 #include "execution/batch_journal.h"
-#include "execution/journal_undo.h"
 #include "execution/execution_messages.h"
+#include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
 #include "temp_folder.h"
 

@@ -195,7 +195,8 @@ TEST(FindSearch, ScanWithoutSizesAndDatesKeepsZerosAndTheInode) {
 // The on-disk path a row stands for: its folder converted back, then the name
 // (a legacy name's bytes are its text).
 std::string DiskPathOf(const TFileInfoRec& row) {
-  return Cp932ToUtf8(row.Location).value_or("?") + (row.Legacy ? row.Name : Cp932ToUtf8(row.Name).value_or("?"));
+  return Cp932ToUtf8(row.Location).value_or("?") +
+         (row.Legacy ? row.Name : Cp932ToUtf8(row.Name).value_or("?"));
 }
 
 // Every name on disk is listed and leads back to its exact bytes, also below a
@@ -205,11 +206,11 @@ TEST(FindSearch, EveryKindOfNameIsListedAndLeadsBackToItsBytes) {
   const std::vector<std::string> files = {
       "ok.txt",
       "smile\xF0\x9F\x98\x80.txt",
-      "\xED\x95\x9C/inner.txt",      // below a Hangul folder
-      "\xE8\xA1\xA8.txt",            // 表, UTF-8
-      "\x95\x5C\x83\x5C.txt",       // 表ソ, legacy
-      "\x83\x65\x83\x58/in.txt",    // below a legacy folder (テス)
-      "a\xFF\xFE.txt",               // neither
+      "\xED\x95\x9C/inner.txt",                 // below a Hangul folder
+      "\xE8\xA1\xA8.txt",                       // 表, UTF-8
+      "\x95\x5C\x83\x5C.txt",                   // 表ソ, legacy
+      "\x83\x65\x83\x58/in.txt",                // below a legacy folder (テス)
+      "a\xFF\xFE.txt",                          // neither
       "P\xC3\xA9\xE3\x80\x9C\xE2\x88\x92.txt",  // é, U+301C, U+2212
   };
   tree.Folder("\xED\x95\x9C");
@@ -239,12 +240,14 @@ bool FullTableLeavesOutOnlyNewNames() {
   TScanRows rows;
   search.Search(tree.Root(), "*.*", true, rows, false);
   return rows.size() == 2 && search.UnencodableCount() == 1 &&
-         search.UnencodableExamples() == std::vector<std::string>{tree.Location() + "smile\xF0\x9F\x98\x80.txt"};
+         search.UnencodableExamples() ==
+             std::vector<std::string>{tree.Location() + "smile\xF0\x9F\x98\x80.txt"};
 }
 
 // In a child process, so the other tests keep a table with free codes.
 TEST(FindSearchDeathTest, NamesBeyondAFullTableAreLeftOutAndCounted) {
-  EXPECT_EXIT(std::exit(FullTableLeavesOutOnlyNewNames() ? 0 : 1), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(std::exit(FullTableLeavesOutOnlyNewNames() ? 0 : 1), ::testing::ExitedWithCode(0),
+              "");
 }
 
 TEST(FindSearch, CancelKeepsWhatWasFoundAndReportsIt) {

@@ -111,7 +111,8 @@ TEST(ListFolder, SizeAndDateConditionsHoldWhenTheListingSkipsThem) {
 TEST(ListFolder, EntriesComeOutInTheOrderSortEntriesGives) {
   TTempTree tree;
   for (const char* folder : {"B", "a", "a/z"}) tree.Folder(folder);
-  for (const char* file : {"x.txt", "X.TXT", "b", "a/c", "a/B", "a/z/1", "B/q", "B/Q.txt"}) tree.File(file);
+  for (const char* file : {"x.txt", "X.TXT", "b", "a/c", "a/B", "a/z/1", "B/q", "B/Q.txt"})
+    tree.File(file);
   tree.File("a/A", 5);
   for (bool sub_folders : {false, true}) {
     SCOPED_TRACE(sub_folders ? "with sub-folders" : "one folder");

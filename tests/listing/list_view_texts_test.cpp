@@ -25,7 +25,8 @@ TEST(StatusText, CountsRenamedAndFailed) {
   EXPECT_EQ(StatusCountText(12, false), "検索個数：12個 (キャンセル)");
   EXPECT_EQ(StatusCountText(7, true, {3, 1}), "検索個数：7個、リネーム個数：3個、リネーム失敗数：1個");
   EXPECT_EQ(StatusCountText(7, false, {0, 2}), "検索個数：7個 (キャンセル)、リネーム失敗数：2個");
-  EXPECT_EQ(StatusCountText(7, true, {1, 0, 2}), "検索個数：7個、リネーム個数：1個、Shift-JIS の名前：2個");
+  EXPECT_EQ(StatusCountText(7, true, {1, 0, 2}),
+            "検索個数：7個、リネーム個数：1個、Shift-JIS の名前：2個");
   EXPECT_EQ(SelectionText(9, true, 2), "検索個数：9個 ( 2個のオブジェクトを選択 )");
   EXPECT_EQ(SelectionText(9, false, 1), "検索個数：9個 (キャンセル) ( 1個のオブジェクトを選択 )");
 }

@@ -41,12 +41,16 @@ TEST(Encoding, CharactersBeyondCp932RoundTripThroughTheTable) {
     std::string utf8;
   } cases[] = {
       {"latin/e-acute", "Pok\xC3\xA9mon"},
-      {"wave-dash", "a\xE3\x80\x9C" "b"},  // U+301C: iconv maps it one way only
-      {"minus-sign", "\xE2\x88\x92" "1"},   // U+2212
+      {"wave-dash",
+       "a\xE3\x80\x9C"
+       "b"},  // U+301C: iconv maps it one way only
+      {"minus-sign",
+       "\xE2\x88\x92"
+       "1"},  // U+2212
       {"emoji", "smile\xF0\x9F\x98\x80"},
       {"hangul", "\xED\x95\x9C\xEA\xB8\x80"},
-      {"private-use/first", "\xEE\x80\x80"},   // U+E000, which iconv would put at 0xF040
-      {"private-use/last", "\xEF\xA3\xBF"},    // U+F8FF
+      {"private-use/first", "\xEE\x80\x80"},  // U+E000, which iconv would put at 0xF040
+      {"private-use/last", "\xEF\xA3\xBF"},   // U+F8FF
       {"mixed/kanji", "\xE8\xA1\xA8\xC3\xA9\xE3\x82\xBD"},  // 表éソ
   };
   for (const Case& c : cases) {

@@ -117,7 +117,8 @@ TEST(IniWrite, TextBeyondCp932IsStoredMarkedInUtf8) {
     TIniFile ini = TIniFile::FromText("");
     ini.WriteString("S", "V", c.value);
     ini.WriteList("L", {c.value});
-    EXPECT_EQ(ini.ToText(), "[S]\r\nV=\"" + c.stored + "\"\r\n[L]\r\nValue0=\"" + c.stored + "\"\r\n");
+    EXPECT_EQ(ini.ToText(),
+              "[S]\r\nV=\"" + c.stored + "\"\r\n[L]\r\nValue0=\"" + c.stored + "\"\r\n");
     const TIniFile reread = TIniFile::FromText(ini.ToText());
     EXPECT_EQ(reread.ReadString("S", "V", "?"), c.value);
     EXPECT_EQ(reread.ReadList("L"), Strings{c.value});

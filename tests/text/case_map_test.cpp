@@ -74,7 +74,8 @@ std::string ExpectedThroughUnicode(const std::string& cp932, wint_t (*map)(wint_
   const std::optional<std::string> other = Utf8ToCp932(Utf8Of(mapped));
   // Characters of the code page keep its own case pairs; only the characters the
   // user-area table holds take their other case wherever it lives.
-  if (mapped == cp || !other || (HoldsUserAreaCode(*other) && !HoldsUserAreaCode(cp932))) return utf8;
+  if (mapped == cp || !other || (HoldsUserAreaCode(*other) && !HoldsUserAreaCode(cp932)))
+    return utf8;
   return Utf8Of(mapped);
 }
 

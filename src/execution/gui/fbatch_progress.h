@@ -39,8 +39,8 @@ class TFBatchProgress : public QDialog {
   // on that thread).
   void OnUiThread(const std::function<void()>& call);
 
-  QLabel* Label1 = nullptr;  // "n / total 個"
-  QLabel* Label2 = nullptr;  // the folder
+  QLabel* Label1 = nullptr;        // "n / total 個"
+  QLabel* Label2 = nullptr;        // the folder
   QPushButton* Button1 = nullptr;  // キャンセル
 
  private:

@@ -36,8 +36,8 @@ QIcon DrawFailedIcon() {  // a red cross
 }
 
 QIcon DrawLegacyIcon() {  // a blue frame: the name is stored in Shift-JIS bytes
-  return DrawIcon(QColor(30, 90, 220),
-                  {QLine(3, 3, 13, 3), QLine(13, 3, 13, 13), QLine(13, 13, 3, 13), QLine(3, 13, 3, 3)});
+  return DrawIcon(QColor(30, 90, 220), {QLine(3, 3, 13, 3), QLine(13, 3, 13, 13),
+                                        QLine(13, 13, 3, 13), QLine(3, 13, 3, 3)});
 }
 
 // Said beside the name of a legacy entry when the pointer rests on it.
@@ -78,10 +78,10 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
   }
   const TListData& entry = entries_.EntryAt(static_cast<std::size_t>(index.row()));
   switch (role) {
-    case Qt::DisplayRole:
-      return FromCp932(CellText(entry, index.column()));
+    case Qt::DisplayRole: return FromCp932(CellText(entry, index.column()));
     case Qt::ToolTipRole:
-      if (index.column() == 0 && entry.Legacy) return FromCp932(entry.Name) + QString::fromUtf8(kLegacyHint);
+      if (index.column() == 0 && entry.Legacy)
+        return FromCp932(entry.Name) + QString::fromUtf8(kLegacyHint);
       return FromCp932(CellText(entry, index.column()));
     case Qt::EditRole:
       if (index.column() == 0) return FromCp932(entry.Name);

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "platform/encoding.h"
 #include "execution/execution_messages.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/fdelete_command.h"
 #include "execution/gui/frename.h"
 #include "execution/gui/frename_command.h"
 #include "execution/temp_folder.h"
+#include "platform/encoding.h"
 #include "rules/gui/frm_test_support.h"
 
 namespace nalo {
@@ -152,7 +152,8 @@ TEST_F(DeleteRenameDialogs, InPlaceEdits) {
     const char* on_disk;
   };
   const Row rows[] = {
-      {"forbidden colon", "x:y", TSingleRenameStatus::kRefused, Q(kMsgInPlaceForbiddenChar), "a.txt"},
+      {"forbidden colon", "x:y", TSingleRenameStatus::kRefused, Q(kMsgInPlaceForbiddenChar),
+       "a.txt"},
       {"name kept", "a.txt", TSingleRenameStatus::kUnchanged, "", "a.txt"},
       {"existing name", "b.txt", TSingleRenameStatus::kFailed, Q(kMsgCannotRename), "a.txt"},
       {"renamed", "d.txt", TSingleRenameStatus::kRenamed, "", "d.txt"},
@@ -176,7 +177,9 @@ TEST_F(DeleteRenameDialogs, InPlaceEdits) {
   }
   // A name beyond code page 932 is written as typed.
   const std::string beyond = "caf\xC3\xA9\xF0\x9F\x98\x80.txt";
-  EXPECT_EQ(CommitInPlaceRename(nullptr, entries_, 0, QString::fromStdString(beyond), watcher_, messenger_).Status,
+  EXPECT_EQ(CommitInPlaceRename(nullptr, entries_, 0, QString::fromStdString(beyond), watcher_,
+                                messenger_)
+                .Status,
             TSingleRenameStatus::kRenamed);
   EXPECT_TRUE(dir_.Exists(beyond));
   EXPECT_EQ(Cp932ToUtf8(entries_.EntryAt(0).Name), beyond);

@@ -218,8 +218,9 @@ TEST_F(FresultTest, EditingByDoubleClickKeepsTheUsersSelection) {
   // What a widget receives from a double-click: press, release, double-click, release.
   QWidget* viewport = window.ListView1->viewport();
   QTest::mouseClick(viewport, Qt::LeftButton, {}, cell.center());
-  QMouseEvent twice(QEvent::MouseButtonDblClick, cell.center(), viewport->mapToGlobal(cell.center()),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent twice(QEvent::MouseButtonDblClick, cell.center(),
+                    viewport->mapToGlobal(cell.center()), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QApplication::sendEvent(viewport, &twice);
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(rows[3].NewName, "edited.txt");

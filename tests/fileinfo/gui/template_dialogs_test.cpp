@@ -109,7 +109,8 @@ TEST_F(TTemplateDialogs, OkStoresTheRecordAndItsSection) {
 TEST_F(TTemplateDialogs, ATemplateBeyondCp932IsStoredWhole) {
   TMP3_FRM_INFO info = DefaultMp3Info();
   TFmp3 dialog(env_, info, {});
-  const QString text = QString::fromUtf8("<ARTIST> \xE2\x99\xA1 caf\xC3\xA9\xE3\x80\x9C");  // ♡ é 〜
+  const QString text =
+      QString::fromUtf8("<ARTIST> \xE2\x99\xA1 caf\xC3\xA9\xE3\x80\x9C");  // ♡ é 〜
   SetTemplate(dialog, text);
   Click(dialog, "BitBtn2");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
