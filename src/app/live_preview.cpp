@@ -22,6 +22,7 @@
 
 #include "app/main_window.h"
 #include "execution/gui/changed_part_delegate.h"
+#include "execution/gui/problem_marks.h"
 #include "fileinfo/info_source.h"
 #include "listing/gui/entry_list_model.h"
 #include "rules/gui/tab_frame.h"
@@ -29,22 +30,6 @@
 
 namespace nalo {
 namespace {
-
-// Names that would fail: the red of the confirmation window's problem rows.
-QColor ProblemColour() { return QColor(0xFF, 0x70, 0x60); }
-
-QString ProblemHint(TRowClash clash) {
-  switch (clash) {
-    case TRowClash::kExists:
-      return QStringLiteral("変更後の名前の項目が既にあるため、リネームできません");
-    case TRowClash::kDuplicate:
-      return QStringLiteral("前の行が同じ名前にリネームするため、リネームできません");
-    case TRowClash::kInvalid: return QStringLiteral("使えない文字を含むか、空の名前です");
-    case TRowClash::kTooLong: return QStringLiteral("ファイルシステムの許す長さを超えています");
-    case TRowClash::kNone: break;
-  }
-  return {};
-}
 
 // Calls `changed` on every edit of an input control inside `root`.
 void WatchEdits(QWidget* root, QObject* context, const std::function<void()>& changed) {

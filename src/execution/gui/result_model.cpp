@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "execution/gui/problem_marks.h"
 #include "listing/list_sort.h"
 #include "ui/qt_text.h"
 
@@ -24,22 +25,6 @@ QString ProblemText(TRowClash clash) {
   }
   return {};
 }
-
-QString ProblemHint(TRowClash clash) {
-  switch (clash) {
-    case TRowClash::kExists:
-      return QStringLiteral("変更後の名前の項目が既にあるため、リネームできません");
-    case TRowClash::kDuplicate:
-      return QStringLiteral("前の行が同じ名前にリネームするため、リネームできません");
-    case TRowClash::kInvalid: return QStringLiteral("使えない文字を含むか、空の名前です");
-    case TRowClash::kTooLong: return QStringLiteral("ファイルシステムの許す長さを超えています");
-    case TRowClash::kNone: break;
-  }
-  return {};
-}
-
-// Text of the rows that would fail: a warm red that reads on the black background.
-QColor ProblemColour() { return QColor(0xFF, 0x70, 0x60); }
 
 const std::string& ColumnText(const TConfirmationRow& row, int column) {
   switch (column) {
