@@ -1,5 +1,7 @@
-// Conversions between the core's code-page-932 strings and Qt's QString. Display
-// texts convert leniently (a broken byte shows as a replacement character); text
+// Conversions between the core's code-page-932 strings and Qt's QString. A stray
+// byte of a name (neither UTF-8 nor code page 932) becomes the lone surrogate
+// U+DC80-U+DCFF of its value, which Qt shows as a replacement mark and which turns
+// back into the same byte, so editing another part of such a name keeps it. Text
 // that goes back into the core takes the user-area table for characters beyond
 // code page 932 and fails only when the table has no code left, which is reported
 // instead of the text being changed.

@@ -28,11 +28,13 @@
 #include "execution/batch_journal.h"
 #include "execution/gui/fresult.h"
 #include "listing/path_history.h"
+#include "platform/encoding.h"
 #include "rules/gui/frm_okikae.h"
 #include "rules/gui/frm_search.h"
 #include "rules/rule_messages.h"
 #include "settings/ini_file.h"
 #include "settings/settings_folder.h"
+#include "ui/qt_text.h"
 #include "ui/selection.h"
 
 namespace nalo::test {
@@ -427,3 +429,24 @@ TEST_F(MainWindowTest, ListCommandsCopyRemoveAndSelect) {
 
 }  // namespace
 }  // namespace nalo::test
+
+namespace nalo {
+namespace {
+
+// A name shown on screen and edited elsewhere comes back with every other byte as
+// it was on disk: stray bytes, characters beyond code page 932, plain text.
+TEST(QtText, AnEditedNameKeepsItsOtherBytes) {
+  const char* const disk_names[] = {"data\xFF\xFE.bin", "caf\xC3\xA9\xFF.txt", "\xFE", "plain.txt",
+                                    "\xF0\x9F\x98\x80\xC3.txt"};
+  for (const char* disk : disk_names) {
+    SCOPED_TRACE(disk);
+    const std::optional<TDiskName> core = DiskNameToCp932(disk);
+    ASSERT_TRUE(core);
+    const std::optional<std::string> edited = ToCp932(QStringLiteral("X_") + FromCp932(core->Text));
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(Cp932ToUtf8(*edited), "X_" + std::string(disk));
+  }
+}
+
+}  // namespace
+}  // namespace nalo
