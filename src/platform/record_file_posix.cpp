@@ -15,33 +15,13 @@
 #include <ctime>
 #include <utility>
 
+#include "platform/posix_file_io.h"
+
 namespace nalo {
 namespace {
 
 // Pause between two attempts at a lock held by someone else.
 constexpr long kLockRetryNs = 20L * 1000 * 1000;
-
-// Attempts at a free temporary name; a clash needs another process with the
-// same pid and counter, so a few tries are plenty.
-constexpr int kMaxTempNameAttempts = 16;
-
-std::atomic<unsigned> g_temp_counter{0};
-
-class TFd {
- public:
-  explicit TFd(int fd) : fd_(fd) {}
-  ~TFd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  TFd(const TFd&) = delete;
-  TFd& operator=(const TFd&) = delete;
-  int Get() const { return fd_; }
-  int Release() { return std::exchange(fd_, -1); }
-  int Close() { return ::close(std::exchange(fd_, -1)) == 0 ? 0 : errno; }
-
- private:
-  int fd_;
-};
 
 // Opens `path` with `flags` (plus non-blocking and close-on-exec) and checks that
 // it is a regular file; -1 with errno set otherwise. Reading follows a link (a
@@ -57,40 +37,6 @@ int OpenRegular(const std::string& path, int flags, mode_t mode = 0) {
     return -1;
   }
   return fd.Release();
-}
-
-int WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t n = ::write(fd, text.data(), text.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    text.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-void SyncFolder(const std::string& folder) {
-  TFd fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (fd.Get() >= 0) ::fsync(fd.Get());
-}
-
-int OpenTemporary(const std::string& path, std::string& temp) {
-  for (int attempt = 0; attempt < kMaxTempNameAttempts; ++attempt) {
-    temp = path + ".tmp" + std::to_string(::getpid()) + "-" +
-           std::to_string(g_temp_counter.fetch_add(1));
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  errno = EEXIST;
-  return -1;
 }
 
 }  // namespace
@@ -156,7 +102,7 @@ int WriteRegularFileAt(const std::string& path, std::uint64_t offset, std::strin
 
 int WriteRegularFileSynced(const std::string& path, std::string_view text) {
   std::string temp;
-  TFd fd(OpenTemporary(path, temp));
+  TFd fd(OpenTemporary(path, 0600, temp));
   if (fd.Get() < 0) return errno;
   int rc = WriteAll(fd.Get(), text);
   if (rc == 0 && ::fsync(fd.Get()) != 0) rc = errno;

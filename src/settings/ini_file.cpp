@@ -10,7 +10,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "settings/file_replace.h"
+#include "platform/file_replace.h"
 #include "settings/ini_text.h"
 
 namespace nalo {

@@ -1,7 +1,7 @@
 // Reading a settings file whole and replacing it atomically: temporary file beside
 // the target, write, fsync, rename, then fsync of the folder so the rename itself
 // survives a power loss. Every system call failure is returned as its errno.
-#include "settings/file_replace.h"
+#include "platform/file_replace.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,44 +12,15 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/posix_file_io.h"
 #include "platform/record_file.h"
 
 namespace nalo {
 namespace {
 
-// Attempts at finding an unused temporary name before giving up; a clash needs
-// another process using the same pid and counter, so a few tries are plenty.
-constexpr int kMaxTempNameAttempts = 16;
-
 // Mode of a new settings file before the umask applies: readable and writable by
 // everyone the umask allows, as any other file the user creates.
 constexpr mode_t kNewFileMode = 0666;
-
-std::atomic<unsigned> temp_counter{0};
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() { Close(); }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  int Close() {
-    if (fd_ < 0) return 0;
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc;
-  }
-
- private:
-  int fd_;
-};
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // The file a write to `path` must replace: the target of a symbolic link, so the
 // link stays a link.
@@ -61,38 +32,8 @@ std::string ReplacementTarget(const std::string& path) {
   return resolved;
 }
 
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
-int OpenTemporary(const std::string& target, mode_t mode, std::string& temp_path) {
-  for (int attempt = 0; attempt < kMaxTempNameAttempts; ++attempt) {
-    temp_path = target + ".tmp" + std::to_string(::getpid()) + "-" +
-                std::to_string(temp_counter.fetch_add(1));
-    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  errno = EEXIST;
-  return -1;
-}
-
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
 // Writes, flushes and closes the temporary file; keeps the old file's owner and mode.
-int FillTemporary(FileDescriptor& fd, std::string_view bytes, const struct stat* old) {
+int FillTemporary(TFd& fd, std::string_view bytes, const struct stat* old) {
   if (old != nullptr) {
     if (::fchown(fd.Get(), old->st_uid, old->st_gid) != 0) {
       // Only root may give a file away; anyone else keeps owning what they write.
@@ -101,7 +42,7 @@ int FillTemporary(FileDescriptor& fd, std::string_view bytes, const struct stat*
   }
   if (const int err = WriteAll(fd.Get(), bytes)) return err;
   if (::fsync(fd.Get()) != 0) return errno;
-  if (fd.Close() != 0) return errno;
+  if (const int err = fd.Close()) return err;
   return 0;
 }
 
@@ -120,7 +61,7 @@ int ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return EACCES;
   }
   std::string temp_path;
-  FileDescriptor fd(OpenTemporary(target, exists ? (old.st_mode & 0777) : kNewFileMode, temp_path));
+  TFd fd(OpenTemporary(target, exists ? (old.st_mode & 0777) : kNewFileMode, temp_path));
   if (fd.Get() < 0) return errno;
   int err = FillTemporary(fd, bytes, exists ? &old : nullptr);
   if (err == 0 && ::rename(temp_path.c_str(), target.c_str()) != 0) err = errno;
