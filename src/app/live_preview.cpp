@@ -170,10 +170,10 @@ void TLivePreview::Start() {
   request.Entries = Snapshot();
   std::vector<bool> selection;
   const TRuleContext ctx = window_.RuleContextFor(*request.Entries, selection);
-  if (ctx.selection != nullptr) request.Selection = std::move(selection);
-  request.Exclusion = ctx.exclusion;
-  request.Trim = ctx.trim;
-  request.FolderMode = ctx.folder_mode;
+  if (ctx.Selection != nullptr) request.Selection = std::move(selection);
+  request.Exclusion = ctx.Exclusion;
+  request.Trim = ctx.Trim;
+  request.FolderMode = ctx.FolderMode;
   request.InfoSource = InfoSourceCopy(window_.InfoSettings(), window_.SettingsFolder());
   request.Job = frame->RuleJob();
   request.FirstPart = VisibleEnd();

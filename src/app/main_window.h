@@ -233,7 +233,7 @@ class TFMainFrm : public QMainWindow {
   TBatchOptions BatchOptions();
   TBatchOptions WorkerBatchOptions(TFBatchProgress& progress);
   void HoldListPainting(bool hold);
-  TExclusionCondition Exclusion() const;
+  TExclusion Exclusion() const;
   // main_window_settings.cpp
   void LoadSettings();
   void ApplyListLook();

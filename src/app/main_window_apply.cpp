@@ -49,14 +49,13 @@ TRuleContext TFMainFrm::RuleContextFor(const TEntryList& list, std::vector<bool>
   TRuleContext ctx(list);
   if (chk_SelectOnly->isChecked()) {
     selection = SelectionFlags(ListView1->selectionModel(), list.Count());
-    ctx.selection = &selection;
+    ctx.Selection = &selection;
   }
-  const TExclusionCondition exclusion = Exclusion();
-  ctx.exclusion = {exclusion.Enabled, exclusion.Text, exclusion.CaseSensitive};
+  ctx.Exclusion = Exclusion();
   // The options dialog may have changed the trim option since start-up.
-  ctx.trim = ReadOptionsSettings(TIniFile(MainSettingsPath(options_.SettingsFolder))).StrTrim;
-  ctx.folder_mode = !FilesMode();
-  ctx.info_source = info_source_;
+  ctx.Trim = ReadOptionsSettings(TIniFile(MainSettingsPath(options_.SettingsFolder))).StrTrim;
+  ctx.FolderMode = !FilesMode();
+  ctx.InfoSource = info_source_;
   return ctx;
 }
 
@@ -64,8 +63,8 @@ void TFMainFrm::RunRuleAction() {
   if (frame_ == nullptr) return;
   std::vector<bool> selection;
   TRuleContext ctx = RuleContextFor(entries_, selection);
-  ctx.begin_rule_run = [this] { BeginRuleRun(); };
-  ctx.end_rule_run = [this] { EndRuleRun(); };
+  ctx.BeginRuleRun = [this] { BeginRuleRun(); };
+  ctx.EndRuleRun = [this] { EndRuleRun(); };
   TRuleResult result = frame_->RunRule(ctx);
   ShowRuleResult(result);
 }
@@ -75,25 +74,25 @@ void TFMainFrm::FixEncodingClick() {
   std::vector<bool> selection;
   if (chk_SelectOnly->isChecked()) {
     selection = SelectionFlags(ListView1->selectionModel(), entries_.Count());
-    ctx.selection = &selection;
+    ctx.Selection = &selection;
   }
-  ctx.folder_mode = !FilesMode();
-  ctx.begin_rule_run = [this] { BeginRuleRun(); };
-  ctx.end_rule_run = [this] { EndRuleRun(); };
+  ctx.FolderMode = !FilesMode();
+  ctx.BeginRuleRun = [this] { BeginRuleRun(); };
+  ctx.EndRuleRun = [this] { EndRuleRun(); };
   TRuleResult result = RunFixEncodingRule(ctx);
   ShowRuleResult(result);
 }
 
 void TFMainFrm::ShowRuleResult(TRuleResult& result) {
-  if (!result.message.empty()) {
-    messenger_->Info(this, FromUtf8(result.message));
+  if (!result.Message.empty()) {
+    messenger_->Info(this, FromUtf8(result.Message));
     return;
   }
-  if (result.rows.empty()) {
-    if (!result.silent) messenger_->Info(this, FromUtf8(kMsgNothingToRename));
+  if (result.Rows.empty()) {
+    if (!result.Silent) messenger_->Info(this, FromUtf8(kMsgNothingToRename));
     return;
   }
-  ConfirmAndApplyRows(result.rows, FromUtf8(result.ok_caption), FromUtf8(result.ok_hint));
+  ConfirmAndApplyRows(result.Rows, FromUtf8(result.OkCaption), FromUtf8(result.OkHint));
 }
 
 // The batch options of a run on TFBatchProgress's worker: the watcher is switched

@@ -82,8 +82,8 @@ void TFMainFrm::cmb_PathEnter() {
   RelistFolder();
 }
 
-TExclusionCondition TFMainFrm::Exclusion() const {
-  TExclusionCondition e;
+TExclusion TFMainFrm::Exclusion() const {
+  TExclusion e;
   e.Text = ToCp932(cmb_notText->currentText()).value_or(std::string());
   e.CaseSensitive = chk_OmojiKomoji->isChecked();
   e.Enabled = chk_not->isChecked();

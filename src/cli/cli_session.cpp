@@ -47,16 +47,16 @@ TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
   const TIniFile& ini = session.MainIni;
   const TOptionsSettings options = ReadOptionsSettings(ini);
   TRuleContext ctx(plan.Selection.Entries);
-  ctx.exclusion = plan.Choice.Exclusion;
+  ctx.Exclusion = plan.Choice.Exclusion;
   if (plan.Choice.FromSettings) {
     // The saved exclusion is its case check box; its text is never saved, so
     // --not supplies it.
-    ctx.exclusion.case_sensitive =
-        ctx.exclusion.case_sensitive || ReadMainSettings(ini, "").NotCaseSensitive;
+    ctx.Exclusion.CaseSensitive =
+        ctx.Exclusion.CaseSensitive || ReadMainSettings(ini, "").NotCaseSensitive;
   }
-  ctx.trim = options.StrTrim && !session.Args.Selection.NoTrim;
-  ctx.folder_mode = plan.Selection.FolderMode;
-  ctx.info_source = source;
+  ctx.Trim = options.StrTrim && !session.Args.Selection.NoTrim;
+  ctx.FolderMode = plan.Selection.FolderMode;
+  ctx.InfoSource = source;
   return ctx;
 }
 
@@ -98,15 +98,15 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   std::cerr << DescribeRule(plan.Choice, plan.Selection.FolderMode) << "\n";
   const TInfoTextSource source = MakeInfoTextSource(session.Info, session.SettingsDir);
   plan.Result = RunRule(plan.Choice, ContextFor(session, plan, source));
-  if (!plan.Result.message.empty()) {
-    std::cerr << plan.Result.message << "\n";
-    if (plan.Result.error_position > 0) {
-      std::cerr << "位置: " << plan.Result.error_position << "\n";
+  if (!plan.Result.Message.empty()) {
+    std::cerr << plan.Result.Message << "\n";
+    if (plan.Result.ErrorPosition > 0) {
+      std::cerr << "位置: " << plan.Result.ErrorPosition << "\n";
     }
     return kExitUsage;
   }
-  if (plan.Result.rows.empty()) {
-    if (!plan.Result.silent) std::cerr << kMsgNothingToRename << "\n";
+  if (plan.Result.Rows.empty()) {
+    if (!plan.Result.Silent) std::cerr << kMsgNothingToRename << "\n";
     return kExitNothing;
   }
   return std::nullopt;
@@ -118,7 +118,7 @@ std::vector<std::string_view> RowProblems(const TPlannedRows& plan) {
     for (const TListData& e : plan.Selection.Entries.Items()) listed.push_back(e.FullPath());
   }
   const std::vector<TRowClash> clashes =
-      PreviewClashes(plan.Result.rows, !plan.Selection.FromNames, listed);
+      PreviewClashes(plan.Result.Rows, !plan.Selection.FromNames, listed);
   std::vector<std::string_view> problems;
   problems.reserve(clashes.size());
   for (TRowClash clash : clashes) problems.push_back(ClashName(clash));

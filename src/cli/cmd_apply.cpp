@@ -17,7 +17,7 @@ namespace {
 
 void PrintFailures(const TPlannedRows& plan, const TApplyResult& result, const TUserText& text) {
   for (std::size_t r : result.FailedRows) {
-    const TConfirmationRow& row = plan.Result.rows[r];
+    const TConfirmationRow& row = plan.Result.Rows[r];
     std::cerr << "リネーム失敗: " << text.FromCore(row.OldFullPath) << " → "
               << text.FromCore(row.NewName) << "\n";
   }
@@ -39,21 +39,21 @@ int RunApply(const TCliArgs& args) {
   const TSession session(args);
   TPlannedRows plan;
   if (std::optional<int> code = PlanRows(session, plan)) return *code;
-  PrintRows(std::cout, plan.Result.rows, RowProblems(plan), TFormat::Tsv, session.Text);
+  PrintRows(std::cout, plan.Result.Rows, RowProblems(plan), TFormat::Tsv, session.Text);
   std::cout.flush();
   if (!args.Yes) {
     if (!CanAsk()) throw EUsageError("確認できないため中止しました。--yes を指定してください。");
-    if (!AskYesNo(std::to_string(plan.Result.rows.size()) + " 個の名前を変更しますか？")) {
+    if (!AskYesNo(std::to_string(plan.Result.Rows.size()) + " 個の名前を変更しますか？")) {
       return kExitNothing;
     }
   }
-  TProgressBar progress(plan.Result.rows.size());
+  TProgressBar progress(plan.Result.Rows.size());
   TBatchOptions options;
   options.JournalFolder = session.SettingsDir;
   options.AfterStep = [&](std::size_t done) { progress.Update(done); };
   options.StopRequested = [] { return TStopSignals::Requested(); };
   const TStopSignals stop_signals;
-  const TApplyResult result = ApplyRenames(plan.Selection.Entries, plan.Result.rows, {}, options);
+  const TApplyResult result = ApplyRenames(plan.Selection.Entries, plan.Result.Rows, {}, options);
   if (!result.Started) {
     std::cerr << ForTerminal(result.Message) << "\n";
     return kExitUsage;

@@ -240,9 +240,9 @@ TRuleChoice ResolveRule(const TRuleArgs& a, bool folder_mode, const TUserText& t
     ResolveFromSettings(a.FromSettings, settings_dir, choice);
   }
   if (a.Not) {
-    choice.Exclusion.enabled = true;
-    choice.Exclusion.text = text.ToCore(*a.Not, "--not");
-    choice.Exclusion.case_sensitive = a.NotCase;
+    choice.Exclusion.Enabled = true;
+    choice.Exclusion.Text = text.ToCore(*a.Not, "--not");
+    choice.Exclusion.CaseSensitive = a.NotCase;
   }
   return choice;
 }

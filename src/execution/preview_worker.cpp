@@ -29,13 +29,13 @@ std::vector<std::int32_t> RowsOfEntries(const TEntryList& entries, const TConfir
 std::optional<TPreviewResult> ComputePreview(const TPreviewRequest& request, bool first_part,
                                              const std::function<bool()>& stop) {
   TRuleContext ctx(*request.Entries);
-  if (request.Selection) ctx.selection = &*request.Selection;
-  ctx.exclusion = request.Exclusion;
-  ctx.trim = request.Trim;
-  ctx.folder_mode = request.FolderMode;
-  ctx.info_source = request.InfoSource;
+  if (request.Selection) ctx.Selection = &*request.Selection;
+  ctx.Exclusion = request.Exclusion;
+  ctx.Trim = request.Trim;
+  ctx.FolderMode = request.FolderMode;
+  ctx.InfoSource = request.InfoSource;
   bool stopped = false;
-  ctx.stop_before = [&](std::size_t index) {
+  ctx.StopBefore = [&](std::size_t index) {
     if (stop()) stopped = true;
     return stopped || (first_part && index >= request.FirstPart);
   };
@@ -49,8 +49,8 @@ std::optional<TPreviewResult> ComputePreview(const TPreviewRequest& request, boo
   TPreviewResult result;
   result.Generation = request.Generation;
   result.Complete = !first_part;
-  result.Message = std::move(run.message);
-  result.Rows = std::move(run.rows);
+  result.Message = std::move(run.Message);
+  result.Rows = std::move(run.Rows);
   // Within the first part only clashes among its own rows are certain; a target
   // on disk may still be freed by a later row.
   result.Clashes = PreviewClashes(result.Rows, !first_part);

@@ -42,7 +42,7 @@ struct TListFolderRequest {
   // The entries' sizes and dates are shown or ordered by. When false, the scan reads
   // them only if a search condition tests them; the entries otherwise hold zeros.
   bool ReadSizeAndDate = true;
-  TExclusionCondition Exclusion;
+  TExclusion Exclusion;
 };
 
 struct TListFolderHooks {

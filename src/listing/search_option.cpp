@@ -23,18 +23,12 @@ bool PassesSize(std::int64_t size, const TSearchOption& o) {
   return true;
 }
 
-bool NameContains(const std::string& name, const std::string& text, bool case_sensitive) {
-  if (case_sensitive) return FindInName(text, name) > 0;
-  return FindInName(UpperCaseName(text), UpperCaseName(name)) > 0;
-}
-
 bool PassesStringMask(const std::string& name, const TSearchOption& o) {
-  return o.StrMask.empty() || NameContains(name, o.StrMask, o.StrMaskCase);
+  return o.StrMask.empty() || NameContainsText(name, o.StrMask, o.StrMaskCase);
 }
 
 bool PassesExclusion(const std::string& name, const TSearchOption& o) {
-  if (!o.ExclusionOn || o.ExclusionText.empty()) return true;
-  return !NameContains(name, o.ExclusionText, o.ExclusionCase);
+  return !IsExcluded(o.Exclusion, name);
 }
 
 bool PassesDate(double modified, const TSearchOption& o) {
@@ -47,16 +41,13 @@ bool PassesDate(double modified, const TSearchOption& o) {
 }  // namespace
 
 TSearchOption BuildSearchOption(const std::string& folder, const TTabStatus_Search& status,
-                                const TExclusionCondition& exclusion, bool sub_folders,
-                                bool folder_mode) {
+                                const TExclusion& exclusion, bool sub_folders, bool folder_mode) {
   TSearchOption o;
   o.Folder = folder;
   o.ExtMask = status.ExtMask.empty() ? std::string(kAllFilesMask) : status.ExtMask;
   o.StrMask = status.StrMask;
   o.StrMaskCase = status.StrMaskCase;
-  o.ExclusionText = exclusion.Text;
-  o.ExclusionCase = exclusion.CaseSensitive;
-  o.ExclusionOn = exclusion.Enabled;
+  o.Exclusion = exclusion;
   o.SubFolders = sub_folders;
   const std::int64_t divisor = SizeUnitDivisor(status.SizeUnit);
   o.MinSize = static_cast<std::int64_t>(status.MinSize) * divisor;

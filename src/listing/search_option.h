@@ -8,26 +8,18 @@
 #include <cstdint>
 #include <string>
 
+#include "listing/exclusion.h"
 #include "listing/find_search.h"
 #include "settings/tab_status.h"
 
 namespace nalo {
-
-// The exclusion controls of the main window (cmb_notText, chk_OmojiKomoji, chk_not).
-struct TExclusionCondition {
-  std::string Text;            // CP932
-  bool CaseSensitive = false;  // chk_OmojiKomoji
-  bool Enabled = false;        // chk_not
-};
 
 struct TSearchOption {
   std::string Folder;
   std::string ExtMask;          // the saved mask, or "*.*" when it is empty
   std::string StrMask;
   bool StrMaskCase = false;
-  std::string ExclusionText;
-  bool ExclusionCase = false;
-  bool ExclusionOn = false;
+  TExclusion Exclusion;
   bool SubFolders = false;
   std::int64_t MinSize = 0;     // bytes
   std::int64_t MaxSize = 0;     // bytes
@@ -42,8 +34,7 @@ struct TSearchOption {
 };
 
 TSearchOption BuildSearchOption(const std::string& folder, const TTabStatus_Search& status,
-                                const TExclusionCondition& exclusion, bool sub_folders,
-                                bool folder_mode);
+                                const TExclusion& exclusion, bool sub_folders, bool folder_mode);
 
 // Whether a test needs the items' sizes or dates (so the scan must read them).
 bool TestsSizeOrDate(const TSearchOption& option);

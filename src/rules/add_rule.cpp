@@ -25,19 +25,19 @@ std::string AddTextFor(const TRuleContext& ctx, const TTabStatus_Add& status,
   const int candidate = status.Candidate;
   if (candidate >= 0 && candidate < kAddUserStringCount) return status.AddText[candidate];
   if (candidate < kAddUserStringCount || candidate >= kAddCandidateCount) return {};
-  if (!ctx.info_source) return {};
+  if (!ctx.InfoSource) return {};
   // Candidates 5-9 (record values 4-8) are the information kinds 5-9.
   const auto kind = static_cast<TInfoKind>(candidate + 1);
-  return ctx.info_source(kind, entry.FullPath(), ctx.folder_mode);
+  return ctx.InfoSource(kind, entry.FullPath(), ctx.FolderMode);
 }
 
 TRuleResult RunAddRule(const TRuleContext& ctx, const TTabStatus_Add& status) {
   if (NothingSelected(ctx)) return MessageResult(kMsgNoSelection);
-  if (const std::string_view message = ValidateAddRule(status, ctx.folder_mode);
-      !message.empty()) {
+  if (const std::string_view message = ValidateAddRule(status, ctx.FolderMode); !message.empty()) {
     return MessageResult(message);
   }
-  const std::optional<TInsertPosition> position = PositionFromIndex(status.Position, ctx.folder_mode);
+  const std::optional<TInsertPosition> position =
+      PositionFromIndex(status.Position, ctx.FolderMode);
   if (!position) return SilentResult();  // no position chosen: nothing happens
   const TFamilyRun family{kOkAdd, TExclusionStep::kRevertToOld, TRowAcceptance::kWhenChanged,
                           false};

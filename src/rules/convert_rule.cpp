@@ -125,8 +125,8 @@ TRuleResult RunConvertRule(const TRuleContext& ctx, const TTabStatus_Modif& stat
                     false};
   if (status.Kind == kConvertTrim) {
     // Trimming is its own purpose here: no exclusion, and done whatever the option says.
-    family.exclusion = TExclusionStep::kNone;
-    family.always_trim = true;
+    family.Exclusion = TExclusionStep::kNone;
+    family.AlwaysTrim = true;
   }
   return RunRuleLoop(ctx, family,
                      [&status](const TListData& entry, std::size_t numbered) {

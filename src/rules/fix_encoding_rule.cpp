@@ -7,11 +7,11 @@ namespace nalo {
 TRuleResult RunFixEncodingRule(const TRuleContext& ctx) {
   if (NothingSelected(ctx)) return MessageResult(kMsgNoSelection);
   TRuleContext plain = ctx;
-  plain.trim = false;
+  plain.Trim = false;
   TFamilyRun family;
-  family.ok_button = kOkFixEncoding;
-  family.exclusion = TExclusionStep::kNone;
-  family.acceptance = TRowAcceptance::kAlways;
+  family.OkButton = kOkFixEncoding;
+  family.Exclusion = TExclusionStep::kNone;
+  family.Acceptance = TRowAcceptance::kAlways;
   return RunRuleLoop(plain, family,
                      [](const TListData& entry, std::size_t) -> std::optional<std::string> {
                        if (!entry.Legacy) return std::nullopt;

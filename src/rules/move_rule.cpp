@@ -12,9 +12,9 @@ namespace {
 
 std::optional<TMoveCut> CutAt(std::string_view name, std::size_t from, std::size_t length) {
   TMoveCut cut;
-  cut.piece = std::string(name.substr(from, length));
-  cut.rest = std::string(name.substr(0, from));
-  cut.rest.append(name.substr(from + length));
+  cut.Piece = std::string(name.substr(from, length));
+  cut.Rest = std::string(name.substr(0, from));
+  cut.Rest.append(name.substr(from + length));
   return cut;
 }
 
@@ -67,11 +67,11 @@ std::optional<TMoveCut> CutMovePiece(std::string_view name, const TTabStatus_Mov
 
 TRuleResult RunMoveRule(const TRuleContext& ctx, const TTabStatus_Move& status) {
   if (NothingSelected(ctx)) return MessageResult(kMsgNoSelection);
-  if (const std::string_view message = ValidateMoveRule(status, ctx.folder_mode);
-      !message.empty()) {
+  if (const std::string_view message = ValidateMoveRule(status, ctx.FolderMode); !message.empty()) {
     return MessageResult(message);
   }
-  const std::optional<TInsertPosition> position = PositionFromIndex(status.Position, ctx.folder_mode);
+  const std::optional<TInsertPosition> position =
+      PositionFromIndex(status.Position, ctx.FolderMode);
   if (!position) return SilentResult();  // no position chosen: nothing happens
   const TFamilyRun family{kOkMove, TExclusionStep::kRevertToOld, TRowAcceptance::kWhenChanged,
                           false};
@@ -79,7 +79,7 @@ TRuleResult RunMoveRule(const TRuleContext& ctx, const TTabStatus_Move& status) 
                      [&](const TListData& entry, std::size_t) -> std::optional<std::string> {
                        const std::optional<TMoveCut> cut = CutMovePiece(entry.Name, status);
                        if (!cut) return std::nullopt;
-                       return InsertAtPosition(cut->rest, cut->piece, *position, status.NiniStr);
+                       return InsertAtPosition(cut->Rest, cut->Piece, *position, status.NiniStr);
                      });
 }
 

@@ -14,8 +14,8 @@ namespace nalo {
 
 // A name split into the moved piece and what remains of the name.
 struct TMoveCut {
-  std::string piece;
-  std::string rest;
+  std::string Piece;
+  std::string Rest;
 };
 
 // The validation message for the record; empty when it may run.

@@ -65,7 +65,7 @@ std::optional<std::string> AwkStep(TAWKStr& awk, const TTabStatus_Seiki& status,
 
 TRuleResult AbortResult(const TRegexAbort& abort) {
   TRuleResult result = MessageResult(abort.message);
-  result.error_position = abort.position;
+  result.ErrorPosition = abort.position;
   return result;
 }
 

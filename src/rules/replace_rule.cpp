@@ -40,8 +40,8 @@ std::string SwapBrackets(std::string_view name, const TBracketPair& old_pair,
 TRuleResult RunChosenReplace(const TRuleContext& ctx, const TTabStatus_Okikae& status) {
   TFamilyRun family{kOkReplace, TExclusionStep::kNone, TRowAcceptance::kWhenChanged, false};
   if (status.Kind == kReplaceKindBrackets) {
-    family.exclusion = TExclusionStep::kSkipOnNewName;
-    family.acceptance = TRowAcceptance::kAlways;
+    family.Exclusion = TExclusionStep::kSkipOnNewName;
+    family.Acceptance = TRowAcceptance::kAlways;
     return RunRuleLoop(ctx, family, [&status](const TListData& entry, std::size_t) {
       return ReplaceBracketsIn(entry.Name, status);
     });

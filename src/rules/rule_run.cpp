@@ -15,10 +15,10 @@ namespace {
 class TRuleRunGuard {
  public:
   explicit TRuleRunGuard(const TRuleContext& ctx) : ctx_(ctx) {
-    if (ctx_.begin_rule_run) ctx_.begin_rule_run();
+    if (ctx_.BeginRuleRun) ctx_.BeginRuleRun();
   }
   ~TRuleRunGuard() {
-    if (ctx_.end_rule_run) ctx_.end_rule_run();
+    if (ctx_.EndRuleRun) ctx_.EndRuleRun();
   }
   TRuleRunGuard(const TRuleRunGuard&) = delete;
   TRuleRunGuard& operator=(const TRuleRunGuard&) = delete;
@@ -28,19 +28,17 @@ class TRuleRunGuard {
 };
 
 bool IsTarget(const TRuleContext& ctx, std::size_t index) {
-  if (ctx.selection == nullptr) return true;
-  return index < ctx.selection->size() && (*ctx.selection)[index];
+  if (ctx.Selection == nullptr) return true;
+  return index < ctx.Selection->size() && (*ctx.Selection)[index];
 }
 
 bool IsEntryExcluded(const TRuleContext& ctx, const TFamilyRun& family, const TListData& entry,
                      std::string_view new_name) {
-  switch (family.exclusion) {
+  switch (family.Exclusion) {
     case TExclusionStep::kNone:
       return false;
-    case TExclusionStep::kRevertToOld:
-      return IsExcluded(ctx.exclusion, entry.Name);
-    case TExclusionStep::kSkipOnNewName:
-      return IsExcluded(ctx.exclusion, new_name);
+    case TExclusionStep::kRevertToOld: return IsExcluded(ctx.Exclusion, entry.Name);
+    case TExclusionStep::kSkipOnNewName: return IsExcluded(ctx.Exclusion, new_name);
   }
   return false;
 }
@@ -49,10 +47,10 @@ bool IsEntryExcluded(const TRuleContext& ctx, const TFamilyRun& family, const TL
 // when a row was added.
 bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, const TListData& entry,
                  std::string new_name, bool excluded, TConfirmationList& rows) {
-  if (excluded && family.exclusion == TExclusionStep::kSkipOnNewName) return false;
+  if (excluded && family.Exclusion == TExclusionStep::kSkipOnNewName) return false;
   if (excluded) new_name = entry.Name;
-  if (ctx.trim || family.always_trim) new_name = TrimNameParts(new_name);
-  if (family.acceptance == TRowAcceptance::kWhenChanged && new_name == entry.Name) return false;
+  if (ctx.Trim || family.AlwaysTrim) new_name = TrimNameParts(new_name);
+  if (family.Acceptance == TRowAcceptance::kWhenChanged && new_name == entry.Name) return false;
   AddConfirmationRow(rows, entry, std::move(new_name));
   return true;
 }
@@ -61,11 +59,11 @@ bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, const TListD
 bool WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameStep& step,
                  TConfirmationList& rows) {
   std::size_t numbered = 0;
-  const std::size_t count = ctx.entries.Count();
+  const std::size_t count = ctx.Entries.Count();
   for (std::size_t i = 0; i < count; ++i) {
-    if (ctx.stop_before && ctx.stop_before(i)) return false;
+    if (ctx.StopBefore && ctx.StopBefore(i)) return false;
     if (!IsTarget(ctx, i)) continue;
-    const TListData& entry = ctx.entries.EntryAt(i);
+    const TListData& entry = ctx.Entries.EntryAt(i);
     std::optional<std::string> new_name = step(entry, numbered);
     if (!new_name) continue;
     const bool excluded = IsEntryExcluded(ctx, family, entry, *new_name);
@@ -79,8 +77,8 @@ bool WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameS
 }  // namespace
 
 bool NothingSelected(const TRuleContext& ctx) {
-  if (ctx.selection == nullptr) return false;
-  for (bool selected : *ctx.selection) {
+  if (ctx.Selection == nullptr) return false;
+  for (bool selected : *ctx.Selection) {
     if (selected) return false;
   }
   return true;
@@ -88,20 +86,14 @@ bool NothingSelected(const TRuleContext& ctx) {
 
 TRuleResult MessageResult(std::string_view message) {
   TRuleResult result;
-  result.message = std::string(message);
+  result.Message = std::string(message);
   return result;
 }
 
 TRuleResult SilentResult() {
   TRuleResult result;
-  result.silent = true;
+  result.Silent = true;
   return result;
-}
-
-bool IsExcluded(const TExclusion& exclusion, std::string_view name) {
-  if (!exclusion.enabled || exclusion.text.empty()) return false;
-  if (exclusion.case_sensitive) return FindInName(exclusion.text, name) > 0;
-  return FindInName(UpperCaseName(exclusion.text), UpperCaseName(name)) > 0;
 }
 
 std::string_view FolderOf(std::string_view full_path) {
@@ -123,15 +115,15 @@ void AddConfirmationRow(TConfirmationList& rows, const TListData& entry, std::st
 TRuleResult RunRuleLoop(const TRuleContext& ctx, const TFamilyRun& family,
                         const TNameStep& step) {
   TRuleResult result;
-  result.ok_caption = std::string(family.ok_button.Caption);
-  result.ok_hint = std::string(family.ok_button.Hint);
+  result.OkCaption = std::string(family.OkButton.Caption);
+  result.OkHint = std::string(family.OkButton.Hint);
   try {
     TRuleRunGuard guard(ctx);
-    result.stopped = !WalkEntries(ctx, family, step, result.rows);
+    result.Stopped = !WalkEntries(ctx, family, step, result.Rows);
   } catch (const EInfoReadError& error) {
     // A half-filled list must never be applied: drop every row of this run.
-    result.rows.clear();
-    result.message = error.what();
+    result.Rows.clear();
+    result.Message = error.what();
   }
   return result;
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/exclusion.h"
 #include "listing/list_data.h"
 #include "rules/confirmation_row.h"
 #include "rules/info_text_source.h"
@@ -18,44 +19,37 @@
 
 namespace nalo {
 
-// The "do not rename when the name contains ..." condition of the main window.
-struct TExclusion {
-  bool enabled = false;         // chk_not
-  std::string text;             // cmb_notText (CP932); empty excludes nothing
-  bool case_sensitive = false;  // chk_OmojiKomoji
-};
-
 // Everything a rule run reads besides the tab's own record.
 struct TRuleContext {
-  explicit TRuleContext(const TEntryList& list) : entries(list) {}
+  explicit TRuleContext(const TEntryList& list) : Entries(list) {}
 
-  const TEntryList& entries;
+  const TEntryList& Entries;
   // Selected rows when only the selection is to be renamed (chk_SelectOnly); null
   // when every entry is a target. Indexes past its end count as not selected.
-  const std::vector<bool>* selection = nullptr;
-  TExclusion exclusion;
-  bool trim = true;          // trim spaces around base name and extension afterwards
-  bool folder_mode = false;  // the entries are folders
-  TInfoTextSource info_source;  // information texts of the add rule; may be empty
+  const std::vector<bool>* Selection = nullptr;
+  TExclusion Exclusion;
+  bool Trim = true;            // trim spaces around base name and extension afterwards
+  bool FolderMode = false;     // the entries are folders
+  TInfoTextSource InfoSource;  // information texts of the add rule; may be empty
   // Called around the walk over the entries; end_rule_run also when the walk fails.
-  std::function<void()> begin_rule_run;
-  std::function<void()> end_rule_run;
+  std::function<void()> BeginRuleRun;
+  std::function<void()> EndRuleRun;
   // Asked before each entry with its index; true ends the walk there, keeping the
   // rows of the entries before it. Null walks every entry.
-  std::function<bool(std::size_t entry_index)> stop_before;
+  std::function<bool(std::size_t entry_index)> StopBefore;
 };
 
 // What a rule run gives its front end. When `message` is set nothing ran (or the run
 // failed) and the front end shows the message. When `message` is empty and `rows`
 // is empty, the front end shows kMsgNothingToRename, unless `silent` is set.
 struct TRuleResult {
-  std::string message;        // UTF-8 message for the user; empty when rows are valid
-  int error_position = 0;     // 1-based place of a faulty pattern character; 0 if none
-  bool silent = false;        // the rule chose to do nothing and show nothing
-  TConfirmationList rows;     // in entry-list order, at most one per entry
-  std::string ok_caption;     // caption of the confirmation window's OK button
-  std::string ok_hint;        // its hint
-  bool stopped = false;       // stop_before ended the walk: `rows` covers only a prefix
+  std::string Message;     // UTF-8 message for the user; empty when rows are valid
+  int ErrorPosition = 0;   // 1-based place of a faulty pattern character; 0 if none
+  bool Silent = false;     // the rule chose to do nothing and show nothing
+  TConfirmationList Rows;  // in entry-list order, at most one per entry
+  std::string OkCaption;   // caption of the confirmation window's OK button
+  std::string OkHint;      // its hint
+  bool Stopped = false;    // stop_before ended the walk: `rows` covers only a prefix
 };
 
 // How a family applies the exclusion condition to a computed name.
@@ -72,10 +66,10 @@ enum class TRowAcceptance {
 };
 
 struct TFamilyRun {
-  TOkButtonText ok_button;
-  TExclusionStep exclusion = TExclusionStep::kRevertToOld;
-  TRowAcceptance acceptance = TRowAcceptance::kWhenChanged;
-  bool always_trim = false;  // trim whatever the context's trim option says
+  TOkButtonText OkButton;
+  TExclusionStep Exclusion = TExclusionStep::kRevertToOld;
+  TRowAcceptance Acceptance = TRowAcceptance::kWhenChanged;
+  bool AlwaysTrim = false;  // trim whatever the context's trim option says
 };
 
 // The new name of one entry, or nothing when the entry gets no row. `numbered` is
@@ -95,10 +89,6 @@ bool NothingSelected(const TRuleContext& ctx);
 TRuleResult MessageResult(std::string_view message);
 // A result that asks the front end to show nothing.
 TRuleResult SilentResult();
-
-// Exclusion test: true when the condition is on and its text occurs in `name`
-// (upper-cased on both sides unless case-sensitive).
-bool IsExcluded(const TExclusion& exclusion, std::string_view name);
 
 // The folder of a full path: everything before its last "/", without that separator
 // ("/" itself for an item of the root folder).

@@ -94,13 +94,15 @@ TEST(SearchOption, StringMaskAtCharacterBoundaries) {
 
 TEST(SearchOption, ExclusionIsTheOppositeTestWithItsOwnCaseFlag) {
   for (const TTextCase& c : kTextCases) {
-    const TExclusionCondition ex{c.text, c.case_sensitive, true};
+    const TExclusion ex{true, c.text, c.case_sensitive};
     const TSearchOption o = BuildSearchOption("/d", {}, ex, false, false);
     EXPECT_EQ(MatchesSearchOptions(Item(c.name), o), !c.contains) << c.label;
   }
   // Off, or with an empty text, it excludes nothing.
-  EXPECT_TRUE(MatchesSearchOptions(Item("abc"), BuildSearchOption("/d", {}, {"b", true, false}, false, false)));
-  EXPECT_TRUE(MatchesSearchOptions(Item("abc"), BuildSearchOption("/d", {}, {"", true, true}, false, false)));
+  EXPECT_TRUE(MatchesSearchOptions(Item("abc"),
+                                   BuildSearchOption("/d", {}, {false, "b", true}, false, false)));
+  EXPECT_TRUE(MatchesSearchOptions(Item("abc"),
+                                   BuildSearchOption("/d", {}, {true, "", true}, false, false)));
 }
 
 TEST(SearchOption, DateBoundsCompareWholeDays) {

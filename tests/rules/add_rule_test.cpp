@@ -77,7 +77,7 @@ TEST(AddRule, Positions) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     RuleFixture f({c.name}, c.trim);
-    f.ctx.folder_mode = c.folder_mode;
+    f.ctx.FolderMode = c.folder_mode;
     EXPECT_EQ(NewNames(RunAddRule(f.ctx, c.status)), c.expected);
   }
 }
@@ -87,8 +87,8 @@ TEST(AddRule, ExclusionAndOkButton) {
   f.Exclude("KEEP");
   const TRuleResult result = RunAddRule(f.ctx, UserString(0, "X"));
   EXPECT_EQ(NewNames(result), (Names{"Xa.txt"}));
-  EXPECT_EQ(result.ok_caption, "追加実行");
-  EXPECT_EQ(result.ok_hint, "追加処理を実行します");
+  EXPECT_EQ(result.OkCaption, "追加実行");
+  EXPECT_EQ(result.OkHint, "追加処理を実行します");
 }
 
 TEST(AddRule, Validation) {
@@ -116,16 +116,16 @@ TEST(AddRule, Validation) {
     SCOPED_TRACE(c.label);
     EXPECT_EQ(ValidateAddRule(c.status, c.folder_mode), c.message);
     RuleFixture f({"a.txt"});
-    f.ctx.folder_mode = c.folder_mode;
-    EXPECT_EQ(RunAddRule(f.ctx, c.status).message, c.message);
+    f.ctx.FolderMode = c.folder_mode;
+    EXPECT_EQ(RunAddRule(f.ctx, c.status).Message, c.message);
   }
 }
 
 TEST(AddRule, InformationCandidatesAskTheSource) {
   RuleFixture f({"a.avi", "b.avi", "c.avi"});
   std::vector<std::string> asked;
-  f.ctx.folder_mode = false;
-  f.ctx.info_source = [&](TInfoKind kind, const std::string& path, bool folder_mode) {
+  f.ctx.FolderMode = false;
+  f.ctx.InfoSource = [&](TInfoKind kind, const std::string& path, bool folder_mode) {
     asked.push_back(std::to_string(static_cast<int>(kind)) + path + (folder_mode ? "D" : "F"));
     return path == "/data/b.avi" ? std::string() : std::string("[DivX]");
   };
@@ -144,7 +144,7 @@ TEST(AddRule, CandidateKindsMapToInfoKinds) {
     TTabStatus_Add s;
     s.Candidate = candidate;
     TInfoKind seen{};
-    f.ctx.info_source = [&](TInfoKind kind, const std::string&, bool) {
+    f.ctx.InfoSource = [&](TInfoKind kind, const std::string&, bool) {
       seen = kind;
       return std::string("i");
     };
@@ -157,24 +157,24 @@ TEST(AddRule, MissingSourceOrCandidateAddsNothing) {
   RuleFixture f({"a.txt"});
   TTabStatus_Add s;
   s.Candidate = 6;
-  EXPECT_TRUE(RunAddRule(f.ctx, s).rows.empty());
+  EXPECT_TRUE(RunAddRule(f.ctx, s).Rows.empty());
   s.Candidate = -1;
-  EXPECT_TRUE(RunAddRule(f.ctx, s).rows.empty());
+  EXPECT_TRUE(RunAddRule(f.ctx, s).Rows.empty());
 }
 
 TEST(AddRule, ReadErrorEndsTheRunWithItsMessage) {
   RuleFixture f({"a.mp3", "b.mp3"});
   int ends = 0;
-  f.ctx.end_rule_run = [&] { ++ends; };
-  f.ctx.info_source = [](TInfoKind, const std::string& path, bool) -> std::string {
+  f.ctx.EndRuleRun = [&] { ++ends; };
+  f.ctx.InfoSource = [](TInfoKind, const std::string& path, bool) -> std::string {
     if (path == "/data/b.mp3") throw EInfoReadError("b.mp3 を読めません");
     return "tag";
   };
   TTabStatus_Add s;
   s.Candidate = 7;
   const TRuleResult result = RunAddRule(f.ctx, s);
-  EXPECT_TRUE(result.rows.empty());
-  EXPECT_EQ(result.message, "b.mp3 を読めません");
+  EXPECT_TRUE(result.Rows.empty());
+  EXPECT_EQ(result.Message, "b.mp3 を読めません");
   EXPECT_EQ(ends, 1);
 }
 

@@ -78,8 +78,8 @@ TEST(ConvertNumbering, Runs) {
     if (c.excluded) f.Exclude(c.excluded);
     const TRuleResult result = RunConvertRule(f.ctx, c.status);
     EXPECT_EQ(NewNames(result), c.expected);
-    EXPECT_EQ(result.ok_caption, "変換実行");
-    EXPECT_EQ(result.ok_hint, "変換処理を実行します");
+    EXPECT_EQ(result.OkCaption, "変換実行");
+    EXPECT_EQ(result.OkHint, "変換処理を実行します");
   }
 }
 
@@ -142,16 +142,16 @@ TEST(ConvertSubRules, TimeStampAndUnknownDoNothing) {
   for (int kind : {int{kConvertTimeStamp}, -1, 10}) {
     SCOPED_TRACE(kind);
     const TRuleResult result = RunConvertRule(f.ctx, Kind(kind));
-    EXPECT_TRUE(result.silent);
-    EXPECT_TRUE(result.rows.empty());
-    EXPECT_TRUE(result.message.empty());
+    EXPECT_TRUE(result.Silent);
+    EXPECT_TRUE(result.Rows.empty());
+    EXPECT_TRUE(result.Message.empty());
   }
 }
 
 TEST(ConvertSubRules, NoSelectionMessage) {
   RuleFixture f({"a.txt"});
   f.Select({});
-  EXPECT_EQ(RunConvertRule(f.ctx, Kind(kConvertTimeStamp)).message, kMsgNoSelection);
+  EXPECT_EQ(RunConvertRule(f.ctx, Kind(kConvertTimeStamp)).Message, kMsgNoSelection);
 }
 
 TEST(ConvertNumbering, PaddedNumber) {

@@ -79,7 +79,7 @@ TEST(MoveRule, PerName) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
     RuleFixture f({c.name}, c.trim);
-    f.ctx.folder_mode = c.folder_mode;
+    f.ctx.FolderMode = c.folder_mode;
     EXPECT_EQ(NewNames(RunMoveRule(f.ctx, c.status)), c.expected);
   }
 }
@@ -89,8 +89,8 @@ TEST(MoveRule, ExclusionAndOkButton) {
   f.Exclude("keep");
   const TRuleResult result = RunMoveRule(f.ctx, BracketMove(kSquare, 1));
   EXPECT_EQ(NewNames(result), (Names{"x[b].txt"}));
-  EXPECT_EQ(result.ok_caption, "移動実行");
-  EXPECT_EQ(result.ok_hint, "移動処理を実行します");
+  EXPECT_EQ(result.OkCaption, "移動実行");
+  EXPECT_EQ(result.OkHint, "移動処理を実行します");
 }
 
 TEST(MoveRule, Validation) {
@@ -111,8 +111,8 @@ TEST(MoveRule, Validation) {
     SCOPED_TRACE(c.label);
     EXPECT_EQ(ValidateMoveRule(c.status, c.folder_mode), c.message);
     RuleFixture f({"a.txt"});
-    f.ctx.folder_mode = c.folder_mode;
-    EXPECT_EQ(RunMoveRule(f.ctx, c.status).message, c.message);
+    f.ctx.FolderMode = c.folder_mode;
+    EXPECT_EQ(RunMoveRule(f.ctx, c.status).Message, c.message);
   }
 }
 

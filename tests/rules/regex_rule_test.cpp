@@ -44,8 +44,8 @@ class RegexRule : public testing::Test {
   }
 
   TRuleResult Run() {
-    ctx_.begin_rule_run = [this] { ++begun_; };
-    ctx_.end_rule_run = [this] { ++ended_; };
+    ctx_.BeginRuleRun = [this] { ++begun_; };
+    ctx_.EndRuleRun = [this] { ++ended_; };
     TBRegExp bregexp;
     TAWKStr awk;
     return RunRegexRule(ctx_, status_, awk, bregexp);
@@ -53,7 +53,7 @@ class RegexRule : public testing::Test {
 
   static std::vector<std::string> NewNames(const TRuleResult& result) {
     std::vector<std::string> names;
-    for (const TConfirmationRow& row : result.rows) names.push_back(Utf(row.NewName));
+    for (const TConfirmationRow& row : result.Rows) names.push_back(Utf(row.NewName));
     return names;
   }
 
@@ -69,12 +69,12 @@ using Names = std::vector<std::string>;
 TEST_F(RegexRule, PerlSubstitutesTheWholeNameWithExtension) {
   SetNames({"abc;def;ghi.txt"});
   TRuleResult result = RunPerl("s/;/,/g");
-  EXPECT_EQ(result.message, "");
+  EXPECT_EQ(result.Message, "");
   EXPECT_EQ(NewNames(result), Names{"abc,def,ghi.txt"});
-  EXPECT_EQ(result.rows[0].OldName, Sj("abc;def;ghi.txt"));
-  EXPECT_EQ(result.rows[0].Folder, "/data");
-  EXPECT_EQ(result.ok_caption, "置換実行");
-  EXPECT_EQ(result.ok_hint, "置換処理を実行します");
+  EXPECT_EQ(result.Rows[0].OldName, Sj("abc;def;ghi.txt"));
+  EXPECT_EQ(result.Rows[0].Folder, "/data");
+  EXPECT_EQ(result.OkCaption, "置換実行");
+  EXPECT_EQ(result.OkHint, "置換処理を実行します");
 }
 
 TEST_F(RegexRule, PerlAcceptsSpacesAroundTheExpression) {
@@ -98,8 +98,8 @@ class RegexRulePrefix : public RegexRule, public testing::WithParamInterface<Pre
 TEST_P(RegexRulePrefix, AbandonsTheRunWithTheMessage) {
   SetNames({"a.txt", "b.txt"});
   TRuleResult result = RunPerl(GetParam().expression);
-  EXPECT_EQ(result.message, GetParam().message);
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.Message, GetParam().message);
+  EXPECT_TRUE(result.Rows.empty());
   EXPECT_EQ(begun_, 1);
   EXPECT_EQ(ended_, 1);
 }
@@ -118,47 +118,47 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RegexRule, PerlPrefixIsTestedPerEntry) {
   TRuleResult result = RunPerl("S/a/b/");  // no entries: nothing to complain about
-  EXPECT_EQ(result.message, "");
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.Message, "");
+  EXPECT_TRUE(result.Rows.empty());
 }
 
 TEST_F(RegexRule, PerlErrorDiscardsNamesComputedBefore) {
   SetNames({"a1", "a2"});
   entries_.EntryAt(1).Name = "a\x82";  // a lead byte as the last byte: no CP932 text
   TRuleResult result = RunPerl("s/a/b/k");
-  EXPECT_EQ(result.message, kMsgCheckRegex);
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.Message, kMsgCheckRegex);
+  EXPECT_TRUE(result.Rows.empty());
   EXPECT_EQ(ended_, 1);
 }
 
 TEST_F(RegexRule, PerlWithoutMatchGivesNoRow) {
   SetNames({"a.txt"});
   TRuleResult result = RunPerl("s/z/y/");
-  EXPECT_EQ(result.message, "");
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.Message, "");
+  EXPECT_TRUE(result.Rows.empty());
 }
 
 TEST_F(RegexRule, PerlIgnoresTheExclusion) {
   SetNames({"abc.txt"});
-  ctx_.exclusion = {true, "abc", false};
+  ctx_.Exclusion = {true, "abc", false};
   EXPECT_EQ(NewNames(RunPerl("s/b/B/")), Names{"aBc.txt"});
 }
 
 TEST_F(RegexRule, TrimAppliesAfterBothModes) {
   SetNames({"x.doc", "a.doc"});
   EXPECT_EQ(NewNames(RunPerl("s/x/ /")), Names{".doc"});
-  EXPECT_TRUE(RunPerl("s/a/ a /").rows.empty());  // trimmed back to the old name
-  ctx_.trim = false;
+  EXPECT_TRUE(RunPerl("s/a/ a /").Rows.empty());  // trimmed back to the old name
+  ctx_.Trim = false;
   EXPECT_EQ(NewNames(RunPerl("s/a/ a /")), Names{" a .doc"});
 }
 
 TEST_F(RegexRule, OnlySelectedEntries) {
   SetNames({"a1", "a2", "a3"});
   std::vector<bool> selection{false, true, false};
-  ctx_.selection = &selection;
+  ctx_.Selection = &selection;
   EXPECT_EQ(NewNames(RunPerl("s/a/b/")), Names{"b2"});
   selection = {false, false, false};
-  EXPECT_EQ(RunPerl("s/a/b/").message, kMsgNoSelection);
+  EXPECT_EQ(RunPerl("s/a/b/").Message, kMsgNoSelection);
 }
 
 TEST_F(RegexRule, AwkFirstMatchAndEveryMatch) {
@@ -170,9 +170,9 @@ TEST_F(RegexRule, AwkFirstMatchAndEveryMatch) {
 TEST_F(RegexRule, AwkUnclosedClassReportsMessageAndPosition) {
   SetNames({"banana.txt"});
   TRuleResult result = RunAwk("[ab", "x", kRegexReplaceFirst);
-  EXPECT_EQ(result.message, kMsgNeedRightBracket);
-  EXPECT_EQ(result.error_position, 4);  // just past the end: the caret goes to the end
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.Message, kMsgNeedRightBracket);
+  EXPECT_EQ(result.ErrorPosition, 4);  // just past the end: the caret goes to the end
+  EXPECT_TRUE(result.Rows.empty());
   EXPECT_EQ(ended_, 1);
   // The engine is usable afterwards.
   EXPECT_EQ(NewNames(RunAwk("n", "N", kRegexReplaceFirst)), Names{"baNana.txt"});
@@ -181,16 +181,16 @@ TEST_F(RegexRule, AwkUnclosedClassReportsMessageAndPosition) {
 TEST_F(RegexRule, AwkBadTemplateReportsMessageWithoutPosition) {
   SetNames({"banana.txt"});
   TRuleResult result = RunAwk("a", "x\\", kRegexReplaceFirst);
-  EXPECT_EQ(result.message, kMsgBackslashAtEnd);
-  EXPECT_EQ(result.error_position, 0);
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_EQ(result.Message, kMsgBackslashAtEnd);
+  EXPECT_EQ(result.ErrorPosition, 0);
+  EXPECT_TRUE(result.Rows.empty());
 }
 
 TEST_F(RegexRule, AwkAppliesTheExclusion) {
   SetNames({"banana.txt", "cat.txt"});
-  ctx_.exclusion = {true, "NAN", false};
+  ctx_.Exclusion = {true, "NAN", false};
   EXPECT_EQ(NewNames(RunAwk("a", "o", kRegexReplaceAll)), Names{"cot.txt"});
-  ctx_.exclusion.case_sensitive = true;
+  ctx_.Exclusion.CaseSensitive = true;
   EXPECT_EQ(NewNames(RunAwk("a", "o", kRegexReplaceAll)), (Names{"bonono.txt", "cot.txt"}));
 }
 

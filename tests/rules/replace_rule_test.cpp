@@ -96,8 +96,8 @@ TEST(ReplaceBrackets, UnchangedNameStillGetsARow) {
   const TRuleResult result =
       RunReplaceRule(f.ctx, Brackets(kRound, kBracketDeleteWithContent, false));
   EXPECT_EQ(NewNames(result), (Names{"x)y(z).txt"}));
-  EXPECT_EQ(result.ok_caption, "置換実行");
-  EXPECT_EQ(result.ok_hint, "置換処理を実行します");
+  EXPECT_EQ(result.OkCaption, "置換実行");
+  EXPECT_EQ(result.OkHint, "置換処理を実行します");
 }
 
 TEST(ReplaceBrackets, ExclusionLooksAtTheReplacedName) {
@@ -195,9 +195,9 @@ TEST(ReplaceRule, Validation) {
     EXPECT_EQ(ValidateReplaceRule(c.status), c.message);
     RuleFixture f({"(a).txt"});
     const TRuleResult result = RunReplaceRule(f.ctx, c.status);
-    EXPECT_EQ(result.message, c.message);
+    EXPECT_EQ(result.Message, c.message);
     if (!c.message.empty()) {
-      EXPECT_TRUE(result.rows.empty());
+      EXPECT_TRUE(result.Rows.empty());
     }
   }
 }
@@ -206,8 +206,8 @@ TEST(ReplaceRule, SelectionIsCheckedBeforeValidation) {
   RuleFixture f({"a"});
   f.Select({});
   bool began = false;
-  f.ctx.begin_rule_run = [&] { began = true; };
-  EXPECT_EQ(RunReplaceRule(f.ctx, StringRule("", "", false, true)).message, kMsgNoSelection);
+  f.ctx.BeginRuleRun = [&] { began = true; };
+  EXPECT_EQ(RunReplaceRule(f.ctx, StringRule("", "", false, true)).Message, kMsgNoSelection);
   EXPECT_FALSE(began);
 }
 
@@ -216,9 +216,9 @@ TEST(ReplaceRule, NoSubRuleDoesNothing) {
   TTabStatus_Okikae s;
   s.Kind = 7;
   const TRuleResult result = RunReplaceRule(f.ctx, s);
-  EXPECT_TRUE(result.silent);
-  EXPECT_TRUE(result.message.empty());
-  EXPECT_TRUE(result.rows.empty());
+  EXPECT_TRUE(result.Silent);
+  EXPECT_TRUE(result.Message.empty());
+  EXPECT_TRUE(result.Rows.empty());
 }
 
 }  // namespace

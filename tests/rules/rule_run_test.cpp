@@ -28,11 +28,11 @@ std::optional<std::string> AppendX(const TListData& entry, std::size_t) {
 TEST(RuleRun, EmptyListGivesNoRowsAndNoMessage) {
   RuleFixture f({});
   const TRuleResult result = RunRuleLoop(f.ctx, kRevert, AppendX);
-  EXPECT_TRUE(result.rows.empty());
-  EXPECT_TRUE(result.message.empty());
-  EXPECT_FALSE(result.silent);
-  EXPECT_EQ(result.ok_caption, "追加実行");
-  EXPECT_EQ(result.ok_hint, "追加処理を実行します");
+  EXPECT_TRUE(result.Rows.empty());
+  EXPECT_TRUE(result.Message.empty());
+  EXPECT_FALSE(result.Silent);
+  EXPECT_EQ(result.OkCaption, "追加実行");
+  EXPECT_EQ(result.OkHint, "追加処理を実行します");
 }
 
 TEST(RuleRun, SelectOnlyConsidersSelectedRowsInListOrder) {
@@ -45,7 +45,7 @@ TEST(RuleRun, SelectOnlyConsidersSelectedRowsInListOrder) {
 TEST(RuleRun, SelectionShorterThanListLeavesTheRestOut) {
   RuleFixture f({"a", "b", "c"});
   std::vector<bool> short_selection = {false, true};
-  f.ctx.selection = &short_selection;
+  f.ctx.Selection = &short_selection;
   EXPECT_EQ(OldNames(RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b"}));
 }
 
@@ -114,7 +114,7 @@ TEST(RuleRun, TrimOptionAndAcceptance) {
   {
     SCOPED_TRACE("trim-off/unchanged-name-gets-no-row");
     RuleFixture f({" a b .txt "});
-    EXPECT_TRUE(RunRuleLoop(f.ctx, kRevert, same).rows.empty());
+    EXPECT_TRUE(RunRuleLoop(f.ctx, kRevert, same).Rows.empty());
   }
   {
     SCOPED_TRACE("trim-on/spaces-around-base-and-extension");
@@ -125,7 +125,7 @@ TEST(RuleRun, TrimOptionAndAcceptance) {
     SCOPED_TRACE("always-trim-ignores-option");
     RuleFixture f({" a .txt "});
     TFamilyRun trim_family = kRevert;
-    trim_family.always_trim = true;
+    trim_family.AlwaysTrim = true;
     EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, trim_family, same)), (Names{"a.txt"}));
   }
   {
@@ -137,7 +137,7 @@ TEST(RuleRun, TrimOptionAndAcceptance) {
     SCOPED_TRACE("always-accept-keeps-unchanged-name");
     RuleFixture f({"abc"});
     TFamilyRun always = kRevert;
-    always.acceptance = TRowAcceptance::kAlways;
+    always.Acceptance = TRowAcceptance::kAlways;
     EXPECT_EQ(NewNames(RunRuleLoop(f.ctx, always, same)), (Names{"abc"}));
   }
 }
@@ -147,20 +147,20 @@ TEST(RuleRun, RowCarriesNameFolderAndPath) {
   f.entries.Add(testing::MakeEntry("x.txt", "/home/u/"));
   f.entries.Add(testing::MakeEntry("y.txt", "/"));
   const TRuleResult result = RunRuleLoop(f.ctx, kRevert, AppendX);
-  ASSERT_EQ(result.rows.size(), 2u);
-  EXPECT_EQ(result.rows[0].OldName, "x.txt");
-  EXPECT_EQ(result.rows[0].NewName, "x.txtX");
-  EXPECT_EQ(result.rows[0].Folder, "/home/u");
-  EXPECT_EQ(result.rows[0].OldFullPath, "/home/u/x.txt");
-  EXPECT_EQ(result.rows[0].NewFullPath, "");
-  EXPECT_EQ(result.rows[1].Folder, "/");
+  ASSERT_EQ(result.Rows.size(), 2u);
+  EXPECT_EQ(result.Rows[0].OldName, "x.txt");
+  EXPECT_EQ(result.Rows[0].NewName, "x.txtX");
+  EXPECT_EQ(result.Rows[0].Folder, "/home/u");
+  EXPECT_EQ(result.Rows[0].OldFullPath, "/home/u/x.txt");
+  EXPECT_EQ(result.Rows[0].NewFullPath, "");
+  EXPECT_EQ(result.Rows[1].Folder, "/");
 }
 
 TEST(RuleRun, BeginAndEndBracketTheWalk) {
   RuleFixture f({"a"});
   std::string trace;
-  f.ctx.begin_rule_run = [&] { trace += "begin;"; };
-  f.ctx.end_rule_run = [&] { trace += "end;"; };
+  f.ctx.BeginRuleRun = [&] { trace += "begin;"; };
+  f.ctx.EndRuleRun = [&] { trace += "end;"; };
   RunRuleLoop(f.ctx, kRevert, [&](const TListData& e, std::size_t) {
     trace += "step;";
     return std::optional<std::string>(e.Name + "X");
@@ -171,20 +171,20 @@ TEST(RuleRun, BeginAndEndBracketTheWalk) {
 TEST(RuleRun, InfoReadErrorEndsTheRunWithoutRows) {
   RuleFixture f({"a", "b", "c"});
   int ends = 0;
-  f.ctx.end_rule_run = [&] { ++ends; };
+  f.ctx.EndRuleRun = [&] { ++ends; };
   const TRuleResult result = RunRuleLoop(f.ctx, kRevert, [](const TListData& e, std::size_t) {
     if (e.Name == "b") throw EInfoReadError("/data/b を開けません");
     return std::optional<std::string>(e.Name + "X");
   });
   EXPECT_EQ(ends, 1);
-  EXPECT_TRUE(result.rows.empty());
-  EXPECT_EQ(result.message, "/data/b を開けません");
+  EXPECT_TRUE(result.Rows.empty());
+  EXPECT_EQ(result.Message, "/data/b を開けません");
 }
 
 TEST(RuleRun, OtherErrorsPropagateAfterEndRuleRun) {
   RuleFixture f({"a"});
   int ends = 0;
-  f.ctx.end_rule_run = [&] { ++ends; };
+  f.ctx.EndRuleRun = [&] { ++ends; };
   EXPECT_THROW(RunRuleLoop(f.ctx, kRevert,
                            [](const TListData&, std::size_t) -> std::optional<std::string> {
                              throw std::runtime_error("boom");
@@ -222,10 +222,10 @@ TEST(RuleRun, StopBeforeKeepsThePrefixRows) {
   for (const TCase& c : cases) {
     RuleFixture f({"a", "skip", "b", "c"});
     f.Exclude("skip");
-    f.ctx.stop_before = [&c](std::size_t i) { return i >= c.stop_at; };
+    f.ctx.StopBefore = [&c](std::size_t i) { return i >= c.stop_at; };
     const TRuleResult result = RunRuleLoop(f.ctx, kRevert, numbered);
     EXPECT_EQ(NewNames(result), c.new_names) << c.stop_at;
-    EXPECT_EQ(result.stopped, c.stopped) << c.stop_at;
+    EXPECT_EQ(result.Stopped, c.stopped) << c.stop_at;
   }
 }
 

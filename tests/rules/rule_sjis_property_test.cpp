@@ -103,13 +103,13 @@ TEST(RuleSjisProperty, NoRuleSplitsADoubleByteCharacter) {
   const TEntryList entries = GeneratedEntries();
   for (bool trim : {false, true}) {
     TRuleContext ctx(entries);
-    ctx.trim = trim;
-    ctx.exclusion = TExclusion{true, Sj("ア"), false};
+    ctx.Trim = trim;
+    ctx.Exclusion = TExclusion{true, Sj("ア"), false};
     for (const NamedRun& named : AllSubRules()) {
       SCOPED_TRACE(named.label);
       const TRuleResult result = named.run(ctx);
-      ASSERT_TRUE(result.message.empty()) << result.message;
-      for (const TConfirmationRow& row : result.rows) {
+      ASSERT_TRUE(result.Message.empty()) << result.Message;
+      for (const TConfirmationRow& row : result.Rows) {
         ASSERT_TRUE(Cp932ToUtf8(row.NewName).has_value())
             << "broken name from " << testing::Utf8(row.OldName);
       }

@@ -40,28 +40,28 @@ struct RuleFixture {
 
   explicit RuleFixture(std::initializer_list<std::string_view> utf8_names, bool trim = false) {
     for (std::string_view name : utf8_names) entries.Add(MakeEntry(name));
-    ctx.trim = trim;
+    ctx.Trim = trim;
   }
   void Select(std::initializer_list<std::size_t> rows) {
     selection.assign(entries.Count(), false);
     for (std::size_t row : rows) selection[row] = true;
-    ctx.selection = &selection;
+    ctx.Selection = &selection;
   }
   void Exclude(std::string_view utf8_text, bool case_sensitive = false) {
-    ctx.exclusion = TExclusion{true, Sj(utf8_text), case_sensitive};
+    ctx.Exclusion = TExclusion{true, Sj(utf8_text), case_sensitive};
   }
 };
 
 // The new names of the rows, as UTF-8.
 inline std::vector<std::string> NewNames(const TRuleResult& result) {
   std::vector<std::string> names;
-  for (const TConfirmationRow& row : result.rows) names.push_back(Utf8(row.NewName));
+  for (const TConfirmationRow& row : result.Rows) names.push_back(Utf8(row.NewName));
   return names;
 }
 
 inline std::vector<std::string> OldNames(const TRuleResult& result) {
   std::vector<std::string> names;
-  for (const TConfirmationRow& row : result.rows) names.push_back(Utf8(row.OldName));
+  for (const TConfirmationRow& row : result.Rows) names.push_back(Utf8(row.OldName));
   return names;
 }
 

@@ -200,7 +200,7 @@ TRuleJob TFrm_Seiki::RuleJob() const {
 
 TRuleResult TFrm_Seiki::RunRule(const TRuleContext& ctx) {
   TRuleResult result = RunRegexRule(ctx, Status());
-  if (result.error_position > 0) SelectPatternError(result.error_position);
+  if (result.ErrorPosition > 0) SelectPatternError(result.ErrorPosition);
   return result;
 }
 

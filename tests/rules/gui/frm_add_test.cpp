@@ -157,13 +157,13 @@ TEST_F(FrmAdd, ValidationMessages) {
   TRuleContext ctx(entries);
   Combo("cmb_Add_1")->setEditText(QStringLiteral("x"));
   Button("rbtn_Add_2")->click();  // candidate 2 with an empty text, candidate 1 filled
-  EXPECT_EQ(frame_->RunRule(ctx).message, kMsgNoAddString);
+  EXPECT_EQ(frame_->RunRule(ctx).Message, kMsgNoAddString);
 
   Combo("cmb_Add_2")->setEditText(QStringLiteral("y"));
   frame_->ApplyTargetMode(false);
-  ctx.folder_mode = true;
+  ctx.FolderMode = true;
   Positions()->Button(2)->click();  // "任意文字列の前" in folder mode, no anchor
-  EXPECT_EQ(frame_->RunRule(ctx).message, kMsgNoAnchorString);
+  EXPECT_EQ(frame_->RunRule(ctx).Message, kMsgNoAnchorString);
 }
 
 TEST_F(FrmAdd, RunEndsInTheRowsOfTheChangedNames) {
@@ -173,12 +173,12 @@ TEST_F(FrmAdd, RunEndsInTheRowsOfTheChangedNames) {
   Positions()->Button(4)->click();  // after the anchor
   Combo("cmb_NiniStr")->setEditText(QStringLiteral("bc"));
   TRuleResult result = frame_->RunRule(ctx);
-  EXPECT_EQ(result.message, "");
-  ASSERT_EQ(result.rows.size(), 1u);  // names without the anchor keep their names
-  EXPECT_EQ(result.rows[0].OldName, "abcabc.txt");
-  EXPECT_EQ(result.rows[0].NewName, "abcXabc.txt");
-  EXPECT_EQ(result.rows[0].Folder, "/data");
-  EXPECT_EQ(result.ok_caption, "追加実行");
+  EXPECT_EQ(result.Message, "");
+  ASSERT_EQ(result.Rows.size(), 1u);  // names without the anchor keep their names
+  EXPECT_EQ(result.Rows[0].OldName, "abcabc.txt");
+  EXPECT_EQ(result.Rows[0].NewName, "abcXabc.txt");
+  EXPECT_EQ(result.Rows[0].Folder, "/data");
+  EXPECT_EQ(result.OkCaption, "追加実行");
 
   Positions()->Button(1)->click();  // after the base name
   EXPECT_EQ(gui2test::NewNames(frame_->RunRule(ctx)),

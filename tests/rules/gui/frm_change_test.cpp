@@ -163,13 +163,13 @@ TEST_F(FrmChange, TabWalksFromTheCaseOptionsThroughTheWidthAndKanaRules) {
 TEST_F(FrmChange, NumberingRunSkipsTheExcludedEntryWithoutUsingANumber) {
   const TEntryList entries = gui2test::Entries({"b.jpg", "a_skip.jpg", "c.png"});
   TRuleContext ctx(entries);
-  ctx.exclusion = {true, "skip", false};
+  ctx.Exclusion = {true, "skip", false};
   Find<QComboBox>("cmb_Num1")->setEditText(QStringLiteral("Images_"));
   Find<QComboBox>("cmb_Num2")->setCurrentIndex(2);
   Find<QSpinBox>("SpinEdit2")->setValue(1);
   TRuleResult result = frame_->RunRule(ctx);
   EXPECT_EQ(gui2test::NewNames(result), (std::vector<std::string>{"Images_001.jpg", "Images_002.png"}));
-  EXPECT_EQ(result.ok_caption, "変換実行");
+  EXPECT_EQ(result.OkCaption, "変換実行");
 }
 
 }  // namespace

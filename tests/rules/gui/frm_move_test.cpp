@@ -88,10 +88,10 @@ TEST_F(FrmMove, ValidationMessages) {
   const TEntryList entries = gui2test::Entries({"a.txt"});
   TRuleContext ctx(entries);
   Find<QRadioButton>("rbtn_Mve_2")->click();
-  EXPECT_EQ(frame_->RunRule(ctx).message, kMsgNoMoveString);
+  EXPECT_EQ(frame_->RunRule(ctx).Message, kMsgNoMoveString);
   Find<QComboBox>("cmb_Mve_2")->setEditText(QStringLiteral("a"));
   Positions()->Button(4)->click();
-  EXPECT_EQ(frame_->RunRule(ctx).message, kMsgNoAnchorString);
+  EXPECT_EQ(frame_->RunRule(ctx).Message, kMsgNoAnchorString);
 }
 
 TEST_F(FrmMove, BracketRunMovesTheOpeningGroupOnly) {
@@ -101,7 +101,7 @@ TEST_F(FrmMove, BracketRunMovesTheOpeningGroupOnly) {
   Positions()->Button(1)->click();
   TRuleResult result = frame_->RunRule(ctx);
   EXPECT_EQ(gui2test::NewNames(result), std::vector<std::string>{"b[c][a].txt"});
-  EXPECT_EQ(result.ok_caption, "移動実行");
+  EXPECT_EQ(result.OkCaption, "移動実行");
 }
 
 }  // namespace

@@ -107,12 +107,12 @@ TEST_F(FrmSeiki, AwkSyntaxErrorSelectsTheFaultyCharacter) {
     SCOPED_TRACE(row.name);
     int ended = 0;
     TRuleContext ctx(entries);
-    ctx.end_rule_run = [&] { ++ended; };
+    ctx.EndRuleRun = [&] { ++ended; };
     Find<QCheckBox>("chk_AWK")->click();
     Pattern()->setEditText(row.pattern);
     TRuleResult result = frame_->RunRule(ctx);
-    EXPECT_FALSE(result.message.empty());
-    EXPECT_TRUE(result.rows.empty());
+    EXPECT_FALSE(result.Message.empty());
+    EXPECT_TRUE(result.Rows.empty());
     QLineEdit* edit = Pattern()->lineEdit();
     if (row.selection_start < 0) {
       EXPECT_FALSE(edit->hasSelectedText());
@@ -136,9 +136,9 @@ TEST_F(FrmSeiki, PerlRunAndPrefixMessage) {
   Pattern()->setEditText(QStringLiteral("  s/;/,/g"));
   TRuleResult result = frame_->RunRule(ctx);
   EXPECT_EQ(gui2test::NewNames(result), std::vector<std::string>{"abc,def,ghi.txt"});
-  EXPECT_EQ(result.ok_caption, "置換実行");
+  EXPECT_EQ(result.OkCaption, "置換実行");
   Pattern()->setEditText(QStringLiteral("S/;/,/"));
-  EXPECT_EQ(frame_->RunRule(ctx).message, kMsgLowerCaseS);
+  EXPECT_EQ(frame_->RunRule(ctx).Message, kMsgLowerCaseS);
 }
 
 TEST_F(FrmSeiki, HelpButtonsShowTheirTextsInTheHelpWindow) {

@@ -107,7 +107,7 @@ inline TEntryList Entries(const std::vector<std::string>& names,
 // The new names of a run's rows, in order.
 inline std::vector<std::string> NewNames(const TRuleResult& result) {
   std::vector<std::string> names;
-  for (const TConfirmationRow& row : result.rows) names.push_back(row.NewName);
+  for (const TConfirmationRow& row : result.Rows) names.push_back(row.NewName);
   return names;
 }
 
