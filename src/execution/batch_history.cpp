@@ -116,6 +116,16 @@ std::optional<TUndoableBatch> NewestUndoableBatch(const std::string& folder) {
   return std::nullopt;
 }
 
+bool BatchTouchesFolder(const TBatchSummary& batch, const std::string& utf8_folder) {
+  auto with_slash = [](std::string path) {
+    if (path.empty() || path.back() != '/') path += '/';
+    return path;
+  };
+  const std::string a = with_slash(batch.Folder), b = with_slash(utf8_folder);
+  if (batch.Folder.empty() || utf8_folder.empty()) return false;
+  return a.compare(0, b.size(), b) == 0 || b.compare(0, a.size(), a) == 0;
+}
+
 std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
   for (const std::string& path : BatchFiles(folder)) {
     if (auto record = ReadJournalFile(path)) return record;

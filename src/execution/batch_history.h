@@ -35,6 +35,10 @@ struct TUndoableBatch {
 };
 std::optional<TUndoableBatch> NewestUndoableBatch(const std::string& folder);
 
+// Whether batch `batch` renamed items in the folder `utf8_folder`, below it, or
+// above it (a folder the batch renamed may hold it).
+bool BatchTouchesFolder(const TBatchSummary& batch, const std::string& utf8_folder);
+
 // The newest batch in full (for tests and the start-up offer of an unfinished
 // one), or nothing when there is none.
 std::optional<TJournalRecord> ReadJournal(const std::string& folder);

@@ -41,13 +41,16 @@ class TStepUndoer {
   TStepUndoer(const TJournalRecord& record, TJournalUndoResult& result)
       : record_(record), result_(result), skipped_here_(record.Steps.size(), false) {}
 
-  void Run(const std::function<bool()>& stop_requested) {
+  void Run(const std::function<bool()>& stop_requested,
+           const std::function<void(std::size_t)>& restored) {
     for (std::size_t i = record_.Steps.size(); i-- > 0;) {
       if (open_temps_ == 0 && stop_requested && stop_requested()) {
         result_.Stopped = true;
         return;
       }
+      const std::size_t before = result_.Restored;
       UndoStep(i);
+      if (restored && result_.Restored != before) restored(result_.Restored);
     }
   }
   const std::vector<std::size_t>& Undone() const { return undone_; }
@@ -158,7 +161,8 @@ std::optional<TJournalState> StateAfter(const TJournalRecord& record,
 
 TJournalUndoResult UndoFromJournal(const std::string& folder, const TWatcherSwitch& watcher,
                                    const std::function<bool()>& stop_requested,
-                                   const std::string& expected_batch) {
+                                   const std::string& expected_batch,
+                                   const std::function<void(std::size_t)>& restored) {
   TJournalUndoResult result;
   const TJournalLock lock(folder);
   if (!lock.Held()) {
@@ -185,7 +189,7 @@ TJournalUndoResult UndoFromJournal(const std::string& folder, const TWatcherSwit
   TStepUndoer undoer(*record, result);
   {
     TWatcherPause pause(watcher);
-    undoer.Run(stop_requested);
+    undoer.Run(stop_requested, restored);
   }
   const std::optional<TJournalState> state = StateAfter(*record, result, undoer.Skipped());
   result.Settled = state && UndoSettled(*state);

@@ -37,8 +37,10 @@ struct TJournalUndoResult {
 
 // Undoes the newest batch that undo is not done with. With `expected_batch`, only
 // when that is the batch (the one the user agreed to); otherwise Refusal says so.
+// `restored` hears the count of items put back after each one.
 TJournalUndoResult UndoFromJournal(const std::string& folder, const TWatcherSwitch& watcher,
                                    const std::function<bool()>& stop_requested = {},
-                                   const std::string& expected_batch = {});
+                                   const std::string& expected_batch = {},
+                                   const std::function<void(std::size_t)>& restored = {});
 
 }  // namespace nalo
