@@ -56,7 +56,8 @@ std::string SecondFormatOf(std::string text) {
 }
 
 void MakeFolders() {
-  for (const char* folder : {"files", "none", "history", "journal"}) mkdir(Path(folder).c_str(), 0755);
+  for (const char* folder : {"files", "none", "history", "journal"})
+    mkdir(Path(folder).c_str(), 0755);
   for (int i = 0; i < 50; ++i) std::ofstream(Path("files/photo_" + std::to_string(i) + ".jpg"));
   nalo::TJournalPlan plan;
   const std::string folder = Path("big/");

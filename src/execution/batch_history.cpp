@@ -137,6 +137,9 @@ void ArchiveSettledJournal(const std::string& folder) {
   const std::string journal = JournalPath(folder);
   const std::optional<TJournalState> state = ReadBatchState(journal);
   if (!state || *state == TJournalState::Planned || *state == TJournalState::Interrupted) return;
+  // A batch an earlier version left is rewritten once, so that the history reads
+  // every summary from a head; a damaged one moves as it is.
+  UpgradeJournalFile(journal);
   const std::optional<TBatchSummary> summary = ReadBatchSummary(journal);
   if (!summary || MakeRecordFolder(HistoryFolder(folder)) != 0) return;
   const std::string target =

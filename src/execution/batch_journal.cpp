@@ -351,12 +351,12 @@ TBatchSummary SummaryOfRecord(const TJournalRecord& record, const std::string& p
   return summary;
 }
 
-// A batch of the first format in the current one, with its name, steps and marks.
+// A batch of an earlier format in the current one, with its name, steps, outcome
+// and undo marks; a settled batch as its head alone.
 std::string UpgradedText(const TJournalRecord& record, const TBatchSummary& summary) {
-  const TJournalState state = record.State == TJournalState::Planned && record.StepsRun <
-                                  record.Steps.size() ? TJournalState::Interrupted : record.State;
-  std::string text = HeadText(record.Batch, state, summary.Time, summary.Counts,
+  std::string text = HeadText(record.Batch, record.State, summary.Time, summary.Counts,
                               summary.Folder == "/" ? "/" : summary.Folder + "/");
+  if (UndoSettled(record.State)) return text;
   for (std::size_t i = 0; i < record.Steps.size(); ++i) {
     const TJournalStep& s = record.Steps[i];
     const std::size_t start = text.size();
@@ -378,16 +378,12 @@ std::string UpgradedText(const TJournalRecord& record, const TBatchSummary& summ
       text += Record("failed", {i, static_cast<std::uint64_t>(record.StepErrors[i])});
     }
   }
+  if (record.StepsRun < record.Steps.size()) text += Record("stopped", {record.StepsRun});
+  for (std::size_t i = 0; i < record.Steps.size(); ++i) {
+    if (record.StepUndone[i]) text += Record("undone", {i});
+    if (record.StepSkipped[i]) text += Record("skipped", {i});
+  }
   return text;
-}
-
-// Rewrites a file of the first format in the current one (once, before the first
-// write to it); false when it cannot be read or written.
-bool UpgradeFirstFormat(const std::string& path) {
-  const std::optional<TJournalRecord> record = ReadJournalFile(path);
-  if (!record || record->Damaged) return false;
-  const TBatchSummary summary = SummaryOfRecord(*record, path);
-  return WriteRegularFileSynced(path, UpgradedText(*record, summary)) == 0;
 }
 
 // The head of the file at `path` when it holds batch `batch`, in a format whose
@@ -396,7 +392,7 @@ std::optional<THead> WritableHead(const std::string& path, const std::string& ba
   std::optional<THead> head = ReadHead(path);
   if (head && head->Version == 1) {
     const std::optional<TJournalRecord> record = ReadJournalFile(path);
-    if (!record || (!batch.empty() && record->Batch != batch) || !UpgradeFirstFormat(path)) {
+    if (!record || (!batch.empty() && record->Batch != batch) || !UpgradeJournalFile(path)) {
       return std::nullopt;
     }
     head = ReadHead(path);
@@ -406,6 +402,15 @@ std::optional<THead> WritableHead(const std::string& path, const std::string& ba
 }
 
 }  // namespace
+
+bool UpgradeJournalFile(const std::string& path) {
+  if (const std::optional<THead> head = ReadHead(path); head && head->Version == 3) return true;
+  const std::optional<TJournalRecord> record = ReadJournalFile(path);
+  if (!record || record->Damaged || record->DamagedSteps > 0) return false;
+  if (record->Version == 3) return true;
+  const TBatchSummary summary = SummaryOfRecord(*record, path);
+  return WriteRegularFileSynced(path, UpgradedText(*record, summary)) == 0;
+}
 
 bool UndoSettled(TJournalState state) {
   return state == TJournalState::Undone || state == TJournalState::Discarded ||
@@ -520,7 +525,8 @@ bool MarkBatchFile(const std::string& path, const std::string& batch,
   if (!text.empty() && AppendToRegularFile(path, text) != 0) return false;
   if (!state) return true;
   if (WriteRegularFileAt(path, head->StateOffset, StateLine(*state)) != 0) return false;
-  // The second format keeps its steps: its summary is made from them.
+  // A file of the second format keeps its steps until it is rewritten in the
+  // current one: its summary is made from them.
   if (UndoSettled(*state) && head->Version == 3) TruncateRegularFile(path, head->End);
   return true;
 }

@@ -32,8 +32,8 @@
 // cut after its head, as nothing in its steps is needed any more.
 // Files of the second format (without summary and folder) and of the first (no
 // batch, state or checksums; "finished" and "undone" lines at the end) are read
-// too; the first is rewritten in the current format before anything is written
-// to it.
+// too, and rewritten in the current format once, when they move into the history
+// (the first also before anything is written to it).
 #pragma once
 
 #include <cstddef>
@@ -162,6 +162,10 @@ std::optional<TBatchSummary> ReadBatchSummary(const std::string& path);
 // The state of the batch in the file at `path` from its head; nothing when the
 // file is missing (`error` ENOENT) or its head is damaged.
 std::optional<TJournalState> ReadBatchState(const std::string& path, int* error = nullptr);
+
+// Rewrites the batch in the file at `path` in the current format, when it is of
+// an earlier one; false when it cannot be read whole (damaged) or written.
+bool UpgradeJournalFile(const std::string& path);
 
 // Appends the undo marks of batch `batch` in the file at `path` and, with a
 // state, sets it; a settled batch is cut after its head. False when the file

@@ -146,6 +146,13 @@ TEST_P(LegacyJournalTest, IsListedAsAHistoryOfOneAndUndone) {
   ASSERT_EQ(ReadHistory(Settings()).size(), 1u);
   EXPECT_EQ(ReadHistory(Settings())[0].State, TJournalState::Undone);
   EXPECT_FALSE(UndoFromJournal(Settings(), {}).Found);
+  // It moved into the history in the current format, compacted to its head.
+  const std::string path = ReadHistory(Settings())[0].Path;
+  EXPECT_NE(path, JournalPath(Settings()));
+  std::ifstream in(path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(text.rfind("NALO-BATCH-JOURNAL 3\n", 0), 0u) << text;
+  EXPECT_EQ(text.find("step\t"), std::string::npos) << text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, LegacyJournalTest,
