@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "execution/apply_renames.h"
+#include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/record_checksum.h"
 #include "temp_folder.h"
@@ -68,6 +69,32 @@ TEST_F(BatchHistoryTest, TheTwentyFirstBatchDropsTheOldest) {
   // The first batch (n0 -> n1) was dropped: n1 stays.
   EXPECT_FALSE(UndoFromJournal(Settings(), {}).Found);
   EXPECT_EQ(dir_.Contents("d/"), (Contents{{"n1", "item"}}));
+}
+
+// A batch file whose head was damaged blocks undo with a message until it is
+// discarded; it is then set aside and undo goes on to the batch before it.
+TEST_F(BatchHistoryTest, DamagedBatchIsSetAsideByDiscard) {
+  dir_.Write("d/a", "a");
+  dir_.Write("d/x", "x");
+  Batch("a", "b");
+  Batch("x", "y");
+  const std::string newest = ReadHistory(Settings()).front().Path;
+  std::string text = dir_.Read(newest.substr(dir_.Path().size()));
+  text.replace(text.find("batch\t") + 6, 1, "X");
+  std::ofstream(newest, std::ios::binary | std::ios::trunc) << text;
+  ASSERT_FALSE(ReadHistory(Settings()).front().State);
+
+  const TJournalUndoResult refused = UndoFromJournal(Settings(), {});
+  EXPECT_EQ(refused.Failed, 1u);
+  EXPECT_EQ(refused.Messages, std::vector<std::string>{DamagedJournalMessage(newest)});
+  EXPECT_TRUE(dir_.Exists("d/y"));
+
+  ASSERT_TRUE(DiscardJournal(Settings()));
+  EXPECT_EQ(ReadHistory(Settings()).size(), 1u);
+  const TJournalUndoResult older = UndoFromJournal(Settings(), {});
+  EXPECT_EQ(older.Number, 1u);
+  EXPECT_EQ(older.Restored, 1u);
+  EXPECT_EQ(dir_.Contents("d/"), (Contents{{"a", "a"}, {"y", "x"}}));
 }
 
 std::string Checked(std::string body) {
