@@ -97,6 +97,39 @@ TEST_F(BatchHistoryTest, DamagedBatchIsSetAsideByDiscard) {
   EXPECT_EQ(dir_.Contents("d/"), (Contents{{"a", "a"}, {"y", "x"}}));
 }
 
+// An undo stopped half way leaves the batch pending; the next undo takes the same
+// batch again and finishes it, before any older one.
+TEST_F(BatchHistoryTest, StoppedUndoLeavesTheBatchPending) {
+  dir_.Write("d/old", "old");
+  Batch("old", "older");
+  TEntryList entries;
+  TConfirmationList rows;
+  for (const char* name : {"a", "b", "c"}) {
+    dir_.Write(std::string("d/") + name, name);
+    entries.Add(EntryFor(dir_.Path("d/"), name));
+    TConfirmationRow row;
+    row.OldName = name;
+    row.NewName = std::string(name) + "2";
+    row.OldFullPath = dir_.Path(std::string("d/") + name);
+    rows.push_back(row);
+  }
+  ASSERT_EQ(ApplyRenames(entries, rows, {}, options_).Renamed, 3u);
+  int asked = 0;
+  const TJournalUndoResult stopped = UndoFromJournal(Settings(), {}, [&] { return ++asked > 1; });
+  EXPECT_TRUE(stopped.Stopped);
+  EXPECT_EQ(stopped.Restored, 1u);
+  EXPECT_FALSE(stopped.Settled);
+  EXPECT_EQ(ReadHistory(Settings())[0].State, TJournalState::Pending);
+
+  const TJournalUndoResult rest = UndoFromJournal(Settings(), {});
+  EXPECT_EQ(rest.Number, 1u);
+  EXPECT_EQ(rest.Restored, 2u);
+  EXPECT_TRUE(rest.Settled);
+  EXPECT_EQ(dir_.Contents("d/"), (Contents{{"a", "a"}, {"b", "b"}, {"c", "c"}, {"older", "old"}}));
+  EXPECT_EQ(ReadHistory(Settings())[0].State, TJournalState::Undone);
+  EXPECT_EQ(ReadHistory(Settings())[1].State, TJournalState::Finished);
+}
+
 std::string Checked(std::string body) {
   std::string line = body + "\t";
   AppendChecksumHex(line, RecordChecksum(body));
