@@ -133,18 +133,21 @@ std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
   return std::nullopt;
 }
 
-void ArchiveSettledJournal(const std::string& folder) {
+int ArchiveSettledJournal(const std::string& folder) {
   const std::string journal = JournalPath(folder);
   const std::optional<TJournalState> state = ReadBatchState(journal);
-  if (!state || *state == TJournalState::Planned || *state == TJournalState::Interrupted) return;
+  if (!state || *state == TJournalState::Planned || *state == TJournalState::Interrupted) return 0;
   // A batch an earlier version left is rewritten once, so that the history reads
   // every summary from a head; a damaged one moves as it is.
   UpgradeJournalFile(journal);
   const std::optional<TBatchSummary> summary = ReadBatchSummary(journal);
-  if (!summary || MakeRecordFolder(HistoryFolder(folder)) != 0) return;
+  if (!summary) return EIO;
+  if (const int rc = MakeRecordFolder(HistoryFolder(folder))) return rc;
   const std::string target =
       InFolder(HistoryFolder(folder), NextHistoryName(HistoryNames(folder), summary->Batch));
-  if (MoveRecordFile(journal, target) == 0) DropOldest(folder);
+  if (const int rc = MoveRecordFile(journal, target)) return rc;
+  DropOldest(folder);
+  return 0;
 }
 
 void MarkJournalUndone(const std::string& folder, const std::string& batch,

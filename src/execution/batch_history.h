@@ -44,8 +44,9 @@ bool BatchTouchesFolder(const TBatchSummary& batch, const std::string& utf8_fold
 std::optional<TJournalRecord> ReadJournal(const std::string& folder);
 
 // Moves a batch of the journal file that is over (finished, undone or given up)
-// into the history, and drops the oldest batches beyond kHistoryBatches.
-void ArchiveSettledJournal(const std::string& folder);
+// into the history, and drops the oldest batches beyond kHistoryBatches. 0, or
+// the errno of a move that failed: the batch then stays in the journal file.
+int ArchiveSettledJournal(const std::string& folder);
 
 // Appends "undone" for each of `steps` of batch `batch` and, with `all_undone`,
 // sets its state to undone; wherever in the history the batch is.

@@ -159,7 +159,8 @@ std::string JournalPath(const std::string& folder) {
 }
 
 int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan) {
-  ArchiveSettledJournal(folder);
+  // A batch over that cannot move into the history must not be written over.
+  if (const int rc = ArchiveSettledJournal(folder)) return rc;
   return WriteRegularFileSynced(JournalPath(folder), plan.Text());
 }
 

@@ -137,7 +137,8 @@ class TJournalPlan {
 std::string JournalPath(const std::string& folder);
 
 // Writes the plan (replacing the previous journal atomically, once a batch left
-// there has moved into the history) and syncs it. 0 or the errno of the failure.
+// there has moved into the history) and syncs it. 0 or the errno of the failure,
+// also of a batch left there that could not move.
 int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan);
 // The counts of a batch from the outcome of each of its moves.
 TBatchCounts CountsOf(const std::vector<int>& move_errors);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstring>
 #include <fstream>
 
 #include "execution/apply_renames.h"
@@ -128,6 +129,32 @@ TEST_F(BatchHistoryTest, StoppedUndoLeavesTheBatchPending) {
   EXPECT_EQ(dir_.Contents("d/"), (Contents{{"a", "a"}, {"b", "b"}, {"c", "c"}, {"older", "old"}}));
   EXPECT_EQ(ReadHistory(Settings())[0].State, TJournalState::Undone);
   EXPECT_EQ(ReadHistory(Settings())[1].State, TJournalState::Finished);
+}
+
+// When the history folder cannot be made, a finished batch stays in the journal
+// file: the next batch refuses to start rather than write over it, and the
+// finished one can still be undone.
+TEST_F(BatchHistoryTest, BatchThatCannotMoveIntoTheHistoryIsNotWrittenOver) {
+  dir_.Write("settings/" + std::string(kHistoryFolderName), "a file in the way");
+  dir_.Write("d/a", "a");
+  dir_.Write("d/x", "x");
+  Batch("a", "b");
+  EXPECT_EQ(ReadHistory(Settings()).size(), 1u);
+  EXPECT_EQ(ReadHistory(Settings())[0].Path, JournalPath(Settings()));
+
+  TEntryList entries;
+  entries.Add(EntryFor(dir_.Path("d/"), "x"));
+  TConfirmationRow row;
+  row.OldName = "x";
+  row.NewName = "y";
+  row.OldFullPath = dir_.Path("d/x");
+  TConfirmationList rows{row};
+  const TApplyResult refused = ApplyRenames(entries, rows, {}, options_);
+  EXPECT_FALSE(refused.Started);
+  EXPECT_NE(refused.Message.find(std::strerror(ENOTDIR)), std::string::npos) << refused.Message;
+  EXPECT_TRUE(dir_.Exists("d/x"));
+  EXPECT_EQ(UndoFromJournal(Settings(), {}).Restored, 1u);
+  EXPECT_EQ(dir_.Contents("d/"), (Contents{{"a", "a"}, {"x", "x"}}));
 }
 
 std::string Checked(std::string body) {
