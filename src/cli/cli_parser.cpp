@@ -96,8 +96,7 @@ void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
 constexpr const char* kTsvEscapes =
     "In tab-separated output a name writes \\ as \\\\, TAB as \\t, CR as \\r, LF as \\n and\n"
     "any other control character as \\xHH, so one line is always one record.\n"
-    "--null prints the names raw instead and ends every field with a NUL byte\n"
-    "(every field of a record).\n";
+    "--null prints the names raw instead and ends every field with a NUL byte.\n";
 
 void AddFormatOptions(CLI::App* sub, TCliArgs& a) {
   sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")
