@@ -229,6 +229,7 @@ class TFMainFrm : public QMainWindow {
   void ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
                            const QString& ok_hint);
   void UndoLastBatchNow();
+  void History1Click();
   void OfferJournalUndo();
   TBatchOptions BatchOptions();
   TBatchOptions WorkerBatchOptions(TFBatchProgress& progress);

@@ -8,7 +8,7 @@
 
 #include "app/main_window.h"
 #include "execution/apply_renames.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "execution/gui/fbatch_progress.h"
 #include "execution/gui/fresult.h"
 #include "execution/journal_undo.h"
@@ -185,8 +185,7 @@ void TFMainFrm::UndoLastBatchNow() {
 // No gives the unfinished batch up, so that the next batch may start.
 void TFMainFrm::OfferJournalUndo() {
   if (options_.SettingsFolder.empty()) return;
-  const std::optional<TJournalRecord> journal = ReadJournal(options_.SettingsFolder);
-  if (!journal || !journal->Unfinished()) return;
+  if (!JournalBlocksNextBatch(options_.SettingsFolder)) return;
   if (!messenger_->YesNo(this, QString::fromUtf8(kMsgUnfinishedBatch))) {
     const TJournalLock lock(options_.SettingsFolder);
     if (lock.Held()) DiscardJournal(options_.SettingsFolder);

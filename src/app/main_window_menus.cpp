@@ -10,13 +10,17 @@
 #include <QTableView>
 
 #include "app/main_window.h"
+#include "execution/batch_history.h"
 #include "execution/gui/fdelete_command.h"
+#include "execution/gui/fhistory.h"
 #include "execution/gui/frename_command.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
 #include "listing/list_edit.h"
 #include "rules/gui/tab_frame.h"
 #include "settings/candidate_lists.h"
+#include "ui/messenger.h"
+#include "ui/qt_text.h"
 #include "ui/selection.h"
 
 namespace nalo {
@@ -68,6 +72,8 @@ void TFMainFrm::BuildEditMenu() {
   edit->addSeparator();
   connect(AddItem(edit, "FixEncoding1", "Shift-JIS の名前を UTF-8 に変換(&U)..."),
           &QAction::triggered, this, &TFMainFrm::FixEncodingClick);
+  connect(AddItem(edit, "History1", "履歴(&H)..."), &QAction::triggered, this,
+          &TFMainFrm::History1Click);
   connect(edit, &QMenu::aboutToShow, this, &TFMainFrm::Edit1Popup);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
@@ -201,6 +207,20 @@ void TFMainFrm::BuildPopupMenus() {
       OpenTemplateDialog(static_cast<TInfoKind>(popup_tag_));
     }
   });
+}
+
+// The history window. An undo there that reaches the listed folder lists it again;
+// when it undid the batch the list still marks, that batch's marks are void and
+// the listing need not warn about losing them.
+void TFMainFrm::History1Click() {
+  THistoryEnv env{messenger_, options_.SettingsFolder, WatcherSwitch(), {}};
+  env.AfterUndo = [this](const TJournalUndoResult& result) {
+    if (!BatchTouchesFolder(result.Batch, FromCp932(state_.CurrentFolder).toStdString())) return;
+    if (result.Batch.Batch == entries_.JournalBatch) state_.UndoPending = false;
+    RelistFolder();
+  };
+  TFHistory window(env, this);
+  messenger_->ExecModal(window);
 }
 
 TWatcherSwitch TFMainFrm::WatcherSwitch() {

@@ -21,7 +21,10 @@
 #include "app/flistbox_modif.h"
 #include "app/live_preview.h"
 #include "app/main_window.h"
+#include "execution/apply_renames.h"
 #include "execution/gui/fbatch_progress.h"
+#include "execution/gui/fhistory.h"
+#include "execution/journal_undo.h"
 #include "execution/gui/fdelete.h"
 #include "execution/gui/frename.h"
 #include "fileinfo/gui/ffourcc.h"
@@ -31,6 +34,7 @@
 #include "rules/gui/frm_seiki_help.h"
 #include "rules/regex_help.h"
 #include "ui/messenger.h"
+#include "ui/qt_text.h"
 
 namespace nalo {
 namespace {
@@ -254,6 +258,43 @@ void ShootInfoDialogs(TShotMessenger& messenger, const std::string& settings_fol
   ShootDialog(messenger, codecs, QStringLiteral("codec_registry"));
 }
 
+// The history window after three batches on a folder of its own (a replace, a
+// numbering and a case change), the newest of them undone.
+void ShootHistory(TShotMessenger& messenger, const QString& root,
+                  const std::string& settings_folder) {
+  const QString folder = QDir(root).filePath(QStringLiteral("写真"));
+  if (!QDir().mkpath(folder)) return;
+  const std::string location = folder.toStdString() + "/";
+  std::vector<std::string> names = {"IMG 001.JPG", "IMG 002.JPG", "IMG 003.JPG"};
+  for (const std::string& name : names) std::ofstream(location + name) << name;
+  const std::vector<std::vector<std::string>> batches = {
+      {"IMG_001.JPG", "IMG_002.JPG", "IMG_003.JPG"},
+      {"旅行_1.JPG", "旅行_2.JPG", "旅行_3.JPG"},
+      {"旅行_1.jpg", "旅行_2.jpg", "旅行_3.jpg"}};
+  TBatchOptions options;
+  options.JournalFolder = settings_folder;
+  for (const std::vector<std::string>& next : batches) {
+    TEntryList entries;
+    TConfirmationList rows;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      TListData entry;
+      entry.Name = *ToCp932(QString::fromStdString(names[i]));
+      entry.Location = *ToCp932(folder + QStringLiteral("/"));
+      entries.Add(entry);
+      TConfirmationRow row;
+      row.OldName = entry.Name;
+      row.NewName = *ToCp932(QString::fromStdString(next[i]));
+      row.OldFullPath = entry.FullPath();
+      rows.push_back(row);
+    }
+    ApplyRenames(entries, rows, {}, options);
+    names = next;
+  }
+  UndoFromJournal(settings_folder, {});
+  TFHistory history(THistoryEnv{&messenger, settings_folder, {}, {}});
+  ShootDialog(messenger, history, QStringLiteral("history"));
+}
+
 }  // namespace
 
 int RenderScreenshots(const QString& out_dir) {
@@ -283,6 +324,7 @@ int RenderScreenshots(const QString& out_dir) {
   ShootLaptopScreen(window, messenger);
   ShootListAndHelpDialogs(messenger);
   ShootInfoDialogs(messenger, settings_dir.path().toStdString());
+  ShootHistory(messenger, sample_root.path(), settings_dir.path().toStdString());
   window.close();
   return messenger.failures == 0 ? 0 : 1;
 }

@@ -96,8 +96,7 @@ void AddRuleOptions(CLI::App* sub, TRuleArgs& r) {
 constexpr const char* kTsvEscapes =
     "In tab-separated output a name writes \\ as \\\\, TAB as \\t, CR as \\r, LF as \\n and\n"
     "any other control character as \\xHH, so one line is always one record.\n"
-    "--null prints the names raw instead and ends every field with a NUL byte\n"
-    "(four fields per record).\n";
+    "--null prints the names raw instead and ends every field with a NUL byte.\n";
 
 void AddFormatOptions(CLI::App* sub, TCliArgs& a) {
   sub->add_option("--format", a.Format, "tsv or json (JSON is always UTF-8)")
@@ -155,14 +154,34 @@ CLI::App* AddApply(CLI::App& app, TCliArgs& a) {
 }
 
 CLI::App* AddUndo(CLI::App& app, TCliArgs& a) {
-  CLI::App* sub = app.add_subcommand("undo", "Undo the last batch from the batch journal (also after a crash)");
+  CLI::App* sub = app.add_subcommand(
+      "undo", "Undo the newest batch of the history not yet undone (also after a crash)");
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
   sub->add_flag("--discard", a.Discard,
-                "Give up the last batch instead: it can no longer be undone");
+                "Give up that batch instead, so that undo can go past it");
   sub->footer(
+      "Run again, undo goes on with the batch before (see nalo-cli history). An item whose\n"
+      "name now holds another item, or that is gone, is given up and listed: the batch then\n"
+      "counts as partly undone. An item that could not be moved back for a passing reason\n"
+      "(permission, a missing folder, a taken name) is listed and the batch stays pending:\n"
+      "the next undo tries it again first.\n"
       "Exit codes: 0 done, 1 nothing to undo, 2 another batch runs, 3 some items were not\n"
-      "restored (they are listed; run undo again once the cause is gone).\n"
+      "restored, 128 + the signal when Ctrl-C or SIGTERM stopped it.\n"
       "Examples:\n  nalo-cli undo --yes\n  nalo-cli undo --discard");
+  return sub;
+}
+
+CLI::App* AddHistory(CLI::App& app, TCliArgs& a) {
+  CLI::App* sub = app.add_subcommand("history", "List the last batches, newest first");
+  AddFormatOptions(sub, a);
+  sub->footer(
+      "Output: number<TAB>time<TAB>folder<TAB>renamed<TAB>state, number 1 being the newest;\n"
+      "state is finished, unfinished, interrupted, undo-pending, partly-undone, undone,\n"
+      "discarded or damaged. The column names go to standard error.\n" +
+      std::string(kTsvEscapes) +
+      "The history keeps the last 20 batches besides one that runs or was cut short.\n"
+      "Exit codes: 0 done, 1 no batch yet.\n"
+      "Example:\n  nalo-cli history");
   return sub;
 }
 
@@ -194,6 +213,7 @@ TSubcommands BuildParser(CLI::App& app, TCliArgs& args) {
   subs.Preview = AddPreview(app, args);
   subs.Apply = AddApply(app, args);
   subs.Undo = AddUndo(app, args);
+  subs.History = AddHistory(app, args);
   subs.Info = AddInfo(app, args);
   return subs;
 }

@@ -1,4 +1,4 @@
-// The command-line grammar of nalo-cli (CLI11): global options, the five
+// The command-line grammar of nalo-cli (CLI11): global options, the six
 // subcommands, the selection options and the rule options, with help texts and
 // examples.
 #pragma once
@@ -15,6 +15,7 @@ struct TSubcommands {
   CLI::App* Preview = nullptr;
   CLI::App* Apply = nullptr;
   CLI::App* Undo = nullptr;
+  CLI::App* History = nullptr;
   CLI::App* Info = nullptr;
 };
 

@@ -17,6 +17,7 @@ int RunList(const TCliArgs& args);
 int RunPreview(const TCliArgs& args);
 int RunApply(const TCliArgs& args);
 int RunUndo(const TCliArgs& args);
+int RunHistory(const TCliArgs& args);
 int RunInfo(const TCliArgs& args);
 
 }  // namespace nalo::cli

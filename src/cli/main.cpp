@@ -28,6 +28,7 @@ int main(int argc, char* argv[]) {
     }
     if (subs.Apply->parsed()) return RunApply(args);
     if (subs.Undo->parsed()) return RunUndo(args);
+    if (subs.History->parsed()) return RunHistory(args);
     if (subs.Info->parsed()) return RunInfo(args);
   } catch (const EUsageError& e) {
     std::cerr << e.what() << "\n";

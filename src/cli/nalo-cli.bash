@@ -31,6 +31,7 @@ _nalo_cli_options() {
     preview) echo "$global $selection $rule --names-from --format --null" ;;
     apply) echo "$global $selection $rule --yes" ;;
     undo) echo "$global --yes --discard" ;;
+    history) echo "$global --format --null" ;;
     info) echo "$global" ;;
     *) echo "$global --version" ;;
   esac
@@ -110,7 +111,7 @@ _nalo_cli() {
     return
   fi
   case $sub in
-    '') _nalo_cli_words "list preview apply undo info" ;;
+    '') _nalo_cli_words "list preview apply undo history info" ;;
     list | preview | apply) ((positionals == 0)) && _nalo_cli_folders ;;
     info) if ((positionals == 0)); then _nalo_cli_words "avi date image mp3 folder"; else _nalo_cli_files; fi ;;
   esac

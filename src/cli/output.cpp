@@ -17,7 +17,10 @@ const TUserText& ShownText(TFormat format, const TUserText& text) {
   return format == TFormat::Json ? kUtf8 : text;
 }
 
-void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_view, std::string>>& fields) {
+}  // namespace
+
+void PrintJsonObject(std::ostream& out,
+                     const std::vector<std::pair<std::string_view, std::string>>& fields) {
   out << "{";
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) out << ",";
@@ -26,21 +29,10 @@ void PrintJsonObject(std::ostream& out, const std::vector<std::pair<std::string_
   out << "}";
 }
 
+namespace {
+
 void EscapeUtf8Field(std::string_view text, std::string& out) { AppendTsvField(out, text, false); }
 void EscapeCp932Field(std::string_view text, std::string& out) { AppendTsvField(out, text, true); }
-
-// TSV escapes each text field and ends rows with LF; the NUL format writes names raw
-// and ends every field with a NUL byte.
-TRowStyle StyleOf(TFormat format, const TUserText& text) {
-  TRowStyle style;
-  if (format == TFormat::Null) {
-    style.FieldEnd = '\0';
-    style.RowEnd = '\0';
-  } else {
-    style.Escape = text.IsCp932() ? &EscapeCp932Field : &EscapeUtf8Field;
-  }
-  return style;
-}
 
 // One record per entry, formatted into the writer's buffer without a string per row.
 void PrintEntriesPlain(std::ostream& out, const TEntryList& entries, TFormat format,
@@ -79,6 +71,17 @@ void PrintRowsPlain(std::ostream& out, const TConfirmationList& rows,
 }
 
 }  // namespace
+
+TRowStyle StyleOf(TFormat format, const TUserText& text) {
+  TRowStyle style;
+  if (format == TFormat::Null) {
+    style.FieldEnd = '\0';
+    style.RowEnd = '\0';
+  } else {
+    style.Escape = text.IsCp932() ? &EscapeCp932Field : &EscapeUtf8Field;
+  }
+  return style;
+}
 
 TFormat FormatOf(const std::string& name, bool null) {
   if (null) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/row_writer.h"
 #include "cli/user_text.h"
 #include "listing/list_data.h"
 #include "rules/confirmation_row.h"
@@ -20,6 +21,14 @@ enum class TFormat { Tsv, Null, Json };
 
 // The format of --format `name` and --null.
 TFormat FormatOf(const std::string& name, bool null);
+
+// The row style of a plain format: TSV escapes each text field and ends rows
+// with LF; the NUL format writes names raw and ends every field with a NUL byte.
+TRowStyle StyleOf(TFormat format, const TUserText& text);
+
+// One JSON object of string fields, in order.
+void PrintJsonObject(std::ostream& out,
+                     const std::vector<std::pair<std::string_view, std::string>>& fields);
 
 // name, size, date, location per entry.
 void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,

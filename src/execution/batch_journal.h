@@ -1,17 +1,24 @@
 // The write-ahead record of a rename batch, kept in the settings folder so that a
 // batch cut short by a crash, a kill or a stop signal can still be undone, also by
 // a fresh process (nalo-cli undo). Before the first rename the planned steps are
-// written and synced once; after the last one (or at a stop) the failed steps and
-// the new state follow without a sync: a state lost in a crash only makes the
-// batch look unfinished, and the disk still tells what happened.
+// written and synced once; after the last one (or at a stop) the failed steps, the
+// counts and the new state follow without a sync: a state lost in a crash only
+// makes the batch look unfinished, and the disk still tells what happened. A batch
+// that reached its end moves into the history folder (batch_history.h).
 //
 // Format: UTF-8 text, one record per line, fields separated by a tab, every record
 // closed by the CRC-32 of the rest of its line (eight hex digits). In paths "\" is
 // written "\\", a tab "\t", a line feed "\n" and a carriage return "\r".
-//   NALO-BATCH-JOURNAL 2
+//   NALO-BATCH-JOURNAL 3
 //   batch <id> <crc>                 the batch's own name, unique per run
 //   state <word> <crc>               fixed width, rewritten in place: planned,
-//                                    interrupted, finished, undone, discarded
+//                                    interrupted, finished, undone, discarded,
+//                                    pending (an undo left steps to try again),
+//                                    partial (undone as far as it can be)
+//   summary <time> <renamed> <failed> <crc>
+//                                    fixed width, rewritten in place: the start in
+//                                    seconds since 1970 and the counts of items
+//   folder <path> <crc>              the folder every renamed item lies in
 //   step <i> <device> <inode> <kind> <from> <to> <crc>
 //                                    one per rename call, in order; kind 0 plain,
 //                                    1 into a temporary name, 2 out of one
@@ -19,9 +26,14 @@
 //   failed <i> <errno> <crc>         after the batch, one per failed step
 //   stopped <steps run> <crc>        when a stop signal ended the batch early
 //   undone <i> <crc>                 one per step an undo reversed
-// A batch is one "batch" line with its state and records; a file holding several
-// batches one after another (a history, with finished ones compacted) reads the
-// same way block by block. Today the file holds the last batch only.
+//   skipped <i> <crc>                one per step an undo gave up for good
+// Everything a list of batches shows sits in the head, so a list reads the first
+// bytes of each file only. A batch undone or given up is compacted: the file is
+// cut after its head, as nothing in its steps is needed any more.
+// Files of the second format (without summary and folder) and of the first (no
+// batch, state or checksums; "finished" and "undone" lines at the end) are read
+// too, and rewritten in the current format once, when they move into the history
+// (the first also before anything is written to it).
 #pragma once
 
 #include <cstddef>
@@ -58,21 +70,43 @@ struct TJournalStep {
   bool First() const { return Kind != TStepKind::OutOfTemp; }
 };
 
-enum class TJournalState { Planned, Interrupted, Finished, Undone, Discarded };
+enum class TJournalState { Planned, Interrupted, Finished, Undone, Discarded, Pending, Partial };
+
+// Whether undo is done with a batch in `state`: undone (in full or as far as it
+// could be) or given up.
+bool UndoSettled(TJournalState state);
+
+// How many items a batch renamed and how many it failed to rename.
+struct TBatchCounts {
+  std::size_t Renamed = 0;
+  std::size_t Failed = 0;
+};
 
 struct TJournalRecord {
   std::string Batch;
   TJournalState State = TJournalState::Planned;
   bool Damaged = false;  // the head or the plan is unreadable: no step is known
+  int Version = 3;
   std::vector<TJournalStep> Steps;
   std::vector<int> StepErrors;   // per step: the errno of its failure, else 0
   std::vector<bool> StepUndone;  // per step: reversed by an undo
+  std::vector<bool> StepSkipped; // per step: given up by an undo for good
   std::size_t StepsRun = 0;      // steps tried; all of them unless stopped
   std::size_t DamagedSteps = 0;
 
   // A batch that never reached its end (or whose state cannot be read) and was
   // neither undone nor discarded.
   bool Unfinished() const;
+};
+
+// What a list of batches shows of one batch.
+struct TBatchSummary {
+  std::string Batch;
+  std::string Path;                    // the file that holds it
+  std::optional<TJournalState> State;  // nothing: its head is damaged
+  std::int64_t Time = 0;               // when it began, seconds since 1970
+  std::string Folder;                  // UTF-8, without a closing "/" (but "/")
+  TBatchCounts Counts;
 };
 
 // The plan of a batch as journal text, built step by step in one buffer; a path
@@ -91,35 +125,55 @@ class TJournalPlan {
   std::string Text() const;
 
  private:
+  void NoteFolder(std::string_view folder);
+
   std::string batch_;
+  std::int64_t time_ = 0;
+  std::string folder_;  // the deepest folder every step lies in, ending in "/"
   std::string steps_text_;
   std::size_t steps_ = 0;
 };
 
 std::string JournalPath(const std::string& folder);
 
-// Writes the plan (replacing the previous journal atomically) and syncs it.
-// 0 or the errno of the failure.
+// Writes the plan (replacing the previous journal atomically, once a batch left
+// there has moved into the history) and syncs it. 0 or the errno of the failure,
+// also of a batch left there that could not move.
 int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan);
-// Appends the outcome of batch `batch` and sets its state: finished, or
-// interrupted when `steps_run` is less than the number of steps (undone when it
-// is 0: nothing changed).
+// The counts of a batch from the outcome of each of its moves.
+TBatchCounts CountsOf(const std::vector<int>& move_errors);
+// Appends the outcome of batch `batch`, writes its counts and sets its state:
+// finished, or interrupted when `steps_run` is less than the number of steps. A
+// finished batch moves into the history; one stopped before its first step
+// changed nothing and leaves no record.
 void WriteJournalOutcome(const std::string& folder, const std::string& batch,
-                         const std::vector<int>& step_errors, std::size_t steps_run);
-// Appends "undone" for each of `steps` and, with `all_undone`, sets the state to
-// undone; only when the journal still holds batch `batch`.
-void MarkJournalUndone(const std::string& folder, const std::string& batch,
-                       const std::vector<std::size_t>& steps, bool all_undone);
-// Sets the state of the journal's batch to discarded; false when there is none.
-bool DiscardJournal(const std::string& folder);
+                         const std::vector<int>& step_errors, std::size_t steps_run,
+                         TBatchCounts counts);
 
 // Whether the journal holds a batch that never reached its end (or one whose state
 // cannot be read), so that no new batch may start; reads the head of the file only.
 bool JournalBlocksNextBatch(const std::string& folder);
 
-// The journal in `folder`, or nothing when there is none. A file that is there
-// but unreadable gives a record with Damaged set.
-std::optional<TJournalRecord> ReadJournal(const std::string& folder);
+// The batch in the file at `path`, or nothing when there is none. A file that is
+// there but unreadable gives a record with Damaged set.
+std::optional<TJournalRecord> ReadJournalFile(const std::string& path);
+// The summary of the batch in the file at `path` from its head (a file of an
+// earlier format is read whole); nothing when there is no such file.
+std::optional<TBatchSummary> ReadBatchSummary(const std::string& path);
+// The state of the batch in the file at `path` from its head; nothing when the
+// file is missing (`error` ENOENT) or its head is damaged.
+std::optional<TJournalState> ReadBatchState(const std::string& path, int* error = nullptr);
+
+// Rewrites the batch in the file at `path` in the current format, when it is of
+// an earlier one; false when it cannot be read whole (damaged) or written.
+bool UpgradeJournalFile(const std::string& path);
+
+// Appends the undo marks of batch `batch` in the file at `path` and, with a
+// state, sets it; a settled batch is cut after its head. False when the file
+// does not hold that batch or cannot be written.
+bool MarkBatchFile(const std::string& path, const std::string& batch,
+                   const std::vector<std::size_t>& undone, const std::vector<std::size_t>& skipped,
+                   std::optional<TJournalState> state);
 
 // The settings folder's journal lock, taken for a whole batch or undo. Refusal()
 // is the message for the user when it could not be taken.

@@ -165,7 +165,7 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
     outcome.Stopped = runner.StepsRun() < plan.Steps.size();
     if (journal) {
       WriteJournalOutcome(options.JournalFolder, outcome.Batch, runner.StepErrors(),
-                          runner.StepsRun());
+                          runner.StepsRun(), CountsOf(outcome.MoveErrors));
     }
   }
   outcome.Source = std::move(plan.Source);

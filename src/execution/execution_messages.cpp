@@ -17,6 +17,11 @@ std::string UndoFailureMessageUtf8(std::string_view current, std::string_view ta
   return std::string(current) + " を、" + "\r" + std::string(target) + "に戻す事が出来ません。";
 }
 
+std::string UndoSkippedMessageUtf8(std::string_view current, std::string_view target) {
+  return std::string(current) + " は別の項目に置き換わったか、なくなっています。\r" +
+         std::string(target) + "には戻しませんでした。";
+}
+
 std::string UndoFailureMessage(std::string_view current_cp932, std::string_view target_cp932) {
   return UndoFailureMessageUtf8(Cp932ToUtf8Lossy(current_cp932), Cp932ToUtf8Lossy(target_cp932));
 }

@@ -34,6 +34,12 @@ std::string RenameFailureMessage(std::size_t failures);
 std::string UndoFailureMessage(std::string_view current_cp932, std::string_view target_cp932);
 // The same for UTF-8 paths (undo from the journal).
 std::string UndoFailureMessageUtf8(std::string_view current, std::string_view target);
+// The text for a step an undo gave up for good: its item is no longer where the
+// batch left it (UTF-8 paths).
+std::string UndoSkippedMessageUtf8(std::string_view current, std::string_view target);
+// Shown when the batch to undo is not the one the user was asked about.
+inline constexpr std::string_view kMsgUndoTargetChanged =
+    "元に戻す対象のバッチが変わったため、何もしませんでした。もう一度実行してください。";
 // The report of a delete; empty when nothing was deleted and nothing failed.
 std::string DeleteReport(std::size_t deleted, std::size_t failed);
 // Shown when another batch or undo on the same settings folder holds the journal.

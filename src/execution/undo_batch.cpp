@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "execution/batch_history.h"
 #include "execution/batch_journal.h"
 #include "execution/entry_paths.h"
 #include "execution/execution_messages.h"

@@ -8,8 +8,10 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nalo {
 
@@ -22,6 +24,25 @@ int ReadRegularFile(const std::string& path, std::string& out, std::size_t max_b
 
 // Reads at most the first `bytes` bytes of the regular file at `path` into `out`.
 int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t bytes);
+
+// Reads at most the last `bytes` bytes of the regular file at `path` into `out`.
+int ReadRegularFileTail(const std::string& path, std::string& out, std::size_t bytes);
+
+// The last-modified time of the regular file at `path`, in seconds since 1970;
+// nothing when there is no such file.
+std::optional<std::int64_t> RegularFileTime(const std::string& path);
+
+// Cuts the existing regular file at `path` to its first `size` bytes.
+int TruncateRegularFile(const std::string& path, std::uint64_t size);
+
+// A small folder of such files (a history): created when missing, its names
+// listed (without "." and ".."), files moved in and out and removed. A final
+// symbolic link is never followed.
+int MakeRecordFolder(const std::string& path);
+int ListRecordFolder(const std::string& path, std::vector<std::string>& names);
+// Renames the file `from` to `to` without replacing anything at `to` (EEXIST).
+int MoveRecordFile(const std::string& from, const std::string& to);
+int RemoveRecordFile(const std::string& path);
 
 // Appends `text` to the existing regular file at `path`; a final symbolic link is
 // not followed.

@@ -5,7 +5,9 @@
 // ends, and the journal beside it can be replaced by rename while it is held.
 #include "platform/record_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,6 +79,78 @@ int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t b
   out.resize(got);
   return err;
 }
+
+int ReadRegularFileTail(const std::string& path, std::string& out, std::size_t bytes) {
+  out.clear();
+  TFd fd(OpenRegular(path, O_RDONLY));
+  if (fd.Get() < 0) return errno;
+  struct stat st;
+  if (::fstat(fd.Get(), &st) != 0) return errno;
+  const auto size = static_cast<std::uint64_t>(st.st_size);
+  const std::uint64_t start = size > bytes ? size - bytes : 0;
+  out.assign(static_cast<std::size_t>(size - start), '\0');
+  std::size_t got = 0;
+  while (got < out.size()) {
+    const ssize_t n =
+        ::pread(fd.Get(), out.data() + got, out.size() - got, static_cast<off_t>(start + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  out.resize(got);
+  return 0;
+}
+
+std::optional<std::int64_t> RegularFileTime(const std::string& path) {
+  struct stat st;
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_mtime);
+}
+
+int TruncateRegularFile(const std::string& path, std::uint64_t size) {
+  TFd fd(OpenRegular(path, O_WRONLY));
+  if (fd.Get() < 0) return errno;
+  if (::ftruncate(fd.Get(), static_cast<off_t>(size)) != 0) return errno;
+  return fd.Close();
+}
+
+int MakeRecordFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0700) == 0) return 0;
+  const int err = errno;
+  struct stat st;
+  if (err == EEXIST && ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return 0;
+  return err == EEXIST ? ENOTDIR : err;
+}
+
+int ListRecordFolder(const std::string& path, std::vector<std::string>& names) {
+  names.clear();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+  if (fd < 0) return errno;
+  DIR* dir = ::fdopendir(fd);
+  if (dir == nullptr) {
+    const int err = errno;
+    ::close(fd);
+    return err;
+  }
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name != "." && name != "..") names.emplace_back(name);
+  }
+  ::closedir(dir);
+  return 0;
+}
+
+// A file system without RENAME_NOREPLACE gets a hard link and an unlink, which
+// never replaces either; a crash in between leaves the file under both names.
+int MoveRecordFile(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL) return errno;
+  if (::link(from.c_str(), to.c_str()) != 0) return errno;
+  return ::unlink(from.c_str()) == 0 ? 0 : errno;
+}
+
+int RemoveRecordFile(const std::string& path) { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
 
 int AppendToRegularFile(const std::string& path, std::string_view text) {
   TFd fd(OpenRegular(path, O_WRONLY | O_APPEND));

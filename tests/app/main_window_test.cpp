@@ -25,7 +25,7 @@
 
 #include "app/gui_test_support.h"
 #include "app/main_window_fixture.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "execution/gui/fresult.h"
 #include "listing/path_history.h"
 #include "platform/encoding.h"

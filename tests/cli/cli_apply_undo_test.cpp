@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/cli_fixture.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 
 namespace nalo::cli::test {
 namespace {

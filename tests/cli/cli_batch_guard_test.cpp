@@ -12,7 +12,7 @@
 
 #include "cli/cli_fixture.h"
 #include "execution/apply_renames.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "execution/child_process.h"
 #include "execution/execution_messages.h"
 
@@ -37,8 +37,10 @@ TEST_F(TCliTest, ApplyWhileAnotherBatchHoldsTheSettingsFolderIsRefused) {
 // undo brings the folder back, after which apply runs again.
 TEST_F(TCliTest, KilledBatchMustBeUndoneOrDiscardedFirst) {
   for (const bool discard : {false, true}) {
-    std::filesystem::remove_all(Dir());
-    std::filesystem::create_directory(Dir());
+    for (const std::string& folder : {Dir(), Settings()}) {
+      std::filesystem::remove_all(folder);
+      std::filesystem::create_directory(folder);
+    }
     MakeFile("1", "one");
     MakeFile("2", "two");
     TEntryList entries;
@@ -92,7 +94,7 @@ TEST_F(TCliTest, UndoOfAMovedFolderFailsAndCanBeRepeated) {
   std::filesystem::rename(Dir(), Root() + "/moved");
   const TCliRun lost = Run({"undo", "--yes"});
   EXPECT_EQ(lost.Code, 3) << lost.Err;
-  EXPECT_NE(lost.Err.find("0 個を元に戻しました。1 個は戻せませんでした。"), std::string::npos)
+  EXPECT_NE(lost.Err.find(": 0 個を元に戻しました。\n1 個は戻せませんでした。"), std::string::npos)
       << lost.Err;
   std::filesystem::rename(Root() + "/moved", Dir());
   const TCliRun undo = Run({"undo", "--yes"});

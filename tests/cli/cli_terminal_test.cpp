@@ -43,6 +43,9 @@ TEST_F(CliTerminalTest, UndoAsksToo) {
   ASSERT_EQ(Run({"apply", "d", "--add", "X", "--yes"}).Code, 0);
   const TCliRun no = Answer({"undo"}, "n\n");
   EXPECT_EQ(no.Code, 1) << no.Out;
+  // The question names the batch: its number, time, folder and count.
+  EXPECT_NE(no.Out.find("バッチ 1（"), std::string::npos) << no.Out;
+  EXPECT_NE(no.Out.find("、" + Dir() + "、1 個）を元に戻しますか？"), std::string::npos) << no.Out;
   EXPECT_EQ(DirNames(), Names{"Xa.txt"});
   const TCliRun yes = Answer({"undo"}, "y\n");
   EXPECT_EQ(yes.Code, 0) << yes.Out;

@@ -10,7 +10,7 @@
 
 #include "child_process.h"
 #include "execution/apply_renames.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/record_checksum.h"
@@ -49,7 +49,7 @@ class BatchGuardTest : public ::testing::Test {
     rows_.push_back(row);
   }
   TApplyResult Apply() { return ApplyRenames(entries_, rows_, {}, options_); }
-  std::string JournalFile() const { return dir_.Path("settings/") + kJournalFileName; }
+  std::string JournalFile() const { return testing::NewestBatchFile(options_.JournalFolder); }
 
   TTempFolder dir_;
   TEntryList entries_;
@@ -263,7 +263,7 @@ TEST_F(BatchGuardTest, FolderHoldingTheSettingsFolderIsNotRenamed) {
   EXPECT_EQ(r.Failed, 1u);
   EXPECT_EQ(r.FailedRows, (std::vector<std::size_t>{0}));
   EXPECT_NE(r.Message.find(std::string(kMsgHoldsSettings)), std::string::npos) << r.Message;
-  EXPECT_TRUE(dir_.Exists("d/config/Nalo/" + std::string(kJournalFileName)));
+  EXPECT_EQ(ReadHistory(options_.JournalFolder).size(), 1u);
   EXPECT_EQ(UndoFromJournal(options_.JournalFolder, {}).Restored, 1u);
   EXPECT_TRUE(dir_.Exists("d/photos"));
 }

@@ -12,7 +12,7 @@
 #include <unordered_map>
 
 #include "execution/apply_renames.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "execution/batch_paths.h"
 #include "execution/journal_undo.h"
 #include "execution/path_table.h"
@@ -163,9 +163,13 @@ class HeldFolderJournal : public ::testing::Test {
     dir_.MakeFolder("settings");
     options_.JournalFolder = dir_.Path("settings");
   }
-  std::string JournalText() const { return dir_.Read("settings/" + std::string(kJournalFileName)); }
+  std::string JournalText() const {
+    std::ifstream in(testing::NewestBatchFile(options_.JournalFolder), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
   void SetJournalText(const std::string& text) const {
-    std::ofstream(dir_.Path("settings/") + kJournalFileName, std::ios::binary | std::ios::trunc)
+    std::ofstream(testing::NewestBatchFile(options_.JournalFolder),
+                  std::ios::binary | std::ios::trunc)
         << text;
   }
   TApplyResult Rename(const std::string& folder, const std::string& from, const std::string& to) {

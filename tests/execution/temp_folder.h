@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "listing/list_data.h"
 
 namespace nalo::testing {
@@ -69,6 +69,12 @@ inline TListData EntryFor(const std::string& folder, const std::string& name) {
   e.Name = name;
   e.Location = folder;
   return e;
+}
+
+// The file of the newest batch of the history in the settings folder `folder`.
+inline std::string NewestBatchFile(const std::string& folder) {
+  const auto batches = ReadHistory(folder);
+  return batches.empty() ? std::string() : batches.front().Path;
 }
 
 // Whether the journal in `folder` holds a batch that never reached its end.

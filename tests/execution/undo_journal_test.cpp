@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "execution/apply_renames.h"
-#include "execution/batch_journal.h"
+#include "execution/batch_history.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
@@ -121,8 +121,12 @@ TEST_F(UndoTest, DamagedJournalIsNotUsed) {
   File("a");
   Row("a", "b");
   ApplyRenames(entries_, rows_, {}, options_);
-  std::string path = dir_.Path("settings/") + kJournalFileName;
-  std::string text = dir_.Read("settings/" + std::string(kJournalFileName));
+  const std::string path = testing::NewestBatchFile(options_.JournalFolder);
+  std::string text;
+  {
+    std::ifstream in(path, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
   text.replace(text.find("step\t"), 5, "stop\t");
   std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
   ASSERT_TRUE(ReadJournal(options_.JournalFolder));
