@@ -33,6 +33,18 @@ void ForgetLastBatch(TEntryList& entries) {
   }
 }
 
+// The folders in which the batch renamed something (views into the moves).
+std::vector<std::string_view> ChangedFolders(const std::vector<TMove>& moves,
+                                             const TBatchOutcome& outcome) {
+  std::vector<std::string_view> folders;
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (outcome.MoveErrors[i] != 0) continue;
+    const std::string_view folder = FolderPartOf(moves[i].From);
+    if (folders.empty() || folders.back() != folder) folders.push_back(folder);
+  }
+  return folders;
+}
+
 }  // namespace
 
 TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
@@ -97,6 +109,7 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     }
     picked[entry_of[k]] = true;
   }
+  ForgetFolderNames(entries, ChangedFolders(moves, outcome));
   CarryFolderContents(entries, moves, outcome);
   for (std::size_t e = 0; e < picked.size(); ++e) {
     if (picked[e]) result.SelectedEntries.push_back(e);
