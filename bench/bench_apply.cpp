@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -163,8 +164,12 @@ double StatusMb(const char* key) {
   return 0;
 }
 
-// Starts a new peak of resident memory (VmHWM) from what is resident now.
-void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+// Starts a new peak of resident memory (VmHWM) from what is resident now, after
+// the heap gave back what earlier rounds freed, so the peak counts live memory.
+void ResetPeakMemory() {
+  malloc_trim(0);
+  std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 struct TRound {
   double Reference = 0, Apply = 0, Undo = 0;
@@ -185,8 +190,8 @@ TRound RunRound(benchmark::State& state, const TBenchFolder& dir, const char* di
   PlainRenames(folder, disk_stem, "old");
   nalo::TEntryList entries = Entries(dir.path + "d");
   nalo::TConfirmationList rows = Rows(entries, core_stem);
-  round.ResidentBeforeMb = StatusMb("VmRSS:");
   ResetPeakMemory();
+  round.ResidentBeforeMb = StatusMb("VmRSS:");
   round.Apply = TimeSettled([&] {
     if (nalo::ApplyRenames(entries, rows, {}, options).Renamed != std::size_t(dir.files)) {
       state.SkipWithError("renames failed");
