@@ -88,10 +88,17 @@ TRunTime RunToDevNull(const std::vector<std::string>& args) {
   return t;
 }
 
+// The nalo-cli to measure: NALO_BENCH_CLI when set (an older build, for a before
+// and after), else the one built beside this benchmark.
+std::string CliPath() {
+  const char* other = std::getenv("NALO_BENCH_CLI");
+  return other && *other ? other : NALO_CLI_PATH;
+}
+
 void BM_ListProcessBesideWalker(benchmark::State& state) {
   MakeTree();
   const std::vector<std::string> walker = {NALO_WALKER_PATH, TreePath()};
-  const std::vector<std::string> nalo = {NALO_CLI_PATH, "list", TreePath(), "--recursive"};
+  const std::vector<std::string> nalo = {CliPath(), "list", TreePath(), "--recursive"};
   RunToDevNull(walker);  // warm the caches once
   RunToDevNull(nalo);
   TRunTime ref_sum, nalo_sum;

@@ -99,13 +99,13 @@ void RunRuleBenchmark(benchmark::State& state, const Record& record, Run run,
                       bool exclusion = false) {
   const TEntryList& entries = EntriesOf(state.range(0));
   TRuleContext ctx(entries);
-  ctx.trim = true;
-  if (exclusion) ctx.exclusion = TExclusion{true, "draft", false};
+  ctx.Trim = true;
+  if (exclusion) ctx.Exclusion = TExclusion{true, "draft", false};
   std::size_t rows = 0;
   for (auto _ : state) {
     TRuleResult result = run(ctx, record);
-    rows = result.rows.size();
-    benchmark::DoNotOptimize(result.rows.data());
+    rows = result.Rows.size();
+    benchmark::DoNotOptimize(result.Rows.data());
   }
   Report(state, rows);
 }

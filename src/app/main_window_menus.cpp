@@ -1,9 +1,9 @@
 // The main menu and the three popup menus with their captions, keys and enabling.
 #include <QAction>
 #include <QActionGroup>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>

@@ -157,8 +157,7 @@ CLI::App* AddUndo(CLI::App& app, TCliArgs& a) {
   CLI::App* sub = app.add_subcommand(
       "undo", "Undo the newest batch of the history not yet undone (also after a crash)");
   sub->add_flag("--yes,-y", a.Yes, "Do not ask for confirmation");
-  sub->add_flag("--discard", a.Discard,
-                "Give up that batch instead, so that undo can go past it");
+  sub->add_flag("--discard", a.Discard, "Give up that batch instead, so that undo can go past it");
   sub->footer(
       "Run again, undo goes on with the batch before (see nalo-cli history). An item whose\n"
       "name now holds another item, or that is gone, is given up and listed: the batch then\n"

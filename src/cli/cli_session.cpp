@@ -90,7 +90,9 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
   if (!args.NamesFrom.empty()) {
     ReadNames(args.NamesFrom, args.Selection, session.Text, plan.Selection);
   } else {
-    ListDirectory(args.Dir, args.Selection, NumbersEntries(plan.Choice), plan.Selection);
+    ListDirectory(args.Dir, args.Selection,
+                  {.SizesAndDates = NumbersEntries(plan.Choice), .FolderNames = true},
+                  plan.Selection);
   }
   if (plan.Selection.FromNames && ReadsFiles(plan.Choice)) {
     throw EUsageError("ファイル情報の追加はファイルを読むため --names-from とは使えません");
@@ -113,12 +115,14 @@ std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan) {
 }
 
 std::vector<std::string_view> RowProblems(const TPlannedRows& plan) {
-  std::vector<std::string> listed;  // names from a list: the list stands in for the disk
-  if (plan.Selection.FromNames) {
+  std::vector<TRowClash> clashes;
+  if (plan.Selection.FromNames) {  // names from a list: the list stands in for the disk
+    std::vector<std::string> listed;
     for (const TListData& e : plan.Selection.Entries.Items()) listed.push_back(e.FullPath());
+    clashes = PreviewClashes(plan.Result.Rows, false, listed);
+  } else {
+    clashes = PreviewClashes(plan.Result.Rows, plan.Selection.Entries);
   }
-  const std::vector<TRowClash> clashes =
-      PreviewClashes(plan.Result.Rows, !plan.Selection.FromNames, listed);
   std::vector<std::string_view> problems;
   problems.reserve(clashes.size());
   for (TRowClash clash : clashes) problems.push_back(ClashName(clash));

@@ -38,8 +38,9 @@ struct TPlannedRows {
 // (validation message, no rows), else nothing.
 std::optional<int> PlanRows(const TSession& session, TPlannedRows& plan);
 
-// The clash name of each row ("" when none). With names from a list only clashes
-// within the batch are looked for; the disk is not consulted.
+// The clash name of each row ("" when none). A listed folder's names as the scan
+// read them tell whether a target is taken; with names from a list only clashes
+// within the batch are looked for, and the disk is not consulted.
 std::vector<std::string_view> RowProblems(const TPlannedRows& plan);
 
 }  // namespace nalo::cli

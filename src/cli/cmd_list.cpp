@@ -11,7 +11,7 @@ int RunList(const TCliArgs& args) {
   const TSession session(args);
   const TFormat format = FormatOf(args.Format, args.Null);
   TSelection selection;
-  ListDirectory(args.Dir, args.Selection, true, selection);
+  ListDirectory(args.Dir, args.Selection, {.SizesAndDates = true, .FolderNames = false}, selection);
   PrintEntries(std::cout, selection.Entries, format, session.Text);
   return kExitDone;
 }

@@ -130,7 +130,7 @@ bool ScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRow
 
 }  // namespace
 
-void ListDirectory(const std::string& dir, const TSelectionArgs& args, bool sizes_and_dates,
+void ListDirectory(const std::string& dir, const TSelectionArgs& args, TListNeeds needs,
                    TSelection& selection) {
   const TUserText utf8(false);
   const TTabStatus_Search search = SearchRecordOf(args, utf8);
@@ -138,7 +138,8 @@ void ListDirectory(const std::string& dir, const TSelectionArgs& args, bool size
   request.Folder = PathToCore(AbsoluteFolder(dir));
   request.FolderMode = args.Folders;
   request.SubFolders = args.Recursive;
-  request.ReadSizeAndDate = sizes_and_dates || args.Sort == "size" || args.Sort == "date";
+  request.ReadSizeAndDate = needs.SizesAndDates || args.Sort == "size" || args.Sort == "date";
+  request.KeepNames = needs.FolderNames;
   if (!args.Exclude.empty()) {
     request.Exclusion.Enabled = true;
     request.Exclusion.Text = utf8.ToCore(args.Exclude, "--exclude");

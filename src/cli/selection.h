@@ -19,10 +19,14 @@ struct TSelection {
   bool FromNames = false;   // entries came from --names-from
 };
 
-// Lists `dir` (UTF-8 path). Reports names without a CP932 form on stderr. Without
-// `sizes_and_dates` the entries get them only when a selection option tests or
-// sorts by them.
-void ListDirectory(const std::string& dir, const TSelectionArgs& args, bool sizes_and_dates,
+// What a command needs of a listing beyond the names and folders.
+struct TListNeeds {
+  bool SizesAndDates = true;  // false: only when a selection option tests or sorts by them
+  bool FolderNames = false;   // every name of each folder, for the clash check of a batch
+};
+
+// Lists `dir` (UTF-8 path). Reports names without a CP932 form on stderr.
+void ListDirectory(const std::string& dir, const TSelectionArgs& args, TListNeeds needs,
                    TSelection& selection);
 
 // Entries from names, one per line (only the line end removed); folder "." for each.

@@ -33,31 +33,91 @@ void ForgetLastBatch(TEntryList& entries) {
   }
 }
 
+// The folders in which the batch renamed something (views into the moves).
+std::vector<std::string_view> ChangedFolders(const std::vector<TMove>& moves,
+                                             const TBatchOutcome& outcome) {
+  std::vector<std::string_view> folders;
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (outcome.MoveErrors[i] != 0) continue;
+    const std::string_view folder = FolderPartOf(moves[i].From);
+    if (folders.empty() || folders.back() != folder) folders.push_back(folder);
+  }
+  return folders;
+}
+
+// Whether `path` is the entry's full path, without making it.
+bool IsPathOf(const TListData& entry, std::string_view path) {
+  if (entry.Legacy) return entry.FullPath() == path;
+  const std::string& folder = entry.Location.str();
+  return path.size() == folder.size() + entry.Name.size() && path.starts_with(folder) &&
+         path.ends_with(entry.Name);
+}
+
+// The entry of each applied row, or TPathIndex::npos. A rule run adds its rows in
+// entry order, so the rows are matched by walking the entries alongside them; from
+// the first row out of that order on (a confirmation list sorted by the user) a
+// full-path index finds the rest.
+std::vector<std::size_t> EntriesOfRows(const TEntryList& entries, const TConfirmationList& rows,
+                                       const std::vector<std::size_t>& applied) {
+  std::vector<std::size_t> entry_of(applied.size(), TPathIndex::npos);
+  std::size_t k = 0;
+  for (std::size_t e = 0; k < applied.size(); ++k, ++e) {
+    const std::string& path = rows[applied[k]].OldFullPath;
+    while (e < entries.Count() && !IsPathOf(entries.EntryAt(e), path)) ++e;
+    if (e == entries.Count()) break;
+    entry_of[k] = e;
+  }
+  if (k == applied.size()) return entry_of;
+  const TPathIndex index(entries);
+  for (; k < applied.size(); ++k) entry_of[k] = index.Find(rows[applied[k]].OldFullPath);
+  return entry_of;
+}
+
+// The moves of the applied rows borrow the rows' old and new full paths for the
+// batch (a million rows would otherwise hold every path twice) and give them back
+// when it is over, whatever happens in between.
+class TBorrowedPaths {
+ public:
+  TBorrowedPaths(TConfirmationList& rows, const std::vector<std::size_t>& applied)
+      : rows_(rows), applied_(applied) {
+    moves_.reserve(applied.size());
+    for (std::size_t r : applied) {
+      TConfirmationRow& row = rows[r];
+      row.NewFullPath = std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
+      moves_.push_back(TMove{std::move(row.OldFullPath), std::move(row.NewFullPath), {}, {}});
+    }
+  }
+  ~TBorrowedPaths() {
+    for (std::size_t k = 0; k < applied_.size(); ++k) {
+      rows_[applied_[k]].OldFullPath = std::move(moves_[k].From);
+      rows_[applied_[k]].NewFullPath = std::move(moves_[k].To);
+    }
+  }
+  TBorrowedPaths(const TBorrowedPaths&) = delete;
+  TBorrowedPaths& operator=(const TBorrowedPaths&) = delete;
+
+  std::vector<TMove>& Moves() { return moves_; }
+
+ private:
+  TConfirmationList& rows_;
+  const std::vector<std::size_t>& applied_;
+  std::vector<TMove> moves_;
+};
+
 }  // namespace
 
 TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
                           const std::vector<std::size_t>& selected_rows,
                           const TBatchOptions& options) {
-  std::vector<std::size_t> applied = RowsToApply(rows, selected_rows);
-  std::vector<std::size_t> entry_of;
-  {
-    TPathIndex index(entries);  // views the FullPath strings: look up before changing them
-    std::vector<std::string_view> old_paths;
-    old_paths.reserve(applied.size());
-    for (std::size_t r : applied) old_paths.push_back(rows[r].OldFullPath);
-    entry_of = index.FindAll(old_paths);
-  }
-  std::vector<TMove> moves;
-  moves.reserve(applied.size());
+  const std::vector<std::size_t> applied = RowsToApply(rows, selected_rows);
+  const std::vector<std::size_t> entry_of = EntriesOfRows(entries, rows, applied);
+  TBorrowedPaths borrowed(rows, applied);
+  std::vector<TMove>& moves = borrowed.Moves();
   for (std::size_t k = 0; k < applied.size(); ++k) {
-    TConfirmationRow& row = rows[applied[k]];
-    row.NewFullPath = std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
-    TMove& move = moves.emplace_back(TMove{row.OldFullPath, row.NewFullPath, {}, {}});
-    if (entry_of[k] != TPathIndex::npos) {
-      const TListData& entry = entries.EntryAt(entry_of[k]);
-      move.Item = entry.Identity;
-      move.Folder = entry.Location.Identity();
-    }
+    if (entry_of[k] == TPathIndex::npos) continue;
+    const TListData& entry = entries.EntryAt(entry_of[k]);
+    moves[k].Item = entry.Identity;
+    moves[k].Folder = entry.Location.Identity();
   }
   TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/true);
   TApplyResult result;
@@ -73,7 +133,7 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
   std::string reasons;
   std::size_t reason_lines = 0;
   for (std::size_t k = 0; k < applied.size(); ++k) {
-    const TConfirmationRow& row = rows[applied[k]];
+    const TMove& move = moves[k];
     const int error = outcome.MoveErrors[k];
     if (error == kErrNotRun) {
       ++result.NotRun;
@@ -84,19 +144,20 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     if (!ok) result.FailedRows.push_back(applied[k]);
     if (const std::string_view reason = RefusalReason(error);
         !reason.empty() && reason_lines++ < kMaxReasonLines) {
-      reasons += "\r" + Cp932ToUtf8Lossy(row.OldFullPath) + ": " + std::string(reason);
+      reasons += "\r" + Cp932ToUtf8Lossy(move.From) + ": " + std::string(reason);
     }
     if (entry_of[k] == TPathIndex::npos) continue;
     TListData& entry = entries.EntryAt(entry_of[k]);
     if (ok) {
-      entry.OldPath = entry.FullPath();
-      entry.SetPath(row.NewFullPath);
+      entry.OldPath = move.From;
+      entry.SetPath(move.To);
       entry.State = kStateRenamed;
     } else {
       entry.State = kStateFailed;
     }
     picked[entry_of[k]] = true;
   }
+  ForgetFolderNames(entries, ChangedFolders(moves, outcome));
   CarryFolderContents(entries, moves, outcome);
   for (std::size_t e = 0; e < picked.size(); ++e) {
     if (picked[e]) result.SelectedEntries.push_back(e);

@@ -88,10 +88,10 @@ struct TJournalRecord {
   bool Damaged = false;  // the head or the plan is unreadable: no step is known
   int Version = 3;
   std::vector<TJournalStep> Steps;
-  std::vector<int> StepErrors;   // per step: the errno of its failure, else 0
-  std::vector<bool> StepUndone;  // per step: reversed by an undo
-  std::vector<bool> StepSkipped; // per step: given up by an undo for good
-  std::size_t StepsRun = 0;      // steps tried; all of them unless stopped
+  std::vector<int> StepErrors;    // per step: the errno of its failure, else 0
+  std::vector<bool> StepUndone;   // per step: reversed by an undo
+  std::vector<bool> StepSkipped;  // per step: given up by an undo for good
+  std::size_t StepsRun = 0;       // steps tried; all of them unless stopped
   std::size_t DamagedSteps = 0;
 
   // A batch that never reached its end (or whose state cannot be read) and was

@@ -1,8 +1,11 @@
 // The step loop of a batch. Every path is converted to UTF-8 once (TBatchPaths)
 // and every folder held open once, so a step is one rename call on two bare names;
-// the journal text is written straight from those names into one buffer. A cycle
-// whose closing step fails moves its item back from the temporary name, so a
-// failed move leaves the item under its old name.
+// the journal text is written straight from those names into one buffer. Right
+// before each rename the step looks at its source (one fstatat, not following a
+// link) and compares device and inode with the listed item: anything else there
+// fails the move and is left alone. A cycle whose closing step fails moves its
+// item back from the temporary name, so a failed move leaves the item under its
+// old name.
 #include "execution/batch_runner.h"
 
 #include <algorithm>
@@ -55,7 +58,11 @@ TJournalPlan JournalOf(const TBatchPaths& paths, const TMovePlan& plan) {
 class TStepRunner {
  public:
   TStepRunner(const TBatchPaths& paths, const TMovePlan& plan, std::vector<int>& move_errors)
-      : paths_(paths), plan_(plan), move_errors_(move_errors), step_errors_(plan.Steps.size(), 0) {}
+      : paths_(paths),
+        plan_(plan),
+        move_errors_(move_errors),
+        step_errors_(plan.Steps.size(), 0),
+        modes_(plan.Source.size(), 0) {}
 
   void Run(const TBatchOptions& options) {
     for (std::size_t k = 0; k < plan_.Steps.size(); ++k) {
@@ -70,6 +77,8 @@ class TStepRunner {
   }
   const std::vector<int>& StepErrors() const { return step_errors_; }
   std::size_t StepsRun() const { return steps_run_; }
+  // The mode each move's item had when its first step looked at it.
+  std::vector<mode_t> TakeModes() { return std::move(modes_); }
 
  private:
   // The moves whose last step is not yet run did not run at all: a stop never
@@ -82,21 +91,36 @@ class TStepRunner {
     }
   }
 
+  // The identity check of a step: what sits at `from` right now must be the item
+  // the move expects (the listed one); 0, ENOENT when nothing is there, or
+  // kErrItemReplaced. The look also gives the item's mode.
+  int CheckSource(int fd, const std::string& from, std::size_t m) {
+    const std::optional<TFileIdentity> found = IdentityAt(fd, from.c_str());
+    if (!found) return ENOENT;
+    const TFileIdentity& expected = *plan_.Source[m];
+    if (found->Device != expected.Device || found->Inode != expected.Inode) return kErrItemReplaced;
+    if (modes_[m] == 0) modes_[m] = found->Mode;
+    return 0;
+  }
+
   void RunStep(std::size_t k) {
     const TStep& step = plan_.Steps[k];
     const std::size_t m = step.Move;
     if (move_errors_[m] != 0) return;  // its opening step already failed
     if (KindOf(step) == TStepKind::OutOfTemp) --open_temps_;
-    const TFileIdentity& id = *plan_.Source[m];
     const int fd = paths_.Fd(m);
     TStepNames names = NamesOf(step, paths_, plan_);
     const std::string& from = paths_.Arg(m, names.From, from_scratch_);
     const std::string& to = paths_.Arg(m, names.To, to_scratch_);
-    if (step.Opening() && id.IsReadOnly()) ClearReadOnlyAt(fd, from.c_str(), id.Mode);
-    int rc = RenameNoReplaceAt(fd, from, to);
+    int rc = CheckSource(fd, from, m);
+    const TFileIdentity id{plan_.Source[m]->Device, plan_.Source[m]->Inode, modes_[m]};
+    if (rc == 0 && step.Opening() && id.IsReadOnly()) ClearReadOnlyAt(fd, from.c_str(), id.Mode);
+    if (rc == 0) rc = RenameNoReplaceAt(fd, from, to);
     step_errors_[k] = rc;
     if (rc == 0 && KindOf(step) == TStepKind::IntoTemp) ++open_temps_;
-    if (rc != 0) {
+    if (rc == kErrItemReplaced || rc == ENOENT) {
+      move_errors_[m] = rc;  // not our item (or none) at the name: leave it as it is
+    } else if (rc != 0) {
       move_errors_[m] = rc;
       const std::string* at = &from;
       std::string source_scratch;
@@ -116,6 +140,7 @@ class TStepRunner {
   std::vector<int> step_errors_;
   std::size_t steps_run_ = 0;
   std::size_t open_temps_ = 0;  // items now under a temporary name
+  std::vector<mode_t> modes_;   // per move; 0 until a step looked at its item
   std::string from_scratch_, to_scratch_;
 };
 
@@ -158,6 +183,7 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
   }
   outcome.Started = true;
   outcome.MoveErrors = plan.Refused;
+  std::vector<mode_t> modes;
   {
     TWatcherPause pause(options.Watcher);
     TStepRunner runner(paths, plan, outcome.MoveErrors);
@@ -167,8 +193,12 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
       WriteJournalOutcome(options.JournalFolder, outcome.Batch, runner.StepErrors(),
                           runner.StepsRun(), CountsOf(outcome.MoveErrors));
     }
+    modes = runner.TakeModes();
   }
   outcome.Source = std::move(plan.Source);
+  for (std::size_t m = 0; m < modes.size(); ++m) {
+    if (outcome.Source[m]) outcome.Source[m]->Mode = modes[m];
+  }
   return outcome;
 }
 

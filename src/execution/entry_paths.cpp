@@ -3,6 +3,9 @@
 // key range beginning with "<folder>/", re-keyed as they move.
 #include "execution/entry_paths.h"
 
+#include <optional>
+#include <unordered_map>
+
 namespace nalo {
 namespace {
 
@@ -64,6 +67,26 @@ std::vector<std::size_t> TPathIndex::FindAll(const std::vector<std::string_view>
 }
 
 std::size_t TPathIndex::Find(std::string_view path) const { return index_.Find(path); }
+
+void ForgetFolderNames(TEntryList& entries, const std::vector<std::string_view>& changed_folders) {
+  std::unordered_map<std::string_view, std::optional<TFolderText>> plain;  // by folder text
+  for (std::string_view folder : changed_folders) plain.emplace(folder, std::nullopt);
+  TFolderText last_with_names;  // entries of one folder usually follow each other
+  const TFolderText* last_plain = nullptr;
+  for (TListData& entry : entries.Items()) {
+    if (entry.Location.Names() == nullptr) continue;
+    if (last_plain && entry.Location.SameTextAs(last_with_names)) {
+      entry.Location = *last_plain;
+      continue;
+    }
+    const auto found = plain.find(entry.Location.str());
+    if (found == plain.end()) continue;
+    if (!found->second) found->second = entry.Location.WithoutNames();
+    last_with_names = entry.Location;
+    last_plain = &*found->second;
+    entry.Location = *last_plain;
+  }
+}
 
 TFolderRebaser::TFolderRebaser(TEntryList& entries) : entries_(entries) {
   for (std::size_t i = 0; i < entries.Count(); ++i) {

@@ -35,6 +35,11 @@ class TPathIndex {
   TPathTable index_;
 };
 
+// Drops the names kept with each folder in `changed_folders` (folder texts with a
+// trailing "/") from every entry of that folder: they no longer say what the
+// folder holds, so a later clash check looks at the disk there.
+void ForgetFolderNames(TEntryList& entries, const std::vector<std::string_view>& changed_folders);
+
 // Moves the Location and OldPath of every entry below a renamed folder
 // onto the folder's new path. Entries are grouped by Location once, so each
 // rename touches only the entries below it.

@@ -40,22 +40,31 @@ struct TMoveHashes {
   }
 };
 
-// Decides, per move, whether it can run at all, and looks at each source once.
-// Returns the table of the sources of the moves that may run.
-// Why the item found at a move's source may not be renamed (0: it may).
-int SourceRefusal(const TMove& move, const TFileIdentity& found,
-                  const std::vector<TFileIdentity>& kept_folders) {
-  const TItemIdentity seen{static_cast<std::uint64_t>(found.Device),
-                           static_cast<std::uint64_t>(found.Inode)};
-  if (move.Item.Known() && seen != move.Item) return kErrItemReplaced;
-  if (found.IsDirectory()) {
-    for (const TFileIdentity& kept : kept_folders) {
-      if (kept.Device == found.Device && kept.Inode == found.Inode) return kErrHoldsSettings;
-    }
+// Why the item at a move's source may not be renamed (0: it may): a folder that
+// holds the settings folder stays. Kept folders are folders, so device and inode
+// alone tell them, whether the identity was listed or looked at.
+int KeptFolderRefusal(const TFileIdentity& source, const std::vector<TFileIdentity>& kept_folders) {
+  for (const TFileIdentity& kept : kept_folders) {
+    if (kept.Device == source.Device && kept.Inode == source.Inode) return kErrHoldsSettings;
   }
   return 0;
 }
 
+// What the move expects at its source: the listed identity when there is one (no
+// look at the disk), else what sits there now.
+std::optional<TFileIdentity> ExpectedSource(const TMove& move, const TNativeMove& native,
+                                            const TBatchPaths& paths, std::size_t i,
+                                            std::string& scratch) {
+  if (move.Item.Known()) {
+    return TFileIdentity{static_cast<dev_t>(move.Item.Device), static_cast<ino_t>(move.Item.Inode),
+                         0};
+  }
+  if (!native.FromName) return std::nullopt;
+  return IdentityAt(paths.Fd(i), paths.Arg(i, *native.FromName, scratch).c_str());
+}
+
+// Decides, per move, whether it can run at all. Returns the table of the sources
+// of the moves that may run.
 TPathTable SettleMoves(const std::vector<TMove>& moves, const TMoveHashes& hashes,
                        const TBatchPaths& paths, const std::vector<TFileIdentity>& kept_folders,
                        TMovePlan& plan) {
@@ -73,10 +82,8 @@ TPathTable SettleMoves(const std::vector<TMove>& moves, const TMoveHashes& hashe
     if (refused == 0 && sources.Insert(m.From, hashes.From[i], i) != i) refused = EEXIST;
     if (refused == 0 && targets.Insert(m.To, hashes.To[i], i) != i) refused = EEXIST;
     if (refused == 0) {
-      if (native.FromName) {
-        plan.Source[i] = IdentityAt(paths.Fd(i), paths.Arg(i, *native.FromName, scratch).c_str());
-      }
-      refused = plan.Source[i] ? SourceRefusal(m, *plan.Source[i], kept_folders) : ENOENT;
+      plan.Source[i] = ExpectedSource(m, native, paths, i, scratch);
+      refused = plan.Source[i] ? KeptFolderRefusal(*plan.Source[i], kept_folders) : ENOENT;
     }
     plan.Refused[i] = refused;
   }

@@ -51,10 +51,13 @@ struct TStep {
 struct TMovePlan {
   // Per move: an errno value that settles the move before the disk is touched
   // (EINVAL refused name, ENAMETOOLONG, EXDEV other folder, EEXIST duplicate
-  // target, ENOENT no source, ENOTDIR a source that cannot be looked at, and the
-  // kErr values above), else 0.
+  // target, ENOENT no source (for a move without a listed identity), and the kErr
+  // values above), else 0.
   std::vector<int> Refused;
-  // Per move: what sits at its source when the plan was made.
+  // Per move: the item expected at its source, compared with what sits there right
+  // before each of its steps: the listed device and inode (the kind and mode are
+  // unknown until the step looks), or, for a move whose listing gave no identity,
+  // a look taken when the plan was made. Nothing for a refused move.
   std::vector<std::optional<TFileIdentity>> Source;
   // Bare temporary names of cycles, in the folder of the move that uses them;
   // plain ASCII, so the same in CP932 and UTF-8.
@@ -62,7 +65,9 @@ struct TMovePlan {
   std::vector<TStep> Steps;  // in execution order
 };
 
-// Plans the moves; `paths` is their native form. Temporary names of cycles are
+// Plans the moves; `paths` is their native form. A move with a listed identity is
+// planned without touching the disk: whether its source is still there and still
+// the listed item is settled at its step. Temporary names of cycles are
 // ".nalo-swap-<pid>-<n>" in the cycle's folder, checked to be free when planned.
 // A folder among `kept_folders` (the settings folder and those above it) is not
 // renamed.

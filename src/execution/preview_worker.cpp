@@ -53,7 +53,8 @@ std::optional<TPreviewResult> ComputePreview(const TPreviewRequest& request, boo
   result.Rows = std::move(run.Rows);
   // Within the first part only clashes among its own rows are certain; a target
   // on disk may still be freed by a later row.
-  result.Clashes = PreviewClashes(result.Rows, !first_part);
+  result.Clashes = first_part ? PreviewClashes(result.Rows, false)
+                              : PreviewClashes(result.Rows, *request.Entries);
   if (stop()) return std::nullopt;
   result.RowOfEntry = RowsOfEntries(*request.Entries, result.Rows);
   return result;

@@ -1,20 +1,26 @@
 // Clash preview. Names are checked first, then duplicate targets in row order,
-// then targets on disk: a target held by another row's source waits on that row,
-// and a clash spreads back along such waits (a row whose target stays taken
-// clashes too). The spread walks a work list, so each row is marked once.
+// then targets outside the batch: a target held by another row's source waits on
+// that row, and a clash spreads back along such waits (a row whose target stays
+// taken clashes too). The spread walks a work list, so each row is marked once.
+// Paths go through flat hash tables, so a large list costs no allocation per row.
 #include "execution/rename_preview.h"
 
+#include <functional>
+#include <optional>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "execution/entry_paths.h"
+#include "execution/path_table.h"
+#include "platform/encoding.h"
 #include "platform/file_ops.h"
 
 namespace nalo {
 namespace {
 
-TRowClash ClashOfName(std::string_view name) {
-  switch (CheckNewName(name)) {
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+TRowClash ClashOfName(std::string_view name, const std::optional<std::string>& disk_name) {
+  switch (CheckNewName(name, disk_name)) {
     case NameRefusal::kNone: return TRowClash::kNone;
     case NameRefusal::kTooLong: return TRowClash::kTooLong;
     case NameRefusal::kInvalid: break;
@@ -22,8 +28,98 @@ TRowClash ClashOfName(std::string_view name) {
   return TRowClash::kInvalid;
 }
 
-std::string TargetOf(const TConfirmationRow& row) {
-  return std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
+// Whether the target of a row, outside the batch, is taken; given the row, its
+// full target path and the new name's form on disk.
+using TTakenTest = std::function<bool(const TConfirmationRow& row, std::string_view target,
+                                      const std::string& disk_name)>;
+
+// Every row's full target path, back to back in one text.
+class TTargets {
+ public:
+  explicit TTargets(const TConfirmationList& rows) : views_(rows.size()) {
+    std::size_t bytes = 0;
+    for (const TConfirmationRow& r : rows)
+      bytes += FolderPartOf(r.OldFullPath).size() + r.NewName.size();
+    text_.reserve(bytes);  // never grows below: the views point into it
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      const std::size_t start = text_.size();
+      text_.append(FolderPartOf(rows[i].OldFullPath)).append(rows[i].NewName);
+      views_[i] = std::string_view(text_).substr(start);
+    }
+  }
+  std::string_view operator[](std::size_t i) const { return views_[i]; }
+
+ private:
+  std::string text_;
+  std::vector<std::string_view> views_;
+};
+
+std::vector<TRowClash> Clashes(const TConfirmationList& rows, const TTakenTest& taken) {
+  const std::size_t n = rows.size();
+  std::vector<TRowClash> clash(n, TRowClash::kNone);
+  std::vector<std::string> disk_names(n);
+  const TTargets targets(rows);
+  TPathTable seen_targets(n), by_source(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::optional<std::string> disk_name = Cp932ToUtf8(rows[i].NewName);
+    clash[i] = ClashOfName(rows[i].NewName, disk_name);
+    if (disk_name) disk_names[i] = std::move(*disk_name);
+    if (clash[i] == TRowClash::kNone && seen_targets.Insert(targets[i], i) != i) {
+      clash[i] = TRowClash::kDuplicate;
+    }
+    by_source.Insert(rows[i].OldFullPath, i);
+  }
+  // first_waiter[j], next_waiter[i]: the rows whose target is row j's source.
+  std::vector<std::size_t> first_waiter(n, kNone), next_waiter(n, kNone);
+  std::vector<std::size_t> blocked;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (clash[i] != TRowClash::kNone) {
+      blocked.push_back(i);
+      continue;
+    }
+    if (targets[i] == rows[i].OldFullPath) continue;
+    if (const std::size_t holder = by_source.Find(targets[i]); holder != TPathTable::npos) {
+      next_waiter[i] = first_waiter[holder];
+      first_waiter[holder] = i;
+      continue;
+    }
+    if (taken(rows[i], targets[i], disk_names[i])) {
+      clash[i] = TRowClash::kExists;
+      blocked.push_back(i);
+    }
+  }
+  while (!blocked.empty()) {
+    const std::size_t j = blocked.back();
+    blocked.pop_back();
+    for (std::size_t i = first_waiter[j]; i != kNone; i = next_waiter[i]) {
+      if (clash[i] != TRowClash::kNone) continue;
+      clash[i] = TRowClash::kExists;
+      blocked.push_back(i);
+    }
+  }
+  return clash;
+}
+
+// A look at the disk: something other than the row's own item sits at the target
+// (a case-only rename on a case-blind disk finds the item itself there).
+bool TakenOnDisk(const TConfirmationRow& row, std::string_view target) {
+  const auto at_target = IdentityAt(target);
+  if (!at_target) return false;
+  const auto at_source = IdentityAt(row.OldFullPath);
+  return !(at_source && at_target->Device == at_source->Device &&
+           at_target->Inode == at_source->Inode);
+}
+
+// The names the scan kept, by folder text; folders without names are left out.
+std::unordered_map<std::string_view, const TFolderNames*> NamesByFolder(const TEntryList& scanned) {
+  std::unordered_map<std::string_view, const TFolderNames*> by_folder;
+  const TFolderText* last = nullptr;
+  for (const TListData& e : scanned.Items()) {
+    if (last && e.Location.SameTextAs(*last)) continue;
+    last = &e.Location;
+    if (const TFolderNames* names = e.Location.Names()) by_folder.emplace(e.Location.str(), names);
+  }
+  return by_folder;
 }
 
 }  // namespace
@@ -41,59 +137,30 @@ std::string_view ClashName(TRowClash clash) {
 
 std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk,
                                       const std::vector<std::string>& listed_paths) {
-  const std::size_t n = rows.size();
-  std::vector<TRowClash> clash(n, TRowClash::kNone);
-  std::vector<std::string> targets(n);
-  std::unordered_set<std::string_view> seen_targets;
-  std::unordered_map<std::string_view, std::size_t> by_source;
-  for (std::size_t i = 0; i < n; ++i) {
-    targets[i] = TargetOf(rows[i]);
-    clash[i] = ClashOfName(rows[i].NewName);
-    if (clash[i] == TRowClash::kNone && !seen_targets.insert(targets[i]).second) {
-      clash[i] = TRowClash::kDuplicate;
+  TPathTable listed(listed_paths.size());
+  for (const std::string& path : listed_paths) listed.Insert(path, 0);
+  return Clashes(rows,
+                 [&](const TConfirmationRow& row, std::string_view target, const std::string&) {
+                   if (listed.Find(target) != TPathTable::npos) return true;
+                   return check_disk && TakenOnDisk(row, target);
+                 });
+}
+
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, const TEntryList& scanned) {
+  const auto by_folder = NamesByFolder(scanned);
+  std::optional<std::string_view> last_folder;  // rows of one folder follow each other
+  const TFolderNames* names = nullptr;
+  return Clashes(rows, [&](const TConfirmationRow& row, std::string_view target,
+                           const std::string& disk_name) {
+    const std::string_view folder = FolderPartOf(row.OldFullPath);
+    if (folder != last_folder) {
+      const auto found = by_folder.find(folder);
+      names = found == by_folder.end() ? nullptr : found->second;
+      last_folder = folder;
     }
-    by_source.emplace(rows[i].OldFullPath, i);
-  }
-  const std::unordered_set<std::string_view> listed(listed_paths.begin(), listed_paths.end());
-  // waiter[j]: the rows whose target is row j's source.
-  std::unordered_map<std::size_t, std::vector<std::size_t>> waiters;
-  std::vector<std::size_t> blocked;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (clash[i] != TRowClash::kNone) {
-      blocked.push_back(i);
-      continue;
-    }
-    if (targets[i] == rows[i].OldFullPath) continue;
-    auto holder = by_source.find(targets[i]);
-    if (holder != by_source.end()) {
-      waiters[holder->second].push_back(i);
-      continue;
-    }
-    if (listed.count(targets[i]) != 0) {
-      clash[i] = TRowClash::kExists;
-      blocked.push_back(i);
-      continue;
-    }
-    if (!check_disk) continue;
-    auto at_target = IdentityAt(targets[i]);
-    auto at_source = IdentityAt(rows[i].OldFullPath);
-    bool same_item = at_target && at_source && at_target->Device == at_source->Device &&
-                     at_target->Inode == at_source->Inode;  // case-only, case-blind disk
-    if (at_target && !same_item) {
-      clash[i] = TRowClash::kExists;
-      blocked.push_back(i);
-    }
-  }
-  while (!blocked.empty()) {
-    std::size_t j = blocked.back();
-    blocked.pop_back();
-    for (std::size_t i : waiters[j]) {
-      if (clash[i] != TRowClash::kNone) continue;
-      clash[i] = TRowClash::kExists;
-      blocked.push_back(i);
-    }
-  }
-  return clash;
+    if (names && !names->MayHold(disk_name)) return false;
+    return TakenOnDisk(row, target);
+  });
 }
 
 }  // namespace nalo

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "listing/list_data.h"
 #include "rules/confirmation_row.h"
 
 namespace nalo {
@@ -28,8 +29,15 @@ std::string_view ClashName(TRowClash clash);
 // clashes within the batch are found (names that are no files, such as a list of
 // names read as text); then `listed_paths`, the full paths of every listed item,
 // stand in for the disk: a target that is a listed item without a row of its own
-// stays taken.
+// stays taken. With `check_disk` each target is looked at on the disk.
 std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk = true,
                                       const std::vector<std::string>& listed_paths = {});
+
+// The same against the disk for rows made from `scanned`: a row in a folder whose
+// names the scan kept (TFolderText::Names, masked-out names and items of the other
+// kind included) is answered from those names, with no look at the disk unless the
+// name is there; a row in any other folder is looked at. A target created after
+// the scan is not seen here; the rename itself still refuses to replace it.
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, const TEntryList& scanned);
 
 }  // namespace nalo

@@ -29,6 +29,7 @@ bool RenameEntryTo(TEntryList& entries, std::size_t index, const std::string& na
   }
   if (rc != 0) return false;
   if (op.fAbort) return true;  // an aborted operation changes no entry
+  ForgetFolderNames(entries, {FolderPartOf(old_path)});
   entry.Name = name;
   entry.OldPath.clear();
   entry.State = kStateUntouched;

@@ -8,6 +8,7 @@
 #include "listing/find_search.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -147,7 +148,7 @@ class TFolderWalk {
 
   void EmitRows(const TDirReader& dir, const std::string& location_text) {
     // One shared text for the folder's rows.
-    const TFolderText location(location_text, dir.Identity());
+    const TFolderText location(location_text, dir.Identity(), NamesOfFolder());
     // Room for this folder's rows, growing geometrically so a tree of many small
     // folders does not reallocate once per folder.
     const std::size_t needed = rows_.size() + items_.size();
@@ -160,6 +161,14 @@ class TFolderWalk {
         AddRow(location, item);
       }
     }
+  }
+
+  // Every name the folder holds, masked or not, of any kind, as read from the disk.
+  std::shared_ptr<const TFolderNames> NamesOfFolder() const {
+    if (!search_.KeepNames) return nullptr;
+    auto names = std::make_shared<TFolderNames>(items_.size());
+    for (const TFolderItem& item : items_) names->Add(item.Utf8Name);
+    return names;
   }
 
   // The sub-folders of the folder just read that the walk goes into, in the order

@@ -48,6 +48,9 @@ class TFindSearch {
   std::function<void()> OnIdle;
   // Whether the rows get each item's size and last write (one fstatat per item).
   bool ReadSizeAndDate = true;
+  // Whether each folder's text keeps every name read in the folder (TFolderNames),
+  // for a clash check that needs no look at the disk.
+  bool KeepNames = false;
 
   // Clears the rows and fills them; true when the search ran to the end, false
   // when it was cancelled (the rows found until then are kept).

@@ -72,6 +72,7 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
                                                  request.SubFolders, request.FolderMode);
   TFindSearch finder;
   finder.ReadSizeAndDate = request.ReadSizeAndDate || TestsSizeOrDate(option);
+  finder.KeepNames = request.KeepNames;
   TScanRows rows;
   state.ScanCompleted = RunScan(hooks, finder, option, !request.FolderMode, rows);
   state.UnencodableCount = finder.UnencodableCount();

@@ -42,6 +42,9 @@ struct TListFolderRequest {
   // The entries' sizes and dates are shown or ordered by. When false, the scan reads
   // them only if a search condition tests them; the entries otherwise hold zeros.
   bool ReadSizeAndDate = true;
+  // Every name of each listed folder is kept with the folder (TFolderText::Names)
+  // for the clash check of a later batch.
+  bool KeepNames = true;
   TExclusion Exclusion;
 };
 

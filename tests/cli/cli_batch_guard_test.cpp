@@ -116,9 +116,13 @@ TEST_F(TCliTest, FailureInsideARenamedFolderIsListed) {
 
 TEST_F(TCliTest, TabSeparatedOutputEscapesNamesAndNullKeepsThemRaw) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"tab\there", "tab\\there"},      {"line\nfeed", "line\\nfeed"},
-      {"cr\rhere", "cr\\rhere"},        {"esc\x1b[31mred", "esc\\x1B[31mred"},
-      {"back\\slash", "back\\\\slash"}, {"del\x7f", "del\\x7F"},
+      {"tab\there", "tab\\there"},
+      {"line\nfeed", "line\\nfeed"},
+      {"cr\rhere", "cr\\rhere"},
+      {"esc\x1b[31mred", "esc\\x1B[31mred"},
+      {"back\\slash", "back\\\\slash"},
+      {"del\x7f", "del\\x7F"},
+      {"\xE8\xA1\xA8\\\tx", "\xE8\xA1\xA8\\\\\\tx"},  // 表, backslash, TAB
   };
   for (const auto& [name, shown] : cases) MakeFile(name, "x");
   const TCliRun list = Run({"list", "d", "--sort", "name"});
@@ -131,6 +135,10 @@ TEST_F(TCliTest, TabSeparatedOutputEscapesNamesAndNullKeepsThemRaw) {
     EXPECT_TRUE(found) << shown << "\n" << list.Out;
   }
   EXPECT_EQ(list.Out.find('\x1b'), std::string::npos);
+  // In code page 932 the second byte of 表 is 0x5C and stays as it is.
+  const TCliRun cp932 = Run({"--encoding", "cp932", "list", "d", "--sort", "name"});
+  ASSERT_EQ(cp932.Code, 0) << cp932.Err;
+  EXPECT_NE(cp932.Out.find("\x95\x5C\\\\\\tx\t"), std::string::npos) << cp932.Out;
 
   const TCliRun preview = Run({"preview", "d", "--replace", "here", "there"});
   ASSERT_EQ(preview.Code, 0) << preview.Err;

@@ -106,6 +106,38 @@ TEST_F(ApplyRenamesTest, ShiftJisTrailByteIsNotASeparator) {
   EXPECT_TRUE(dir_.Exists("表.txt"));
 }
 
+// Rows find their entries whatever their order (a confirmation list sorted by the
+// user), and keep their paths after the batch.
+TEST(ApplyRenamesOrder, RowsInAnyOrderMarkTheirOwnEntries) {
+  const std::vector<std::vector<std::string>> orders = {
+      {"a", "b", "c"}, {"c", "b", "a"}, {"b", "a", "c"}, {"a", "c", "b"}};
+  for (const auto& order : orders) {
+    TTempFolder dir;
+    TEntryList entries;
+    for (const char* n : {"a", "b", "c"}) {
+      dir.Write(n, n);
+      entries.Add(EntryFor(dir.Path(), n));
+    }
+    TConfirmationList rows;
+    for (const std::string& n : order) {
+      TConfirmationRow row;
+      row.OldName = n;
+      row.NewName = n + "2";
+      row.OldFullPath = dir.Path(n);
+      rows.push_back(row);
+    }
+    const std::string label = order[0] + order[1] + order[2];
+    ASSERT_EQ(ApplyRenames(entries, rows, {}, {}).Renamed, 3u) << label;
+    for (std::size_t i = 0; i < 3; ++i) {
+      const TListData& e = entries.EntryAt(i);
+      EXPECT_EQ(e.Name, e.OldPath.substr(e.OldPath.size() - 1) + "2") << label;
+      EXPECT_EQ(dir.Read(e.Name), e.OldPath.substr(e.OldPath.size() - 1)) << label;
+      EXPECT_EQ(rows[i].OldFullPath, dir.Path(order[i])) << label;
+      EXPECT_EQ(rows[i].NewFullPath, dir.Path(order[i] + "2")) << label;
+    }
+  }
+}
+
 TEST_F(ApplyRenamesTest, OnlySelectedRowsAreApplied) {
   List({"a", "b", "c"});
   Propose("a", "a2");

@@ -338,6 +338,30 @@ TEST_F(BatchGuardTest, ItemsSwappedAfterTheListingAreNotRenamed) {
   }
 }
 
+// The identity check runs right before each rename, not once for the batch: an
+// item swapped for another one while earlier steps run fails its own row, and the
+// other item keeps its name.
+TEST_F(BatchGuardTest, ItemSwappedDuringTheBatchFailsItsStep) {
+  dir_.Write("d/a", "a");
+  dir_.Write("d/b", "b");
+  entries_ = Listed(dir_.Path("d"), true);
+  ASSERT_EQ(entries_.Count(), 2u);
+  Row("a", "a2");
+  Row("b", "b2");
+  options_.AfterStep = [&](std::size_t done) {
+    if (done != 1) return;
+    dir_.Write("intruder", "intruder");  // made before b goes, so it cannot reuse b's inode
+    rename(dir_.Path("intruder").c_str(), dir_.Path("d/b").c_str());
+  };
+  const TApplyResult r = Apply();
+  EXPECT_EQ(r.Renamed, 1u);
+  ASSERT_EQ(r.FailedRows, std::vector<std::size_t>{1});
+  EXPECT_NE(r.Message.find(std::string(kMsgItemReplaced)), std::string::npos) << r.Message;
+  EXPECT_EQ(dir_.Read("d/a2"), "a");
+  EXPECT_EQ(dir_.Read("d/b"), "intruder");
+  EXPECT_FALSE(dir_.Exists("d/b2"));
+}
+
 // The checksum is the CRC-32 of zlib and PNG, whatever the length of the record.
 TEST(RecordChecksum, KnownValues) {
   const std::pair<std::string_view, std::uint32_t> cases[] = {

@@ -1,0 +1,148 @@
+// Whole-process apply and undo: `nalo-cli apply FOLDER --replace old new --yes`
+// and `nalo-cli undo --yes` on 100,000 files in one folder, beside the plain
+// readdir + renameat2(RENAME_NOREPLACE) loop (reference/rename_loop.cpp) doing the
+// same renames. Each iteration runs, as child processes and each after a sync: the
+// loop old -> new (then back, untimed), nalo-cli apply, nalo-cli undo. So all three
+// meet the same folder and the same machine load; the counters are medians of the
+// per-iteration ratios, in wall time (the journal's sync is waited for, as a user
+// waits) and in CPU time (user + system of the child).
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <ftw.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kFiles = 100000;
+
+std::string g_root;  // holds the folder and an empty settings folder
+
+std::string FolderPath() { return g_root + "/d"; }
+
+void MakeFolder() {
+  if (!g_root.empty()) return;
+  char pattern[] = "/tmp/nalo-bench-apply-XXXXXX";
+  g_root = mkdtemp(pattern);
+  mkdir(FolderPath().c_str(), 0755);
+  for (int i = 0; i < kFiles; ++i) {
+    const std::string path = FolderPath() + "/old" + std::to_string(i) + ".dat";
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
+    if (fd >= 0) close(fd);
+  }
+  const std::string settings = g_root + "/settings";
+  mkdir(settings.c_str(), 0755);
+  setenv("NALO_SETTINGS_DIR", settings.c_str(), 1);
+}
+
+void RemoveFolder() {
+  if (g_root.empty()) return;
+  nftw(
+      g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
+      FTW_DEPTH | FTW_PHYS);
+}
+
+struct TRunTime {
+  double Wall = 0;  // seconds
+  double Cpu = 0;   // user + system seconds of the child
+  bool Ok = false;
+};
+
+double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; }
+
+// Runs the program after a sync, its output going to /dev/null, and waits for it.
+TRunTime RunSettled(const std::vector<std::string>& args) {
+  sync();
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  TRunTime t;
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) == pid) {
+      t.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+      t.Cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+    }
+  }
+  t.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  posix_spawn_file_actions_destroy(&actions);
+  return t;
+}
+
+// The nalo-cli to measure: NALO_BENCH_CLI when set (an older build, for a before
+// and after), else the one built beside this benchmark.
+std::string CliPath() {
+  const char* other = std::getenv("NALO_BENCH_CLI");
+  return other && *other ? other : NALO_CLI_PATH;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void BM_ApplyProcessBesideLoop(benchmark::State& state) {
+  MakeFolder();
+  const std::vector<std::string> loop = {NALO_LOOP_PATH, FolderPath(), "old", "new"};
+  const std::vector<std::string> loop_back = {NALO_LOOP_PATH, FolderPath(), "new", "old"};
+  const std::vector<std::string> apply = {CliPath(), "apply", FolderPath(), "--replace",
+                                          "old",     "new",   "--yes"};
+  const std::vector<std::string> undo = {CliPath(), "undo", "--yes"};
+  for (int round = 0; round < 2; ++round) {  // the folder's index settles after a few rounds
+    RunSettled(loop);
+    RunSettled(loop_back);
+  }
+  std::vector<double> loop_ms, apply_wall, undo_wall, apply_cpu, undo_cpu;
+  for (auto _ : state) {
+    const TRunTime r = RunSettled(loop);
+    RunSettled(loop_back);
+    const TRunTime a = RunSettled(apply);
+    const TRunTime u = RunSettled(undo);
+    if (!r.Ok || !a.Ok || !u.Ok) state.SkipWithError("a program failed");
+    state.SetIterationTime(a.Wall);
+    loop_ms.push_back(r.Wall * 1e3);
+    apply_wall.push_back(a.Wall / r.Wall);
+    undo_wall.push_back(u.Wall / r.Wall);
+    apply_cpu.push_back(a.Cpu / r.Cpu);
+    undo_cpu.push_back(u.Cpu / r.Cpu);
+  }
+  state.counters["loop_ms"] = Median(loop_ms);
+  state.counters["apply_ratio"] = Median(apply_wall);
+  state.counters["undo_ratio"] = Median(undo_wall);
+  state.counters["apply_cpu_ratio"] = Median(apply_cpu);
+  state.counters["undo_cpu_ratio"] = Median(undo_cpu);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::RegisterBenchmark("ApplyProcessBesideLoop/100k_in_one_folder",
+                               BM_ApplyProcessBesideLoop)
+      ->UseManualTime()
+      ->Iterations(7)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  RemoveFolder();
+  return 0;
+}
