@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "platform/file_replace.h"
+#include "platform/record_file.h"
 #include "settings/ini_text.h"
 
 namespace nalo {
@@ -53,6 +54,10 @@ std::string OneLine(std::string_view value) {
 bool IsBlankLine(std::string_view line) { return ini::Trim(line).empty(); }
 
 }  // namespace
+
+std::string ReadErrorReason(int err) {
+  return err == kErrNotRegularFile ? "通常のファイルではありません" : std::strerror(err);
+}
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
   std::string text;

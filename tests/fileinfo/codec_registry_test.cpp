@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "fileinfo/codec_names.h"
 #include "fileinfo/fixtures.h"
 #include "settings/ini_file.h"
@@ -47,6 +49,41 @@ TEST(CodecRegistry, SavingReplacesTheWholeFileOrNothing) {
   // A settings "folder" that is a file cannot take the codec file: the error names it.
   const std::string not_a_folder = dir.WriteText("plain", "x");
   EXPECT_THROW(SaveCodecRows(not_a_folder, TCodecMode::kVideo, {{"A", "b"}}), EIniWriteError);
+}
+
+// The message of the ECodecFileError that `call` throws, or "" when it throws none.
+std::string CodecFileErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const ECodecFileError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// A named pipe in place of a codec file is never waited on, nor taken for a
+// missing file: every reader of the file says which file it cannot read and why.
+TEST(CodecRegistry, NamedPipesInPlaceOfCodecFilesAreReportedByName) {
+  testing::TempDir dir;
+  for (const char* file : {"codecs.dat", "audio.dat"}) {
+    ASSERT_EQ(mkfifo((dir.Path() + "/" + file).c_str(), 0600), 0);
+  }
+  const std::string& d = dir.Path();
+  const struct {
+    const char* Name;
+    std::function<void()> Call;
+    const char* File;
+  } cases[] = {
+      {"look-up/video", [&] { LookUpVideoCodec(d, {'X', 'V', 'I', 'D'}); }, "codecs.dat"},
+      {"look-up/audio", [&] { LookUpAudioCodec(d, 0x0055); }, "audio.dat"},
+      {"load/video", [&] { LoadCodecRows(d, TCodecMode::kVideo); }, "codecs.dat"},
+      {"load/audio", [&] { LoadCodecRows(d, TCodecMode::kAudio); }, "audio.dat"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CodecFileErrorOf(c.Call), "コーデック名のファイルを読めません: " + d + "/" + c.File +
+                                            ": 通常のファイルではありません")
+        << c.Name;
+  }
 }
 
 TEST(CodecRegistry, SortsByEitherColumnIgnoringCaseWithTiesByCodeThenName) {
