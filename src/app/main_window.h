@@ -15,6 +15,7 @@
 #include "execution/batch_runner.h"
 #include "execution/watcher_pause.h"
 #include "fileinfo/info_settings.h"
+#include "listing/dir_watch.h"
 #include "listing/list_data.h"
 #include "listing/list_folder.h"
 #include "listing/listing_state.h"
@@ -268,7 +269,7 @@ class TFMainFrm : public QMainWindow {
   TDirWatchBridge* watcher_ = nullptr;
   QPointer<TFYesNoDialogEx> prompt_;
   QPointer<TFFolderTreeView> folder_tree_;
-  bool prompt_showing_ = false;
+  TRescanPromptGate prompt_gate_;
 
   TTabFrame* frame_ = nullptr;
   int current_tab_ = 0;

@@ -139,11 +139,11 @@ TListFolderHooks TFMainFrm::ListingHooks() {
 bool TFMainFrm::AskRescan(const TRescanQuestion& question) {
   bool yes = false;
   if (question.UsePromptWindow) {
+    if (!prompt_gate_.TryOpen()) return false;  // the prompt showing answers for both
     if (prompt_ == nullptr) prompt_ = new TFYesNoDialogEx(this);
     prompt_->Label3->setText(FromUtf8(question.Message));
-    prompt_showing_ = true;
     yes = messenger_->ExecModal(*prompt_) == QDialog::Accepted;
-    prompt_showing_ = false;
+    prompt_gate_.Closed();
   } else {
     yes = messenger_->YesNo(this, FromUtf8(question.Message));
   }
@@ -207,7 +207,7 @@ void TFMainFrm::UpdateColumnCaptions() {
 // scan shows the folder as it is, and a nested listing would pull the entries
 // from under the run.
 void TFMainFrm::DirectoryWatcher1Change() {
-  if (prompt_showing_ || busy_) return;
+  if (prompt_gate_.Showing() || busy_) return;
   watcher_triggered_ = true;
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
   watcher_triggered_ = false;
