@@ -230,21 +230,8 @@ void TFMainFrm::ListView1SelectItem() {
 // The selection and the current row stay on the same files while the rows move.
 void TFMainFrm::ListView1ColumnClick(int column) {
   if (column >= kListColumnCount) return;  // the new-name column does not sort
-  const std::vector<std::string> selected = PathsOfRows(entries_, SelectedEntries());
-  const QModelIndex current = ListView1->currentIndex();
-  const std::vector<std::string> current_path =
-      current.isValid() ? PathsOfRows(entries_, {static_cast<std::size_t>(current.row())})
-                        : std::vector<std::string>();
-  SortByColumnClick(state_, entries_, column);
-  model_->Reordered();
+  model_->Reorder([&] { return SortByColumnClick(state_, entries_, column); });
   ShowSortIndicator();
-  SelectEntries(RowsOfPaths(entries_, selected));
-  const std::vector<std::size_t> current_row = RowsOfPaths(entries_, current_path);
-  if (!current_row.empty()) {
-    ListView1->selectionModel()->setCurrentIndex(
-        model_->index(static_cast<int>(current_row.front()), current.column()),
-        QItemSelectionModel::NoUpdate);
-  }
 }
 
 void TFMainFrm::ShowSortIndicator() {

@@ -257,9 +257,12 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int
 
 }  // namespace
 
-void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
+std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   std::vector<std::uint32_t> source = SortedOrder(entries.Items(), column, ascending);
+  std::vector<std::uint32_t> new_position(source.size());
+  for (std::size_t i = 0; i < source.size(); ++i) new_position[source[i]] = static_cast<std::uint32_t>(i);
   MoveIntoPlace(entries.Items(), source);
+  return new_position;
 }
 
 std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,
