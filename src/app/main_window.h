@@ -117,7 +117,6 @@ class TFMainFrm : public QMainWindow {
   // Combo clipboard commands: 1 cut, 2 copy, 3 paste on the combo of PopupTag.
   void PopMenuClick(int command);
   void SetPopupTag(int tag) { popup_tag_ = tag; }
-  int PopupTag() const { return popup_tag_; }
   // Opens the list editor for the list of tab `tab` chosen by PopupTag; after OK
   // the list is stored and the combo box that shows it is refilled.
   void EditCandidateList(int tab);

@@ -23,7 +23,6 @@ class TQuietDelay {
   using TClock = std::chrono::steady_clock;
   explicit TQuietDelay(int delay_ms = kDefaultDelayTimeMs) : delay_(delay_ms) {}
 
-  int Delay() const { return static_cast<int>(delay_.count()); }
   void SetDelay(int delay_ms) { delay_ = std::chrono::milliseconds(delay_ms); }
   void Notice(TClock::time_point now) { deadline_ = now + delay_; }
   void Cancel() { deadline_.reset(); }

@@ -30,28 +30,6 @@ int CompareKeys(std::string_view a, std::string_view b) {
 // Dates compare as unsigned: the year field fills the top bits from 2044 on.
 std::uint32_t DateKey(std::int32_t file_time) { return static_cast<std::uint32_t>(file_time); }
 
-// The column comparison followed by the tie rule, before the direction is applied.
-struct TSortFields {
-  std::string_view NameKey;
-  std::string_view LocationKey;
-  std::int64_t Size;
-  std::int32_t FileTime;
-};
-
-int CompareFields(const TSortFields& a, const TSortFields& b, std::int32_t column) {
-  int c = 0;
-  switch (column) {
-    case kSortBySize: c = ThreeWay(a.Size, b.Size); break;
-    case kSortByDate: c = ThreeWay(DateKey(a.FileTime), DateKey(b.FileTime)); break;
-    case kSortByLocation: c = CompareKeys(a.LocationKey, b.LocationKey); break;
-    default: c = CompareKeys(a.NameKey, b.NameKey); break;
-  }
-  if (c == 0) c = CompareKeys(a.NameKey, b.NameKey);
-  if (c == 0) c = ThreeWay(a.Size, b.Size);
-  if (c == 0) c = ThreeWay(DateKey(a.FileTime), DateKey(b.FileTime));
-  return c;
-}
-
 // Collation keys of all entries' names in one buffer, with the first sixteen key
 // bytes of each packed big-endian into two integers, so most comparisons are
 // integer comparisons on data that lies next to the record being sorted.
@@ -138,7 +116,8 @@ int CompareRecordNames(const TSortRecord& a, const TSortRecord& b, const TNameKe
   return CompareKeys(names.Key(a.Index), names.Key(b.Index));
 }
 
-// CompareFields over sort records.
+// The column comparison followed by the tie rule (name, size, date), before the
+// direction is applied.
 int CompareRecords(const TSortRecord& a, const TSortRecord& b, std::int32_t column,
                    const TNameKeys& names) {
   int c = 0;
@@ -213,18 +192,6 @@ std::string NameSortKey(std::string_view name) {
   std::string key;
   AppendCollationKey(key, name);
   return key;
-}
-
-int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, bool ascending) {
-  const std::string a_name = NameSortKey(a.Name), b_name = NameSortKey(b.Name);
-  std::string a_loc, b_loc;
-  if (column == kSortByLocation) {
-    a_loc = NameSortKey(a.Location);
-    b_loc = NameSortKey(b.Location);
-  }
-  const int c = CompareFields({a_name, a_loc, a.Size, a.FileTime},
-                              {b_name, b_loc, b.Size, b.FileTime}, column);
-  return ascending ? c : -c;
 }
 
 namespace {

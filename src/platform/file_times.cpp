@@ -109,11 +109,6 @@ std::size_t WriteDateText(const TLocalTime& t, char* out) {
   return year_size + 12;
 }
 
-std::string DateTextOf(const TLocalTime& t) {
-  char text[kDateTextCapacity];
-  return std::string(text, WriteDateText(t, text));
-}
-
 double DayCountOfUnixTime(std::time_t unix_seconds) {
   return DayCountOf(LocalTimeOf(unix_seconds));
 }

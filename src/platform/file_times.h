@@ -42,10 +42,8 @@ std::int64_t WholeDays(double day_count);
 // smallest value (1980-01-01 00:00), years after 2107 the largest.
 std::uint32_t DosDateTimeOf(const TLocalTime& t);
 
-// "yyyy/mm/dd hh:mm".
-std::string DateTextOf(const TLocalTime& t);
-// The same text written into `out`, which holds at least kDateTextCapacity bytes;
-// returns the number of bytes written.
+// Writes "yyyy/mm/dd hh:mm" into `out`, which holds at least kDateTextCapacity
+// bytes; returns the number of bytes written.
 constexpr std::size_t kDateTextCapacity = 24;
 std::size_t WriteDateText(const TLocalTime& t, char* out);
 

@@ -30,7 +30,6 @@ class TResultModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   TConfirmationList& Rows() { return rows_; }
-  TRowClash Clash(std::size_t row) const { return clashes_[row]; }
   std::size_t ProblemCount() const;
 
   // A click on a column sorts the rows (TConfirmationSort::Click); selections

@@ -25,12 +25,9 @@ class TDirWatchBridge : public QObject {
   bool Enabled() const { return enabled_; }
   // Off stops the watch and waits for its thread; on starts it when the folder exists.
   void SetEnabled(bool enabled);
-  bool WatchSubTree() const { return sub_tree_; }
-  const std::string& Directory() const { return directory_; }
   // Watches the CP932 folder, with its sub-folders when `sub_tree`; the present
   // folder and flag again change nothing (letter case counts: Abc is not abc).
   void Watch(const std::string& directory, bool sub_tree);
-  int DelayTime() const { return delay_.Delay(); }
   void SetDelayTime(int delay_ms) { delay_.SetDelay(delay_ms); }
   bool Watching() const { return watch_ != nullptr; }
   // Forgets a change not yet reported (the listing about to run shows it anyway).
