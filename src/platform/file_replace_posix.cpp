@@ -49,10 +49,6 @@ int FillTemporary(TFd& fd, std::string_view bytes, const struct stat* old) {
 
 }  // namespace
 
-int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes) {
-  return ReadRegularFile(path, out, max_bytes);
-}
-
 int ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = ReplacementTarget(path);
   struct stat old {};

@@ -61,7 +61,7 @@ std::string ReadErrorReason(int err) {
 
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
   std::string text;
-  const int err = ReadWholeFile(path_, text, kMaxSettingsFileBytes);
+  const int err = ReadRegularFile(path_, text, kMaxSettingsFileBytes);
   if (err != 0 && err != ENOENT && err != ENOTDIR) read_error_ = err;
   Parse(text);
 }
