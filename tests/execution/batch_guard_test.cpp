@@ -17,7 +17,7 @@
 #include "execution/undo_batch.h"
 #include "listing/find_search.h"
 #include "platform/stop_signals.h"
-#include "temp_folder.h"
+#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

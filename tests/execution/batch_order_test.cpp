@@ -12,7 +12,7 @@
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
 #include "platform/stop_signals.h"
-#include "temp_folder.h"
+#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

@@ -7,7 +7,7 @@
 #include "execution/execution_messages.h"
 #include "execution/rename_preview.h"
 #include "execution/single_rename.h"
-#include "temp_folder.h"
+#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

@@ -12,7 +12,7 @@
 #include "listing/list_folder.h"
 #include "platform/encoding.h"
 #include "rules/rule_run.h"
-#include "temp_folder.h"
+#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

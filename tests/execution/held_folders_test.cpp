@@ -18,7 +18,7 @@
 #include "execution/path_table.h"
 #include "execution/undo_batch.h"
 #include "platform/file_ops.h"
-#include "temp_folder.h"
+#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

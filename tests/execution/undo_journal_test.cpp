@@ -9,7 +9,7 @@
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
-#include "temp_folder.h"
+#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

@@ -14,7 +14,7 @@
 #include <mutex>
 #include <string>
 
-#include "../execution/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
@@ -49,8 +49,6 @@ class TNotices {
   int count_ = 0;
 };
 
-std::string FolderOf(const TTempFolder& dir) { return dir.Path().substr(0, dir.Path().size() - 1); }
-
 TEST(WatchThread, NameChangesWakeItAndContentChangesDoNot) {
   struct TCase {
     const char* Name;
@@ -83,7 +81,7 @@ TEST(WatchThread, NameChangesWakeItAndContentChangesDoNot) {
     TTempFolder dir;
     c.Prepare(dir);
     TNotices notices;
-    TWatchThread watch(FolderOf(dir), c.SubTree, [&notices] { notices.Add(); });
+    TWatchThread watch(dir.Root(), c.SubTree, [&notices] { notices.Add(); });
     ASSERT_TRUE(watch.Watching()) << c.Name;
     c.Change(dir);
     EXPECT_EQ(notices.WaitFor(1, c.Reported ? kNoticeWait : kQuietWait), c.Reported) << c.Name;
@@ -93,7 +91,7 @@ TEST(WatchThread, NameChangesWakeItAndContentChangesDoNot) {
 TEST(WatchThread, FolderCreatedWhileWatchingIsWatchedToo) {
   TTempFolder dir;
   TNotices notices;
-  TWatchThread watch(FolderOf(dir), true, [&notices] { notices.Add(); });
+  TWatchThread watch(dir.Root(), true, [&notices] { notices.Add(); });
   dir.MakeFolder("new");
   ASSERT_TRUE(notices.WaitFor(1, kNoticeWait));
   // The new folder joins the watch before its notice; a file made in it wakes
@@ -105,7 +103,7 @@ TEST(WatchThread, FolderCreatedWhileWatchingIsWatchedToo) {
 TEST(WatchThread, StopsPromptlyAndThenReportsNothing) {
   TTempFolder dir;
   TNotices notices;
-  TWatchThread watch(FolderOf(dir), true, [&notices] { notices.Add(); });
+  TWatchThread watch(dir.Root(), true, [&notices] { notices.Add(); });
   const auto start = std::chrono::steady_clock::now();
   watch.Stop();
   EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "../execution/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/trash.h"
 
 namespace nalo {

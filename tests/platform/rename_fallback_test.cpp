@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstddef>
 
-#include "../execution/temp_folder.h"
+#include "support/temp_folder.h"
 #include "platform/file_ops.h"
 
 namespace nalo {
