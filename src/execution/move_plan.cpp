@@ -125,7 +125,8 @@ class TTempNames {
     std::string_view folder = FolderPartOf(moves_[i].From);
     std::string scratch;
     for (;;) {
-      std::string name = ".nalo-swap-" + std::to_string(ProcessId()) + "-" + std::to_string(counter_++);
+      std::string name =
+          ".nalo-swap-" + std::to_string(ProcessId()) + "-" + std::to_string(counter_++);
       std::string full = std::string(folder) + name;
       if (taken_.Find(full) == TPathTable::npos &&
           !IdentityAt(paths_.Fd(i), paths_.Arg(i, name, scratch).c_str())) {

@@ -227,7 +227,8 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int
 std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   std::vector<std::uint32_t> source = SortedOrder(entries.Items(), column, ascending);
   std::vector<std::uint32_t> new_position(source.size());
-  for (std::size_t i = 0; i < source.size(); ++i) new_position[source[i]] = static_cast<std::uint32_t>(i);
+  for (std::size_t i = 0; i < source.size(); ++i)
+    new_position[source[i]] = static_cast<std::uint32_t>(i);
   MoveIntoPlace(entries.Items(), source);
   return new_position;
 }

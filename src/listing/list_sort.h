@@ -20,8 +20,8 @@ enum TSortColumn : std::int32_t { kSortByName = 0, kSortBySize = 1, kSortByDate 
 std::string NameSortKey(std::string_view name);
 
 // Sorts the list in place by the column and direction, ties broken by name, size
-// and date; entries equal in all keep their relative order. Returns the new position of each old entry
-// (old index -> new index), so a view can keep its selection on the entries.
+// and date; entries equal in all keep their relative order. Returns the new position of each old
+// entry (old index -> new index), so a view can keep its selection on the entries.
 std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
 
 // The order SortEntries would give entries made from `rows` in row order: element

@@ -39,7 +39,8 @@ std::size_t ReadAllAt(int fd, std::int64_t offset, void* dest, std::size_t count
   auto* out = static_cast<char*>(dest);
   std::size_t done = 0;
   while (done < count) {
-    const ssize_t n = ::pread(fd, out + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    const ssize_t n = ::pread(fd, out + done, count - done,
+                              static_cast<off_t>(offset) + static_cast<off_t>(done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);

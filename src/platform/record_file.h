@@ -1,8 +1,8 @@
 // Small files the program keeps beside its settings (the batch journal and its
 // lock) and reads at start-up (settings and codec files), and the files the
-// information readers open. Only regular files are read or written: a named pipe, a device or a folder in their place gets an error
-// instead of a read that never returns. Reading follows a symbolic link; writing
-// and locking do not. Results are errno values (0 = done).
+// information readers open. Only regular files are read or written: a named pipe, a device or a
+// folder in their place gets an error instead of a read that never returns. Reading follows a
+// symbolic link; writing and locking do not. Results are errno values (0 = done).
 #pragma once
 
 #include <cerrno>

@@ -73,9 +73,10 @@ std::optional<TFileVersion> FileVersionAt(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
   constexpr std::int64_t kNsPerSecond = 1000 * 1000 * 1000;
-  return TFileVersion{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                      static_cast<std::int64_t>(st.st_size),
-                      static_cast<std::int64_t>(st.st_mtim.tv_sec) * kNsPerSecond + st.st_mtim.tv_nsec};
+  return TFileVersion{
+      static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+      static_cast<std::int64_t>(st.st_size),
+      static_cast<std::int64_t>(st.st_mtim.tv_sec) * kNsPerSecond + st.st_mtim.tv_nsec};
 }
 
 int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t bytes) {

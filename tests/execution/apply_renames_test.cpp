@@ -7,9 +7,9 @@
 
 #include <atomic>
 
+#include "execution/batch_fixture.h"
 #include "execution/execution_messages.h"
 #include "execution/undo_batch.h"
-#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

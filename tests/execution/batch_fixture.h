@@ -10,7 +10,6 @@
 
 namespace nalo::testing {
 
-
 // An entry as the scan makes it for an item in `folder` (which ends with "/").
 inline TListData EntryFor(const std::string& folder, const std::string& name) {
   TListData e;

@@ -10,6 +10,7 @@
 
 #include "child_process.h"
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/batch_journal.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
@@ -17,7 +18,6 @@
 #include "execution/undo_batch.h"
 #include "listing/find_search.h"
 #include "platform/stop_signals.h"
-#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

@@ -5,11 +5,11 @@
 #include <unistd.h>
 
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/batch_journal.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
-#include "execution/batch_fixture.h"
 
 namespace nalo {
 namespace {

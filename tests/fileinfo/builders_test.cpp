@@ -84,7 +84,9 @@ TEST_F(AviBuilder, NoTextWithoutRegisteredCodec) {
   layout.handler = "XVID";
   EXPECT_EQ(Build(layout), "");
   EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Root(), dir_.Root() + "/none.avi"), "");
-  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Root() + "/no-codec-files", dir_.Write("a.avi", testing::AviFile(AviLayout {}))), "");
+  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Root() + "/no-codec-files",
+                         dir_.Write("a.avi", testing::AviFile(AviLayout{}))),
+            "");
 }
 
 TEST_F(AviBuilder, DivxUsesRegisteredCompressionCodeCaseInsensitively) {

@@ -74,7 +74,11 @@ TEST(CodecRegistry, NamedPipesInPlaceOfCodecFilesAreReportedByName) {
     std::function<void()> Call;
     const char* File;
   } cases[] = {
-      {"look-up/video", [&] { LookUpVideoCodec(d, {'X', 'V', 'I', 'D'}); }, "codecs.dat"},
+      {"look-up/video",
+       [&] {
+         LookUpVideoCodec(d, {'X', 'V', 'I', 'D'});
+       },
+       "codecs.dat"},
       {"look-up/audio", [&] { LookUpAudioCodec(d, 0x0055); }, "audio.dat"},
       {"load/video", [&] { LoadCodecRows(d, TCodecMode::kVideo); }, "codecs.dat"},
       {"load/audio", [&] { LoadCodecRows(d, TCodecMode::kAudio); }, "audio.dat"},

@@ -62,5 +62,4 @@ Bytes XingFrame(const std::array<std::uint8_t, 4>& header, int frame_length, int
 Bytes Id3v1Tag(const std::string& title, const std::string& artist, const std::string& album,
                int track);
 
-
 }  // namespace nalo::testing

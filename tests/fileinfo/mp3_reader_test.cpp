@@ -144,8 +144,8 @@ TEST(AudioInfo, PlayingTime) {
       // 100 frames * 417 bytes * 8 / 128000 = 2.6 s -> 2 whole seconds.
       {"cbr/100-frames", testing::Frames(mpeg1, 417, 100), 2000},
       // 230 frames are 95,910 bytes: 5.99 s; counting the tag too would make it 6.
-      {"cbr/tag-not-counted", Concat({testing::Frames(mpeg1, 417, 230), testing::Id3v1Tag("", "", "", 1)}),
-       5000},
+      {"cbr/tag-not-counted",
+       Concat({testing::Frames(mpeg1, 417, 230), testing::Id3v1Tag("", "", "", 1)}), 5000},
       {"xing/mpeg2-1000-frames",
        Concat({testing::XingFrame(mpeg2, 208, 21, true, 1000), testing::Frames(mpeg2, 208, 2)}),
        26000},

@@ -29,8 +29,9 @@ class TZoneScope {
 };
 
 std::string FieldsText(const TLocalTime& t) {
-  return std::to_string(t.Year) + "/" + std::to_string(t.Month) + "/" + std::to_string(t.Day) + " " +
-         std::to_string(t.Hour) + ":" + std::to_string(t.Minute) + ":" + std::to_string(t.Second);
+  return std::to_string(t.Year) + "/" + std::to_string(t.Month) + "/" + std::to_string(t.Day) +
+         " " + std::to_string(t.Hour) + ":" + std::to_string(t.Minute) + ":" +
+         std::to_string(t.Second);
 }
 
 // Every second around a point must match localtime_r, whichever order the cache

@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <thread>
 
+#include "listing/temp_tree.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
 #include "platform/user_area_table.h"
-#include "listing/temp_tree.h"
 
 namespace nalo {
 namespace {

@@ -10,9 +10,9 @@
 #include "listing/list_sort.h"
 #include "listing/path_history.h"
 #include "listing/size_units.h"
+#include "listing/temp_tree.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
-#include "listing/temp_tree.h"
 
 namespace nalo {
 namespace {

@@ -67,7 +67,8 @@ int ReferenceCompare(const TListData& a, const TListData& b, std::int32_t column
   const auto three_way = [](const auto& x, const auto& y) { return x < y ? -1 : (y < x ? 1 : 0); };
   const int by_name = three_way(NameSortKey(a.Name), NameSortKey(b.Name));
   const int by_size = three_way(a.Size, b.Size);
-  const int by_date = three_way(static_cast<std::uint32_t>(a.FileTime), static_cast<std::uint32_t>(b.FileTime));
+  const int by_date =
+      three_way(static_cast<std::uint32_t>(a.FileTime), static_cast<std::uint32_t>(b.FileTime));
   int c = by_name;
   if (column == kSortBySize) c = by_size;
   if (column == kSortByDate) c = by_date;
@@ -120,9 +121,10 @@ TEST(ListSort, MatchesAPlainReferenceOnRandomLists) {
         list.Add(Entry(locations[rng() % 4], names[rng() % 8], size, date));
       }
       std::vector<TListData> reference = list.Items();
-      std::stable_sort(reference.begin(), reference.end(), [&](const TListData& a, const TListData& b) {
-        return ReferenceCompare(a, b, column, ascending) < 0;
-      });
+      std::stable_sort(reference.begin(), reference.end(),
+                       [&](const TListData& a, const TListData& b) {
+                         return ReferenceCompare(a, b, column, ascending) < 0;
+                       });
       SortEntries(list, column, ascending);
       for (std::size_t i = 0; i < reference.size(); ++i) {
         ASSERT_EQ(list.EntryAt(i).FullPath(), reference[i].FullPath()) << column << ascending << i;

@@ -6,8 +6,8 @@
 
 #include <cerrno>
 
-#include "support/temp_folder.h"
 #include "platform/trash.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -12,8 +12,8 @@
 #include <cerrno>
 #include <cstddef>
 
-#include "support/temp_folder.h"
 #include "platform/file_ops.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {

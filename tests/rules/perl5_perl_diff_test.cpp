@@ -3,7 +3,6 @@
 // through one perl process, comparing the new text and the count. Cases reach
 // perl through a file of hex-encoded lines, never through a shell command line.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>

@@ -26,14 +26,20 @@ TEST(SettingsFolder, SourcesInOrder) {
     TSettingsFolderInputs in;
     std::string expected;
   } cases[] = {
-      {"override-first", {dir.Path("over"), dir.Path("env"), exe, dir.Path("xdg"), home}, dir.Path("over")},
+      {"override-first",
+       {dir.Path("over"), dir.Path("env"), exe, dir.Path("xdg"), home},
+       dir.Path("over")},
       {"env-second", {std::nullopt, dir.Path("env"), exe, dir.Path("xdg"), home}, dir.Path("env")},
       {"portable-exe", {std::nullopt, std::nullopt, exe, dir.Path("xdg"), home}, exe},
       {"empty-override-ignored", {"", std::nullopt, exe, "", home}, exe},
       {"xdg", {std::nullopt, std::nullopt, "", dir.Path("xdg"), home}, dir.Path("xdg") + "/Nalo"},
       {"home-config", {std::nullopt, std::nullopt, "", "", home}, home + "/.config/Nalo"},
-      {"relative-xdg-ignored", {std::nullopt, std::nullopt, "", "rel/xdg", home}, home + "/.config/Nalo"},
-      {"trailing-slash-dropped", {dir.Path("over2") + "/", std::nullopt, "", "", home}, dir.Path("over2")},
+      {"relative-xdg-ignored",
+       {std::nullopt, std::nullopt, "", "rel/xdg", home},
+       home + "/.config/Nalo"},
+      {"trailing-slash-dropped",
+       {dir.Path("over2") + "/", std::nullopt, "", "", home},
+       dir.Path("over2")},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseSettingsFolder(c.in), c.expected) << c.name;

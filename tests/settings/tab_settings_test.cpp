@@ -253,7 +253,8 @@ TEST(TabRoundTrip, EveryRecordThroughItsOwnFile) {
   // Tab5 is the regex tab and Tab6 the move tab.
   EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 5)).ReadString("Option", "RegStr", ""), "\\d+");
   EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 6)).ReadString("Option", "MStr", ""), "move");
-  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 1)).ReadList("MaskExt"), SampleSearch().ExtMaskItems);
+  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 1)).ReadList("MaskExt"),
+            SampleSearch().ExtMaskItems);
 }
 
 TEST(TabSearchRules, BoundsAndDatesThatAreOff) {

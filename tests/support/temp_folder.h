@@ -4,6 +4,8 @@
 // back first so they can go), and small helpers to fill it and read it back.
 #pragma once
 
+#include <stdlib.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -13,8 +15,6 @@
 #include <string>
 #include <system_error>
 #include <vector>
-
-#include <stdlib.h>
 
 namespace nalo::testing {
 
@@ -42,15 +42,18 @@ class TTempFolder {
  public:
   explicit TTempFolder(const std::string& prefix = "nalo-test") {
     std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed: " + pattern);
+    if (::mkdtemp(pattern.data()) == nullptr)
+      throw std::runtime_error("mkdtemp failed: " + pattern);
     root_ = pattern;
   }
   ~TTempFolder() {
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
-    for (auto it = fs::recursive_directory_iterator(root_, ec); !ec && it != fs::end(it); it.increment(ec)) {
-      if (!it->is_symlink()) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    for (auto it = fs::recursive_directory_iterator(root_, ec); !ec && it != fs::end(it);
+         it.increment(ec)) {
+      if (!it->is_symlink())
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
     fs::remove_all(root_, ec);
   }

@@ -2,9 +2,9 @@
 // confirmation rows a rule produced. Sorting (the core's SortConfirmationRows) and
 // removing rows change the row vector itself, so the rows the apply step receives
 // are exactly what the user sees, in the order shown; a sort moves the persistent
-// indexes along, so a selection stays on its rows. Each row also carries the verdict of the core's clash
-// preview (the one nalo-cli shows), checked again after every change, so the
-// rows that would fail are marked before anything is applied.
+// indexes along, so a selection stays on its rows. Each row also carries the verdict of the core's
+// clash preview (the one nalo-cli shows), checked again after every change, so the rows that would
+// fail are marked before anything is applied.
 #pragma once
 
 #include <QAbstractTableModel>
