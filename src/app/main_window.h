@@ -15,6 +15,7 @@
 #include "execution/batch_runner.h"
 #include "execution/watcher_pause.h"
 #include "fileinfo/info_settings.h"
+#include "listing/dir_watch.h"
 #include "listing/list_data.h"
 #include "listing/list_folder.h"
 #include "listing/listing_state.h"
@@ -116,7 +117,6 @@ class TFMainFrm : public QMainWindow {
   // Combo clipboard commands: 1 cut, 2 copy, 3 paste on the combo of PopupTag.
   void PopMenuClick(int command);
   void SetPopupTag(int tag) { popup_tag_ = tag; }
-  int PopupTag() const { return popup_tag_; }
   // Opens the list editor for the list of tab `tab` chosen by PopupTag; after OK
   // the list is stored and the combo box that shows it is refilled.
   void EditCandidateList(int tab);
@@ -269,7 +269,7 @@ class TFMainFrm : public QMainWindow {
   TDirWatchBridge* watcher_ = nullptr;
   QPointer<TFYesNoDialogEx> prompt_;
   QPointer<TFFolderTreeView> folder_tree_;
-  bool prompt_showing_ = false;
+  TRescanPromptGate prompt_gate_;
 
   TTabFrame* frame_ = nullptr;
   int current_tab_ = 0;

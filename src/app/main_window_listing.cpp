@@ -139,11 +139,11 @@ TListFolderHooks TFMainFrm::ListingHooks() {
 bool TFMainFrm::AskRescan(const TRescanQuestion& question) {
   bool yes = false;
   if (question.UsePromptWindow) {
+    if (!prompt_gate_.TryOpen()) return false;  // the prompt showing answers for both
     if (prompt_ == nullptr) prompt_ = new TFYesNoDialogEx(this);
     prompt_->Label3->setText(FromUtf8(question.Message));
-    prompt_showing_ = true;
     yes = messenger_->ExecModal(*prompt_) == QDialog::Accepted;
-    prompt_showing_ = false;
+    prompt_gate_.Closed();
   } else {
     yes = messenger_->YesNo(this, FromUtf8(question.Message));
   }
@@ -207,7 +207,7 @@ void TFMainFrm::UpdateColumnCaptions() {
 // scan shows the folder as it is, and a nested listing would pull the entries
 // from under the run.
 void TFMainFrm::DirectoryWatcher1Change() {
-  if (prompt_showing_ || busy_) return;
+  if (prompt_gate_.Showing() || busy_) return;
   watcher_triggered_ = true;
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
   watcher_triggered_ = false;
@@ -230,21 +230,8 @@ void TFMainFrm::ListView1SelectItem() {
 // The selection and the current row stay on the same files while the rows move.
 void TFMainFrm::ListView1ColumnClick(int column) {
   if (column >= kListColumnCount) return;  // the new-name column does not sort
-  const std::vector<std::string> selected = PathsOfRows(entries_, SelectedEntries());
-  const QModelIndex current = ListView1->currentIndex();
-  const std::vector<std::string> current_path =
-      current.isValid() ? PathsOfRows(entries_, {static_cast<std::size_t>(current.row())})
-                        : std::vector<std::string>();
-  SortByColumnClick(state_, entries_, column);
-  model_->Reordered();
+  model_->Reorder([&] { return SortByColumnClick(state_, entries_, column); });
   ShowSortIndicator();
-  SelectEntries(RowsOfPaths(entries_, selected));
-  const std::vector<std::size_t> current_row = RowsOfPaths(entries_, current_path);
-  if (!current_row.empty()) {
-    ListView1->selectionModel()->setCurrentIndex(
-        model_->index(static_cast<int>(current_row.front()), current.column()),
-        QItemSelectionModel::NoUpdate);
-  }
 }
 
 void TFMainFrm::ShowSortIndicator() {

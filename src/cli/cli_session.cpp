@@ -64,10 +64,8 @@ TRuleContext ContextFor(const TSession& session, const TPlannedRows& plan,
 // read (a named pipe, no permission) is reported and the defaults are used.
 TInfoSettings LoadInfoSettings(const TIniFile& main) {
   if (const int err = main.ReadError()) {
-    const char* reason =
-        err == kErrNotRegularFile ? "通常のファイルではありません" : std::strerror(err);
-    std::cerr << "設定ファイルを読めないため既定の設定を使います: " << main.Path() << ": " << reason
-              << "\n";
+    std::cerr << "設定ファイルを読めないため既定の設定を使います: " << main.Path() << ": "
+              << ReadErrorReason(err) << "\n";
   }
   return LoadAllInfoSettings(main);
 }

@@ -6,8 +6,6 @@
 // per move and ordered by counting, and paths are found through flat tables.
 #include "execution/move_plan.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -17,6 +15,7 @@
 #include "execution/entry_paths.h"
 #include "execution/path_table.h"
 #include "execution/shf_operation.h"
+#include "platform/process_env.h"
 
 namespace nalo {
 namespace {
@@ -133,7 +132,8 @@ class TTempNames {
     std::string_view folder = FolderPartOf(moves_[i].From);
     std::string scratch;
     for (;;) {
-      std::string name = ".nalo-swap-" + std::to_string(getpid()) + "-" + std::to_string(counter_++);
+      std::string name =
+          ".nalo-swap-" + std::to_string(ProcessId()) + "-" + std::to_string(counter_++);
       std::string full = std::string(folder) + name;
       if (taken_.Find(full) == TPathTable::npos &&
           !IdentityAt(paths_.Fd(i), paths_.Arg(i, name, scratch).c_str())) {

@@ -37,12 +37,6 @@ int RenameRefusal(std::string_view from, std::string_view to,
   return EINVAL;
 }
 
-unsigned TfFlags::Bits() const {
-  return (ALLOWUNDO ? 0x40u : 0) | (FILESONLY ? 0x80u : 0) | (MUILIDESTFILES ? 0x01u : 0) |
-         (NOCONFIRMATION ? 0x10u : 0) | (NOCONFIRMMKDIR ? 0x200u : 0) |
-         (RENAMEONCOLLISION ? 0x08u : 0) | (SILENT ? 0x04u : 0) | (SIMPLEPROGRESS ? 0x100u : 0);
-}
-
 int TShfOperation::Execute() {
   fAbort = false;
   if (FromFFList.empty()) throw TShfError(kMsgNoSourceFiles);

@@ -24,9 +24,6 @@ struct TfFlags {
   bool RENAMEONCOLLISION = false;  // 0x08
   bool SILENT = true;           // 0x04: no progress window
   bool SIMPLEPROGRESS = false;  // 0x100
-
-  // The platform flag word the members stand for.
-  unsigned Bits() const;
 };
 
 // Raised for calls that make no sense (no source, no target).

@@ -26,7 +26,6 @@ class TAudioInfo {
   const TMpegFrameHdr& Header() const { return header_; }
   const TID3v1Tag& Tag() const { return tag_; }
   std::int64_t FirstFrameOffset() const { return first_frame_; }
-  bool HasXing() const { return xing_; }
   std::int64_t PlayingTimeMs() const { return playing_time_ms_; }
   std::int64_t FileSize() const { return file_size_; }
 

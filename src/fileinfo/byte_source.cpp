@@ -1,18 +1,15 @@
-// Memory and POSIX file back ends of TByteSource. The file back end reads with
-// pread, so readers can jump between offsets without a shared file position, and
-// retries reads that were interrupted or returned only part of what was asked. A
+// Memory and file back ends of TByteSource. The file back end reads at offsets
+// (ReadAllAt), so readers can jump between offsets without a shared file position,
+// and reads that were interrupted or returned only part of what was asked go on. A
 // small read that misses the cached block reloads the block from its offset.
 #include "fileinfo/byte_source.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 #include "fileinfo/file_entry.h"
 #include "platform/encoding.h"
+#include "platform/record_file.h"
 #include "rules/info_text_source.h"
 
 namespace nalo {
@@ -32,23 +29,17 @@ std::string CannotOpenMessage(const std::string& cp932_path) {
 std::unique_ptr<TFileByteSource> OpenFileAt(const std::string& cp932_path) {
   const auto fs_path = ToFsPath(cp932_path);
   if (!fs_path) return nullptr;
-  const int fd = ::open(fs_path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  std::int64_t size = 0;
+  const int fd = OpenRegularFileForReading(*fs_path, size);
   if (fd < 0) {
+    // Anything but a regular file counts as no file, like a path that is not there.
     const bool missing = errno == ENOENT || errno == ENOTDIR || errno == ELOOP ||
-                         errno == ENAMETOOLONG || errno == ENXIO || errno == ENODEV;
+                         errno == ENAMETOOLONG || errno == ENXIO || errno == ENODEV ||
+                         errno == kErrNotRegularFile;
     if (missing) return nullptr;
     throw EInfoReadError(CannotOpenMessage(cp932_path));
   }
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return nullptr;
-  }
-  return std::make_unique<TFileByteSource>(fd, static_cast<std::int64_t>(st.st_size));
-}
-
-TFileByteSource::~TFileByteSource() {
-  if (fd_ >= 0) ::close(fd_);
+  return std::make_unique<TFileByteSource>(fd, size);
 }
 
 std::size_t TFileByteSource::ReadAt(std::int64_t offset, void* dest, std::size_t count) {
@@ -81,15 +72,7 @@ void TFileByteSource::LoadBlockAround(std::int64_t offset) {
 }
 
 std::size_t TFileByteSource::ReadFromFile(std::int64_t offset, void* dest, std::size_t count) {
-  auto* out = static_cast<char*>(dest);
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::pread(fd_, out + done, count - done, offset + static_cast<off_t>(done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  return done;
+  return ReadAllAt(fd_.Get(), offset, dest, count);
 }
 
 }  // namespace nalo

@@ -10,6 +10,8 @@
 #include <span>
 #include <string>
 
+#include "platform/posix_file_io.h"
+
 namespace nalo {
 
 class TByteSource {
@@ -42,7 +44,6 @@ class TFileByteSource : public TByteSource {
  public:
   // Takes over an open descriptor of a file of `size` bytes.
   TFileByteSource(int fd, std::int64_t size) : fd_(fd), size_(size) {}
-  ~TFileByteSource() override;
   TFileByteSource(const TFileByteSource&) = delete;
   TFileByteSource& operator=(const TFileByteSource&) = delete;
 
@@ -58,7 +59,7 @@ class TFileByteSource : public TByteSource {
   std::size_t ReadFromFile(std::int64_t offset, void* dest, std::size_t count);
   void LoadBlockAround(std::int64_t offset);
 
-  int fd_ = -1;
+  TFd fd_;
   std::int64_t size_ = 0;
   std::int64_t block_start_ = 0;
   std::size_t block_length_ = 0;

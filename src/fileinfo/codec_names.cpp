@@ -2,15 +2,16 @@
 // (another inode, size or modification time than at the last parse), so an edit of
 // the codec registry is seen by the next item, while a batch over thousands of
 // files costs one stat per look-up instead of a read and parse of the whole file.
+// A file that cannot be read stays in the cache with its error, which each look-up
+// reports again until the file changes.
 #include "fileinfo/codec_names.h"
-
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <mutex>
 
+#include "platform/record_file.h"
 #include "settings/ini_file.h"
 
 namespace nalo {
@@ -22,19 +23,8 @@ std::string PathIn(const std::string& dir, const char* file) {
   return dir.back() == '/' ? dir + file : dir + "/" + file;
 }
 
-struct TFileStamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  timespec modified {};
-  bool operator==(const TFileStamp& o) const {
-    return device == o.device && inode == o.inode && size == o.size &&
-           modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
-  }
-};
-
 struct TCachedCodecFile {
-  TFileStamp stamp;
+  TFileVersion version;
   std::shared_ptr<const TIniFile> ini;
 };
 
@@ -42,16 +32,20 @@ struct TCachedCodecFile {
 std::shared_ptr<const TIniFile> CodecFile(const std::string& path) {
   static std::mutex mutex;
   static std::map<std::string, TCachedCodecFile> cache;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return nullptr;
-  const TFileStamp stamp {st.st_dev, st.st_ino, st.st_size, st.st_mtim};
-  std::lock_guard lock(mutex);
-  TCachedCodecFile& entry = cache[path];
-  if (!entry.ini || !(entry.stamp == stamp)) {
-    entry.ini = std::make_shared<const TIniFile>(path);
-    entry.stamp = stamp;
+  const std::optional<TFileVersion> version = FileVersionAt(path);
+  if (!version) return nullptr;
+  std::shared_ptr<const TIniFile> ini;
+  {
+    std::lock_guard lock(mutex);
+    TCachedCodecFile& entry = cache[path];
+    if (!entry.ini || !(entry.version == *version)) {
+      entry.ini = std::make_shared<const TIniFile>(path);
+      entry.version = *version;
+    }
+    ini = entry.ini;
   }
-  return entry.ini;
+  if (const int err = ini->ReadError()) throw ECodecFileError(path, err);
+  return ini;
 }
 
 std::string LookUp(const std::string& path, std::string_view section, std::string_view key) {
@@ -60,6 +54,9 @@ std::string LookUp(const std::string& path, std::string_view section, std::strin
 }
 
 }  // namespace
+
+ECodecFileError::ECodecFileError(const std::string& path, int err)
+    : EInfoReadError("コーデック名のファイルを読めません: " + path + ": " + ReadErrorReason(err)) {}
 
 std::string LookUpVideoCodec(const std::string& settings_dir, const std::array<char, 4>& fourcc) {
   std::string code(fourcc.data(), fourcc.size());

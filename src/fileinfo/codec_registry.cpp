@@ -1,11 +1,11 @@
 // Codec registry rows: loading, saving, sorting and the entry dialog's checks.
 #include "fileinfo/codec_registry.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "fileinfo/codec_names.h"
 #include "platform/encoding.h"
@@ -42,6 +42,7 @@ std::size_t MaxCodeLength(TCodecMode mode) { return mode == TCodecMode::kVideo ?
 
 std::vector<TCodecRow> LoadCodecRows(const std::string& settings_dir, TCodecMode mode) {
   const TIniFile ini(PathOf(settings_dir, mode));
+  if (const int err = ini.ReadError()) throw ECodecFileError(ini.Path(), err);
   std::vector<TCodecRow> rows;
   for (std::string& section : ini.SectionNames()) {
     std::string name = ini.ReadString(section, CodecKeyName(mode), "");
@@ -54,9 +55,9 @@ void SaveCodecRows(const std::string& settings_dir, TCodecMode mode,
                    const std::vector<TCodecRow>& rows) {
   const std::string path = PathOf(settings_dir, mode);
   if (rows.empty()) {
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-      throw EIniWriteError(path, std::strerror(errno));
-    }
+    std::error_code ec;
+    std::filesystem::remove(path, ec);  // no error when there was no file
+    if (ec) throw EIniWriteError(path, std::strerror(ec.value()));
     return;
   }
   TIniFile ini = TIniFile::FromText("", path);

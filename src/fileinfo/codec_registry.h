@@ -26,7 +26,7 @@ const char* CodecKeyName(TCodecMode mode);
 std::size_t MaxCodeLength(TCodecMode mode);
 
 // Every section of the mode's file in the settings folder, in file order; a
-// missing file gives no rows.
+// missing file gives no rows, a file that cannot be read throws ECodecFileError.
 std::vector<TCodecRow> LoadCodecRows(const std::string& settings_dir, TCodecMode mode);
 
 // Writes the rows, in their order, as the mode's whole file: section = code, the

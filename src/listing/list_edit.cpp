@@ -4,7 +4,6 @@
 #include "listing/list_edit.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "text/sjis.h"
 
@@ -73,31 +72,6 @@ std::string PathCopyText(const TListData& entry) { return entry.FullPath(); }
 
 TMenuEnabling MenuEnablingFor(std::size_t selected_count) {
   return {selected_count == 1, selected_count >= 1};
-}
-
-std::vector<std::string> PathsOfRows(const TEntryList& entries,
-                                     const std::vector<std::size_t>& rows) {
-  std::vector<std::string> paths;
-  paths.reserve(rows.size());
-  for (std::size_t r : rows) {
-    if (r < entries.Count()) paths.push_back(entries.EntryAt(r).FullPath());
-  }
-  return paths;
-}
-
-std::vector<std::size_t> RowsOfPaths(const TEntryList& entries,
-                                     const std::vector<std::string>& paths) {
-  std::vector<std::size_t> rows;
-  if (paths.empty()) return rows;
-  const std::unordered_set<std::string> wanted(paths.begin(), paths.end());
-  std::unordered_set<std::string_view> names;
-  for (const std::string& path : paths)
-    names.insert(std::string_view(path).substr(path.rfind('/') + 1));
-  for (std::size_t i = 0; i < entries.Count(); ++i) {
-    const TListData& e = entries.EntryAt(i);
-    if (names.count(e.Name) != 0 && wanted.count(e.FullPath()) != 0) rows.push_back(i);
-  }
-  return rows;
 }
 
 }  // namespace nalo

@@ -19,14 +19,6 @@ namespace nalo {
 std::optional<std::size_t> FindEntryByPrefix(const TEntryList& entries, std::string_view text,
                                              std::size_t start, bool wrap);
 
-// The full paths of the entries at `rows` (rows out of range skipped), and back:
-// the rows, ascending, of the entries with those paths. Together they keep a
-// selection on the same items while the list is reordered.
-std::vector<std::string> PathsOfRows(const TEntryList& entries,
-                                     const std::vector<std::size_t>& rows);
-std::vector<std::size_t> RowsOfPaths(const TEntryList& entries,
-                                     const std::vector<std::string>& paths);
-
 // Removes the entries at the given rows (any order, repeats allowed, rows out of
 // range ignored); returns how many were removed. Files on disk are not touched.
 std::size_t RemoveEntries(TEntryList& entries, const std::vector<std::size_t>& rows);

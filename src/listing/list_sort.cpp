@@ -30,28 +30,6 @@ int CompareKeys(std::string_view a, std::string_view b) {
 // Dates compare as unsigned: the year field fills the top bits from 2044 on.
 std::uint32_t DateKey(std::int32_t file_time) { return static_cast<std::uint32_t>(file_time); }
 
-// The column comparison followed by the tie rule, before the direction is applied.
-struct TSortFields {
-  std::string_view NameKey;
-  std::string_view LocationKey;
-  std::int64_t Size;
-  std::int32_t FileTime;
-};
-
-int CompareFields(const TSortFields& a, const TSortFields& b, std::int32_t column) {
-  int c = 0;
-  switch (column) {
-    case kSortBySize: c = ThreeWay(a.Size, b.Size); break;
-    case kSortByDate: c = ThreeWay(DateKey(a.FileTime), DateKey(b.FileTime)); break;
-    case kSortByLocation: c = CompareKeys(a.LocationKey, b.LocationKey); break;
-    default: c = CompareKeys(a.NameKey, b.NameKey); break;
-  }
-  if (c == 0) c = CompareKeys(a.NameKey, b.NameKey);
-  if (c == 0) c = ThreeWay(a.Size, b.Size);
-  if (c == 0) c = ThreeWay(DateKey(a.FileTime), DateKey(b.FileTime));
-  return c;
-}
-
 // Collation keys of all entries' names in one buffer, with the first sixteen key
 // bytes of each packed big-endian into two integers, so most comparisons are
 // integer comparisons on data that lies next to the record being sorted.
@@ -138,7 +116,8 @@ int CompareRecordNames(const TSortRecord& a, const TSortRecord& b, const TNameKe
   return CompareKeys(names.Key(a.Index), names.Key(b.Index));
 }
 
-// CompareFields over sort records.
+// The column comparison followed by the tie rule (name, size, date), before the
+// direction is applied.
 int CompareRecords(const TSortRecord& a, const TSortRecord& b, std::int32_t column,
                    const TNameKeys& names) {
   int c = 0;
@@ -215,18 +194,6 @@ std::string NameSortKey(std::string_view name) {
   return key;
 }
 
-int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, bool ascending) {
-  const std::string a_name = NameSortKey(a.Name), b_name = NameSortKey(b.Name);
-  std::string a_loc, b_loc;
-  if (column == kSortByLocation) {
-    a_loc = NameSortKey(a.Location);
-    b_loc = NameSortKey(b.Location);
-  }
-  const int c = CompareFields({a_name, a_loc, a.Size, a.FileTime},
-                              {b_name, b_loc, b.Size, b.FileTime}, column);
-  return ascending ? c : -c;
-}
-
 namespace {
 
 // The sorted order of entries or rows: element i is the index of the item that
@@ -257,9 +224,13 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int
 
 }  // namespace
 
-void SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
+std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   std::vector<std::uint32_t> source = SortedOrder(entries.Items(), column, ascending);
+  std::vector<std::uint32_t> new_position(source.size());
+  for (std::size_t i = 0; i < source.size(); ++i)
+    new_position[source[i]] = static_cast<std::uint32_t>(i);
   MoveIntoPlace(entries.Items(), source);
+  return new_position;
 }
 
 std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,

@@ -19,12 +19,10 @@ enum TSortColumn : std::int32_t { kSortByName = 0, kSortBySize = 1, kSortByDate 
 // The key a name or location is compared by: its collation key, compared as bytes.
 std::string NameSortKey(std::string_view name);
 
-// Negative, zero or positive: the order of two entries for the column and direction.
-int CompareEntries(const TListData& a, const TListData& b, std::int32_t column, bool ascending);
-
-// Sorts the list in place in the order of CompareEntries; entries that compare
-// equal keep their relative order.
-void SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
+// Sorts the list in place by the column and direction, ties broken by name, size
+// and date; entries equal in all keep their relative order. Returns the new position of each old
+// entry (old index -> new index), so a view can keep its selection on the entries.
+std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
 
 // The order SortEntries would give entries made from `rows` in row order: element
 // i is the index of the row that goes i-th. The listing builds its entries in this

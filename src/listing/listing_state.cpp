@@ -6,14 +6,15 @@
 
 namespace nalo {
 
-void SortByColumnClick(TListingState& state, TEntryList& entries, std::int32_t column) {
+std::vector<std::uint32_t> SortByColumnClick(TListingState& state, TEntryList& entries,
+                                             std::int32_t column) {
   if (column == state.SortColumn) {
     state.SortAscending = !state.SortAscending;
   } else {
     state.SortColumn = column;
     state.SortAscending = true;
   }
-  SortEntries(entries, state.SortColumn, state.SortAscending);
+  return SortEntries(entries, state.SortColumn, state.SortAscending);
 }
 
 void ApplySizeUnit(TListingState& state, std::int32_t new_unit, TTabStatus_Search& search,

@@ -31,7 +31,9 @@ struct TListingState {
 
 // A click on a column header: the sorted column flips its direction, another
 // column becomes the sort column in ascending order; the list is re-sorted.
-void SortByColumnClick(TListingState& state, TEntryList& entries, std::int32_t column);
+// Returns the new position of each old entry, as SortEntries does.
+std::vector<std::uint32_t> SortByColumnClick(TListingState& state, TEntryList& entries,
+                                             std::int32_t column);
 
 // Change of the size unit: the stored size bounds are converted from the previous
 // unit to the new one, every entry's size text is rebuilt, and the previous unit

@@ -35,18 +35,6 @@ std::int64_t SizeUnitDivisor(std::int32_t unit) { return kDivisors[ValidUnit(uni
 
 std::string_view SizeUnitWord(std::int32_t unit) { return kUnitWords[ValidUnit(unit)]; }
 
-std::string SizeTextOf(std::int64_t size, std::int32_t unit) {
-  TCellText text;
-  WriteEntrySizeText(size, unit, false, text);
-  return std::string(text.View());
-}
-
-std::string EntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode) {
-  TCellText text;
-  WriteEntrySizeText(size, unit, folder_mode, text);
-  return std::string(text.View());
-}
-
 void WriteEntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode, TCellText& out) {
   char* const buffer = out.Buffer();
   if (folder_mode) {

@@ -25,12 +25,9 @@ std::int64_t SizeUnitDivisor(std::int32_t unit);
 // "バイト", "KB", "MB" (UTF-8).
 std::string_view SizeUnitWord(std::int32_t unit);
 
-// The size in the unit, rounded to a whole number (halves away from zero) with ","
-// between groups of three digits: 1234567 bytes read "1,234,567" or "1,206" KB.
-std::string SizeTextOf(std::int64_t size, std::int32_t unit);
-// SizeTextOf in file mode, "フォルダ" (CP932) in folder mode.
-std::string EntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode);
-// EntrySizeText written into a cell buffer.
+// Writes the size in the unit into `out`, rounded to a whole number (halves away
+// from zero) with "," between groups of three digits: 1234567 bytes read
+// "1,234,567" or "1,206" KB; in folder mode "フォルダ" (CP932) instead.
 void WriteEntrySizeText(std::int64_t size, std::int32_t unit, bool folder_mode, TCellText& out);
 
 // A size bound converted between units: value × divisor(from) ÷ divisor(to), rounded

@@ -29,6 +29,7 @@ struct TDirEntry {
 // kind, size and time (and IsLink); a dangling link reports the link itself.
 struct TItemStat {
   bool IsFolder = false;
+  bool IsRegular = false;  // a plain file: no folder, pipe, device or socket
   bool IsLink = false;
   std::int64_t Size = 0;
   std::time_t Modified = 0;  // seconds since the Unix epoch
@@ -63,6 +64,10 @@ class TDirReader {
   explicit TDirReader(void* dir) : dir_(dir) {}
   void* dir_ = nullptr;  // DIR*
 };
+
+// Examines the item at `path` the way TDirReader::Stat examines a name of its
+// folder; nothing when there is no item there.
+std::optional<TItemStat> StatPath(const std::string& path);
 
 // True when `path` names an existing folder (a link to a folder counts).
 bool IsExistingFolder(const std::string& path);

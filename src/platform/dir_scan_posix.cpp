@@ -33,10 +33,22 @@ TItemStat StatOf(const struct stat& st, bool is_link, const struct stat& own) {
   s.Device = own.st_dev;
   s.Inode = own.st_ino;
   s.IsFolder = S_ISDIR(st.st_mode);
+  s.IsRegular = S_ISREG(st.st_mode);
   s.IsLink = is_link;
   s.Size = s.IsFolder ? 0 : static_cast<std::int64_t>(st.st_size);
   s.Modified = st.st_mtim.tv_sec;
   return s;
+}
+
+// The item `name` relative to the folder descriptor `fd` (AT_FDCWD: a path); a
+// link describes its target, or itself when the target is missing.
+std::optional<TItemStat> StatIn(int fd, const char* name) {
+  struct stat own;
+  if (fstatat(fd, name, &own, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+  if (!S_ISLNK(own.st_mode)) return StatOf(own, false, own);
+  struct stat target;
+  if (fstatat(fd, name, &target, 0) == 0) return StatOf(target, true, own);
+  return StatOf(own, true, own);
 }
 
 }  // namespace
@@ -93,14 +105,12 @@ bool TDirReader::Next(TDirEntry& entry) {
 
 std::optional<TItemStat> TDirReader::Stat(const std::string& name, TDirEntryType /*type*/) const {
   if (!dir_) return std::nullopt;
-  const int fd = dirfd(AsDir(dir_));
-  struct stat own;
-  if (fstatat(fd, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
-  if (!S_ISLNK(own.st_mode)) return StatOf(own, false, own);
-  // A link: describe its target, or the link itself when the target is missing.
-  struct stat target;
-  if (fstatat(fd, name.c_str(), &target, 0) == 0) return StatOf(target, true, own);
-  return StatOf(own, true, own);
+  return StatIn(dirfd(AsDir(dir_)), name.c_str());
+}
+
+std::optional<TItemStat> StatPath(const std::string& path) {
+  if (path.empty()) return std::nullopt;
+  return StatIn(AT_FDCWD, path.c_str());
 }
 
 TItemIdentity TDirReader::Identity() const {

@@ -46,32 +46,21 @@ struct TFileIdentity {
 // The identity of the item at `cp932_path`, or nothing when there is none (or the
 // path cannot be converted).
 std::optional<TFileIdentity> IdentityAt(std::string_view cp932_path);
-bool PathExists(std::string_view cp932_path);
 
 // Renames `from` to `to` (both full CP932 paths) without replacing anything that is
 // at `to`: EEXIST when `to` is taken. A case-only rename on a case-insensitive file
 // system goes through a temporary name. Uses renameat2(RENAME_NOREPLACE); where the
 // file system does not support that flag it checks for the target first and then
 // renames, which leaves a small window open to a program creating the target in
-// between (see RenameNoReplaceIsAtomic).
+// between.
 int RenameNoReplace(std::string_view from, std::string_view to);
 
 // The same on UTF-8 paths, for callers that already converted them (the journal).
 int RenameNoReplaceUtf8(const std::string& from, const std::string& to);
 
-// False once a file system refused RENAME_NOREPLACE and the check-then-rename
-// fallback has been used in this process (front ends may say so).
-bool RenameNoReplaceIsAtomic();
-
 // Removes a file, a link (not what it points to) or a folder with everything
 // below it, never following links. 0 or the errno of the first failure.
 int RemoveDirect(std::string_view cp932_path);
-
-// Clears the read-only state (gives the owner write permission back) when the
-// item is read-only; `original_mode` is what SetMode later restores.
-int ClearReadOnly(std::string_view cp932_path, mode_t original_mode);
-// Sets the permission bits of the item at the path to `mode`.
-int SetMode(std::string_view cp932_path, mode_t mode);
 
 // The UTF-8 path of a CP932 path, or nothing when it has none.
 std::optional<std::string> NativePath(std::string_view cp932_path);
@@ -98,6 +87,7 @@ void CloseFolder(int fd);
 std::vector<TFileIdentity> FolderAndAncestors(const std::string& utf8_folder);
 std::optional<TFileIdentity> IdentityAt(int dirfd, const char* utf8_path);
 int RenameNoReplaceAt(int dirfd, const std::string& from, const std::string& to);
+// Sets the permission bits of the item at the path to `mode`.
 int SetModeAt(int dirfd, const char* utf8_path, mode_t mode);
 // Gives the owner write permission; `original_mode` is what SetModeAt restores.
 int ClearReadOnlyAt(int dirfd, const char* utf8_path, mode_t original_mode);

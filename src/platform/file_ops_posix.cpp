@@ -12,7 +12,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -38,8 +37,6 @@ constexpr int kMaxRemoveDepth = 256;
 
 // Attempts at a free temporary name for a case-only rename before giving up.
 constexpr int kMaxTempNameTries = 100;
-
-std::atomic<bool> g_noreplace_atomic{true};
 
 int Renameat2(int dirfd, const char* from, const char* to, unsigned flags) {
 #ifdef SYS_renameat2
@@ -82,7 +79,6 @@ int RenameOnce(int dirfd, const std::string& from, const std::string& to) {
   if (errno != EINVAL && errno != ENOSYS) return errno;
   // Within one folder EINVAL can only mean that the file system (or an old kernel)
   // does not know the flag: look first, then rename.
-  g_noreplace_atomic.store(false, std::memory_order_relaxed);
   return CheckThenRename(dirfd, from, to);
 }
 
@@ -177,8 +173,6 @@ std::optional<TFileIdentity> IdentityAt(int dirfd, const char* utf8_path) {
   return TFileIdentity{st.st_dev, st.st_ino, st.st_mode};
 }
 
-bool PathExists(std::string_view cp932_path) { return IdentityAt(cp932_path).has_value(); }
-
 int RenameNoReplaceUtf8(const std::string& from, const std::string& to) {
   return RenameNoReplaceAt(AT_FDCWD, from, to);
 }
@@ -201,22 +195,10 @@ int RenameNoReplace(std::string_view from, std::string_view to) {
   return RenameNoReplaceUtf8(*from_utf8, *to_utf8);
 }
 
-bool RenameNoReplaceIsAtomic() { return g_noreplace_atomic.load(); }
-
 int RemoveDirect(std::string_view cp932_path) {
   auto path = NativePath(cp932_path);
   if (!path) return EILSEQ;
   return RemoveAt(AT_FDCWD, path->c_str(), 0);
-}
-
-int ClearReadOnly(std::string_view cp932_path, mode_t original_mode) {
-  return SetMode(cp932_path, (original_mode & 07777) | S_IWUSR);
-}
-
-int SetMode(std::string_view cp932_path, mode_t mode) {
-  auto path = NativePath(cp932_path);
-  if (!path) return EILSEQ;
-  return SetModeAt(AT_FDCWD, path->c_str(), mode);
 }
 
 namespace {

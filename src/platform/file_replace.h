@@ -1,19 +1,14 @@
-// Whole-file reading and atomic replacement for the settings files. A file is
+// Atomic replacement for the settings files (they are read with ReadRegularFile,
+// record_file.h). A file is
 // replaced by writing a temporary file in the same folder, flushing it to the disk
 // and renaming it over the old one, so a crash or a full disk never leaves a
 // half-written file: readers see either the old contents or the new.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace nalo {
-
-// Reads the whole file into `out`. Returns 0, or the errno of the failure
-// (ENOENT when the file does not exist, EFBIG when it is longer than `max_bytes`,
-// EINVAL when it is not a regular file: a named pipe is never waited on).
-int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes);
 
 // Replaces the file at `path` (following a symbolic link to its target) with
 // `bytes`, keeping the old file's permission bits. A file without any write

@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "platform/posix_file_io.h"
+#include "platform/process_env.h"
 #include "platform/record_file.h"
 
 namespace nalo {
@@ -48,17 +49,13 @@ int FillTemporary(TFd& fd, std::string_view bytes, const struct stat* old) {
 
 }  // namespace
 
-int ReadWholeFile(const std::string& path, std::string& out, std::size_t max_bytes) {
-  return ReadRegularFile(path, out, max_bytes);
-}
-
 int ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const std::string target = ReplacementTarget(path);
   struct stat old {};
   const bool exists = ::stat(target.c_str(), &old) == 0;
   if (exists) {
     if (S_ISDIR(old.st_mode)) return EISDIR;
-    if ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return EACCES;
+    if ((old.st_mode & 0222) == 0 || !MayWrite(target)) return EACCES;
   }
   std::string temp_path;
   TFd fd(OpenTemporary(target, exists ? (old.st_mode & 0777) : kNewFileMode, temp_path));

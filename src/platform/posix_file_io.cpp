@@ -35,6 +35,19 @@ int WriteAll(int fd, std::string_view bytes) {
   return 0;
 }
 
+std::size_t ReadAllAt(int fd, std::int64_t offset, void* dest, std::size_t count) {
+  auto* out = static_cast<char*>(dest);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd, out + done, count - done,
+                              static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";

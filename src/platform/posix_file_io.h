@@ -5,6 +5,8 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,6 +30,11 @@ class TFd {
 
 // Writes all of `bytes`; 0, or the errno of the failed write.
 int WriteAll(int fd, std::string_view bytes);
+
+// Reads up to `count` bytes from `offset` on into `dest` without moving the file
+// position, retrying interrupted and partial reads; the number of bytes read (fewer
+// at the end of the file or on an error).
+std::size_t ReadAllAt(int fd, std::int64_t offset, void* dest, std::size_t count);
 
 // The folder part of `path` ("." when it has none, "/" for the root).
 std::string FolderOf(const std::string& path);

@@ -1,8 +1,8 @@
 // Small files the program keeps beside its settings (the batch journal and its
-// lock) and reads at start-up (settings and codec files). Only regular files are
-// read or written: a named pipe, a device or a folder in their place gets an error
-// instead of a read that never returns. Reading follows a symbolic link; writing
-// and locking do not. Results are errno values (0 = done).
+// lock) and reads at start-up (settings and codec files), and the files the
+// information readers open. Only regular files are read or written: a named pipe, a device or a
+// folder in their place gets an error instead of a read that never returns. Reading follows a
+// symbolic link; writing and locking do not. Results are errno values (0 = done).
 #pragma once
 
 #include <cerrno>
@@ -21,6 +21,24 @@ inline constexpr int kErrNotRegularFile = EINVAL;
 // Reads the whole regular file at `path` into `out` without blocking on a pipe or
 // a device (EINVAL), nor on a file longer than `max_bytes` (EFBIG).
 int ReadRegularFile(const std::string& path, std::string& out, std::size_t max_bytes);
+
+// Opens the regular file at `path` for reading at any offset (ReadAllAt), following
+// a link; its descriptor, with its length in `size`, or -1 with errno set.
+int OpenRegularFileForReading(const std::string& path, std::int64_t& size);
+
+// What tells one state of a file from the next: the item (device and inode), its
+// length and its modification time to the nanosecond.
+struct TFileVersion {
+  std::uint64_t Device = 0;
+  std::uint64_t Inode = 0;
+  std::int64_t Size = 0;
+  std::int64_t ModifiedNs = 0;
+  friend bool operator==(const TFileVersion&, const TFileVersion&) = default;
+};
+
+// The version of whatever sits at `path`, following a link; nothing when there is
+// no item there.
+std::optional<TFileVersion> FileVersionAt(const std::string& path);
 
 // Reads at most the first `bytes` bytes of the regular file at `path` into `out`.
 int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t bytes);

@@ -28,7 +28,8 @@ constexpr long kLockRetryNs = 20L * 1000 * 1000;
 // Opens `path` with `flags` (plus non-blocking and close-on-exec) and checks that
 // it is a regular file; -1 with errno set otherwise. Reading follows a link (a
 // settings file may be one); writing does not.
-int OpenRegular(const std::string& path, int flags, mode_t mode = 0) {
+// Its length goes to `size` when asked for.
+int OpenRegular(const std::string& path, int flags, mode_t mode = 0, std::int64_t* size = nullptr) {
   const int follow = (flags & O_ACCMODE) == O_RDONLY ? 0 : O_NOFOLLOW;
   TFd fd(::open(path.c_str(), flags | follow | O_NONBLOCK | O_CLOEXEC, mode));
   if (fd.Get() < 0) return -1;
@@ -38,6 +39,7 @@ int OpenRegular(const std::string& path, int flags, mode_t mode = 0) {
     errno = kErrNotRegularFile;
     return -1;
   }
+  if (size != nullptr) *size = static_cast<std::int64_t>(st.st_size);
   return fd.Release();
 }
 
@@ -63,6 +65,20 @@ int ReadRegularFile(const std::string& path, std::string& out, std::size_t max_b
     }
     out.append(buffer, static_cast<std::size_t>(n));
   }
+}
+
+int OpenRegularFileForReading(const std::string& path, std::int64_t& size) {
+  return OpenRegular(path, O_RDONLY, 0, &size);
+}
+
+std::optional<TFileVersion> FileVersionAt(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  constexpr std::int64_t kNsPerSecond = 1000 * 1000 * 1000;
+  return TFileVersion{
+      static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+      static_cast<std::int64_t>(st.st_size),
+      static_cast<std::int64_t>(st.st_mtim.tv_sec) * kNsPerSecond + st.st_mtim.tv_nsec};
 }
 
 int ReadRegularFileHead(const std::string& path, std::string& out, std::size_t bytes) {

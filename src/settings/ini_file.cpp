@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "platform/file_replace.h"
+#include "platform/record_file.h"
 #include "settings/ini_text.h"
 
 namespace nalo {
@@ -54,9 +55,13 @@ bool IsBlankLine(std::string_view line) { return ini::Trim(line).empty(); }
 
 }  // namespace
 
+std::string ReadErrorReason(int err) {
+  return err == kErrNotRegularFile ? "通常のファイルではありません" : std::strerror(err);
+}
+
 TIniFile::TIniFile(std::string path) : path_(std::move(path)) {
   std::string text;
-  const int err = ReadWholeFile(path_, text, kMaxSettingsFileBytes);
+  const int err = ReadRegularFile(path_, text, kMaxSettingsFileBytes);
   if (err != 0 && err != ENOENT && err != ENOTDIR) read_error_ = err;
   Parse(text);
 }

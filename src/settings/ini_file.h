@@ -27,6 +27,10 @@ class EIniWriteError : public std::runtime_error {
       : std::runtime_error(path + ": " + reason) {}
 };
 
+// Why a file that is there could not be read, for the user: "通常のファイルではありません"
+// for a named pipe, a device or a folder, else the system's text for `err`.
+std::string ReadErrorReason(int err);
+
 class TIniFile {
  public:
   // Opens `path` (a UTF-8 file-system path). A missing file is empty; a file that

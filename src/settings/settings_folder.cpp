@@ -5,9 +5,6 @@
 // itself, even run as root.
 #include "settings/settings_folder.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <array>
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +12,7 @@
 #include <system_error>
 
 #include "platform/encoding.h"
+#include "platform/process_env.h"
 
 namespace nalo {
 namespace {
@@ -46,7 +44,7 @@ bool IsPortableFolder(const std::string& folder) {
   if (folder.empty()) return false;
   std::error_code ec;
   if (fs::exists(MainSettingsPath(folder), ec)) return true;
-  return !IsInstallFolder(folder) && ::access(folder.c_str(), W_OK) == 0;
+  return !IsInstallFolder(folder) && MayWrite(folder);
 }
 
 std::string Absolute(const std::string& folder) {
@@ -70,12 +68,6 @@ std::optional<std::string> NonEmptyEnv(const char* name) {
   return std::string(v);
 }
 
-std::string ExecutableFolderOfProcess() {
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
-
 }  // namespace
 
 std::string ChooseSettingsFolder(const TSettingsFolderInputs& inputs) {
@@ -93,7 +85,7 @@ TSettingsFolderInputs SettingsFolderInputsOfProcess(std::optional<std::string> o
   TSettingsFolderInputs in;
   in.OverrideDir = std::move(override_dir);
   in.EnvDir = NonEmptyEnv("NALO_SETTINGS_DIR");
-  in.ExecutableFolder = ExecutableFolderOfProcess();
+  in.ExecutableFolder = ExecutableFolder();
   in.XdgConfigHome = NonEmptyEnv("XDG_CONFIG_HOME").value_or("");
   in.HomeFolder = UserHomeFolder();
   return in;
@@ -113,10 +105,8 @@ std::string TabSettingsPath(const std::string& folder, int tab_file_number) {
 
 std::string UserHomeFolder() {
   if (std::optional<std::string> home = NonEmptyEnv("HOME")) return *home;
-  if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) {
-    return pw->pw_dir;
-  }
-  return "/";
+  std::string account_home = AccountHomeFolder();
+  return account_home.empty() ? "/" : account_home;
 }
 
 std::string DefaultListingFolder() {

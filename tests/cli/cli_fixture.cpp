@@ -2,34 +2,22 @@
 #include "cli/cli_fixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace nalo::cli::test {
 
 namespace fs = std::filesystem;
 
 void TCliTest::SetUp() {
-  std::string pattern = (fs::temp_directory_path() / "nalo-cli-test-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  root_ = pattern;
-  fs::create_directory(Dir());
-  fs::create_directory(Settings());
-}
-
-void TCliTest::TearDown() {
-  std::error_code ignored;
-  fs::permissions(Dir(), fs::perms::owner_all, fs::perm_options::add, ignored);
-  fs::remove_all(root_, ignored);
+  folder_.MakeFolder("d");
+  folder_.MakeFolder("s");
 }
 
 TCliRun TCliTest::Run(std::vector<std::string> args, const std::string& stdin_text) {
   TCliCall call;
   call.Args = std::move(args);
   call.Stdin = stdin_text;
-  call.WorkDir = root_;
+  call.WorkDir = Root();
   call.Env["NALO_SETTINGS_DIR"] = Settings();
   return RunCli(call);
 }
@@ -41,7 +29,7 @@ TCliRun TCliTest::Preview(std::vector<std::string> rule, const std::string& name
 }
 
 void TCliTest::MakeFile(const std::string& name, const std::string& content) {
-  std::ofstream(Dir() + "/" + name, std::ios::binary) << content;
+  nalo::testing::WriteFile(Dir() + "/" + name, content);
 }
 
 std::vector<std::string> TCliTest::DirNames() const {
@@ -54,12 +42,11 @@ std::vector<std::string> TCliTest::DirNames() const {
 }
 
 std::string TCliTest::Content(const std::string& name) const {
-  std::ifstream in(Dir() + "/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return nalo::testing::ReadFile(Dir() + "/" + name);
 }
 
 void TCliTest::WriteSettingsFile(const std::string& file, const std::string& bytes) {
-  std::ofstream(Settings() + "/" + file, std::ios::binary) << bytes;
+  nalo::testing::WriteFile(Settings() + "/" + file, bytes);
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -9,22 +9,22 @@
 #include <vector>
 
 #include "cli/cli_runner.h"
+#include "support/temp_folder.h"
 
 namespace nalo::cli::test {
 
 class TCliTest : public ::testing::Test {
  protected:
   void SetUp() override;
-  void TearDown() override;
 
   // Runs nalo-cli in the test folder with the test's settings folder.
   TCliRun Run(std::vector<std::string> args, const std::string& stdin_text = {});
   // Runs with standard input `names`, one per line, through --names-from -.
   TCliRun Preview(std::vector<std::string> rule, const std::string& names);
 
-  std::string Root() const { return root_; }
-  std::string Dir() const { return root_ + "/d"; }
-  std::string Settings() const { return root_ + "/s"; }
+  std::string Root() const { return folder_.Root(); }
+  std::string Dir() const { return folder_.Path("d"); }
+  std::string Settings() const { return folder_.Path("s"); }
 
   // Creates Dir()/name holding `content`.
   void MakeFile(const std::string& name, const std::string& content = {});
@@ -36,7 +36,7 @@ class TCliTest : public ::testing::Test {
   void WriteSettingsFile(const std::string& file, const std::string& bytes);
 
  private:
-  std::string root_;
+  nalo::testing::TTempFolder folder_{"nalo-cli-test"};
 };
 
 // Splits output into lines without their "\n".

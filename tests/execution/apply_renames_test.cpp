@@ -7,9 +7,9 @@
 
 #include <atomic>
 
+#include "execution/batch_fixture.h"
 #include "execution/execution_messages.h"
 #include "execution/undo_batch.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {
@@ -30,7 +30,7 @@ class ApplyRenamesTest : public ::testing::Test {
     TConfirmationRow row;
     row.OldName = from;
     row.NewName = to;
-    row.Folder = dir_.Path().substr(0, dir_.Path().size() - 1);
+    row.Folder = dir_.Root();
     row.OldFullPath = dir_.Path(from);
     rows_.push_back(row);
   }

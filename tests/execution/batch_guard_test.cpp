@@ -10,14 +10,15 @@
 
 #include "child_process.h"
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/batch_history.h"
+#include "execution/batch_journal.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/record_checksum.h"
 #include "execution/undo_batch.h"
 #include "listing/find_search.h"
 #include "platform/stop_signals.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -9,10 +9,10 @@
 #include <fstream>
 
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/record_checksum.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

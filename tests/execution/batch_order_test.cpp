@@ -8,11 +8,11 @@
 
 #include "child_process.h"
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
 #include "platform/stop_signals.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -3,11 +3,11 @@
 
 #include <cstdlib>
 
+#include "execution/batch_fixture.h"
 #include "execution/delete_entries.h"
 #include "execution/execution_messages.h"
 #include "execution/rename_preview.h"
 #include "execution/single_rename.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/undo_batch.h"
 #include "listing/list_folder.h"
 #include "platform/encoding.h"
 #include "rules/rule_run.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

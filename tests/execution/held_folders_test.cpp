@@ -12,13 +12,14 @@
 #include <unordered_map>
 
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/batch_history.h"
+#include "execution/batch_journal.h"
 #include "execution/batch_paths.h"
 #include "execution/journal_undo.h"
 #include "execution/path_table.h"
 #include "execution/undo_batch.h"
 #include "platform/file_ops.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/rename_preview.h"
 #include "listing/list_folder.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

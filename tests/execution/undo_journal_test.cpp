@@ -5,11 +5,12 @@
 #include <unistd.h>
 
 #include "execution/apply_renames.h"
+#include "execution/batch_fixture.h"
 #include "execution/batch_history.h"
+#include "execution/batch_journal.h"
 #include "execution/execution_messages.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
-#include "temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -16,20 +16,20 @@ namespace nalo {
 namespace {
 
 using testing::AviLayout;
-using testing::TempDir;
+using testing::TTempFolder;
 
 #define COLON "\x81\x46"  // ：
 
 class AviBuilder : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[dx50]\r\nCodec=\"DivX5\"\r\n");
-    dir_.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n");
+    dir_.Write("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[dx50]\r\nCodec=\"DivX5\"\r\n");
+    dir_.Write("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n");
   }
   std::string Build(const AviLayout& layout, const TAVI_CODEC_INFO& info = DefaultAviInfo()) {
-    return BuildAviInfo(info, dir_.Path(), dir_.Write("movie.avi", testing::AviFile(layout)));
+    return BuildAviInfo(info, dir_.Root(), dir_.Write("movie.avi", testing::AviFile(layout)));
   }
-  TempDir dir_;
+  TTempFolder dir_;
 };
 
 TEST_F(AviBuilder, DefaultTemplateForThirtyMinutes) {
@@ -83,8 +83,10 @@ TEST_F(AviBuilder, NoTextWithoutRegisteredCodec) {
   layout.audio_first = true;  // no video handler seen
   layout.handler = "XVID";
   EXPECT_EQ(Build(layout), "");
-  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path(), dir_.Path() + "/none.avi"), "");
-  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Path() + "/no-codec-files", dir_.Write("a.avi", testing::AviFile(AviLayout {}))), "");
+  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Root(), dir_.Root() + "/none.avi"), "");
+  EXPECT_EQ(BuildAviInfo(DefaultAviInfo(), dir_.Root() + "/no-codec-files",
+                         dir_.Write("a.avi", testing::AviFile(AviLayout{}))),
+            "");
 }
 
 TEST_F(AviBuilder, DivxUsesRegisteredCompressionCodeCaseInsensitively) {
@@ -119,26 +121,26 @@ TEST_F(AviBuilder, CodecFileEditsAreSeenByTheNextItem) {
   info.Text = "<CODEC>|<AUDIO>";
   info.Text2 = "<ACODEC>";
   EXPECT_EQ(Build(AviLayout {}, info), "XviD|MP3");
-  dir_.WriteText("codecs.dat", "[xvid]\r\nCodec=\"Xvid MPEG-4\"\r\n");
+  dir_.Write("codecs.dat", "[xvid]\r\nCodec=\"Xvid MPEG-4\"\r\n");
   EXPECT_EQ(Build(AviLayout {}, info), "Xvid MPEG-4|MP3");
-  std::filesystem::remove(dir_.Path() + "/audio.dat");
+  std::filesystem::remove(dir_.Root() + "/audio.dat");
   EXPECT_EQ(Build(AviLayout {}, info), "Xvid MPEG-4|\x95\x73\x96\xBE");
 }
 
 TEST(Builders, PipesAndFoldersAreNoFiles) {
-  TempDir dir;
-  const std::string fifo = dir.Path() + "/pipe.mp3";
+  TTempFolder dir;
+  const std::string fifo = dir.Root() + "/pipe.mp3";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
   const TInfoSettings s = DefaultInfoSettings();
-  for (const std::string& path : {fifo, dir.Path()}) {
-    EXPECT_EQ(BuildAviInfo(s.Avi, dir.Path(), path), "") << path;
+  for (const std::string& path : {fifo, dir.Root()}) {
+    EXPECT_EQ(BuildAviInfo(s.Avi, dir.Root(), path), "") << path;
     EXPECT_EQ(BuildImageSizeInfo(s.Image, path), "") << path;
     EXPECT_EQ(BuildMp3Info(s.Mp3, path), "") << path;
   }
 }
 
 TEST(DateSizeBuilder, FileAndFolderMode) {
-  TempDir dir;
+  TTempFolder dir;
   const std::string file = dir.Write("a.bin", testing::Bytes(1536, 0));
   std::tm t {};
   t.tm_year = 124;
@@ -157,13 +159,13 @@ TEST(DateSizeBuilder, FileAndFolderMode) {
   EXPECT_EQ(BuildDateSizeInfo(info, file, false), "( 2KB 2024_01_31 )");
   info.Text = "<FILE_SIZE>";
   EXPECT_EQ(BuildDateSizeInfo(info, file, false), "1,536");
-  EXPECT_EQ(BuildDateSizeInfo(info, dir.Path() + "/gone", false), "");
+  EXPECT_EQ(BuildDateSizeInfo(info, dir.Root() + "/gone", false), "");
   info.Text = "<DATE>";
-  EXPECT_NE(BuildDateSizeInfo(info, dir.Path(), true), "") << "folders have dates";
+  EXPECT_NE(BuildDateSizeInfo(info, dir.Root(), true), "") << "folders have dates";
 }
 
 TEST(ImageBuilder, TemplateAndMissingSize) {
-  TempDir dir;
+  TTempFolder dir;
   const TJPEG_GIF_INFO info = DefaultImageInfo();
   EXPECT_EQ(BuildImageSizeInfo(info, dir.Write("a.png", testing::PngHeader(1920, 1080))),
             "(1920x1080)");
@@ -171,7 +173,7 @@ TEST(ImageBuilder, TemplateAndMissingSize) {
 }
 
 TEST(Mp3Builder, DefaultTemplate) {
-  TempDir dir;
+  TTempFolder dir;
   testing::Bytes file = testing::Frames(testing::FrameHeader(3, 3, 9, 0, false, 1, 2), 417, 10000);
   const testing::Bytes tag = testing::Id3v1Tag("Title", "Artist", "Album", 7);
   file.insert(file.end(), tag.begin(), tag.end());
@@ -217,12 +219,12 @@ TEST(FolderNameBuilder, NameAndFullPathForms) {
 }
 
 TEST(InfoTextSource, DispatchesByKindAndSeesLaterChanges) {
-  TempDir dir;
+  TTempFolder dir;
   const std::string png = dir.Write("a.png", testing::PngHeader(3, 4));
   TInfoSettings settings = DefaultInfoSettings();
-  const TInfoTextSource source = MakeInfoTextSource(settings, dir.Path());
+  const TInfoTextSource source = MakeInfoTextSource(settings, dir.Root());
   EXPECT_EQ(source(TInfoKind::Image, png, false), "(3x4)");
-  const std::string folder = std::filesystem::path(dir.Path()).filename().string();
+  const std::string folder = std::filesystem::path(dir.Root()).filename().string();
   EXPECT_EQ(source(TInfoKind::Folder, png, false), "( " + folder + " )");
   settings.Image.Text = "[<SIZE_Y>]";
   EXPECT_EQ(source(TInfoKind::Image, png, false), "[4]");
@@ -253,14 +255,14 @@ bool EveryReaderRefuses(const std::string& settings_dir, const std::string& path
 }
 
 TEST(InfoTextSource, UnreadableFileEndsTheRunWithItsName) {
-  TempDir dir;
+  TTempFolder dir;
   const std::string png = dir.Write("locked.png", testing::PngHeader(3, 4));
   const std::string tiny = dir.Write("tiny.avi", testing::Bytes {'R', 'I', 'F', 'F'});
   ASSERT_EQ(chmod(png.c_str(), 0), 0);
   ASSERT_EQ(chmod(tiny.c_str(), 0), 0);
-  ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
+  ASSERT_EQ(chmod(dir.Root().c_str(), 0755), 0);
   if (geteuid() != 0) {
-    EXPECT_TRUE(EveryReaderRefuses(dir.Path(), png, tiny));
+    EXPECT_TRUE(EveryReaderRefuses(dir.Root(), png, tiny));
     return;
   }
   // Root reads every file: check as an ordinary user in a child process.
@@ -269,7 +271,7 @@ TEST(InfoTextSource, UnreadableFileEndsTheRunWithItsName) {
   EXPECT_EXIT(
       {
         if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(2);
-        _exit(EveryReaderRefuses(dir.Path(), png, tiny) ? 0 : 1);
+        _exit(EveryReaderRefuses(dir.Root(), png, tiny) ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "fileinfo/codec_names.h"
 #include "fileinfo/fixtures.h"
 #include "settings/ini_file.h"
@@ -17,36 +19,75 @@ bool Exists(const std::string& path) {
 }
 
 TEST(CodecRegistry, SavedRowsAreWhatLookUpAndLoadSee) {
-  testing::TempDir dir;
-  SaveCodecRows(dir.Path(), TCodecMode::kAudio, {{"0x0055", "MPEG Layer-3"}});
-  EXPECT_NE(testing::ReadFileText(dir.Path() + "/audio.dat").find("[0x0055]\r\nAudio=\"MPEG Layer-3\""),
+  testing::TTempFolder dir;
+  SaveCodecRows(dir.Root(), TCodecMode::kAudio, {{"0x0055", "MPEG Layer-3"}});
+  EXPECT_NE(testing::ReadFile(dir.Root() + "/audio.dat").find("[0x0055]\r\nAudio=\"MPEG Layer-3\""),
             std::string::npos);
-  EXPECT_EQ(LookUpAudioCodec(dir.Path(), 0x0055), "MPEG Layer-3");
+  EXPECT_EQ(LookUpAudioCodec(dir.Root(), 0x0055), "MPEG Layer-3");
 
   const std::vector<TCodecRow> rows = {{"XVID", "XviD"}, {"DIV3", "DivX 3"}, {"xvid", "later"}};
-  SaveCodecRows(dir.Path(), TCodecMode::kVideo, rows);
+  SaveCodecRows(dir.Root(), TCodecMode::kVideo, rows);
   // Codes differing only in case share one section; the later name wins.
-  EXPECT_EQ(LoadCodecRows(dir.Path(), TCodecMode::kVideo),
+  EXPECT_EQ(LoadCodecRows(dir.Root(), TCodecMode::kVideo),
             (std::vector<TCodecRow>{{"XVID", "later"}, {"DIV3", "DivX 3"}}));
-  EXPECT_EQ(LookUpVideoCodec(dir.Path(), {'x', 'v', 'i', 'd'}), "later");
-  EXPECT_TRUE(LoadCodecRows(dir.Path() + "/none", TCodecMode::kVideo).empty());
+  EXPECT_EQ(LookUpVideoCodec(dir.Root(), {'x', 'v', 'i', 'd'}), "later");
+  EXPECT_TRUE(LoadCodecRows(dir.Root() + "/none", TCodecMode::kVideo).empty());
 }
 
 TEST(CodecRegistry, SavingReplacesTheWholeFileOrNothing) {
-  testing::TempDir dir;
-  dir.WriteText("codecs.dat", "[OLD1]\r\nCodec=\"old\"\r\n; a comment\r\n");
-  SaveCodecRows(dir.Path(), TCodecMode::kVideo, {{"NEW1", "new"}});
-  EXPECT_EQ(LoadCodecRows(dir.Path(), TCodecMode::kVideo),
+  testing::TTempFolder dir;
+  dir.Write("codecs.dat", "[OLD1]\r\nCodec=\"old\"\r\n; a comment\r\n");
+  SaveCodecRows(dir.Root(), TCodecMode::kVideo, {{"NEW1", "new"}});
+  EXPECT_EQ(LoadCodecRows(dir.Root(), TCodecMode::kVideo),
             (std::vector<TCodecRow>{{"NEW1", "new"}}));
-  EXPECT_EQ(testing::ReadFileText(dir.Path() + "/codecs.dat").find("OLD1"), std::string::npos);
+  EXPECT_EQ(testing::ReadFile(dir.Root() + "/codecs.dat").find("OLD1"), std::string::npos);
 
-  SaveCodecRows(dir.Path(), TCodecMode::kVideo, {});  // every row deleted: no file
-  EXPECT_FALSE(Exists(dir.Path() + "/codecs.dat"));
-  SaveCodecRows(dir.Path(), TCodecMode::kVideo, {});  // and no file is no error
+  SaveCodecRows(dir.Root(), TCodecMode::kVideo, {});  // every row deleted: no file
+  EXPECT_FALSE(Exists(dir.Root() + "/codecs.dat"));
+  SaveCodecRows(dir.Root(), TCodecMode::kVideo, {});  // and no file is no error
 
   // A settings "folder" that is a file cannot take the codec file: the error names it.
-  const std::string not_a_folder = dir.WriteText("plain", "x");
+  const std::string not_a_folder = dir.Write("plain", "x");
   EXPECT_THROW(SaveCodecRows(not_a_folder, TCodecMode::kVideo, {{"A", "b"}}), EIniWriteError);
+}
+
+// The message of the ECodecFileError that `call` throws, or "" when it throws none.
+std::string CodecFileErrorOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const ECodecFileError& e) {
+    return e.what();
+  }
+  return "";
+}
+
+// A named pipe in place of a codec file is never waited on, nor taken for a
+// missing file: every reader of the file says which file it cannot read and why.
+TEST(CodecRegistry, NamedPipesInPlaceOfCodecFilesAreReportedByName) {
+  testing::TTempFolder dir;
+  for (const char* file : {"codecs.dat", "audio.dat"}) {
+    ASSERT_EQ(mkfifo((dir.Root() + "/" + file).c_str(), 0600), 0);
+  }
+  const std::string& d = dir.Root();
+  const struct {
+    const char* Name;
+    std::function<void()> Call;
+    const char* File;
+  } cases[] = {
+      {"look-up/video",
+       [&] {
+         LookUpVideoCodec(d, {'X', 'V', 'I', 'D'});
+       },
+       "codecs.dat"},
+      {"look-up/audio", [&] { LookUpAudioCodec(d, 0x0055); }, "audio.dat"},
+      {"load/video", [&] { LoadCodecRows(d, TCodecMode::kVideo); }, "codecs.dat"},
+      {"load/audio", [&] { LoadCodecRows(d, TCodecMode::kAudio); }, "audio.dat"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CodecFileErrorOf(c.Call), "コーデック名のファイルを読めません: " + d + "/" + c.File +
+                                            ": 通常のファイルではありません")
+        << c.Name;
+  }
 }
 
 TEST(CodecRegistry, SortsByEitherColumnIgnoringCaseWithTiesByCodeThenName) {

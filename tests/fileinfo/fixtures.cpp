@@ -225,31 +225,4 @@ Bytes Id3v1Tag(const std::string& title, const std::string& artist, const std::s
   return b;
 }
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "nalo-fileinfo-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
-  const std::string path = path_ + "/" + name;
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return path;
-}
-
-std::string TempDir::WriteText(const std::string& name, const std::string& text) const {
-  return Write(name, Bytes(text.begin(), text.end()));
-}
-
-std::string ReadFileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 }  // namespace nalo::testing

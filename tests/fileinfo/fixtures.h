@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace nalo::testing {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -59,22 +61,5 @@ Bytes XingFrame(const std::array<std::uint8_t, 4>& header, int frame_length, int
 // ID3v1 tag; track < 0 gives a v1.0 tag whose comment fills all 30 bytes.
 Bytes Id3v1Tag(const std::string& title, const std::string& artist, const std::string& album,
                int track);
-
-// A temporary folder removed with everything in it.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  const std::string& Path() const { return path_; }
-  // Writes a file and returns its path (test names are ASCII, so CP932 = UTF-8).
-  std::string Write(const std::string& name, const Bytes& bytes) const;
-  std::string WriteText(const std::string& name, const std::string& text) const;
-
- private:
-  std::string path_;
-};
-
-// The whole content of a file; empty when it cannot be read.
-std::string ReadFileText(const std::string& path);
 
 }  // namespace nalo::testing

@@ -83,20 +83,20 @@ TEST(ImageSize, JpegWalkEndsOnHugeSegmentLength) {
 }
 
 TEST(ImageSize, FilesAreReadByContentNotByName) {
-  testing::TempDir dir;
+  testing::TTempFolder dir;
   const std::string gif = dir.Write("photo.jpg", testing::GifHeader("GIF89a", 12, 34));
   EXPECT_EQ(ReadImageSize(gif), (TImageSize {12, 34}));
   const std::string jpeg = dir.Write("big.jpg", testing::JpegHeader(1024, 768, 0xC0, 20000));
   EXPECT_EQ(ReadImageSize(jpeg), (TImageSize {1024, 768}));
-  EXPECT_EQ(ReadImageSize(dir.Path() + "/missing.png"), std::nullopt);
-  EXPECT_EQ(ReadImageSize(dir.Path()), std::nullopt);  // a folder is no image
+  EXPECT_EQ(ReadImageSize(dir.Root() + "/missing.png"), std::nullopt);
+  EXPECT_EQ(ReadImageSize(dir.Root()), std::nullopt);  // a folder is no image
 }
 
 TEST(OpenFileAt, OnlyRegularFilesOpen) {
-  testing::TempDir dir;
-  EXPECT_EQ(OpenFileAt(dir.Path() + "/missing"), nullptr);
-  EXPECT_EQ(OpenFileAt(dir.Path()), nullptr);
-  EXPECT_EQ(OpenFileAt(dir.Path() + "/missing/below"), nullptr);
+  testing::TTempFolder dir;
+  EXPECT_EQ(OpenFileAt(dir.Root() + "/missing"), nullptr);
+  EXPECT_EQ(OpenFileAt(dir.Root()), nullptr);
+  EXPECT_EQ(OpenFileAt(dir.Root() + "/missing/below"), nullptr);
   const auto source = OpenFileAt(dir.Write("f", Bytes(5000, 7)));
   ASSERT_NE(source, nullptr);
   EXPECT_EQ(source->Size(), 5000);
@@ -111,7 +111,7 @@ TEST(OpenFileAt, OnlyRegularFilesOpen) {
 // The file source caches blocks (a small file whole, a large one page by page);
 // every read must still give exactly what the same bytes in memory give.
 TEST(OpenFileAt, FileReadsMatchMemoryReads) {
-  testing::TempDir dir;
+  testing::TTempFolder dir;
   std::mt19937 random(7);
   for (const std::size_t size : {0u, 100u, 4096u, 8192u, 8193u, 20000u}) {
     Bytes bytes(size);

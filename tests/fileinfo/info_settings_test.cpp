@@ -9,8 +9,8 @@ namespace nalo {
 namespace {
 
 TEST(InfoSettings, MissingFileGivesDefaults) {
-  testing::TempDir dir;
-  const TInfoSettings s = LoadAllInfoSettings(TIniFile(dir.Path() + "/Nalo.ini"));
+  testing::TTempFolder dir;
+  const TInfoSettings s = LoadAllInfoSettings(TIniFile(dir.Root() + "/Nalo.ini"));
   EXPECT_EQ(s.Avi.Time_Idx, 2);
   EXPECT_EQ(s.Avi.Text, "( <SIZE_X>x<SIZE_Y> <CODEC> <TIME>, AUDIO\x81\x46<AUDIO> )");
   EXPECT_EQ(s.Avi.Text2, "<ACODEC>, <SAMPLINGRATE>, <CHANNEL>, <KBITRATE>");
@@ -24,8 +24,8 @@ TEST(InfoSettings, MissingFileGivesDefaults) {
 }
 
 TEST(InfoSettings, ReadsQuotedTemplatesNumbersAndFlags) {
-  testing::TempDir dir;
-  const std::string ini = dir.WriteText(
+  testing::TTempFolder dir;
+  const std::string ini = dir.Write(
       "Nalo.ini",
       "[folderSECTION]\r\nText=\" [<FOLDER_NAME>] \"\r\nIdx1=3\r\nFullPath=7\r\nDriveFL=0\r\n"
       "[MP3Section]\r\nTimeIdx=x\r\nFrameIdx=99999999999\r\n"
@@ -46,8 +46,8 @@ TEST(InfoSettings, ReadsQuotedTemplatesNumbersAndFlags) {
 }
 
 TEST(InfoSettings, SaveAndLoadRoundTrip) {
-  testing::TempDir dir;
-  const std::string path = dir.Path() + "/Nalo.ini";
+  testing::TTempFolder dir;
+  const std::string path = dir.Root() + "/Nalo.ini";
   TAVI_CODEC_INFO avi;
   avi.Time_Idx = 7;
   avi.Size_Idx = 3;
@@ -64,12 +64,12 @@ TEST(InfoSettings, SaveAndLoadRoundTrip) {
   EXPECT_EQ(back.Size_Idx, 3);
   EXPECT_EQ(back.Text, "  <CODEC>  ");
   EXPECT_EQ(back.Text2, "<BIT>");
-  EXPECT_NE(testing::ReadFileText(path).find("Text=\"  <CODEC>  \""), std::string::npos);
+  EXPECT_NE(testing::ReadFile(path).find("Text=\"  <CODEC>  \""), std::string::npos);
 }
 
 TEST(InfoSettings, CandidateSectionShrinksToNewItems) {
-  testing::TempDir dir;
-  const std::string path = dir.Path() + "/Nalo.ini";
+  testing::TTempFolder dir;
+  const std::string path = dir.Root() + "/Nalo.ini";
   SaveCandidateSection(path, kAviCandidates, {"a", "b", "c", "d"});
   SaveCandidateSection(path, kAviCandidates, {"x", "y"});
   const TIniFile ini(path);

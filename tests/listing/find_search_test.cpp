@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <thread>
 
+#include "listing/temp_tree.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
 #include "platform/user_area_table.h"
-#include "temp_tree.h"
 
 namespace nalo {
 namespace {
@@ -20,7 +20,7 @@ using testing::TTempTree;
 // "name" for rows in the scanned folder, "sub/name" below it.
 std::vector<std::string> RelativePaths(const TScanRows& rows, const TTempTree& tree) {
   std::vector<std::string> out;
-  for (const TFileInfoRec& r : rows) out.push_back(r.FullPath().substr(tree.Location().size()));
+  for (const TFileInfoRec& r : rows) out.push_back(r.FullPath().substr(tree.Path().size()));
   return out;
 }
 
@@ -64,7 +64,7 @@ TEST(FindSearch, ItemMatchedByTwoMasksIsListedTwiceInMaskOrder) {
 
 TEST(FindSearch, RowFieldsDescribeTheItem) {
   TTempTree tree;
-  tree.Folder("sub");
+  tree.MakeFolder("sub");
   tree.File("sub/x.bin", 1234);
   const std::time_t when = 1037612730;  // 2002-11-18 09:45:30 UTC
   tree.SetModified("sub/x.bin", when);
@@ -72,7 +72,7 @@ TEST(FindSearch, RowFieldsDescribeTheItem) {
   ASSERT_EQ(rows.size(), 1u);
   const TFileInfoRec& r = rows[0];
   EXPECT_EQ(r.Name, "x.bin");
-  EXPECT_EQ(r.Location, tree.Location() + "sub/");
+  EXPECT_EQ(r.Location, tree.Path() + "sub/");
   EXPECT_EQ(r.Location + r.Name, r.FullPath());
   EXPECT_EQ(r.Size, 1234);
   EXPECT_DOUBLE_EQ(r.Modified, DayCountOfUnixTime(when));
@@ -96,9 +96,9 @@ TEST(FindSearch, LargeFolderRowsCarryTheirOwnSizes) {
 TEST(FindSearch, HiddenSubFoldersAreNotEnteredButHiddenFilesAreListed) {
   TTempTree tree;
   tree.File(".hidden-file");
-  tree.Folder(".git");
+  tree.MakeFolder(".git");
   tree.File(".git/config");
-  tree.Folder("src");
+  tree.MakeFolder("src");
   tree.File("src/.keep");
   EXPECT_EQ(Sorted(RelativePaths(Scan(tree, "*.*", true, true), tree)),
             (std::vector<std::string>{".hidden-file", "src/.keep"}));
@@ -106,16 +106,16 @@ TEST(FindSearch, HiddenSubFoldersAreNotEnteredButHiddenFilesAreListed) {
 
 TEST(FindSearch, SubFoldersAreWalkedDepthFirstInPreOrder) {
   TTempTree tree;
-  tree.Folder("a");
-  tree.Folder("a/deep");
+  tree.MakeFolder("a");
+  tree.MakeFolder("a/deep");
   tree.File("a/deep/3.txt");
   tree.File("a/2.txt");
-  tree.Folder("b");
+  tree.MakeFolder("b");
   tree.File("b/4.txt");
   tree.File("1.txt");
   TFindSearch search;
   std::vector<std::string> folders;
-  search.OnFolder = [&](const std::string& f) { folders.push_back(f.substr(tree.Location().size())); };
+  search.OnFolder = [&](const std::string& f) { folders.push_back(f.substr(tree.Path().size())); };
   TScanRows rows;
   ASSERT_TRUE(search.Search(tree.Root(), "*.txt", true, rows, true));
   ASSERT_EQ(folders.size(), 4u);
@@ -125,15 +125,15 @@ TEST(FindSearch, SubFoldersAreWalkedDepthFirstInPreOrder) {
   EXPECT_EQ(pos("a/deep/"), pos("a/") + 1);
   // Rows appear in folder order.
   std::vector<std::string> row_folders;
-  for (const TFileInfoRec& r : rows) row_folders.push_back(r.Location.substr(tree.Location().size()));
+  for (const TFileInfoRec& r : rows) row_folders.push_back(r.Location.substr(tree.Path().size()));
   EXPECT_EQ(row_folders, folders);
 }
 
 TEST(FindSearch, FolderModeListsFoldersWithoutSizeOrProgress) {
   TTempTree tree;
-  tree.Folder("one");
-  tree.Folder("one/two");
-  tree.Folder(".dot");
+  tree.MakeFolder("one");
+  tree.MakeFolder("one/two");
+  tree.MakeFolder(".dot");
   tree.File("file.txt", 10);
   TFindSearch search;
   int notifications = 0;
@@ -159,10 +159,10 @@ TEST(FindSearch, FiveGigabyteFileKeepsItsSixtyFourBitSize) {
 // examined.
 TEST(FindSearch, LinksAreListedButNeverEntered) {
   TTempTree tree;
-  tree.Folder("a");
+  tree.MakeFolder("a");
   tree.File("a/f.txt");
   tree.Link("..", "a/loop");        // a link loop back to the root
-  tree.Link(tree.PathOf("a"), "to-a");
+  tree.Link(tree.Path("a"), "to-a");
   tree.Link("a/f.txt", "file-link.txt");
   tree.Link("missing", "dangling");
   for (bool sizes_and_dates : {true, false}) {
@@ -179,7 +179,7 @@ TEST(FindSearch, ScanWithoutSizesAndDatesKeepsZerosAndTheInode) {
   tree.File("x.bin", 1234);
   tree.SetModified("x.bin", 1037612730);
   struct stat st;
-  ASSERT_EQ(stat(tree.PathOf("x.bin").c_str(), &st), 0);
+  ASSERT_EQ(stat(tree.Path("x.bin").c_str(), &st), 0);
   const TScanRows full = Scan(tree, "*.*", true, false, true);
   const TScanRows bare = Scan(tree, "*.*", true, false, false);
   ASSERT_EQ(full.size(), 1u);
@@ -213,15 +213,15 @@ TEST(FindSearch, EveryKindOfNameIsListedAndLeadsBackToItsBytes) {
       "a\xFF\xFE.txt",                          // neither
       "P\xC3\xA9\xE3\x80\x9C\xE2\x88\x92.txt",  // é, U+301C, U+2212
   };
-  tree.Folder("\xED\x95\x9C");
-  tree.Folder("\x83\x65\x83\x58");
+  tree.MakeFolder("\xED\x95\x9C");
+  tree.MakeFolder("\x83\x65\x83\x58");
   for (const std::string& f : files) tree.File(f);
   TFindSearch search;
   TScanRows rows;
   ASSERT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
   std::vector<std::string> found;
   for (const TFileInfoRec& r : rows) {
-    found.push_back(DiskPathOf(r).substr(tree.Location().size()));
+    found.push_back(DiskPathOf(r).substr(tree.Path().size()));
     EXPECT_EQ(r.Legacy, r.Name == "\x95\x5C\x83\x5C.txt") << found.back();
   }
   EXPECT_EQ(Sorted(found), Sorted(files));
@@ -241,7 +241,7 @@ bool FullTableLeavesOutOnlyNewNames() {
   search.Search(tree.Root(), "*.*", true, rows, false);
   return rows.size() == 2 && search.UnencodableCount() == 1 &&
          search.UnencodableExamples() ==
-             std::vector<std::string>{tree.Location() + "smile\xF0\x9F\x98\x80.txt"};
+             std::vector<std::string>{tree.Path() + "smile\xF0\x9F\x98\x80.txt"};
 }
 
 // In a child process, so the other tests keep a table with free codes.
@@ -253,7 +253,7 @@ TEST(FindSearchDeathTest, NamesBeyondAFullTableAreLeftOutAndCounted) {
 TEST(FindSearch, CancelKeepsWhatWasFoundAndReportsIt) {
   TTempTree tree;
   for (const char* f : {"a", "b", "c"}) {
-    tree.Folder(f);
+    tree.MakeFolder(f);
     tree.File(std::string(f) + "/x.txt");
   }
   TFindSearch search;
@@ -282,19 +282,19 @@ TEST(FindSearch, CancelFromAnotherThreadStopsBetweenEntries) {
 
 TEST(FindSearch, MissingOrUnreadableFoldersContributeNothing) {
   TTempTree tree;
-  tree.Folder("locked");
+  tree.MakeFolder("locked");
   tree.File("locked/secret.txt");
   tree.File("open.txt");
-  chmod(tree.PathOf("locked").c_str(), 0);
+  chmod(tree.Path("locked").c_str(), 0);
   TFindSearch search;
   TScanRows rows;
-  EXPECT_TRUE(search.Search(tree.PathOf("nothing-here"), "*.*", true, rows, true));
+  EXPECT_TRUE(search.Search(tree.Path("nothing-here"), "*.*", true, rows, true));
   EXPECT_TRUE(rows.empty());
   EXPECT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
   if (geteuid() != 0) {  // root reads every folder
     EXPECT_EQ(RelativePaths(rows, tree), std::vector<std::string>{"open.txt"});
   }
-  chmod(tree.PathOf("locked").c_str(), 0755);
+  chmod(tree.Path("locked").c_str(), 0755);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include "listing/list_sort.h"
 #include "listing/path_history.h"
 #include "listing/size_units.h"
+#include "listing/temp_tree.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
-#include "temp_tree.h"
 
 namespace nalo {
 namespace {
@@ -30,7 +30,7 @@ TEST(ListFolder, BuildsSortedEntriesAndRemembersTheFolder) {
   tree.File("b.txt", 2048);
   tree.File("A.txt", 1536);
   tree.File("skip.doc");
-  tree.Folder("sub");
+  tree.MakeFolder("sub");
   tree.File("sub/c.txt");
   TTabStatus_Search search;
   search.ExtMask = "*.txt";
@@ -110,7 +110,7 @@ TEST(ListFolder, SizeAndDateConditionsHoldWhenTheListingSkipsThem) {
 // The listing makes its entries in sorted order; sorting them again changes nothing.
 TEST(ListFolder, EntriesComeOutInTheOrderSortEntriesGives) {
   TTempTree tree;
-  for (const char* folder : {"B", "a", "a/z"}) tree.Folder(folder);
+  for (const char* folder : {"B", "a", "a/z"}) tree.MakeFolder(folder);
   for (const char* file : {"x.txt", "X.TXT", "b", "a/c", "a/B", "a/z/1", "B/q", "B/Q.txt"})
     tree.File(file);
   tree.File("a/A", 5);
@@ -136,7 +136,7 @@ TEST(ListFolder, MissingFolderChangesNothing) {
   TEntryList entries;
   entries.Add(TListData{});
   TListFolderRequest request;
-  request.Folder = tree.PathOf("gone");
+  request.Folder = tree.Path("gone");
   const TListFolderResult r = ListFolder(request, {}, state, entries);
   EXPECT_FALSE(r.Listed);
   EXPECT_EQ(entries.Count(), 1u);
@@ -243,11 +243,11 @@ TEST(ListFolder, LegacyEntriesKeepTheirDiskBytes) {
   TListData& legacy = entries.EntryAt(entries.EntryAt(0).Legacy ? 0 : 1);
   ASSERT_TRUE(legacy.Legacy);
   EXPECT_EQ(legacy.Name, "\x95\x5C.txt");
-  EXPECT_EQ(Cp932ToUtf8(legacy.FullPath()), tree.PathOf("\x95\x5C.txt"));
+  EXPECT_EQ(Cp932ToUtf8(legacy.FullPath()), tree.Path("\x95\x5C.txt"));
   const std::string old_path = legacy.FullPath();
   legacy.SetPath(legacy.Location + "X_" + legacy.Name);
   EXPECT_FALSE(legacy.Legacy);
-  EXPECT_EQ(Cp932ToUtf8(legacy.FullPath()), tree.PathOf("X_\xE8\xA1\xA8.txt"));
+  EXPECT_EQ(Cp932ToUtf8(legacy.FullPath()), tree.Path("X_\xE8\xA1\xA8.txt"));
   legacy.SetPath(old_path);  // back under its old name, as an undo does
   EXPECT_TRUE(legacy.Legacy);
   EXPECT_EQ(legacy.Name, "\x95\x5C.txt");

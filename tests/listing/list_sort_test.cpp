@@ -60,6 +60,25 @@ TEST(ListSort, EachColumnWithItsTieRule) {
 // Names follow the language's text order, not their bytes: punctuation before
 // letters, letters without regard to case, full-width letters with their
 // half-width ones. These orders hold in every locale's collation.
+// The order SortEntries must give, written plainly: the column's key, then name,
+// size and date, every key made afresh for each comparison; packed dates compare
+// unsigned, since the year fills the top bit from 2044 on.
+int ReferenceCompare(const TListData& a, const TListData& b, std::int32_t column, bool ascending) {
+  const auto three_way = [](const auto& x, const auto& y) { return x < y ? -1 : (y < x ? 1 : 0); };
+  const int by_name = three_way(NameSortKey(a.Name), NameSortKey(b.Name));
+  const int by_size = three_way(a.Size, b.Size);
+  const int by_date =
+      three_way(static_cast<std::uint32_t>(a.FileTime), static_cast<std::uint32_t>(b.FileTime));
+  int c = by_name;
+  if (column == kSortBySize) c = by_size;
+  if (column == kSortByDate) c = by_date;
+  if (column == kSortByLocation) c = three_way(NameSortKey(a.Location), NameSortKey(b.Location));
+  if (c == 0) c = by_name;
+  if (c == 0) c = by_size;
+  if (c == 0) c = by_date;
+  return ascending ? c : -c;
+}
+
 TEST(ListSort, NamesFollowTheTextOrderOfTheLanguage) {
   struct {
     const char* before;
@@ -71,7 +90,6 @@ TEST(ListSort, NamesFollowTheTextOrderOfTheLanguage) {
   };
   for (const auto& c : cases) {
     const TListData a = Entry("/", c.before, 0, 0), b = Entry("/", c.after, 0, 0);
-    EXPECT_LT(CompareEntries(a, b, kSortByName, true), 0) << c.before << " < " << c.after;
     TEntryList list;
     list.Add(b);
     list.Add(a);
@@ -88,7 +106,7 @@ TEST(ListSort, DatesFrom2044OnSortAfterOlderOnes) {
   EXPECT_EQ(list.EntryAt(0).Name, "old");
 }
 
-TEST(ListSort, MatchesCompareEntriesOnRandomLists) {
+TEST(ListSort, MatchesAPlainReferenceOnRandomLists) {
   std::mt19937 rng(7);
   const char* names[] = {"a", "A", "b", "\x82\x60", "\x82\x81", "a.txt", "_x", "\x95\x5C"};
   const char* locations[] = {"/x/", "/X/", "/y/", "/x/\x83\x5C/"};
@@ -103,9 +121,10 @@ TEST(ListSort, MatchesCompareEntriesOnRandomLists) {
         list.Add(Entry(locations[rng() % 4], names[rng() % 8], size, date));
       }
       std::vector<TListData> reference = list.Items();
-      std::stable_sort(reference.begin(), reference.end(), [&](const TListData& a, const TListData& b) {
-        return CompareEntries(a, b, column, ascending) < 0;
-      });
+      std::stable_sort(reference.begin(), reference.end(),
+                       [&](const TListData& a, const TListData& b) {
+                         return ReferenceCompare(a, b, column, ascending) < 0;
+                       });
       SortEntries(list, column, ascending);
       for (std::size_t i = 0; i < reference.size(); ++i) {
         ASSERT_EQ(list.EntryAt(i).FullPath(), reference[i].FullPath()) << column << ascending << i;

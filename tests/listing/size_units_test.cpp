@@ -7,6 +7,12 @@
 namespace nalo {
 namespace {
 
+std::string SizeText(std::int64_t size, std::int32_t unit, bool folder_mode = false) {
+  TCellText text;
+  WriteEntrySizeText(size, unit, folder_mode, text);
+  return std::string(text.View());
+}
+
 TEST(SizeUnits, SizeTextRoundsAndGroups) {
   struct {
     std::int64_t size;
@@ -20,8 +26,9 @@ TEST(SizeUnits, SizeTextRoundsAndGroups) {
       {511, kUnitKB, "0"},            {5LL << 30, kUnitMB, "5,120"},
       {9223372036854775807LL, kUnitBytes, "9,223,372,036,854,775,807"},
   };
-  for (const auto& c : cases) EXPECT_EQ(SizeTextOf(c.size, c.unit), c.text) << c.size << "/" << c.unit;
-  EXPECT_EQ(EntrySizeText(1234, kUnitBytes, true), "\x83\x74\x83\x48\x83\x8B\x83\x5F");
+  for (const auto& c : cases)
+    EXPECT_EQ(SizeText(c.size, c.unit), c.text) << c.size << "/" << c.unit;
+  EXPECT_EQ(SizeText(1234, kUnitBytes, true), "\x83\x74\x83\x48\x83\x8B\x83\x5F");
 }
 
 TEST(SizeUnits, BoundConversionRoundsHalvesToEven) {

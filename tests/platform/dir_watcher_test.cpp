@@ -1,167 +1,119 @@
-// The directory watcher on a real folder: quiet-delay folding, sub-folders, what
-// is not reported, the program's own changes, stopping; and its pure parts (the
-// quiet delay, the prompt gate, folder comparison).
-#include "listing/dir_watch.h"
+// The watch thread on a real folder: which changes wake it, sub-folders (also
+// those made while watching), what is not reported, a missing folder and a prompt
+// stop. Each case waits on the notices themselves, with a time limit.
+#include "platform/dir_watcher.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/time.h>
 
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <functional>
 #include <mutex>
-#include <thread>
-#include <vector>
+#include <string>
 
-#include "../execution/temp_folder.h"
-#include "execution/apply_renames.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
 
 using namespace std::chrono_literals;
 using testing::TTempFolder;
-using Clock = std::chrono::steady_clock;
 
-// Records the moments of the reports.
-struct TReports {
-  std::mutex mutex;
-  std::vector<Clock::time_point> at;
-  std::vector<std::string> folders;
-  void Add(const std::string& folder) {
-    std::lock_guard lock(mutex);
-    at.push_back(Clock::now());
-    folders.push_back(folder);
+// Longest wait for a notice that should come; a notice that should not come is
+// waited for this long too.
+constexpr auto kNoticeWait = 2s;
+constexpr auto kQuietWait = 400ms;
+
+// Counts the notices of a watch thread; waits for a count with a time limit.
+class TNotices {
+ public:
+  void Add() {
+    {
+      std::lock_guard lock(mutex_);
+      ++count_;
+    }
+    arrived_.notify_all();
   }
-  std::size_t Count() {
-    std::lock_guard lock(mutex);
-    return at.size();
+  // True when at least `n` notices came within `limit`.
+  bool WaitFor(int n, std::chrono::milliseconds limit) {
+    std::unique_lock lock(mutex_);
+    return arrived_.wait_for(lock, limit, [&] { return count_ >= n; });
   }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable arrived_;
+  int count_ = 0;
 };
 
-class WatcherTest : public ::testing::Test {
- protected:
-  void Watch(int delay_ms, bool sub_tree) {
-    watcher_.SetOnChange([this](const std::string& d) { reports_.Add(d); });
-    watcher_.SetDelayTime(delay_ms);
-    watcher_.SetWatchSubTree(sub_tree);
-    watcher_.SetDirectory(dir_.Path().substr(0, dir_.Path().size() - 1));
-    ASSERT_TRUE(watcher_.Watching());
+TEST(WatchThread, NameChangesWakeItAndContentChangesDoNot) {
+  struct TCase {
+    const char* Name;
+    bool SubTree;
+    std::function<void(const TTempFolder&)> Prepare;
+    std::function<void(const TTempFolder&)> Change;
+    bool Reported;
+  };
+  const auto none = [](const TTempFolder&) {};
+  const TCase cases[] = {
+      {"create", false, none, [](const TTempFolder& d) { d.Write("new", ""); }, true},
+      {"rename-in-sub-folder", true,
+       [](const TTempFolder& d) {
+         d.MakeFolder("sub");
+         d.Write("sub/f", "");
+       },
+       [](const TTempFolder& d) { std::rename(d.Path("sub/f").c_str(), d.Path("sub/g").c_str()); },
+       true},
+      {"sub-folder-not-watched", false, [](const TTempFolder& d) { d.MakeFolder("sub"); },
+       [](const TTempFolder& d) { d.Write("sub/f", ""); }, false},
+      {"content-time-and-mode", true, [](const TTempFolder& d) { d.Write("f", "one"); },
+       [](const TTempFolder& d) {
+         d.Write("f", "two, longer");
+         utimes(d.Path("f").c_str(), nullptr);
+         chmod(d.Path("f").c_str(), 0600);
+       },
+       false},
+  };
+  for (const TCase& c : cases) {
+    TTempFolder dir;
+    c.Prepare(dir);
+    TNotices notices;
+    TWatchThread watch(dir.Root(), c.SubTree, [&notices] { notices.Add(); });
+    ASSERT_TRUE(watch.Watching()) << c.Name;
+    c.Change(dir);
+    EXPECT_EQ(notices.WaitFor(1, c.Reported ? kNoticeWait : kQuietWait), c.Reported) << c.Name;
   }
-  TTempFolder dir_;
-  TReports reports_;
-  TDirectoryWatcher watcher_;
-};
-
-TEST_F(WatcherTest, ThreeCreationsHalfASecondApartGiveOneReport) {
-  Watch(kMainWindowDelayTimeMs, false);
-  dir_.Write("1", "");
-  std::this_thread::sleep_for(500ms);
-  dir_.Write("2", "");
-  std::this_thread::sleep_for(500ms);
-  dir_.Write("3", "");
-  auto third = Clock::now();
-  std::this_thread::sleep_for(2500ms);
-  ASSERT_EQ(reports_.Count(), 1u);
-  EXPECT_GE(reports_.at[0] - third, 1400ms);
-  EXPECT_EQ(reports_.folders[0], watcher_.Directory());
 }
 
-TEST_F(WatcherTest, RenameInASubFolderIsReported) {
-  dir_.MakeFolder("sub");
-  dir_.Write("sub/f", "");
-  Watch(100, true);
-  std::rename(dir_.Path("sub/f").c_str(), dir_.Path("sub/g").c_str());
-  std::this_thread::sleep_for(600ms);
-  EXPECT_EQ(reports_.Count(), 1u);
+TEST(WatchThread, FolderCreatedWhileWatchingIsWatchedToo) {
+  TTempFolder dir;
+  TNotices notices;
+  TWatchThread watch(dir.Root(), true, [&notices] { notices.Add(); });
+  dir.MakeFolder("new");
+  ASSERT_TRUE(notices.WaitFor(1, kNoticeWait));
+  // The new folder joins the watch before its notice; a file made in it wakes
+  // the watch again.
+  dir.Write("new/f", "");
+  EXPECT_TRUE(notices.WaitFor(2, kNoticeWait));
 }
 
-TEST_F(WatcherTest, FolderCreatedWhileWatchingIsWatchedToo) {
-  Watch(100, true);
-  dir_.MakeFolder("new");
-  std::this_thread::sleep_for(600ms);
-  ASSERT_EQ(reports_.Count(), 1u);
-  dir_.Write("new/f", "");
-  std::this_thread::sleep_for(600ms);
-  EXPECT_EQ(reports_.Count(), 2u);
+TEST(WatchThread, StopsPromptlyAndThenReportsNothing) {
+  TTempFolder dir;
+  TNotices notices;
+  TWatchThread watch(dir.Root(), true, [&notices] { notices.Add(); });
+  const auto start = std::chrono::steady_clock::now();
+  watch.Stop();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+  dir.Write("f", "");
+  EXPECT_FALSE(notices.WaitFor(1, kQuietWait));
 }
 
-TEST_F(WatcherTest, ContentAndTimeChangesAreNotReported) {
-  dir_.Write("f", "one");
-  Watch(100, true);
-  dir_.Write("f", "two, longer");
-  utimes(dir_.Path("f").c_str(), nullptr);
-  chmod(dir_.Path("f").c_str(), 0600);
-  std::this_thread::sleep_for(600ms);
-  EXPECT_EQ(reports_.Count(), 0u);
-}
-
-TEST_F(WatcherTest, TheProgramsOwnBatchIsNotReported) {
-  for (auto n : {"a", "b"}) dir_.Write(n, n);
-  Watch(100, false);
-  TEntryList entries;
-  entries.Add(testing::EntryFor(dir_.Path(), "a"));
-  entries.Add(testing::EntryFor(dir_.Path(), "b"));
-  TConfirmationList rows(2);
-  rows[0].NewName = "b";
-  rows[0].OldFullPath = dir_.Path("a");
-  rows[1].NewName = "a";
-  rows[1].OldFullPath = dir_.Path("b");
-  TBatchOptions options;
-  options.Watcher = [&](bool on) { watcher_.SetEnabled(on); };
-  EXPECT_EQ(ApplyRenames(entries, rows, {}, options).Renamed, 2u);
-  EXPECT_TRUE(watcher_.Watching());
-  std::this_thread::sleep_for(600ms);
-  EXPECT_EQ(reports_.Count(), 0u);
-  dir_.Write("outside", "");  // and watching goes on afterwards
-  std::this_thread::sleep_for(600ms);
-  EXPECT_EQ(reports_.Count(), 1u);
-}
-
-TEST_F(WatcherTest, StopsPromptly) {
-  Watch(100, true);
-  auto start = Clock::now();
-  watcher_.SetEnabled(false);
-  EXPECT_FALSE(watcher_.Watching());
-  EXPECT_LT(Clock::now() - start, 1s);
-  dir_.Write("f", "");
-  std::this_thread::sleep_for(400ms);
-  EXPECT_EQ(reports_.Count(), 0u);
-}
-
-// Letter case makes another folder on this system: the watch moves to it (and,
-// as it does not exist, stops).
-TEST_F(WatcherTest, SameFolderInOtherCaseIsAnotherFolder) {
-  Watch(100, false);
-  std::string upper = watcher_.Directory();
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  watcher_.SetDirectory(upper);
-  EXPECT_EQ(watcher_.Directory(), upper);
-  EXPECT_FALSE(watcher_.Watching());
-}
-
-TEST(WatcherParts, MissingFolderIsNotWatched) {
-  TDirectoryWatcher watcher;
-  watcher.SetDirectory("/no/such/folder/here");
-  EXPECT_FALSE(watcher.Watching());
-}
-
-TEST(WatcherParts, QuietDelayFiresOnceAfterTheLastNotice) {
-  TQuietDelay delay(1500);
-  auto t0 = TQuietDelay::TClock::time_point{};
-  EXPECT_FALSE(delay.Due(t0 + 10s));
-  delay.Notice(t0);
-  delay.Notice(t0 + 500ms);
-  delay.Notice(t0 + 1000ms);
-  EXPECT_FALSE(delay.Due(t0 + 2499ms));
-  EXPECT_TRUE(delay.Due(t0 + 2500ms));
-  EXPECT_FALSE(delay.Due(t0 + 3000ms));
-}
-
-TEST(WatcherParts, PromptGateOpensOneAtATimeAndAgainLater) {
-  TRescanPromptGate gate;
-  EXPECT_TRUE(gate.TryOpen());
-  EXPECT_FALSE(gate.TryOpen());
-  gate.Closed();
-  EXPECT_TRUE(gate.TryOpen());
+TEST(WatchThread, MissingFolderIsNotWatched) {
+  TWatchThread watch("/no/such/folder/here", false, [] {});
+  EXPECT_FALSE(watch.Watching());
 }
 
 }  // namespace

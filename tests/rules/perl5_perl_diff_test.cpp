@@ -3,7 +3,6 @@
 // through one perl process, comparing the new text and the count. Cases reach
 // perl through a file of hex-encoded lines, never through a shell command line.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "rules/bregexp.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
@@ -163,10 +163,11 @@ TEST(Perl5AgainstPerl, GeneratedAsciiExpressionsAgree) {
   for (int i = 0; i < kSubstCases; ++i) cases.push_back(generator.Substitution());
   for (int i = 0; i < kTransCases; ++i) cases.push_back(generator.Translation());
 
-  std::string dir_template = (std::filesystem::temp_directory_path() / "nalo_perl5_XXXXXX").string();
-  ASSERT_NE(mkdtemp(dir_template.data()), nullptr);
-  std::vector<std::string> expected = RunPerl(cases, dir_template);
-  std::filesystem::remove_all(dir_template);
+  std::vector<std::string> expected;
+  {
+    const testing::TTempFolder dir("nalo_perl5");
+    expected = RunPerl(cases, dir.Root());
+  }
   ASSERT_EQ(expected.size(), cases.size());
 
   int agreed = 0;

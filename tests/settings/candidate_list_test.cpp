@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "settings/candidate_lists.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
@@ -187,12 +187,12 @@ TEST(CandidateLists, StorageFollowsTheComboBoxes) {
 }
 
 TEST(CandidateLists, AnEmptyItemIsGoneAfterSavingAndLoading) {
-  testing::TempFolder folder;
+  testing::TTempFolder folder;
   TSettingsFiles settings;
   *CandidateListOf(settings, 3, 2) = {".txt", "", ".jpg"};
   *CandidateListOf(settings, 1, kExclusionListTag) = {"", "keep"};
-  ASSERT_TRUE(SaveSettingsFiles(folder.Path(), settings, "/").empty());
-  TSettingsFiles loaded = LoadSettingsFiles(folder.Path(), "/");
+  ASSERT_TRUE(SaveSettingsFiles(folder.Root(), settings, "/").empty());
+  TSettingsFiles loaded = LoadSettingsFiles(folder.Root(), "/");
   EXPECT_EQ(*CandidateListOf(loaded, 3, 2), (Strings{".txt", ".jpg"}));
   EXPECT_EQ(*CandidateListOf(loaded, 1, kExclusionListTag), (Strings{"keep"}));
 }

@@ -10,14 +10,14 @@
 #include <filesystem>
 
 #include "platform/encoding.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
 
 using nalo::testing::CountFilesIn;
 using nalo::testing::ReadFile;
-using nalo::testing::TempFolder;
+using nalo::testing::TTempFolder;
 using nalo::testing::WriteFile;
 using Strings = std::vector<std::string>;
 
@@ -171,8 +171,8 @@ TEST(IniWrite, DateTimesReadBackAsTheSameDouble) {
 }
 
 TEST(IniList, ShrinkFromFiveToThreeLeavesExactlyValue0ToValue2) {
-  TempFolder dir;
-  const std::string path = dir.File("Nalo.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("Nalo.ini");
   {
     TIniFile ini(path);
     ini.WriteList("Path", {"a", "b", "c", "d", "e"});
@@ -209,29 +209,29 @@ TEST(IniList, DeleteKeyRemovesEveryKeyOfThatName) {
 }
 
 TEST(IniFileDisk, MissingFileReadsEmptyAndSaveWithoutWritesCreatesNothing) {
-  TempFolder dir;
-  TIniFile ini(dir.File("none.ini"));
+  TTempFolder dir;
+  TIniFile ini(dir.Path("none.ini"));
   EXPECT_EQ(ini.SectionNames(), Strings{});
   ini.Save();
-  EXPECT_FALSE(std::filesystem::exists(dir.File("none.ini")));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path("none.ini")));
 }
 
 TEST(IniFileDisk, LfFileWithByteOrderMarkIsReadAndRewrittenWithCrlfAndTheMark) {
-  TempFolder dir;
-  const std::string path = dir.File("lf.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("lf.ini");
   WriteFile(path, "\xEF\xBB\xBF; comment\n[S]\nk=\"v\"\n");
   TIniFile ini(path);
   EXPECT_EQ(ini.ReadString("S", "k", ""), "v");
   ini.WriteInteger("S", "n", 1);
   ini.Save();
   EXPECT_EQ(ReadFile(path), "\xEF\xBB\xBF; comment\r\n[S]\r\nk=\"v\"\r\nn=1\r\n");
-  EXPECT_EQ(CountFilesIn(dir.Path()), 1u) << "no temporary file left";
+  EXPECT_EQ(CountFilesIn(dir.Root()), 1u) << "no temporary file left";
 }
 
 TEST(IniFileDisk, SaveKeepsPermissionsAndSymbolicLinks) {
-  TempFolder dir;
-  const std::string target = dir.File("real.ini");
-  const std::string link = dir.File("link.ini");
+  TTempFolder dir;
+  const std::string target = dir.Path("real.ini");
+  const std::string link = dir.Path("link.ini");
   WriteFile(target, "[S]\nk=1\n");
   ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
   std::filesystem::create_symlink(target, link);
@@ -259,10 +259,10 @@ void ExpectSaveFails(TIniFile& ini, const std::string& folder) {
 }
 
 TEST(IniFileDisk, SaveIntoAPathUnderAFileFails) {
-  TempFolder dir;
-  WriteFile(dir.File("plain"), "x");
-  TIniFile ini(dir.File("plain") + "/Nalo.ini");
-  ExpectSaveFails(ini, dir.Path());
+  TTempFolder dir;
+  WriteFile(dir.Path("plain"), "x");
+  TIniFile ini(dir.Path("plain") + "/Nalo.ini");
+  ExpectSaveFails(ini, dir.Root());
 }
 
 TEST(IniFileDisk, TextWithoutAFileNameCannotBeSaved) {
@@ -272,32 +272,32 @@ TEST(IniFileDisk, TextWithoutAFileNameCannotBeSaved) {
 }
 
 TEST(IniFileDisk, ReadOnlyFileIsNotReplaced) {
-  TempFolder dir;
-  const std::string path = dir.File("ro.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("ro.ini");
   WriteFile(path, "[S]\nk=\"old\"\n");
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   TIniFile ini(path);
-  ExpectSaveFails(ini, dir.Path());
+  ExpectSaveFails(ini, dir.Root());
   EXPECT_EQ(ReadFile(path), "[S]\nk=\"old\"\n");
 }
 
 TEST(IniFileDisk, ReadOnlyFolderFails) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  TempFolder dir;
-  const std::string path = dir.File("Nalo.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("Nalo.ini");
   WriteFile(path, "[S]\nk=\"old\"\n");
-  ASSERT_EQ(::chmod(dir.Path().c_str(), 0555), 0);
+  ASSERT_EQ(::chmod(dir.Root().c_str(), 0555), 0);
   TIniFile ini(path);
-  ExpectSaveFails(ini, dir.Path());
+  ExpectSaveFails(ini, dir.Root());
   EXPECT_EQ(ReadFile(path), "[S]\nk=\"old\"\n");
 }
 
 TEST(IniFileDisk, AnUnreadableFileIsNeverOverwritten) {
-  TempFolder dir;
-  const std::string path = dir.File("Nalo.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("Nalo.ini");
   std::filesystem::create_directory(path);  // reading a folder fails whoever we are
   TIniFile ini(path);
-  ExpectSaveFails(ini, dir.Path());
+  ExpectSaveFails(ini, dir.Root());
   EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 

@@ -9,12 +9,12 @@
 #include "settings/ini_file.h"
 #include "settings/settings_files.h"
 #include "settings/settings_folder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
 
-using nalo::testing::TempFolder;
+using nalo::testing::TTempFolder;
 using Strings = std::vector<std::string>;
 
 const std::string kHome = "/home/user";
@@ -207,8 +207,8 @@ TEST(MainWrite, ListSaveRoundTrip) {
 }
 
 TEST(SettingsFiles, WholeSetThroughAFolder) {
-  TempFolder dir;
-  const TSettingsFiles empty = LoadSettingsFiles(dir.Path(), kHome);
+  TTempFolder dir;
+  const TSettingsFiles empty = LoadSettingsFiles(dir.Root(), kHome);
   EXPECT_EQ(empty.Main, ReadMainSettings(TIniFile::FromText(""), kHome));
 
   TSettingsFiles s = empty;
@@ -222,12 +222,12 @@ TEST(SettingsFiles, WholeSetThroughAFolder) {
   s.Tabs.Okikae.StringNew = "  blanks";
   s.Tabs.Search.UseStartDate = true;
   s.Tabs.Search.StartDate = 37578.0;
-  EXPECT_EQ(SaveSettingsFiles(dir.Path(), s, kHome), Strings{});
-  const TSettingsFiles back = LoadSettingsFiles(dir.Path(), kHome);
+  EXPECT_EQ(SaveSettingsFiles(dir.Root(), s, kHome), Strings{});
+  const TSettingsFiles back = LoadSettingsFiles(dir.Root(), kHome);
   EXPECT_EQ(back.Main, s.Main);
   EXPECT_EQ(back.Tabs.Okikae, s.Tabs.Okikae);
   EXPECT_EQ(back.Tabs.Search.StartDate, 37578.0);
-  EXPECT_EQ(testing::CountFilesIn(dir.Path()), 7u);
+  EXPECT_EQ(testing::CountFilesIn(dir.Root()), 7u);
 }
 
 }  // namespace

@@ -8,13 +8,13 @@
 #include "platform/encoding.h"
 #include "settings/ini_file.h"
 #include "settings/windows_color.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
 
 using nalo::testing::ReadFile;
-using nalo::testing::TempFolder;
+using nalo::testing::TTempFolder;
 using nalo::testing::WriteFile;
 
 struct SizeRow {
@@ -85,8 +85,8 @@ TEST(ReadForDialog, OtherKeysAsTheOptionsRecordReadsThem) {
 }
 
 TEST(SaveNow, UnchangedConfirmKeepsAFileWithoutStartKeyMaximised) {
-  TempFolder dir;
-  const std::string path = dir.File("Nalo.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("Nalo.ini");
   SaveOptionsNow(path, ReadOptionsForDialog(TIniFile(path)));
   const TIniFile saved(path);
   EXPECT_TRUE(saved.ReadBool("StartOption", "Chk_FormMax", false));
@@ -94,8 +94,8 @@ TEST(SaveNow, UnchangedConfirmKeepsAFileWithoutStartKeyMaximised) {
 }
 
 TEST(SaveNow, WritesEveryOptionAndKeepsOtherKeys) {
-  TempFolder dir;
-  const std::string path = dir.File("Nalo.ini");
+  TTempFolder dir;
+  const std::string path = dir.Path("Nalo.ini");
   WriteFile(path, "[LastTimeFolder]\r\nPath=\"/data/\"\r\n[StartOption]\r\nTabIdx=3\r\n");
   TOptionsSettings o;
   o.Chk_FormMax = false;
@@ -114,9 +114,9 @@ TEST(SaveNow, WritesEveryOptionAndKeepsOtherKeys) {
 }
 
 TEST(SaveNow, AFileThatCannotBeWrittenIsNamed) {
-  TempFolder dir;
-  WriteFile(dir.File("blocker"), "a file where a folder should be");
-  const std::string path = dir.File("blocker") + "/Nalo.ini";
+  TTempFolder dir;
+  WriteFile(dir.Path("blocker"), "a file where a folder should be");
+  const std::string path = dir.Path("blocker") + "/Nalo.ini";
   try {
     SaveOptionsNow(path, TOptionsSettings{});
     FAIL() << "no error";

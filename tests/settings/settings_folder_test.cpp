@@ -6,34 +6,40 @@
 
 #include <filesystem>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
 
 namespace fs = std::filesystem;
-using nalo::testing::TempFolder;
+using nalo::testing::TTempFolder;
 using nalo::testing::WriteFile;
 
 TEST(SettingsFolder, SourcesInOrder) {
-  TempFolder dir;
-  const std::string exe = dir.File("exe");
+  TTempFolder dir;
+  const std::string exe = dir.Path("exe");
   fs::create_directory(exe);
   WriteFile(exe + "/Nalo.ini", "");
-  const std::string home = dir.File("home");
+  const std::string home = dir.Path("home");
   const struct {
     const char* name;
     TSettingsFolderInputs in;
     std::string expected;
   } cases[] = {
-      {"override-first", {dir.File("over"), dir.File("env"), exe, dir.File("xdg"), home}, dir.File("over")},
-      {"env-second", {std::nullopt, dir.File("env"), exe, dir.File("xdg"), home}, dir.File("env")},
-      {"portable-exe", {std::nullopt, std::nullopt, exe, dir.File("xdg"), home}, exe},
+      {"override-first",
+       {dir.Path("over"), dir.Path("env"), exe, dir.Path("xdg"), home},
+       dir.Path("over")},
+      {"env-second", {std::nullopt, dir.Path("env"), exe, dir.Path("xdg"), home}, dir.Path("env")},
+      {"portable-exe", {std::nullopt, std::nullopt, exe, dir.Path("xdg"), home}, exe},
       {"empty-override-ignored", {"", std::nullopt, exe, "", home}, exe},
-      {"xdg", {std::nullopt, std::nullopt, "", dir.File("xdg"), home}, dir.File("xdg") + "/Nalo"},
+      {"xdg", {std::nullopt, std::nullopt, "", dir.Path("xdg"), home}, dir.Path("xdg") + "/Nalo"},
       {"home-config", {std::nullopt, std::nullopt, "", "", home}, home + "/.config/Nalo"},
-      {"relative-xdg-ignored", {std::nullopt, std::nullopt, "", "rel/xdg", home}, home + "/.config/Nalo"},
-      {"trailing-slash-dropped", {dir.File("over2") + "/", std::nullopt, "", "", home}, dir.File("over2")},
+      {"relative-xdg-ignored",
+       {std::nullopt, std::nullopt, "", "rel/xdg", home},
+       home + "/.config/Nalo"},
+      {"trailing-slash-dropped",
+       {dir.Path("over2") + "/", std::nullopt, "", "", home},
+       dir.Path("over2")},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ChooseSettingsFolder(c.in), c.expected) << c.name;
@@ -42,12 +48,12 @@ TEST(SettingsFolder, SourcesInOrder) {
 }
 
 TEST(SettingsFolder, WritableExecutableFolderIsPortableButInstallFoldersAreNot) {
-  TempFolder dir;
-  const std::string home = dir.File("home");
+  TTempFolder dir;
+  const std::string home = dir.Path("home");
   const std::string xdg = home + "/.config/Nalo";
-  const std::string staged_bin = dir.File("stage/usr/bin");
-  const std::string local_bin = dir.File("home/.local/bin");
-  const std::string portable_with_ini = dir.File("usb-stick/bin");
+  const std::string staged_bin = dir.Path("stage/usr/bin");
+  const std::string local_bin = dir.Path("home/.local/bin");
+  const std::string portable_with_ini = dir.Path("usb-stick/bin");
   for (const std::string& d : {staged_bin, local_bin, portable_with_ini}) fs::create_directories(d);
   WriteFile(portable_with_ini + "/Nalo.ini", "");
   const struct {
@@ -55,7 +61,7 @@ TEST(SettingsFolder, WritableExecutableFolderIsPortableButInstallFoldersAreNot) 
     std::string exe_folder;
     std::string expected;
   } cases[] = {
-      {"writable-portable", dir.Path(), dir.Path()},
+      {"writable-portable", dir.Root(), dir.Root()},
       {"destdir-staging-bin", staged_bin, xdg},
       {"home-local-bin", local_bin, xdg},
       {"bin-holding-nalo-ini", portable_with_ini, portable_with_ini},

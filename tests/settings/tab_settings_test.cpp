@@ -11,12 +11,12 @@
 #include "settings/ini_file.h"
 #include "settings/ini_text.h"
 #include "settings/settings_folder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {
 
-using nalo::testing::TempFolder;
+using nalo::testing::TTempFolder;
 using nalo::testing::WriteFile;
 using Strings = std::vector<std::string>;
 
@@ -242,18 +242,19 @@ TEST(TabRoundTrip, EveryFieldOfEveryRecordThroughText) {
 }
 
 TEST(TabRoundTrip, EveryRecordThroughItsOwnFile) {
-  TempFolder dir;
+  TTempFolder dir;
   const TTabStatusSet saved{SampleSearch(), SampleReplace(), SampleAdd(),
                             SampleConvert(), SampleMove(),   SampleRegex()};
-  EXPECT_EQ(SaveAllTabStatus(dir.Path(), saved), Strings{});
+  EXPECT_EQ(SaveAllTabStatus(dir.Root(), saved), Strings{});
   TTabStatusSet loaded;
-  LoadAllTabStatus(dir.Path(), loaded);
+  LoadAllTabStatus(dir.Root(), loaded);
   EXPECT_EQ(loaded, saved);
 
   // Tab5 is the regex tab and Tab6 the move tab.
-  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Path(), 5)).ReadString("Option", "RegStr", ""), "\\d+");
-  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Path(), 6)).ReadString("Option", "MStr", ""), "move");
-  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Path(), 1)).ReadList("MaskExt"), SampleSearch().ExtMaskItems);
+  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 5)).ReadString("Option", "RegStr", ""), "\\d+");
+  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 6)).ReadString("Option", "MStr", ""), "move");
+  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), 1)).ReadList("MaskExt"),
+            SampleSearch().ExtMaskItems);
 }
 
 TEST(TabSearchRules, BoundsAndDatesThatAreOff) {
@@ -306,20 +307,20 @@ TEST(TabChoices, OutOfRangeChoicesReadAndWriteAsZero) {
 }
 
 TEST(TabFiles, ListsShrinkInPlace) {
-  TempFolder dir;
+  TTempFolder dir;
   TTabStatus_Seiki r = SampleRegex();
   r.RegExpItems = {"1", "2", "3", "4", "5"};
-  SaveTabStatus(dir.Path(), r);
+  SaveTabStatus(dir.Root(), r);
   r.RegExpItems = {"a", "b", "c"};
-  SaveTabStatus(dir.Path(), r);
-  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Path(), kRegexTabFile)).KeyNames("Reg"),
+  SaveTabStatus(dir.Root(), r);
+  EXPECT_EQ(TIniFile(TabSettingsPath(dir.Root(), kRegexTabFile)).KeyNames("Reg"),
             (Strings{"Value0", "Value1", "Value2"}));
 }
 
 TEST(TabFiles, EveryFailedFileIsReportedByName) {
-  TempFolder dir;
-  WriteFile(dir.File("plain"), "x");
-  const std::string folder = dir.File("plain");  // a file, so nothing can be created in it
+  TTempFolder dir;
+  WriteFile(dir.Path("plain"), "x");
+  const std::string folder = dir.Path("plain");  // a file, so nothing can be created in it
   const Strings failures = SaveAllTabStatus(folder, TTabStatusSet{});
   ASSERT_EQ(failures.size(), 6u);
   for (int n = 1; n <= 6; ++n) {

@@ -249,13 +249,7 @@ void TFresult::Menu_DeleteClick() {
 }
 
 void TFresult::ListView1ColumnClick(int column) {
-  const std::vector<std::size_t> selected = SelectedRows();
-  const std::vector<std::size_t> moved = model_->SortByColumnClick(column);
-  std::vector<std::size_t> now;
-  now.reserve(selected.size());
-  for (std::size_t row : selected) now.push_back(moved[row]);
-  std::sort(now.begin(), now.end());
-  SelectRows(ListView1, now);
+  model_->SortByColumnClick(column);
   UpdateCountText();
 }
 

@@ -1,14 +1,11 @@
-// Rows compare by the collation key of the sort column's text, then by that of the
-// present name; a stable sort keeps rows that are equal in both in their order.
-// The problem column sorts by the kind of problem.
+// The table over the confirmation rows: texts and problem marks per role; the
+// order and the clash verdicts come from the core.
 #include "execution/gui/result_model.h"
 
 #include <QColor>
 #include <algorithm>
-#include <numeric>
 
 #include "execution/gui/problem_marks.h"
-#include "listing/list_sort.h"
 #include "ui/qt_text.h"
 
 namespace nalo {
@@ -24,14 +21,6 @@ QString ProblemText(TRowClash clash) {
     case TRowClash::kNone: break;
   }
   return {};
-}
-
-const std::string& ColumnText(const TConfirmationRow& row, int column) {
-  switch (column) {
-    case 0: return row.OldName;
-    case 1: return row.NewName;
-    default: return row.Folder;
-  }
 }
 
 }  // namespace
@@ -71,7 +60,7 @@ QVariant TResultModel::data(const QModelIndex& index, int role) const {
   if (index.column() == kProblemColumn) {
     return role == Qt::DisplayRole ? ProblemText(clash) : ProblemHint(clash);
   }
-  return FromCp932(ColumnText(rows_[row], index.column()));
+  return FromCp932(ConfirmationColumnText(rows_[row], index.column()));
 }
 
 QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -87,40 +76,20 @@ QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int 
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-std::vector<std::size_t> TResultModel::SortByColumnClick(int column) {
-  if (column == sort_column_) {
-    sort_ascending_ = !sort_ascending_;
-  } else {
-    sort_column_ = column;
-    sort_ascending_ = true;
+void TResultModel::SortByColumnClick(int column) {
+  sort_.Click(column);
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const std::vector<std::size_t> moved = SortConfirmationRows(rows_, clashes_, sort_);
+  const QModelIndexList before = persistentIndexList();
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (const QModelIndex& i : before) {
+    after.push_back(index(static_cast<int>(moved[static_cast<std::size_t>(i.row())]), i.column()));
   }
-  std::vector<std::string> keys(rows_.size());
-  std::vector<std::string> names(rows_.size());
-  for (std::size_t i = 0; i < rows_.size(); ++i) {
-    keys[i] = column == kProblemColumn ? std::string(1, static_cast<char>(clashes_[i]))
-                                       : NameSortKey(ColumnText(rows_[i], column));
-    names[i] = NameSortKey(rows_[i].OldName);
-  }
-  std::vector<std::size_t> order(rows_.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    int c = keys[a].compare(keys[b]);
-    if (c == 0) c = names[a].compare(names[b]);
-    return sort_ascending_ ? c < 0 : c > 0;
-  });
-  emit layoutAboutToBeChanged();
-  TConfirmationList sorted;
-  sorted.reserve(rows_.size());
-  std::vector<std::size_t> new_position(rows_.size());
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    new_position[order[i]] = i;
-    sorted.push_back(std::move(rows_[order[i]]));
-  }
-  rows_ = std::move(sorted);
+  changePersistentIndexList(before, after);
   clashes_.assign(rows_.size(), TRowClash::kNone);
-  emit layoutChanged();
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
   Recheck();  // the batch order changed, and with it which row of a pair clashes
-  return new_position;
 }
 
 void TResultModel::RemoveRows(std::vector<std::size_t> rows) {

@@ -1,15 +1,17 @@
 // TResultModel: the table model of the confirmation window, a view over the
-// confirmation rows a rule produced. Sorting and removing rows change the row
-// vector itself, so the rows the apply step receives are exactly what the user
-// sees, in the order shown. Each row also carries the verdict of the core's clash
-// preview (the one nalo-cli shows), checked again after every change, so the
-// rows that would fail are marked before anything is applied.
+// confirmation rows a rule produced. Sorting (the core's SortConfirmationRows) and
+// removing rows change the row vector itself, so the rows the apply step receives
+// are exactly what the user sees, in the order shown; a sort moves the persistent
+// indexes along, so a selection stays on its rows. Each row also carries the verdict of the core's
+// clash preview (the one nalo-cli shows), checked again after every change, so the rows that would
+// fail are marked before anything is applied.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <cstddef>
 #include <vector>
 
+#include "execution/confirmation_sort.h"
 #include "execution/rename_preview.h"
 #include "rules/confirmation_row.h"
 
@@ -19,7 +21,6 @@ class TResultModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   static constexpr int kColumnCount = 4;  // old name, new name, folder, problem
-  static constexpr int kProblemColumn = 3;
 
   explicit TResultModel(TConfirmationList& rows, QObject* parent = nullptr);
 
@@ -29,15 +30,13 @@ class TResultModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   TConfirmationList& Rows() { return rows_; }
-  TRowClash Clash(std::size_t row) const { return clashes_[row]; }
   std::size_t ProblemCount() const;
 
-  // A click on a column: the sort column flips its direction, another column
-  // becomes the sort column in ascending order. Returns the new position of each
-  // old row (old index -> new index).
-  std::vector<std::size_t> SortByColumnClick(int column);
-  int SortColumn() const { return sort_column_; }
-  bool SortAscending() const { return sort_ascending_; }
+  // A click on a column sorts the rows (TConfirmationSort::Click); selections
+  // and the current row stay on their rows.
+  void SortByColumnClick(int column);
+  int SortColumn() const { return sort_.Column; }
+  bool SortAscending() const { return sort_.Ascending; }
 
   // Removes the rows (any order, repeats ignored).
   void RemoveRows(std::vector<std::size_t> rows);
@@ -49,8 +48,7 @@ class TResultModel : public QAbstractTableModel {
 
   TConfirmationList& rows_;
   std::vector<TRowClash> clashes_;
-  int sort_column_ = 0;
-  bool sort_ascending_ = false;
+  TConfirmationSort sort_;
 };
 
 }  // namespace nalo

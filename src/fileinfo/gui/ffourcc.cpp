@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "fileinfo/codec_names.h"
 #include "fileinfo/gui/ffourcc_dialog.h"
 #include "settings/ini_file.h"
 #include "ui/dialog_buttons.h"
@@ -41,7 +42,11 @@ TFFourCC::TFFourCC(TMessenger& messenger, std::string settings_dir, TCodecMode m
   setModal(true);
   BuildControls();
   BuildMenu();
-  rows_ = LoadCodecRows(settings_dir_, mode_);
+  try {
+    rows_ = LoadCodecRows(settings_dir_, mode_);
+  } catch (const ECodecFileError& e) {
+    messenger_.Error(this, FromUtf8(e.what()));  // the window opens empty
+  }
   SortCodecRows(rows_, sort_column_, ascending_);
   ShowRows({});
 }

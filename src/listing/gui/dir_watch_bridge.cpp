@@ -4,6 +4,8 @@
 // notice still queued from an earlier watch (another folder) arms nothing.
 #include "listing/gui/dir_watch_bridge.h"
 
+#include <chrono>
+
 #include "platform/dir_watcher.h"
 #include "ui/qt_text.h"
 
@@ -11,8 +13,8 @@ namespace nalo {
 
 TDirWatchBridge::TDirWatchBridge(QObject* parent) : QObject(parent) {
   timer_.setSingleShot(true);
-  timer_.setInterval(kMainWindowDelayTimeMs);
-  connect(&timer_, &QTimer::timeout, this, [this] { emit Changed(FromCp932(directory_)); });
+  timer_.setTimerType(Qt::PreciseTimer);
+  connect(&timer_, &QTimer::timeout, this, [this] { CheckDelay(); });
 }
 
 TDirWatchBridge::~TDirWatchBridge() { StopWatch(); }
@@ -34,7 +36,10 @@ void TDirWatchBridge::Watch(const std::string& directory, bool sub_tree) {
   if (enabled_) StartWatch();
 }
 
-void TDirWatchBridge::DropPendingReport() { timer_.stop(); }
+void TDirWatchBridge::DropPendingReport() {
+  delay_.Cancel();
+  timer_.stop();
+}
 
 void TDirWatchBridge::StartWatch() {
   StopWatch();
@@ -46,7 +51,7 @@ void TDirWatchBridge::StartWatch() {
 }
 
 void TDirWatchBridge::StopWatch() {
-  timer_.stop();
+  DropPendingReport();
   if (!watch_) return;
   watch_->Stop();
   watch_.reset();
@@ -56,9 +61,23 @@ void TDirWatchBridge::Notice(unsigned watch_number) {
   QMetaObject::invokeMethod(
       this,
       [this, watch_number] {
-        if (watch_ && watch_number == watch_number_) timer_.start();
+        if (!watch_ || watch_number != watch_number_) return;
+        delay_.Notice(TQuietDelay::TClock::now());
+        if (!timer_.isActive()) CheckDelay();
       },
       Qt::QueuedConnection);
+}
+
+void TDirWatchBridge::CheckDelay() {
+  const auto now = TQuietDelay::TClock::now();
+  if (delay_.Due(now)) {
+    emit Changed(FromCp932(directory_));
+    return;
+  }
+  const auto deadline = delay_.Deadline();
+  if (!deadline) return;
+  const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*deadline - now);
+  timer_.start(static_cast<int>(wait.count()));
 }
 
 }  // namespace nalo

@@ -145,9 +145,19 @@ void TEntryListModel::Reset() {
   endResetModel();
 }
 
-void TEntryListModel::Reordered() {
-  emit layoutAboutToBeChanged();
-  emit layoutChanged();
+void TEntryListModel::Reorder(const std::function<std::vector<std::uint32_t>()>& reorder) {
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const std::vector<std::uint32_t> moved = reorder();
+  const QModelIndexList before = persistentIndexList();
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (const QModelIndex& i : before) {
+    const auto row = static_cast<std::size_t>(i.row());
+    after.push_back(row < moved.size() ? index(static_cast<int>(moved[row]), i.column())
+                                       : QModelIndex());
+  }
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void TEntryListModel::EntriesChanged() {

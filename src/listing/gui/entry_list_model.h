@@ -9,8 +9,10 @@
 #include <QString>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "listing/list_data.h"
 
@@ -55,8 +57,9 @@ class TEntryListModel : public QAbstractTableModel {
   void ShowNothing();
   // The view shows the entry list as it is now.
   void Reset();
-  // The order of the entries changed (rows stay at their indexes).
-  void Reordered();
+  // Runs `reorder`, which moves the entries and returns the new position of each
+  // old one; selections and the current row stay on their entries.
+  void Reorder(const std::function<std::vector<std::uint32_t>()>& reorder);
   // Texts or markers of existing entries changed.
   void EntriesChanged();
 

@@ -12,9 +12,9 @@
 #include "execution/gui/fdelete_command.h"
 #include "execution/gui/frename.h"
 #include "execution/gui/frename_command.h"
-#include "execution/temp_folder.h"
 #include "platform/encoding.h"
 #include "rules/gui/frm_test_support.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -181,7 +181,7 @@ TEST_F(FresultTest, RowsThatWouldFailAreMarkedAndCounted) {
                             row("e.txt", std::string(300, 'x'))};
   TFresult window(rows, Env());
   const auto problem = [&](int r) {
-    return window.ListView1->model()->index(r, TResultModel::kProblemColumn).data().toString();
+    return window.ListView1->model()->index(r, kProblemColumn).data().toString();
   };
   EXPECT_EQ(problem(0), QStringLiteral("同名の項目あり"));
   EXPECT_EQ(problem(1), QString());

@@ -3,6 +3,7 @@
 #include "fileinfo/gui/ffourcc.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -117,6 +118,18 @@ TEST_F(TCodecRegistryWindow, AFailedSaveKeepsTheWindowAndTheRows) {
   EXPECT_EQ(messenger_.TextsOf("error").size(), 1u);
   EXPECT_NE(window.result(), QDialog::Accepted);
   EXPECT_EQ(window.Rows().size(), 1u);
+}
+
+// A named pipe in place of the codec file is said by name when the window opens;
+// the window opens empty instead of waiting for a writer.
+TEST_F(TCodecRegistryWindow, AnUnreadableCodecFileIsSaidWhenTheWindowOpens) {
+  ASSERT_EQ(mkfifo(dir_.filePath("codecs.dat").toLocal8Bit().constData(), 0600), 0);
+  TFFourCC& w = Open(TCodecMode::kVideo);
+  EXPECT_EQ(messenger_.TextsOf("error"),
+            std::vector<QString>{QStringLiteral("コーデック名のファイルを読めません: ") +
+                                 dir_.filePath("codecs.dat") +
+                                 QStringLiteral(": 通常のファイルではありません")});
+  EXPECT_TRUE(w.Rows().empty());
 }
 
 TEST_F(TCodecRegistryWindow, AudioAddShowsThePrefixHint) {

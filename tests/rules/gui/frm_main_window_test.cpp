@@ -16,9 +16,9 @@
 #include <QTemporaryDir>
 
 #include "app/main_window.h"
-#include "execution/temp_folder.h"
 #include "frm_test_support.h"
 #include "rules/gui/tab_frame.h"
+#include "support/temp_folder.h"
 
 namespace nalo {
 namespace {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "execution/temp_folder.h"
+#include "execution/batch_fixture.h"
 #include "listing/list_data.h"
 #include "rules/gui/caption_colour.h"
 #include "rules/rule_run.h"

@@ -1,0 +1,55 @@
+// Each row's keys are computed once, then a stable sort orders the row indexes
+// and the rows move into their new places.
+#include "execution/confirmation_sort.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+
+#include "listing/list_sort.h"
+
+namespace nalo {
+
+void TConfirmationSort::Click(int column) {
+  Ascending = column == Column ? !Ascending : true;
+  Column = column;
+}
+
+const std::string& ConfirmationColumnText(const TConfirmationRow& row, int column) {
+  switch (column) {
+    case kOldNameColumn: return row.OldName;
+    case kNewNameColumn: return row.NewName;
+    default: return row.Folder;
+  }
+}
+
+std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
+                                              const std::vector<TRowClash>& clashes,
+                                              const TConfirmationSort& sort) {
+  std::vector<std::string> keys(rows.size());
+  std::vector<std::string> names(rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    keys[i] = sort.Column == kProblemColumn
+                  ? std::string(1, static_cast<char>(clashes[i]))
+                  : NameSortKey(ConfirmationColumnText(rows[i], sort.Column));
+    names[i] = NameSortKey(rows[i].OldName);
+  }
+  std::vector<std::size_t> order(rows.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    int c = keys[a].compare(keys[b]);
+    if (c == 0) c = names[a].compare(names[b]);
+    return sort.Ascending ? c < 0 : c > 0;
+  });
+  TConfirmationList sorted;
+  sorted.reserve(rows.size());
+  std::vector<std::size_t> new_position(rows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    new_position[order[i]] = i;
+    sorted.push_back(std::move(rows[order[i]]));
+  }
+  rows = std::move(sorted);
+  return new_position;
+}
+
+}  // namespace nalo

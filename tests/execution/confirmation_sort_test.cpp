@@ -1,0 +1,70 @@
+// The confirmation list's order: each column in both directions, ties by the
+// present name, the problem column by kind, and the moves a view follows.
+#include "execution/confirmation_sort.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace nalo {
+namespace {
+
+TConfirmationList SampleRows() {
+  return {{"b.txt", "2", "/x", "/x/b.txt", ""},
+          {"a.txt", "3", "/z", "/z/a.txt", ""},
+          {"C.txt", "1", "/y", "/y/C.txt", ""},
+          {"B.txt", "1", "/x", "/x/B.txt", ""}};
+}
+
+std::string OldNames(const TConfirmationList& rows) {
+  std::string names;
+  for (const TConfirmationRow& r : rows) names += r.OldName + " ";
+  return names;
+}
+
+TEST(ConfirmationSort, OrdersByColumnAndDirectionWithTiesByThePresentName) {
+  const std::vector<TRowClash> clashes = {TRowClash::kNone, TRowClash::kDuplicate,
+                                          TRowClash::kExists, TRowClash::kNone};
+  const struct {
+    const char* Name;
+    int Column;
+    bool Ascending;
+    const char* Order;
+  } cases[] = {
+      // Letter case does not order names; equal keys keep their row order.
+      {"old/ascending", kOldNameColumn, true, "a.txt b.txt B.txt C.txt "},
+      {"old/descending", kOldNameColumn, false, "C.txt b.txt B.txt a.txt "},
+      {"new/ascending-ties-by-old", kNewNameColumn, true, "B.txt C.txt b.txt a.txt "},
+      {"new/descending", kNewNameColumn, false, "a.txt b.txt C.txt B.txt "},
+      {"folder/ascending-ties-by-old", kFolderColumn, true, "b.txt B.txt C.txt a.txt "},
+      {"problem/by-kind", kProblemColumn, true, "b.txt B.txt C.txt a.txt "},
+      {"problem/descending", kProblemColumn, false, "a.txt C.txt b.txt B.txt "},
+  };
+  for (const auto& c : cases) {
+    TConfirmationList rows = SampleRows();
+    const std::vector<std::size_t> moved =
+        SortConfirmationRows(rows, clashes, TConfirmationSort{c.Column, c.Ascending});
+    EXPECT_EQ(OldNames(rows), c.Order) << c.Name;
+    // Each old row is found at its new position.
+    const TConfirmationList before = SampleRows();
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      EXPECT_EQ(rows[moved[i]].OldFullPath, before[i].OldFullPath) << c.Name << " row " << i;
+    }
+  }
+}
+
+TEST(ConfirmationSort, AClickOnTheSortColumnFlipsItAndAnotherColumnStartsAscending) {
+  TConfirmationSort sort;  // a new list: old names, descending, until the first click
+  sort.Click(kOldNameColumn);
+  EXPECT_EQ(sort.Column, kOldNameColumn);
+  EXPECT_TRUE(sort.Ascending);
+  sort.Click(kOldNameColumn);
+  EXPECT_FALSE(sort.Ascending);
+  sort.Click(kFolderColumn);
+  EXPECT_EQ(sort.Column, kFolderColumn);
+  EXPECT_TRUE(sort.Ascending);
+}
+
+}  // namespace
+}  // namespace nalo
