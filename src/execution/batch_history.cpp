@@ -126,13 +126,6 @@ bool BatchTouchesFolder(const TBatchSummary& batch, const std::string& utf8_fold
   return a.compare(0, b.size(), b) == 0 || b.compare(0, a.size(), a) == 0;
 }
 
-std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
-  for (const std::string& path : BatchFiles(folder)) {
-    if (auto record = ReadJournalFile(path)) return record;
-  }
-  return std::nullopt;
-}
-
 int ArchiveSettledJournal(const std::string& folder) {
   const std::string journal = JournalPath(folder);
   const std::optional<TJournalState> state = ReadBatchState(journal);

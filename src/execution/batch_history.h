@@ -39,10 +39,6 @@ std::optional<TUndoableBatch> NewestUndoableBatch(const std::string& folder);
 // above it (a folder the batch renamed may hold it).
 bool BatchTouchesFolder(const TBatchSummary& batch, const std::string& utf8_folder);
 
-// The newest batch in full (for tests and the start-up offer of an unfinished
-// one), or nothing when there is none.
-std::optional<TJournalRecord> ReadJournal(const std::string& folder);
-
 // Moves a batch of the journal file that is over (finished, undone or given up)
 // into the history, and drops the oldest batches beyond kHistoryBatches. 0, or
 // the errno of a move that failed: the batch then stays in the journal file.

@@ -100,11 +100,6 @@ bool UndoSettled(TJournalState state) {
          state == TJournalState::Partial;
 }
 
-bool TJournalRecord::Unfinished() const {
-  if (UndoSettled(State)) return false;
-  return Damaged || State == TJournalState::Planned || State == TJournalState::Interrupted;
-}
-
 TJournalPlan::TJournalPlan() : batch_(NewBatchName()), time_(std::time(nullptr)) {}
 
 void TJournalPlan::Reserve(std::size_t steps, std::size_t path_bytes) {

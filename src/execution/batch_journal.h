@@ -93,10 +93,6 @@ struct TJournalRecord {
   std::vector<bool> StepSkipped;  // per step: given up by an undo for good
   std::size_t StepsRun = 0;       // steps tried; all of them unless stopped
   std::size_t DamagedSteps = 0;
-
-  // A batch that never reached its end (or whose state cannot be read) and was
-  // neither undone nor discarded.
-  bool Unfinished() const;
 };
 
 // What a list of batches shows of one batch.

@@ -54,18 +54,6 @@ TPathIndex::TPathIndex(const TEntryList& entries) : index_(entries.Count()) {
   }
 }
 
-std::vector<std::size_t> TPathIndex::FindAll(const std::vector<std::string_view>& paths) const {
-  const std::size_t n = paths.size();
-  std::vector<std::uint64_t> hashes(n);
-  for (std::size_t i = 0; i < n; ++i) hashes[i] = TPathTable::HashOf(paths[i]);
-  std::vector<std::size_t> found(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i + kPathTablePrefetchAhead < n) index_.Prefetch(hashes[i + kPathTablePrefetchAhead]);
-    found[i] = index_.Find(paths[i], hashes[i]);
-  }
-  return found;
-}
-
 std::size_t TPathIndex::Find(std::string_view path) const { return index_.Find(path); }
 
 void ForgetFolderNames(TEntryList& entries, const std::vector<std::string_view>& changed_folders) {

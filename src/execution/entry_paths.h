@@ -26,8 +26,6 @@ class TPathIndex {
   explicit TPathIndex(const TEntryList& entries);
   // Index of the first entry whose FullPath is `path`, or npos.
   std::size_t Find(std::string_view path) const;
-  // Find for many paths at once, faster for a large list.
-  std::vector<std::size_t> FindAll(const std::vector<std::string_view>& paths) const;
   static constexpr std::size_t npos = static_cast<std::size_t>(-1);
 
  private:

@@ -406,7 +406,9 @@ TEST_F(MainWindowTest, OffersToUndoAnUnfinishedBatchAtStartUp) {
   ASSERT_EQ(messenger_.TextsOf("yesno").size(), 1u);
   EXPECT_TRUE(messenger_.TextsOf("yesno")[0].contains(QStringLiteral("元に戻しますか")));
   // No gives the batch up: the next batch may start.
-  EXPECT_EQ(ReadJournal(settings_.path().toStdString())->State, TJournalState::Discarded);
+  const auto history = ReadHistory(settings_.path().toStdString());
+  ASSERT_FALSE(history.empty());
+  EXPECT_EQ(history.front().State, TJournalState::Discarded);
 }
 
 TEST_F(MainWindowTest, ListCommandsCopyRemoveAndSelect) {

@@ -2,6 +2,7 @@
 // the way a scan would, and a look at the journal a batch left.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "execution/batch_history.h"
@@ -25,10 +26,21 @@ inline std::string NewestBatchFile(const std::string& folder) {
   return batches.empty() ? std::string() : batches.front().Path;
 }
 
-// Whether the journal in `folder` holds a batch that never reached its end.
+// The newest batch of the history in full, or nothing when there is none.
+inline std::optional<TJournalRecord> ReadJournal(const std::string& folder) {
+  for (const TBatchSummary& batch : ReadHistory(folder)) {
+    if (auto record = ReadJournalFile(batch.Path)) return record;
+  }
+  return std::nullopt;
+}
+
+// Whether the journal in `folder` holds a batch that never reached its end (or
+// whose state cannot be read) and was neither undone nor discarded.
 inline bool UnfinishedJournal(const std::string& folder) {
   const auto journal = ReadJournal(folder);
-  return journal && journal->Unfinished();
+  if (!journal || UndoSettled(journal->State)) return false;
+  return journal->Damaged || journal->State == TJournalState::Planned ||
+         journal->State == TJournalState::Interrupted;
 }
 
 }  // namespace nalo::testing

@@ -24,6 +24,7 @@ namespace nalo {
 namespace {
 
 using testing::EntryFor;
+using testing::ReadJournal;
 using testing::TChild;
 using testing::TTempFolder;
 using testing::UnfinishedJournal;

@@ -25,6 +25,7 @@ namespace nalo {
 namespace {
 
 using testing::EntryFor;
+using testing::ReadJournal;
 using testing::TTempFolder;
 using testing::UnfinishedJournal;
 
