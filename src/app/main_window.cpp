@@ -19,6 +19,7 @@
 #include <QTableView>
 
 #include "app/live_preview.h"
+#include "execution/gui/fbatch_progress.h"
 #include "fileinfo/info_source.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
@@ -133,6 +134,14 @@ void TFMainFrm::FormShow() {
 }
 
 void TFMainFrm::closeEvent(QCloseEvent* event) {
+  // Work on a worker holds the entries: it is cancelled (a batch ends after the
+  // step under way and stays undoable), and the window closes once it ended.
+  if (worker_runs_ > 0) {
+    close_pending_ = true;
+    if (running_progress_ != nullptr) running_progress_->RequestCancel();
+    event->ignore();
+    return;
+  }
   FormClose();
   QMainWindow::closeEvent(event);
 }

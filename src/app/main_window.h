@@ -63,7 +63,8 @@ class TFMainFrm : public QMainWindow {
   // --- the run bracket around every listing and rule run
   void BeginRuleRun();
   void EndRuleRun();
-  bool Busy() const { return busy_; }
+  // A run, a listing or a batch is under way (the entries are not to be changed).
+  bool Busy() const { return busy_ || worker_runs_ > 0; }
 
   // --- listing
   // Lists a folder (UTF-8 path); false when nothing was listed.
@@ -205,9 +206,11 @@ class TFMainFrm : public QMainWindow {
   void RefreshStatusCounts();
   // main_window_listing.cpp
   bool ListFolderCp932(const std::string& folder);
-  TListFolderHooks ListingHooks();
+  TListFolderHooks ListingHooks(TFBatchProgress& progress, bool file_mode);
   bool AskRescan(const TRescanQuestion& question);
-  bool RunScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRows& rows);
+  // Runs `work` on the progress window's worker; a close asked for meanwhile
+  // cancels the work and takes effect once it ended.
+  void RunOnWorker(TFBatchProgress& progress, const std::function<void()>& work);
   void AfterListing(const TListFolderResult& result, const QString& panel1);
   void ForgetVanishedFolder(const std::string& folder);
   void ShowPathHistory();
@@ -215,10 +218,12 @@ class TFMainFrm : public QMainWindow {
   void ShowSortIndicator();
   void ListView1SelectItem();
   void ApplySizeUnitNow(int unit);
+  void ShowScanCancelled();
   // main_window_lists.cpp
   void ShowEditedList(int tab, int tag);
   // main_window_commands.cpp
   QComboBox* PopupTarget() const;
+  void SwitchTargetMode(bool files_mode);
   void CopyEntryText(const std::string& cp932);
   // main_window_apply.cpp
   void RunRuleAction();
@@ -273,11 +278,15 @@ class TFMainFrm : public QMainWindow {
   TTabFrame* frame_ = nullptr;
   int current_tab_ = 0;
   bool busy_ = false;
+  int worker_runs_ = 0;                           // RunOnWorker calls under way
+  TFBatchProgress* running_progress_ = nullptr;   // the innermost one's window
+  bool close_pending_ = false;                    // a close waits for the worker
   int run_depth_ = 0;                   // nested BeginRuleRun calls
   bool path_chosen_from_list_ = false;  // the folder box's drop-down list was used
   bool shown_ = false;
   bool watcher_triggered_ = false;
   bool last_declined_ = false;  // the user declined the last listing
+  bool scan_cancelled_ = false; // the user cancelled the last listing's scan
   bool tree_has_focus_ = false;
   int popup_tag_ = 0;
   bool saved_action_enabled_ = true;

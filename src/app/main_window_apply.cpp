@@ -139,9 +139,7 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
   };
   TApplyResult result;
   const TBatchOptions options = WorkerBatchOptions(progress);
-  busy_ = true;  // no listing may start while the worker holds the entries
-  progress.Run([&] { result = ConfirmAndApply(entries_, rows, confirm_here, options); });
-  busy_ = false;
+  RunOnWorker(progress, [&] { result = ConfirmAndApply(entries_, rows, confirm_here, options); });
   HoldListPainting(false);
   model_->EntriesChanged();
   if (result.Started) {
@@ -171,9 +169,7 @@ void TFMainFrm::UndoLastBatchNow() {
   TUndoResult result;
   const TBatchOptions options = WorkerBatchOptions(progress);
   HoldListPainting(true);
-  busy_ = true;
-  progress.Run([&] { result = UndoLastBatch(entries_, request, options); });
-  busy_ = false;
+  RunOnWorker(progress, [&] { result = UndoLastBatch(entries_, request, options); });
   HoldListPainting(false);
   if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));

@@ -42,6 +42,9 @@ struct TListFolderRequest {
   // The entries' sizes and dates are shown or ordered by. When false, the scan reads
   // them only if a search condition tests them; the entries otherwise hold zeros.
   bool ReadSizeAndDate = true;
+  // A cancelled scan leaves the entries and the state as they were, rather than
+  // listing what it found until then.
+  bool KeepListOnCancel = false;
   TExclusion Exclusion;
 };
 
@@ -65,6 +68,7 @@ struct TListFolderResult {
   bool Listed = false;           // the folder existed and was scanned
   bool ReturnDisabled = false;   // the question was accepted: btn_Return goes off
   bool ConversionFailed = false; // kRowConversionError was shown
+  bool Cancelled = false;        // KeepListOnCancel: the scan was cancelled, nothing changed
 };
 
 // The question to ask before listing, or nothing to ask (Message empty and no
