@@ -227,6 +227,7 @@ class TFMainFrm : public QMainWindow {
   void CopyEntryText(const std::string& cp932);
   // main_window_apply.cpp
   void RunRuleAction();
+  TRuleResult RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx);
   // Edit menu: the rows that rewrite every legacy Shift-JIS name in UTF-8.
   void FixEncodingClick();
   // The rule's message, or the confirmation window with its rows.

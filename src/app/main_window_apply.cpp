@@ -31,6 +31,9 @@ namespace {
 inline constexpr const char* kMsgUnfinishedBatch =
     "前回のリネームが途中で終了しています。\r元に戻しますか？";
 
+// A rule run shorter than this shows no progress window.
+constexpr int kRuleProgressAfterMs = 500;
+
 // What a cancelled batch left alone.
 QString CancelledText(std::size_t count) {
   return QStringLiteral("キャンセルしました。%1個は変更していません。").arg(count);
@@ -60,16 +63,16 @@ TRuleContext TFMainFrm::RuleContextFor(const TEntryList& list, std::vector<bool>
 }
 
 void TFMainFrm::RunRuleAction() {
-  if (frame_ == nullptr) return;
+  if (frame_ == nullptr || Busy()) return;
   std::vector<bool> selection;
   TRuleContext ctx = RuleContextFor(entries_, selection);
-  ctx.BeginRuleRun = [this] { BeginRuleRun(); };
-  ctx.EndRuleRun = [this] { EndRuleRun(); };
-  TRuleResult result = frame_->RunRule(ctx);
+  TRuleResult result = RunRuleOnWorker(frame_->RuleJob(), ctx);
+  frame_->ShowRuleError(result);
   ShowRuleResult(result);
 }
 
 void TFMainFrm::FixEncodingClick() {
+  if (Busy()) return;
   TRuleContext ctx(entries_);
   std::vector<bool> selection;
   if (chk_SelectOnly->isChecked()) {
@@ -77,10 +80,27 @@ void TFMainFrm::FixEncodingClick() {
     ctx.Selection = &selection;
   }
   ctx.FolderMode = !FilesMode();
-  ctx.BeginRuleRun = [this] { BeginRuleRun(); };
-  ctx.EndRuleRun = [this] { EndRuleRun(); };
-  TRuleResult result = RunFixEncodingRule(ctx);
+  TRuleResult result = RunRuleOnWorker(RunFixEncodingRule, ctx);
   ShowRuleResult(result);
+}
+
+// The rule walks the entries on the progress window's worker, counting them; its
+// cancel button ends the walk, and a run that was cancelled shows nothing.
+TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx) {
+  TFBatchProgress progress(this, QStringLiteral("新しい名前を作成中..."),
+                           FromCp932(state_.CurrentFolder));
+  progress.SetShowAfter(kRuleProgressAfterMs);
+  ctx.BeginRuleRun = [this, &progress] { progress.OnUiThread([this] { BeginRuleRun(); }); };
+  ctx.EndRuleRun = [this, &progress] { progress.OnUiThread([this] { EndRuleRun(); }); };
+  ctx.StopBefore = [&progress](std::size_t entry) {
+    progress.StepDone(entry);
+    return progress.CancelFlag().load(std::memory_order_relaxed);
+  };
+  progress.BeginSteps(ctx.Entries.Count());
+  TRuleResult result;
+  RunOnWorker(progress, [&] { result = job(ctx); });
+  if (result.Stopped) return SilentResult();
+  return result;
 }
 
 void TFMainFrm::ShowRuleResult(TRuleResult& result) {

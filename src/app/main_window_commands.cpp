@@ -111,6 +111,7 @@ std::vector<std::size_t> TFMainFrm::SelectedEntries() const {
 void TFMainFrm::SelectEntries(const std::vector<std::size_t>& rows) { SelectRows(ListView1, rows); }
 
 void TFMainFrm::menu_DelClick() {
+  if (Busy()) return;  // a worker holds the entries
   const std::vector<std::size_t> rows = SelectedEntries();
   if (rows.empty()) return;
   ListView1->clearSelection();

@@ -161,6 +161,7 @@ void TFMainFrm::ListView1SelectItem() {
 
 // The selection and the current row stay on the same files while the rows move.
 void TFMainFrm::ListView1ColumnClick(int column) {
+  if (Busy()) return;  // a worker holds the entries
   if (column >= kListColumnCount) return;  // the new-name column does not sort
   const std::vector<std::string> selected = PathsOfRows(entries_, SelectedEntries());
   const QModelIndex current = ListView1->currentIndex();
@@ -187,6 +188,7 @@ void TFMainFrm::ShowSortIndicator() {
 }
 
 void TFMainFrm::Menu_SizeClick(int unit) {
+  if (Busy()) return;  // a worker holds the entries
   if (auto* search = qobject_cast<TFrm_Search*>(frame_)) search->SetSizeUnit(unit);
   ApplySizeUnitNow(unit);
 }

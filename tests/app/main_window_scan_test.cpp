@@ -1,9 +1,11 @@
-// Listings on the worker: a scan cancelled while its re-scan question is answered
-// (from F5, from the watcher, from a mode switch) keeps the list, its undo and the
-// mode that were shown, and says so in the status bar.
+// Listings and rule runs on the worker: a scan cancelled while its re-scan
+// question is answered (from F5, from the watcher, from a mode switch) keeps the
+// list, its undo and the mode that were shown, and says so in the status bar; a
+// cancelled rule run shows nothing and renames nothing.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QEvent>
 #include <QPushButton>
 #include <functional>
 
@@ -93,6 +95,44 @@ TEST_F(MainWindowScanTest, ACloseDuringAScanWaitsForIt) {
   EXPECT_TRUE(w->isVisible()) << "the close is queued until the worker ended";
   QApplication::processEvents();
   EXPECT_FALSE(w->isVisible());
+}
+
+// Cancels the running work when the run bracket disables the action button,
+// before the rule's walk reaches its first entry.
+class TCancelAtRunStart : public QObject {
+ public:
+  explicit TCancelAtRunStart(TFMainFrm& w) : w_(w) { w.btn_Action->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    auto* progress = w_.findChild<TFBatchProgress*>();
+    if (event->type() == QEvent::EnabledChange && !w_.btn_Action->isEnabled() && progress) {
+      progress->RequestCancel();
+      ++cancels;
+    }
+    return false;
+  }
+  int cancels = 0;
+
+ private:
+  TFMainFrm& w_;
+};
+
+TEST_F(MainWindowScanTest, ACancelledRuleRunShowsNothingAndRenamesNothing) {
+  MakeItems(Data(), {"a_1.txt", "b_1.txt"});
+  auto w = Open(Data());
+  SetStringRule(*w, "_", "-");
+  int windows = 0;
+  messenger_.OnExec = [&windows](QDialog&) {
+    ++windows;
+    return static_cast<int>(QDialog::Accepted);
+  };
+  TCancelAtRunStart cancel(*w);
+  w->btn_ActionClick();
+  EXPECT_EQ(cancel.cancels, 1);
+  EXPECT_EQ(windows, 0);
+  EXPECT_TRUE(messenger_.Messages.empty());
+  EXPECT_TRUE(QFileInfo::exists(QDir(Data()).filePath("a_1.txt")));
+  EXPECT_EQ(w->Entries().EntryAt(0).State, kStateUntouched);
+  EXPECT_TRUE(w->btn_Action->isEnabled());
 }
 
 }  // namespace
