@@ -195,6 +195,7 @@ void TFMainFrm::EndRuleRun() {
 }
 
 bool TFMainFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched == FolderTreeDockWidget()) KeepDockedWidth();
   const bool drop_target =
       (ListView1 != nullptr && watched == ListView1->viewport()) || watched == cmb_Path;
   if (drop_target && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {

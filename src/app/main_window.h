@@ -258,6 +258,8 @@ class TFMainFrm : public QMainWindow {
   void SetFolderTreeEnabled(bool enabled);
   void RestoreFolderTree();
   void TakeFolderTreeState();
+  void KeepDockedWidth();
+  const QObject* FolderTreeDockWidget() const;
   void DestroyFolderTree();
 
   TMainWindowOptions options_;
