@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
+#include <utility>
 
 #include "app/live_preview.h"
 #include "execution/gui/fbatch_progress.h"
@@ -125,9 +126,16 @@ void TFMainFrm::FormShow() {
   if (!state_.CurrentFolder.empty() && !QFileInfo(FromCp932(state_.CurrentFolder)).isDir()) {
     state_.CurrentFolder.clear();
   }
+  RestoreFolderTree();
+  // The first listing waits for the window to be on screen: a long scan then
+  // runs under a painted window rather than before it appears.
+  QMetaObject::invokeMethod(this, &TFMainFrm::FinishStart, Qt::QueuedConnection);
+}
+
+void TFMainFrm::FinishStart() {
+  if (std::exchange(started_, true)) return;
   OfferJournalUndo();
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
-  RestoreFolderTree();
 
   const int saved_tab = settings_.Main.TabIdx;
   if (saved_tab != kTabSearch) TabControl1->setCurrentIndex(saved_tab);

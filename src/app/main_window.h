@@ -66,6 +66,12 @@ class TFMainFrm : public QMainWindow {
   // A run, a listing or a batch is under way (the entries are not to be changed).
   bool Busy() const { return busy_ || worker_runs_ > 0; }
 
+  // The rest of the start once the window is on screen (queued by the first
+  // showing, so that a long first listing runs under a painted window): the
+  // offer to undo an unfinished batch, the first listing, the saved tab. Runs
+  // once; a caller that cannot wait for the event loop may run it first.
+  void FinishStart();
+
   // --- listing
   // Lists a folder (UTF-8 path); false when nothing was listed.
   bool ListFolder(const QString& folder);
@@ -287,6 +293,7 @@ class TFMainFrm : public QMainWindow {
   int run_depth_ = 0;                   // nested BeginRuleRun calls
   bool path_chosen_from_list_ = false;  // the folder box's drop-down list was used
   bool shown_ = false;
+  bool started_ = false;
   bool watcher_triggered_ = false;
   bool last_declined_ = false;  // the user declined the last listing
   bool scan_cancelled_ = false; // the user cancelled the last listing's scan
