@@ -7,6 +7,7 @@
 #include "app/app_args.h"
 #include "app/app_icon.h"
 #include "app/main_window.h"
+#include "app/quit_signals.h"
 #include "settings/settings_folder.h"
 #include "ui/qt_translations.h"
 
@@ -38,6 +39,9 @@ int main(int argc, char* argv[]) {
   options.SettingsFolder = nalo::ResolveSettingsFolder(override_dir);
   options.FolderArgument = args.Folder;
   nalo::TFMainFrm window(options);
+  const nalo::TQuitSignals quit_signals;
+  QObject::connect(&quit_signals, &nalo::TQuitSignals::Received, &window,
+                   [&window] { window.CloseFromSignal(); });
   window.show();
   return QApplication::exec();
 }

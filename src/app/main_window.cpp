@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -139,6 +140,16 @@ void TFMainFrm::FinishStart() {
 
   const int saved_tab = settings_.Main.TabIdx;
   if (saved_tab != kTabSearch) TabControl1->setCurrentIndex(saved_tab);
+}
+
+void TFMainFrm::CloseFromSignal() {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(top);
+    if (dialog != nullptr && dialog->isVisible() && qobject_cast<TFBatchProgress*>(dialog) == nullptr) {
+      dialog->reject();
+    }
+  }
+  close();
 }
 
 void TFMainFrm::closeEvent(QCloseEvent* event) {

@@ -71,6 +71,10 @@ class TFMainFrm : public QMainWindow {
   // offer to undo an unfinished batch, the first listing, the saved tab. Runs
   // once; a caller that cannot wait for the event loop may run it first.
   void FinishStart();
+  // SIGINT or SIGTERM: the open questions and dialogs are answered as cancelled
+  // (progress windows stay: their work ends through the close), then the window
+  // closes as its close button would; a batch under way stops after its step.
+  void CloseFromSignal();
 
   // --- listing
   // Lists a folder (UTF-8 path); false when nothing was listed.
