@@ -87,6 +87,7 @@ void TFMainFrm::FormCreate() {
   info_ = LoadAllInfoSettings(TIniFile(MainSettingsPath(options_.SettingsFolder)));
   info_source_ = MakeInfoTextSource(info_, options_.SettingsFolder);
   preview_ = new TLivePreview(*this, *model_, *Action("PreviewColumn"));
+  ListView1->setColumnWidth(TEntryListModel::kNewNameColumn, settings_.Main.PreviewColumnWidth);
 }
 
 void TFMainFrm::showEvent(QShowEvent* event) {

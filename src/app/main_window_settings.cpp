@@ -75,6 +75,9 @@ void TFMainFrm::CollectMainSettings() {
   m.SelectOnly = chk_SelectOnly->isChecked();
   m.FileMode = FilesMode();
   m.PreviewColumn = Action("PreviewColumn")->isChecked();
+  if (!ListView1->isColumnHidden(TEntryListModel::kNewNameColumn)) {  // a hidden one reads 0
+    m.PreviewColumnWidth = ListView1->columnWidth(TEntryListModel::kNewNameColumn);
+  }
   m.PathHistory = state_.PathHistory;
 }
 
