@@ -140,6 +140,9 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
                     this);
     window.setWindowTitle(QString::fromUtf8(kResultCaption));
     window.SetOkButton(ok_caption, ok_hint);
+    // One font for every row, the list's own: the default one lacks the Japanese
+    // glyphs, and rows with them would be drawn in a fallback font.
+    window.ListView1->setFont(ListView1->font());
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = messenger_->ExecModal(window);
     QApplication::restoreOverrideCursor();
