@@ -85,6 +85,22 @@ TEST_F(MainWindowScanTest, ACancelledScanKeepsTheListItsUndoAndItsMode) {
   }
 }
 
+// F5 while a listing is under way (here while its question is open) starts no
+// second listing inside it.
+TEST_F(MainWindowScanTest, F5DuringAListingStartsNoOther) {
+  auto w = OpenRenamed();
+  int questions = 0;
+  messenger_.OnYesNo = [&] {
+    ++questions;
+    w->R1Click();
+  };
+  w->R1Click();
+  EXPECT_EQ(questions, 1);
+  EXPECT_EQ(w->Entries().Count(), 2u);
+  EXPECT_EQ(w->Entries().EntryAt(0).State, kStateUntouched) << "the one listing ran";
+  EXPECT_TRUE(w->btn_Action->isEnabled());
+}
+
 // A close asked for while a scan runs (a window manager's close before the
 // progress window appeared) cancels the scan and closes the window after it.
 TEST_F(MainWindowScanTest, ACloseDuringAScanWaitsForIt) {
