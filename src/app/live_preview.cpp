@@ -80,7 +80,6 @@ TLivePreview::TLivePreview(TFMainFrm& window, TEntryListModel& model, QAction& t
                                   new TChangedPartDelegate(0, view_));
   // The new name stands right beside the present one.
   view_->horizontalHeader()->moveSection(TEntryListModel::kNewNameColumn, 1);
-  view_->setColumnWidth(TEntryListModel::kNewNameColumn, kColumnWidth);
   connect(&toggle_, &QAction::toggled, this, &TLivePreview::Toggle);
   connect(&model_, &QAbstractItemModel::modelReset, this, &TLivePreview::ListChanged);
   connect(&model_, &QAbstractItemModel::layoutChanged, this, &TLivePreview::ListChanged);

@@ -26,7 +26,6 @@ class TLivePreview : public QObject {
   Q_OBJECT
  public:
   static constexpr int kDelayMs = 150;
-  static constexpr int kColumnWidth = 300;
 
   TLivePreview(TFMainFrm& window, TEntryListModel& model, QAction& toggle);
   ~TLivePreview() override;

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/app_args.h"
 #include "app/app_icon.h"
 #include "app/main_window.h"
+#include "app/quit_signals.h"
 #include "settings/settings_folder.h"
 #include "ui/qt_translations.h"
 
@@ -38,6 +40,14 @@ int main(int argc, char* argv[]) {
   options.SettingsFolder = nalo::ResolveSettingsFolder(override_dir);
   options.FolderArgument = args.Folder;
   nalo::TFMainFrm window(options);
+  const nalo::TQuitSignals quit_signals;
+  QObject::connect(&quit_signals, &nalo::TQuitSignals::Received, &window,
+                   [&window] { window.CloseFromSignal(); });
   window.show();
-  return QApplication::exec();
+  const int code = QApplication::exec();
+  // The window wrote its settings when it closed, and a batch's journal is on disk
+  // before its run ends. Freeing a million entries one by one would only hold the
+  // process up for a second after the window is gone: the system takes the memory.
+  std::fflush(nullptr);
+  std::_Exit(code);
 }

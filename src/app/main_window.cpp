@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -17,8 +18,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
+#include <utility>
 
 #include "app/live_preview.h"
+#include "execution/gui/fbatch_progress.h"
 #include "fileinfo/info_source.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
@@ -84,6 +87,7 @@ void TFMainFrm::FormCreate() {
   info_ = LoadAllInfoSettings(TIniFile(MainSettingsPath(options_.SettingsFolder)));
   info_source_ = MakeInfoTextSource(info_, options_.SettingsFolder);
   preview_ = new TLivePreview(*this, *model_, *Action("PreviewColumn"));
+  ListView1->setColumnWidth(TEntryListModel::kNewNameColumn, settings_.Main.PreviewColumnWidth);
 }
 
 void TFMainFrm::showEvent(QShowEvent* event) {
@@ -124,15 +128,41 @@ void TFMainFrm::FormShow() {
   if (!state_.CurrentFolder.empty() && !QFileInfo(FromCp932(state_.CurrentFolder)).isDir()) {
     state_.CurrentFolder.clear();
   }
+  RestoreFolderTree();
+  // The first listing waits for the window to be on screen: a long scan then
+  // runs under a painted window rather than before it appears.
+  QMetaObject::invokeMethod(this, &TFMainFrm::FinishStart, Qt::QueuedConnection);
+}
+
+void TFMainFrm::FinishStart() {
+  if (std::exchange(started_, true)) return;
   OfferJournalUndo();
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
-  RestoreFolderTree();
 
   const int saved_tab = settings_.Main.TabIdx;
   if (saved_tab != kTabSearch) TabControl1->setCurrentIndex(saved_tab);
 }
 
+void TFMainFrm::CloseFromSignal() {
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    auto* dialog = qobject_cast<QDialog*>(top);
+    if (dialog != nullptr && dialog->isVisible() &&
+        qobject_cast<TFBatchProgress*>(dialog) == nullptr) {
+      dialog->reject();
+    }
+  }
+  close();
+}
+
 void TFMainFrm::closeEvent(QCloseEvent* event) {
+  // Work on a worker holds the entries: it is cancelled (a batch ends after the
+  // step under way and stays undoable), and the window closes once it ended.
+  if (worker_runs_ > 0) {
+    close_pending_ = true;
+    if (running_progress_ != nullptr) running_progress_->RequestCancel();
+    event->ignore();
+    return;
+  }
   FormClose();
   QMainWindow::closeEvent(event);
 }
@@ -186,6 +216,7 @@ void TFMainFrm::EndRuleRun() {
 }
 
 bool TFMainFrm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched == FolderTreeDockWidget()) KeepDockedWidth();
   const bool drop_target =
       (ListView1 != nullptr && watched == ListView1->viewport()) || watched == cmb_Path;
   if (drop_target && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {

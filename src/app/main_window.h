@@ -64,7 +64,18 @@ class TFMainFrm : public QMainWindow {
   // --- the run bracket around every listing and rule run
   void BeginRuleRun();
   void EndRuleRun();
-  bool Busy() const { return busy_; }
+  // A run, a listing or a batch is under way (the entries are not to be changed).
+  bool Busy() const { return busy_ || worker_runs_ > 0; }
+
+  // The rest of the start once the window is on screen (queued by the first
+  // showing, so that a long first listing runs under a painted window): the
+  // offer to undo an unfinished batch, the first listing, the saved tab. Runs
+  // once; a caller that cannot wait for the event loop may run it first.
+  void FinishStart();
+  // SIGINT or SIGTERM: the open questions and dialogs are answered as cancelled
+  // (progress windows stay: their work ends through the close), then the window
+  // closes as its close button would; a batch under way stops after its step.
+  void CloseFromSignal();
 
   // --- listing
   // Lists a folder (UTF-8 path); false when nothing was listed.
@@ -205,9 +216,11 @@ class TFMainFrm : public QMainWindow {
   void RefreshStatusCounts();
   // main_window_listing.cpp
   bool ListFolderCp932(const std::string& folder);
-  TListFolderHooks ListingHooks();
+  TListFolderHooks ListingHooks(TFBatchProgress& progress, bool file_mode);
   bool AskRescan(const TRescanQuestion& question);
-  bool RunScanWithProgress(TFindSearch& finder, const TSearchOption& option, TScanRows& rows);
+  // Runs `work` on the progress window's worker; a close asked for meanwhile
+  // cancels the work and takes effect once it ended.
+  void RunOnWorker(TFBatchProgress& progress, const std::function<void()>& work);
   void AfterListing(const TListFolderResult& result, const QString& panel1);
   void ForgetVanishedFolder(const std::string& folder);
   void ShowPathHistory();
@@ -215,13 +228,16 @@ class TFMainFrm : public QMainWindow {
   void ShowSortIndicator();
   void ListView1SelectItem();
   void ApplySizeUnitNow(int unit);
+  void ShowScanCancelled();
   // main_window_lists.cpp
   void ShowEditedList(int tab, int tag);
   // main_window_commands.cpp
   QComboBox* PopupTarget() const;
+  void SwitchTargetMode(bool files_mode);
   void CopyEntryText(const std::string& cp932);
   // main_window_apply.cpp
   void RunRuleAction();
+  TRuleResult RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx);
   // Edit menu: the rows that rewrite every legacy Shift-JIS name in UTF-8.
   void FixEncodingClick();
   // The rule's message, or the confirmation window with its rows.
@@ -253,6 +269,8 @@ class TFMainFrm : public QMainWindow {
   void SetFolderTreeEnabled(bool enabled);
   void RestoreFolderTree();
   void TakeFolderTreeState();
+  void KeepDockedWidth();
+  const QObject* FolderTreeDockWidget() const;
   void DestroyFolderTree();
 
   TMainWindowOptions options_;
@@ -274,11 +292,16 @@ class TFMainFrm : public QMainWindow {
   TTabFrame* frame_ = nullptr;
   int current_tab_ = 0;
   bool busy_ = false;
-  int run_depth_ = 0;                   // nested BeginRuleRun calls
-  bool path_chosen_from_list_ = false;  // the folder box's drop-down list was used
+  int worker_runs_ = 0;                          // RunOnWorker calls under way
+  TFBatchProgress* running_progress_ = nullptr;  // the innermost one's window
+  bool close_pending_ = false;                   // a close waits for the worker
+  int run_depth_ = 0;                            // nested BeginRuleRun calls
+  bool path_chosen_from_list_ = false;           // the folder box's drop-down list was used
   bool shown_ = false;
+  bool started_ = false;
   bool watcher_triggered_ = false;
   bool last_declined_ = false;  // the user declined the last listing
+  bool scan_cancelled_ = false;  // the user cancelled the last listing's scan
   bool tree_has_focus_ = false;
   int popup_tag_ = 0;
   bool saved_action_enabled_ = true;

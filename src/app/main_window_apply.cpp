@@ -31,6 +31,9 @@ namespace {
 inline constexpr const char* kMsgUnfinishedBatch =
     "前回のリネームが途中で終了しています。\r元に戻しますか？";
 
+// A rule run shorter than this shows no progress window.
+constexpr int kRuleProgressAfterMs = 500;
+
 // What a cancelled batch left alone.
 QString CancelledText(std::size_t count) {
   return QStringLiteral("キャンセルしました。%1個は変更していません。").arg(count);
@@ -60,16 +63,16 @@ TRuleContext TFMainFrm::RuleContextFor(const TEntryList& list, std::vector<bool>
 }
 
 void TFMainFrm::RunRuleAction() {
-  if (frame_ == nullptr) return;
+  if (frame_ == nullptr || Busy()) return;
   std::vector<bool> selection;
   TRuleContext ctx = RuleContextFor(entries_, selection);
-  ctx.BeginRuleRun = [this] { BeginRuleRun(); };
-  ctx.EndRuleRun = [this] { EndRuleRun(); };
-  TRuleResult result = frame_->RunRule(ctx);
+  TRuleResult result = RunRuleOnWorker(frame_->RuleJob(), ctx);
+  frame_->ShowRuleError(result);
   ShowRuleResult(result);
 }
 
 void TFMainFrm::FixEncodingClick() {
+  if (Busy()) return;
   TRuleContext ctx(entries_);
   std::vector<bool> selection;
   if (chk_SelectOnly->isChecked()) {
@@ -77,10 +80,27 @@ void TFMainFrm::FixEncodingClick() {
     ctx.Selection = &selection;
   }
   ctx.FolderMode = !FilesMode();
-  ctx.BeginRuleRun = [this] { BeginRuleRun(); };
-  ctx.EndRuleRun = [this] { EndRuleRun(); };
-  TRuleResult result = RunFixEncodingRule(ctx);
+  TRuleResult result = RunRuleOnWorker(RunFixEncodingRule, ctx);
   ShowRuleResult(result);
+}
+
+// The rule walks the entries on the progress window's worker, counting them; its
+// cancel button ends the walk, and a run that was cancelled shows nothing.
+TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx) {
+  TFBatchProgress progress(this, QStringLiteral("新しい名前を作成中..."),
+                           FromCp932(state_.CurrentFolder));
+  progress.SetShowAfter(kRuleProgressAfterMs);
+  ctx.BeginRuleRun = [this, &progress] { progress.OnUiThread([this] { BeginRuleRun(); }); };
+  ctx.EndRuleRun = [this, &progress] { progress.OnUiThread([this] { EndRuleRun(); }); };
+  ctx.StopBefore = [&progress](std::size_t entry) {
+    progress.StepDone(entry);
+    return progress.CancelFlag().load(std::memory_order_relaxed);
+  };
+  progress.BeginSteps(ctx.Entries.Count());
+  TRuleResult result;
+  RunOnWorker(progress, [&] { result = job(ctx); });
+  if (result.Stopped) return SilentResult();
+  return result;
 }
 
 void TFMainFrm::ShowRuleResult(TRuleResult& result) {
@@ -120,6 +140,9 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
                     this);
     window.setWindowTitle(QString::fromUtf8(kResultCaption));
     window.SetOkButton(ok_caption, ok_hint);
+    // One font for every row, the list's own: the default one lacks the Japanese
+    // glyphs, and rows with them would be drawn in a fallback font.
+    window.ListView1->setFont(ListView1->font());
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int answer = messenger_->ExecModal(window);
     QApplication::restoreOverrideCursor();
@@ -139,9 +162,7 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_c
   };
   TApplyResult result;
   const TBatchOptions options = WorkerBatchOptions(progress);
-  busy_ = true;  // no listing may start while the worker holds the entries
-  progress.Run([&] { result = ConfirmAndApply(entries_, rows, confirm_here, options); });
-  busy_ = false;
+  RunOnWorker(progress, [&] { result = ConfirmAndApply(entries_, rows, confirm_here, options); });
   HoldListPainting(false);
   model_->EntriesChanged();
   if (result.Started) {
@@ -171,9 +192,7 @@ void TFMainFrm::UndoLastBatchNow() {
   TUndoResult result;
   const TBatchOptions options = WorkerBatchOptions(progress);
   HoldListPainting(true);
-  busy_ = true;
-  progress.Run([&] { result = UndoLastBatch(entries_, request, options); });
-  busy_ = false;
+  RunOnWorker(progress, [&] { result = UndoLastBatch(entries_, request, options); });
   HoldListPainting(false);
   if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
   for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));

@@ -78,22 +78,18 @@ void TFMainFrm::R1Click() {
   ListFolderCp932(state_.CurrentFolder);
 }
 
-void TFMainFrm::File2Click() {
-  Action("File2")->setChecked(true);
-  ApplyTargetMode(true);
-  if (RelistFolder()) {
-    Action("Folder1")->setChecked(true);
-    ApplyTargetMode(false);
-  }
-  SyncFolderTreeMode();
-}
+void TFMainFrm::File2Click() { SwitchTargetMode(true); }
 
-void TFMainFrm::Folder1Click() {
-  Action("Folder1")->setChecked(true);
-  ApplyTargetMode(false);
+void TFMainFrm::Folder1Click() { SwitchTargetMode(false); }
+
+// The mode goes back when the listing in the new mode was declined or cancelled.
+void TFMainFrm::SwitchTargetMode(bool files_mode) {
+  Action(files_mode ? "File2" : "Folder1")->setChecked(true);
+  ApplyTargetMode(files_mode);
   if (RelistFolder()) {
-    Action("File2")->setChecked(true);
-    ApplyTargetMode(true);
+    Action(files_mode ? "Folder1" : "File2")->setChecked(true);
+    ApplyTargetMode(!files_mode);
+    if (scan_cancelled_) ShowScanCancelled();
   }
   SyncFolderTreeMode();
 }
@@ -115,6 +111,7 @@ std::vector<std::size_t> TFMainFrm::SelectedEntries() const {
 void TFMainFrm::SelectEntries(const std::vector<std::size_t>& rows) { SelectRows(ListView1, rows); }
 
 void TFMainFrm::menu_DelClick() {
+  if (Busy()) return;  // a worker holds the entries
   const std::vector<std::size_t> rows = SelectedEntries();
   if (rows.empty()) return;
   ListView1->clearSelection();

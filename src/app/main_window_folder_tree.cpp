@@ -29,6 +29,8 @@ constexpr int kFolderTreeOffset = 24;
 
 TFFolderTreeView* TFMainFrm::FolderTreeView() const { return folder_tree_.data(); }
 
+const QObject* TFMainFrm::FolderTreeDockWidget() const { return folder_tree_.data(); }
+
 void TFMainFrm::menu_FolderWinClick() {
   if (folder_tree_ != nullptr && folder_tree_->isVisible()) {
     folder_tree_->close();  // the close reaction writes the sub-folder option
@@ -59,6 +61,7 @@ void TFMainFrm::CreateFolderTree() {
         mapToGlobal(ListView1->mapTo(this, QPoint(kFolderTreeOffset, kFolderTreeOffset))));
   }
   folder_tree_->setAttribute(Qt::WA_Moved);
+  folder_tree_->installEventFilter(this);  // KeepDockedWidth
   if (!state_.CurrentFolder.empty() && QFileInfo(FromCp932(state_.CurrentFolder)).isDir()) {
     folder_tree_->SelectFolderQuietly(FromCp932(state_.CurrentFolder));
   }
@@ -149,6 +152,14 @@ void TFMainFrm::TakeFolderTreeState() {
   }
   const QRect bounds = folder_tree_->geometry();
   w.Bounds = {bounds.top(), bounds.left(), bounds.height(), bounds.width()};
+}
+
+// The panel width is saved whatever the state at shutdown: the width the window
+// last had while docked is kept as it is resized there.
+void TFMainFrm::KeepDockedWidth() {
+  if (folder_tree_ != nullptr && !folder_tree_->isFloating() && folder_tree_->isVisible()) {
+    settings_.Main.FolderWin.DockPnlWidth = folder_tree_->width();
+  }
 }
 
 void TFMainFrm::DestroyFolderTree() {

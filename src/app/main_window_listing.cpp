@@ -1,7 +1,7 @@
-// Listing a folder from the main window: the request and hooks for the core's
-// ListFolder (re-scan question, run bracket, progress window for sub-folder
-// scans), then the view, captions, history, caption bar and watcher. Also the
-// watcher's report, dropped folders, size units and column sorting.
+// Listing a folder from the main window: the folder to list, then the view,
+// captions, history, caption bar and watcher after a scan (the scan itself runs in
+// main_window_scan.cpp). Also the watcher's report, dropped folders, size units
+// and column sorting.
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -17,7 +17,6 @@
 #include "app/main_window.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
-#include "listing/gui/prog_dlg.h"
 #include "listing/gui/yes_no_dialog_ex.h"
 #include "listing/list_edit.h"
 #include "listing/size_units.h"
@@ -90,73 +89,6 @@ TExclusion TFMainFrm::Exclusion() const {
   return e;
 }
 
-bool TFMainFrm::ListFolderCp932(const std::string& folder) {
-  last_declined_ = false;
-  TListFolderRequest request;
-  request.Folder = folder;
-  request.FolderMode = !FilesMode();
-  request.SubFolders = settings_.Main.SubFolder;
-  request.WatcherTriggered = watcher_triggered_;
-  request.ReturnEnabled = btn_Return->isEnabled();
-  request.Exclusion = Exclusion();
-  StoreTabStatus(kTabSearch);
-  const QString panel1 = panel1_->text();
-  const TListFolderResult result =
-      nalo::ListFolder(request, settings_.Tabs.Search, state_, entries_, ListingHooks());
-  last_declined_ = result.Declined;
-  if (!result.Listed) {
-    if (!result.Declined) ForgetVanishedFolder(folder);
-    model_->Reset();
-    return false;
-  }
-  watcher_->Watch(state_.CurrentFolder, request.SubFolders);
-  AfterListing(result, panel1);
-  return true;
-}
-
-TListFolderHooks TFMainFrm::ListingHooks() {
-  TListFolderHooks hooks;
-  hooks.Ask = [this](const TRescanQuestion& q) { return AskRescan(q); };
-  hooks.BeginRun = [this] {
-    watcher_->DropPendingReport();
-    BeginRuleRun();
-    model_->ShowNothing();
-  };
-  hooks.EndRun = [this] { EndRuleRun(); };
-  if (settings_.Main.SubFolder) {
-    hooks.RunScan = [this](TFindSearch& finder, const TSearchOption& option, TScanRows& rows) {
-      return RunScanWithProgress(finder, option, rows);
-    };
-  }
-  hooks.ShowProgressText = [this](std::string_view text) {
-    panel1_->setText(FromUtf8(text));
-    panel1_->repaint();
-  };
-  hooks.ShowError = [this](std::string_view text) { messenger_->Error(this, FromUtf8(text)); };
-  return hooks;
-}
-
-bool TFMainFrm::AskRescan(const TRescanQuestion& question) {
-  bool yes = false;
-  if (question.UsePromptWindow) {
-    if (!prompt_gate_.TryOpen()) return false;  // the prompt showing answers for both
-    if (prompt_ == nullptr) prompt_ = new TFYesNoDialogEx(this);
-    prompt_->Label3->setText(FromUtf8(question.Message));
-    yes = messenger_->ExecModal(*prompt_) == QDialog::Accepted;
-    prompt_gate_.Closed();
-  } else {
-    yes = messenger_->YesNo(this, FromUtf8(question.Message));
-  }
-  if (yes) btn_Return->setEnabled(false);
-  return yes;
-}
-
-bool TFMainFrm::RunScanWithProgress(TFindSearch& finder, const TSearchOption& option,
-                                    TScanRows& rows) {
-  TProgDlg dialog(this);
-  return dialog.RunSearch(finder, option, FilesMode(), rows);
-}
-
 // The folder listed before is gone (deleted or moved by another program): its
 // rows no longer stand for anything on disk.
 void TFMainFrm::ForgetVanishedFolder(const std::string& folder) {
@@ -207,7 +139,7 @@ void TFMainFrm::UpdateColumnCaptions() {
 // scan shows the folder as it is, and a nested listing would pull the entries
 // from under the run.
 void TFMainFrm::DirectoryWatcher1Change() {
-  if (prompt_gate_.Showing() || busy_) return;
+  if (prompt_gate_.Showing() || Busy()) return;
   watcher_triggered_ = true;
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
   watcher_triggered_ = false;
@@ -229,6 +161,7 @@ void TFMainFrm::ListView1SelectItem() {
 
 // The selection and the current row stay on the same files while the rows move.
 void TFMainFrm::ListView1ColumnClick(int column) {
+  if (Busy()) return;                      // a worker holds the entries
   if (column >= kListColumnCount) return;  // the new-name column does not sort
   model_->Reorder([&] { return SortByColumnClick(state_, entries_, column); });
   ShowSortIndicator();
@@ -242,6 +175,7 @@ void TFMainFrm::ShowSortIndicator() {
 }
 
 void TFMainFrm::Menu_SizeClick(int unit) {
+  if (Busy()) return;  // a worker holds the entries
   if (auto* search = qobject_cast<TFrm_Search*>(frame_)) search->SetSizeUnit(unit);
   ApplySizeUnitNow(unit);
 }

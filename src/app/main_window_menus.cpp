@@ -233,7 +233,7 @@ TWatcherSwitch TFMainFrm::WatcherSwitch() {
 void TFMainFrm::ConnectDeleteAndRename() {
   connect(Action("menu_Delete"), &QAction::triggered, this, [this] {
     const std::vector<std::size_t> rows = SelectedEntries();
-    if (rows.empty()) return;
+    if (rows.empty() || Busy()) return;
     const TDeleteResult result =
         DeleteSelectionWithDialog(this, entries_, rows, WatcherSwitch(), *messenger_);
     if (result.Message.empty()) return;  // cancelled: the list and its selection stay
@@ -268,6 +268,7 @@ void TFMainFrm::ConnectDeleteAndRename() {
 }
 
 void TFMainFrm::RenameSelectedWithDialog() {
+  if (Busy()) return;  // a worker holds the entries
   const std::vector<std::size_t> rows = SelectedEntries();
   if (rows.size() != 1) return;
   const TSingleRenameResult result =
@@ -281,6 +282,7 @@ void TFMainFrm::ListView1DblClick() { RenameSelectedWithDialog(); }
 void TFMainFrm::ListView1KeyPress() { RenameSelectedWithDialog(); }
 
 void TFMainFrm::Rename1Click() {
+  if (Busy()) return;  // a worker holds the entries
   const std::vector<std::size_t> rows = SelectedEntries();
   if (rows.size() != 1) return;
   const QModelIndex name = model_->index(static_cast<int>(rows.front()), 0);
@@ -289,6 +291,7 @@ void TFMainFrm::Rename1Click() {
 }
 
 void TFMainFrm::ListView1Edited(std::size_t row, const QString& text) {
+  if (Busy()) return;  // a worker holds the entries
   if (row >= entries_.Count()) return;
   const TSingleRenameResult result =
       CommitInPlaceRename(this, entries_, row, text, WatcherSwitch(), *messenger_);

@@ -5,6 +5,7 @@
 // trim option from the next rule run, and the list look immediately.
 #include "app/ffolder_tree_view.h"
 #include "app/foption.h"
+#include "app/live_preview.h"
 #include "app/main_window.h"
 #include "settings/ini_file.h"
 #include "settings/options_dialog_values.h"
@@ -39,6 +40,7 @@ void TFMainFrm::ApplyOptions(const TOptionsSettings& options) {
   if (FolderTreeView() != nullptr) FolderTreeView()->SetSubFolder(options.SubFolder);
   m.ListView = options.ListView;
   ApplyListLook();
+  preview_->Schedule();  // the trim option shapes the new names
 }
 
 }  // namespace nalo

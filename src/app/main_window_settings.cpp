@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "listing/gui/entry_list_model.h"
 #include "listing/path_history.h"
+#include "rules/gui/position_list.h"
 #include "settings/settings_folder.h"
 #include "ui/cp932_guard.h"
 #include "ui/list_look.h"
@@ -36,6 +37,8 @@ void TFMainFrm::LoadSettings() {
   chk_OmojiKomoji->setChecked(m.NotCaseSensitive);
   chk_SelectOnly->setChecked(m.SelectOnly);
   Action(m.FileMode ? "File2" : "Folder1")->setChecked(true);
+  AddPositionMemory().Stored(m.FileMode);  // the records were stored in the saved mode
+  MovePositionMemory().Stored(m.FileMode);
   Action("PreviewColumn")->setChecked(m.PreviewColumn);
   const int tab = m.TabIdx >= 0 && m.TabIdx < kTabCount ? m.TabIdx : 0;
   for (const std::string& item : m.NotLists[tab]) cmb_notText->addItem(FromCp932(item));
@@ -72,12 +75,18 @@ void TFMainFrm::CollectMainSettings() {
   m.SelectOnly = chk_SelectOnly->isChecked();
   m.FileMode = FilesMode();
   m.PreviewColumn = Action("PreviewColumn")->isChecked();
+  if (!ListView1->isColumnHidden(TEntryListModel::kNewNameColumn)) {  // a hidden one reads 0
+    m.PreviewColumnWidth = ListView1->columnWidth(TEntryListModel::kNewNameColumn);
+  }
   m.PathHistory = state_.PathHistory;
 }
 
 void TFMainFrm::SaveSettings() {
   CollectMainSettings();
   StoreTabStatus(current_tab_);
+  TTabStatusSet& tabs = settings_.Tabs;
+  tabs.Add.Position = AddPositionMemory().PositionToSave(tabs.Add.Position, FilesMode());
+  tabs.Move.Position = MovePositionMemory().PositionToSave(tabs.Move.Position, FilesMode());
   const std::vector<std::string> failures =
       SaveSettingsFiles(options_.SettingsFolder, settings_, DefaultListingFolder());
   for (const std::string& failure : failures) messenger_->Error(this, FromUtf8(failure));

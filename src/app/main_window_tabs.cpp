@@ -43,7 +43,7 @@ constexpr TTabCaptions kTabCaptionTable[kTabCount] = {
 
 }  // namespace
 
-bool TFMainFrm::TabControl1Changing() { return !busy_; }
+bool TFMainFrm::TabControl1Changing() { return !Busy(); }
 
 void TFMainFrm::TabControl1Change(int index) {
   if (index == current_tab_ || index < 0 || index >= kTabCount) return;

@@ -3,6 +3,7 @@
 // (pm_Label remembers the button's tag 5-9). Their candidate lists are edited in
 // the list editor; after OK the add rule reads the stored record.
 #include "app/flistbox_modif.h"
+#include "app/live_preview.h"
 #include "app/main_window.h"
 #include "fileinfo/gui/template_dialogs.h"
 #include "fileinfo/info_source.h"
@@ -19,6 +20,7 @@ void TFMainFrm::OpenTemplateDialog(TInfoKind kind) {
   };
   nalo::OpenTemplateDialog(kind, env, info_, !FilesMode(), this);
   info_source_ = MakeInfoTextSource(info_, options_.SettingsFolder);
+  preview_->Schedule();  // the add rule's information texts may have changed
 }
 
 }  // namespace nalo

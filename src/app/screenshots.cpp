@@ -29,7 +29,6 @@
 #include "execution/journal_undo.h"
 #include "fileinfo/gui/ffourcc.h"
 #include "fileinfo/gui/template_dialogs.h"
-#include "listing/gui/prog_dlg.h"
 #include "rules/gui/frm_okikae.h"
 #include "rules/gui/frm_seiki_help.h"
 #include "rules/regex_help.h"
@@ -199,14 +198,6 @@ void ShootPreview(TFMainFrm& window, TShotMessenger& messenger) {
   messenger.Save(window, QStringLiteral("main_preview"));
 }
 
-void ShootProgress(TShotMessenger& messenger, const QString& folder) {
-  TProgDlg dialog;
-  dialog.Panel1->setText(folder + QStringLiteral("/資料/"));
-  dialog.show();
-  QApplication::processEvents();
-  messenger.Save(dialog, QStringLiteral("progress"));
-}
-
 void ShootDialog(TShotMessenger& messenger, QDialog& dialog, const QString& name) {
   dialog.show();
   QApplication::processEvents();
@@ -214,10 +205,15 @@ void ShootDialog(TShotMessenger& messenger, QDialog& dialog, const QString& name
   dialog.hide();
 }
 
-void ShootApplyProgress(TShotMessenger& messenger, const QString& folder) {
-  TFBatchProgress progress(nullptr, QStringLiteral("リネーム中..."), folder);
-  progress.Label1->setText(QStringLiteral("412873 / 1000000 個"));
-  ShootDialog(messenger, progress, QStringLiteral("apply_progress"));
+// The progress windows of a scan with sub-folders and of an apply.
+void ShootProgress(TShotMessenger& messenger, const QString& folder) {
+  TFBatchProgress scan(nullptr, QStringLiteral("ファイル検索中..."),
+                       folder + QStringLiteral("/資料/"));
+  scan.Label1->setText(QStringLiteral("283514 個"));
+  ShootDialog(messenger, scan, QStringLiteral("progress"));
+  TFBatchProgress apply(nullptr, QStringLiteral("リネーム中..."), folder);
+  apply.Label1->setText(QStringLiteral("412873 / 1000000 個"));
+  ShootDialog(messenger, apply, QStringLiteral("apply_progress"));
 }
 
 // The delete and rename dialogs of the list, the candidate-list editor and the two
@@ -320,7 +316,6 @@ int RenderScreenshots(const QString& out_dir) {
   ShootPreview(window, messenger);
   ShootEveryKindOfName(window, messenger, sample_root.path());
   ShootProgress(messenger, sample);
-  ShootApplyProgress(messenger, sample);
   ShootLaptopScreen(window, messenger);
   ShootListAndHelpDialogs(messenger);
   ShootInfoDialogs(messenger, settings_dir.path().toStdString());

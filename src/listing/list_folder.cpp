@@ -67,14 +67,19 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
   }
 
   TRunGuard run(hooks);
-  state.CurrentFolder = request.Folder;
   const TSearchOption option = BuildSearchOption(request.Folder, search, request.Exclusion,
                                                  request.SubFolders, request.FolderMode);
   TFindSearch finder;
   finder.ReadSizeAndDate = request.ReadSizeAndDate || TestsSizeOrDate(option);
   finder.KeepNames = request.KeepNames;
   TScanRows rows;
-  state.ScanCompleted = RunScan(hooks, finder, option, !request.FolderMode, rows);
+  const bool completed = RunScan(hooks, finder, option, !request.FolderMode, rows);
+  if (!completed && request.KeepListOnCancel) {
+    result.Cancelled = true;
+    return result;
+  }
+  state.CurrentFolder = request.Folder;
+  state.ScanCompleted = completed;
   state.UnencodableCount = finder.UnencodableCount();
   state.UnencodableExamples = finder.UnencodableExamples();
   entries.ClearEntries();

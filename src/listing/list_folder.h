@@ -45,6 +45,9 @@ struct TListFolderRequest {
   // Every name of each listed folder is kept with the folder (TFolderText::Names)
   // for the clash check of a later batch.
   bool KeepNames = true;
+  // A cancelled scan leaves the entries and the state as they were, rather than
+  // listing what it found until then.
+  bool KeepListOnCancel = false;
   TExclusion Exclusion;
 };
 
@@ -68,6 +71,7 @@ struct TListFolderResult {
   bool Listed = false;           // the folder existed and was scanned
   bool ReturnDisabled = false;   // the question was accepted: btn_Return goes off
   bool ConversionFailed = false; // kRowConversionError was shown
+  bool Cancelled = false;        // KeepListOnCancel: the scan was cancelled, nothing changed
 };
 
 // The question to ask before listing, or nothing to ask (Message empty and no

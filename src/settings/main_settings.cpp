@@ -13,6 +13,7 @@ constexpr char kFormLocate[] = "FormLocate";
 constexpr char kFormSize[] = "FormSize";
 constexpr char kListView[] = "ListView";
 constexpr char kPreviewColumn[] = "PreviewColumn";
+constexpr char kPreviewWidth[] = "PreviewWidth";
 constexpr char kLastTimeFolder[] = "LastTimeFolder";
 constexpr char kNotCheck[] = "NotCheck";
 constexpr char kSelCheck[] = "SelCheck";
@@ -72,6 +73,7 @@ TMainSettings ReadMainSettings(const TIniFile& ini, const std::string& default_f
     s.ColumnWidths[i] = ini.ReadInt32(kListView, ColumnKey(i), d.ColumnWidths[i]);
   }
   s.PreviewColumn = ini.ReadBool(kListView, kPreviewColumn, !ini.SectionExists(kListView));
+  s.PreviewColumnWidth = ini.ReadInt32(kListView, kPreviewWidth, d.PreviewColumnWidth);
   s.LastFolder = ini.ReadString(kLastTimeFolder, "Path", default_folder);
   for (int tab = 0; tab < kTabCount; ++tab) s.NotLists[tab] = ini.ReadList(NotSection(tab));
   s.NotCheck = ini.ReadBool(kNotCheck, "Check", d.NotCheck);
@@ -95,6 +97,7 @@ void WriteMainSettings(TIniFile& ini, const TMainSettings& s, const std::string&
   ini.WriteString(kLastTimeFolder, "Path", s.LastFolder.empty() ? default_folder : s.LastFolder);
   for (int i = 0; i < kListColumnCount; ++i) ini.WriteInteger(kListView, ColumnKey(i), s.ColumnWidths[i]);
   ini.WriteBool(kListView, kPreviewColumn, s.PreviewColumn);
+  ini.WriteInteger(kListView, kPreviewWidth, s.PreviewColumnWidth);
   for (int tab = 0; tab < kTabCount; ++tab) ini.WriteList(NotSection(tab), s.NotLists[tab]);
   ini.WriteBool(kNotCheck, "Check", s.NotCheck);
   ini.WriteBool(kNotCheck, "OK", s.NotCaseSensitive);

@@ -47,6 +47,7 @@ struct TMainSettings {
   bool SelectOnly = false;            // chk_SelectOnly
   bool FileMode = true;               // File2 checked; false: Folder1
   bool PreviewColumn = true;          // the main list shows the new-name column
+  std::int32_t PreviewColumnWidth = 300;  // its width
   StringList PathHistory;             // cmb_Path items
   TResultFormSettings ResultForm;
   TFolderWinSettings FolderWin;
@@ -62,10 +63,10 @@ TMainSettings ReadMainSettings(const TIniFile& ini, const std::string& default_f
 
 // The shutdown writes, in order: TabIdx; FormLocate and FormSize only when the
 // file's Chk_FormMax (default true) is false; LastTimeFolder (`default_folder` when
-// LastFolder is empty); ListView widths and PreviewColumn; Not0..Not5; NotCheck, SelCheck,
-// Option/Search; the Path list; FolderWin bounds and TopMost only when not docked,
-// then Status, Dock and DockPnlWidth. The options, ResultForm and ListSave keys
-// belong to their own writers and are left alone.
+// LastFolder is empty); ListView widths, PreviewColumn and PreviewWidth; Not0..Not5; NotCheck,
+// SelCheck, Option/Search; the Path list; FolderWin bounds and TopMost only when not docked, then
+// Status, Dock and DockPnlWidth. The options, ResultForm and ListSave keys belong to their own
+// writers and are left alone.
 void WriteMainSettings(TIniFile& ini, const TMainSettings& settings, const std::string& default_folder);
 
 }  // namespace nalo

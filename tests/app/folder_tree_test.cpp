@@ -273,6 +273,26 @@ TEST_F(FolderTreeTest, DockedStateAndPanelWidthSurviveARestart) {
   EXPECT_EQ(tree->width(), width);
 }
 
+// A window docked and widened, then floated before shutdown, keeps the width
+// it had while docked.
+TEST_F(FolderTreeTest, TheDockedWidthIsSavedWhenTheWindowFloatsAtShutdown) {
+  {
+    auto w = Open(std::nullopt);
+    TFFolderTreeView* tree = ShowTree(*w);
+    tree->setFloating(false);
+    QApplication::processEvents();
+    w->resizeDocks({tree}, {311}, Qt::Horizontal);
+    QApplication::processEvents();
+    tree->setFloating(true);
+    tree->resize(280, 250);
+    QApplication::processEvents();
+    w->close();
+  }
+  const TIniFile ini = Ini();
+  EXPECT_FALSE(ini.ReadBool("FolderWin", "Dock", true));
+  EXPECT_EQ(ini.ReadInteger("FolderWin", "DockPnlWidth", 0), 311);
+}
+
 TEST_F(FolderTreeTest, TheTreeKeepsTheFocusOnlyWhileItHadIt) {
   MakeItems(Data(), {"a.txt", "p/", "q/"});
   auto w = Open(Data());

@@ -40,6 +40,7 @@ class TFakeMessenger : public TMessenger {
  public:
   std::vector<TMessage> Messages;
   std::deque<bool> YesNoAnswers;  // empty: Yes
+  std::function<void()> OnYesNo;  // runs while a question is asked
   std::optional<QString> Folder;  // PickFolder's answer
   std::optional<QString> SavePath;
   // Runs a modal dialog; by default it is rejected.
@@ -53,6 +54,7 @@ class TFakeMessenger : public TMessenger {
   void Error(QWidget*, const QString& t) override { Messages.push_back({"error", t}); }
   bool YesNo(QWidget*, const QString& t) override {
     Messages.push_back({"yesno", t});
+    if (OnYesNo) OnYesNo();
     if (YesNoAnswers.empty()) return true;
     const bool answer = YesNoAnswers.front();
     YesNoAnswers.pop_front();

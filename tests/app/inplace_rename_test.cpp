@@ -35,6 +35,7 @@ class InPlaceRenameTest : public ::testing::Test {
     options.Messenger = &messenger_;
     window_ = std::make_unique<TFMainFrm>(options);
     window_->show();
+    window_->FinishStart();
     ASSERT_EQ(window_->Entries().Count(), 3u);
   }
 

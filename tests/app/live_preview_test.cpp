@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QColor>
 #include <QLabel>
 #include <QSignalSpy>
@@ -228,6 +229,46 @@ TEST_F(LivePreviewTest, TheColumnFollowsTheMenuItemAndItsSetting) {
   auto w = Open(Data());
   EXPECT_FALSE(w->findChild<QAction*>("PreviewColumn")->isChecked());
   EXPECT_TRUE(w->ListView1->isColumnHidden(TEntryListModel::kNewNameColumn));
+}
+
+// A change of the trim option in the options dialog runs the preview again.
+TEST_F(LivePreviewTest, TheOptionsDialogRestartsThePreview) {
+  MakeItems(Data(), {"a_.txt"});
+  auto w = Open(Data());
+  SetStringRule(*w, "_", " ");
+  ASSERT_TRUE(WaitForPreview(*w->Preview()));
+  EXPECT_EQ(PreviewPairs(*w), (TNamePairs{{"a_.txt", "a.txt"}}));
+  messenger_.OnExec = [](QDialog& d) {
+    auto* trim = d.findChild<QCheckBox*>("chk_Trim");
+    if (trim == nullptr) return static_cast<int>(QDialog::Rejected);
+    trim->setChecked(false);
+    return static_cast<int>(QDialog::Accepted);
+  };
+  w->N3Click();
+  ASSERT_TRUE(WaitForPreview(*w->Preview()));
+  EXPECT_EQ(PreviewPairs(*w), (TNamePairs{{"a_.txt", "a .txt"}}));
+}
+
+// The column's width comes back after a restart, also when the column was off at
+// the shutdown in between.
+TEST_F(LivePreviewTest, TheColumnWidthSurvivesRestartsShownOrHidden) {
+  MakeItems(Data(), {"a_1.txt"});
+  {
+    auto w = Open(Data());
+    w->ListView1->setColumnWidth(TEntryListModel::kNewNameColumn, 123);
+    w->close();
+  }
+  {
+    auto w = Open(Data());
+    EXPECT_EQ(w->ListView1->columnWidth(TEntryListModel::kNewNameColumn), 123);
+    w->findChild<QAction*>("PreviewColumn")->trigger();
+    w->close();
+  }
+  {
+    auto w = Open(Data());
+    w->findChild<QAction*>("PreviewColumn")->trigger();
+    EXPECT_EQ(w->ListView1->columnWidth(TEntryListModel::kNewNameColumn), 123);
+  }
 }
 
 }  // namespace

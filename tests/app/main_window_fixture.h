@@ -32,6 +32,7 @@ inline std::unique_ptr<TFMainFrm> OpenMainWindow(const QString& settings_folder,
   options.Messenger = &messenger;
   auto window = std::make_unique<TFMainFrm>(options);
   window->show();
+  window->FinishStart();
   return window;
 }
 

@@ -127,11 +127,15 @@ TEST_F(MainWindowTest, AppliesTheSelectedRowsMarksThemAndUndoes) {
   MakeItems(Data(), {"a_1.txt", "b_2.txt", "c_3.txt"});
   auto w = Open(Data());
   SetStringRule(*w, "_", "-");
+  QFont list_font = w->ListView1->font();
+  list_font.setPointSize(23);
+  w->ListView1->setFont(list_font);
   std::vector<std::string> shown;
-  messenger_.OnExec = [&shown](QDialog& d) {
+  messenger_.OnExec = [&shown, list_font](QDialog& d) {
     auto* result = qobject_cast<TFresult*>(&d);
     if (result == nullptr) return static_cast<int>(QDialog::Rejected);
     shown.push_back(result->CountText().toStdString());
+    EXPECT_EQ(result->ListView1->font(), list_font) << "every row in the list's one font";
     EXPECT_EQ(result->windowTitle(), QStringLiteral("置換するとこうなるぞ"));
     EXPECT_EQ(result->btn_OK->text(), QStringLiteral("置換実行"));
     SelectRows(result->ListView1, {0, 2});

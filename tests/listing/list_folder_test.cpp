@@ -229,6 +229,31 @@ TEST(ListFolder, CancelledScanListsWhatWasFoundAndSaysSo) {
   EXPECT_EQ(ends, 1);
 }
 
+// The desktop program keeps the list it had when a scan is cancelled.
+TEST(ListFolder, CancelledScanKeepsTheListWhenAsked) {
+  TTempTree tree;
+  tree.File("a.txt");
+  TListingState state;
+  state.CurrentFolder = "/before";
+  state.UndoPending = true;
+  TEntryList entries;
+  entries.Add(TListData{});
+  TListFolderHooks hooks;
+  hooks.RunScan = [](TFindSearch& search, const TSearchOption& o, TScanRows& rows) {
+    search.Search(o.Folder, o.ExtMask, true, rows, o.SubFolders);
+    return false;
+  };
+  TListFolderRequest request = RequestFor(tree);
+  request.KeepListOnCancel = true;
+  const TListFolderResult r = ListFolder(request, {}, state, entries, hooks);
+  EXPECT_TRUE(r.Cancelled);
+  EXPECT_FALSE(r.Listed);
+  EXPECT_EQ(state.CurrentFolder, "/before");
+  EXPECT_TRUE(state.UndoPending);
+  EXPECT_TRUE(state.PathHistory.empty());
+  EXPECT_EQ(entries.Count(), 1u);
+}
+
 // A legacy entry keeps its flag, and its full path leads to its bytes on disk;
 // pointing it at a new name (after a rename) leaves a UTF-8 name.
 TEST(ListFolder, LegacyEntriesKeepTheirDiskBytes) {

@@ -105,6 +105,7 @@ TMainSettings Sample() {
   s.SelectOnly = true;
   s.FileMode = false;
   s.PreviewColumn = false;
+  s.PreviewColumnWidth = 77;
   s.PathHistory = {"/a", "/b", "/c"};
   s.ResultForm = {{1, 2, 3, 4}, {5, 6, 7}};
   s.FolderWin = {{11, 12, 13, 14}, false, true, false, 99};

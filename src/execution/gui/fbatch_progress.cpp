@@ -36,13 +36,14 @@ TFBatchProgress::TFBatchProgress(QWidget* parent, const QString& caption, const 
   Label2 = new QLabel(folder, this);
   Label2->setObjectName("Label2");
   Label2->setMinimumWidth(kPanelWidth);
+  Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // long paths are cut
   Label2->setMargin(8);
   Label2->setAlignment(Qt::AlignCenter);
   Label2->setToolTip(folder);
   ApplyListColors(Label2, Qt::yellow, Qt::black);
   Button1 = new QPushButton(QStringLiteral("キャンセル"), this);
   Button1->setObjectName("Button1");
-  connect(Button1, &QPushButton::clicked, this, &TFBatchProgress::Button1Click);
+  connect(Button1, &QPushButton::clicked, this, &TFBatchProgress::RequestCancel);
   layout->addWidget(Label1);
   layout->addWidget(Label2);
   layout->addWidget(Button1, 0, Qt::AlignHCenter);
@@ -86,7 +87,13 @@ void TFBatchProgress::OnUiThread(const std::function<void()>& call) {
   QMetaObject::invokeMethod(this, call, Qt::BlockingQueuedConnection);
 }
 
-void TFBatchProgress::Button1Click() {
+void TFBatchProgress::ShowFolder(const QString& text) {
+  const std::lock_guard<std::mutex> hold(folder_lock_);
+  folder_ = text;
+  folder_changed_ = true;
+}
+
+void TFBatchProgress::RequestCancel() {
   cancel_.store(true);
   Button1->setEnabled(false);
   Label1->setText(QStringLiteral("キャンセルしています..."));
@@ -96,15 +103,28 @@ void TFBatchProgress::Refresh() {
   if (!steps_begun_.load()) return;
   if (!cancel_.load()) {
     const std::size_t total = total_.load();
-    Label1->setText(QStringLiteral("%1 / %2 個").arg(std::min(done_.load(), total)).arg(total));
+    if (total == 0) {
+      Label1->setText(QStringLiteral("%1 個").arg(done_.load()));
+    } else {
+      Label1->setText(QStringLiteral("%1 / %2 個").arg(std::min(done_.load(), total)).arg(total));
+    }
   }
-  if (!isVisible() && since_begin_.elapsed() >= kShowAfterMs) {
+  RefreshFolder();
+  if (!isVisible() && since_begin_.elapsed() >= show_after_ms_) {
     if (parentWidget() != nullptr) {
       adjustSize();
       move(parentWidget()->geometry().center() - rect().center());
     }
     show();
   }
+}
+
+void TFBatchProgress::RefreshFolder() {
+  const std::lock_guard<std::mutex> hold(folder_lock_);
+  if (!folder_changed_) return;
+  folder_changed_ = false;
+  Label2->setText(folder_);
+  Label2->setToolTip(folder_);
 }
 
 }  // namespace nalo

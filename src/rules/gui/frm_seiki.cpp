@@ -198,10 +198,8 @@ TRuleJob TFrm_Seiki::RuleJob() const {
   };
 }
 
-TRuleResult TFrm_Seiki::RunRule(const TRuleContext& ctx) {
-  TRuleResult result = RunRegexRule(ctx, Status());
+void TFrm_Seiki::ShowRuleError(const TRuleResult& result) {
   if (result.ErrorPosition > 0) SelectPatternError(result.ErrorPosition);
-  return result;
 }
 
 void TFrm_Seiki::SelectPatternError(int position) {

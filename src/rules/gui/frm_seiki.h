@@ -28,8 +28,8 @@ class TFrm_Seiki : public TTabFrame {
   QString DescriptionText(bool files_mode) const override;
   // The job brings engines of its own, so it may run beside the shared ones.
   TRuleJob RuleJob() const override;
-  // Runs the rule with the shared engines; a pattern error is also shown in RegExpEdit.
-  TRuleResult RunRule(const TRuleContext& ctx) override;
+  // Selects the faulty character of the pattern.
+  void ShowRuleError(const TRuleResult& result) override;
 
   TTabStatus_Seiki Status() const;
   // Selects the pattern character at the 1-based byte position of its CP932

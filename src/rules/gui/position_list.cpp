@@ -21,6 +21,10 @@ int TPositionMemory::IndexFor(std::optional<int> restored, bool files_mode, int 
   return *restored >= 0 && *restored < count ? *restored : 0;
 }
 
+int TPositionMemory::PositionToSave(int position, bool files_mode) const {
+  return stored_files_mode_ && *stored_files_mode_ != files_mode ? 0 : position;
+}
+
 TPositionMemory& AddPositionMemory() {
   static TPositionMemory memory;
   return memory;

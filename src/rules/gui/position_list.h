@@ -22,6 +22,10 @@ class TPositionMemory {
   // record was stored in this mode, otherwise 0. A record read at start-up was
   // stored in the mode the program starts in.
   int IndexFor(std::optional<int> restored, bool files_mode, int count) const;
+  // The position to write at shutdown while `files_mode` is on: one stored in the
+  // other mode names another item in this mode's list (the next start reads it as
+  // stored in this mode), so item 0 is written instead.
+  int PositionToSave(int position, bool files_mode) const;
 
  private:
   std::optional<bool> stored_files_mode_;

@@ -17,7 +17,13 @@ TRuleJob TTabFrame::RuleJob() const {
   return [](const TRuleContext&) { return SilentResult(); };
 }
 
-TRuleResult TTabFrame::RunRule(const TRuleContext& ctx) { return RuleJob()(ctx); }
+TRuleResult TTabFrame::RunRule(const TRuleContext& ctx) {
+  TRuleResult result = RuleJob()(ctx);
+  ShowRuleError(result);
+  return result;
+}
+
+void TTabFrame::ShowRuleError(const TRuleResult&) {}
 
 QList<QComboBox*> TTabFrame::CandidateCombos() const {
   QList<QComboBox*> combos;

@@ -45,8 +45,11 @@ class TTabFrame : public QWidget {
   // The tab's rule over a copy of the controls' record: it reads nothing of the
   // frame, so it may run later or on another thread. The search tab has no rule.
   virtual TRuleJob RuleJob() const;
-  // Runs RuleJob over the context's entries.
-  virtual TRuleResult RunRule(const TRuleContext& ctx);
+  // Runs RuleJob over the context's entries, then ShowRuleError.
+  TRuleResult RunRule(const TRuleContext& ctx);
+  // Points at what the rule's inputs got wrong (a faulty pattern character) after
+  // a run of RuleJob that failed; the default shows nothing.
+  virtual void ShowRuleError(const TRuleResult& result);
 
   // Editable combo boxes that carry a Tag (they get the combo context menu).
   QList<QComboBox*> CandidateCombos() const;

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QPushButton>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/gui_test_support.h"
 #include "listing/gui/dir_watch_bridge.h"
 #include "listing/gui/entry_list_model.h"
-#include "listing/gui/prog_dlg.h"
 #include "platform/encoding.h"
 
 namespace nalo::test {
@@ -52,30 +51,6 @@ TEST(EntryListModel, ReadsCellsFromTheEntriesWithinBounds) {
   EXPECT_FALSE(model.index(1, 0).data().isValid());
   model.ShowNothing();
   EXPECT_EQ(model.rowCount(), 0);
-}
-
-TEST(ProgDlg, CancelStopsTheScanAndKeepsWhatWasFound) {
-  App();
-  QTemporaryDir dir;
-  std::vector<QString> names;
-  for (int i = 0; i < 30; ++i) names.push_back(QStringLiteral("d%1/f.txt").arg(i));
-  for (int i = 0; i < 30; ++i) MakeItems(dir.path(), {QStringLiteral("d%1/").arg(i)});
-  MakeItems(dir.path(), names);
-  TProgDlg dialog;
-  TFindSearch finder;
-  TSearchOption option;
-  option.Folder = dir.path().toStdString();
-  option.ExtMask = "*.*";
-  option.SubFolders = true;
-  TScanRows rows;
-  QTimer::singleShot(0, dialog.Button1, &QPushButton::click);
-  EXPECT_FALSE(dialog.RunSearch(finder, option, true, rows));
-  EXPECT_LT(rows.size(), 30u);
-  EXPECT_FALSE(dialog.isVisible());
-
-  TFindSearch again;
-  EXPECT_TRUE(dialog.RunSearch(again, option, true, rows));
-  EXPECT_EQ(rows.size(), 30u);
 }
 
 TEST(DirWatchBridge, ABurstOfChangesGivesOneReportAfterTheQuietDelay) {

@@ -36,6 +36,7 @@ class FrmMainWindow : public ::testing::Test {
     options.Messenger = &messenger_;
     window_ = std::make_unique<TFMainFrm>(options);
     window_->show();
+    window_->FinishStart();
   }
   void TearDown() override {
     window_.reset();
