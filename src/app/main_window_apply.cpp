@@ -136,8 +136,10 @@ void TFMainFrm::HoldListPainting(bool hold) { ListView1->setUpdatesEnabled(!hold
 void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
                                     const QString& ok_hint) {
   auto confirm = [&](TConfirmationList& shown) -> std::optional<std::vector<std::size_t>> {
-    TFresult window(shown, TResultEnv{messenger_, options_.SettingsFolder, &settings_.Main.ResultForm},
-                    this);
+    TFresult window(
+        shown,
+        TResultEnv{messenger_, options_.SettingsFolder, &settings_.Main.ResultForm, &entries_},
+        this);
     window.setWindowTitle(QString::fromUtf8(kResultCaption));
     window.SetOkButton(ok_caption, ok_hint);
     // One font for every row, the list's own: the default one lacks the Japanese

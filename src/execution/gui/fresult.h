@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "listing/list_data.h"
 #include "rules/confirmation_row.h"
 #include "settings/result_form_settings.h"
 
@@ -30,6 +31,7 @@ struct TResultEnv {
   TMessenger* Messenger = nullptr;
   std::string SettingsFolder;            // UTF-8; Nalo.ini lives there
   TResultFormSettings* Geometry = nullptr;  // the bounds kept in memory; updated on close
+  const TEntryList* Scanned = nullptr;      // the entries the rows were made from, if known
 };
 
 inline constexpr const char* kResultCaption = "置換するとこうなるぞ";

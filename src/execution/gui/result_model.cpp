@@ -25,13 +25,13 @@ QString ProblemText(TRowClash clash) {
 
 }  // namespace
 
-TResultModel::TResultModel(TConfirmationList& rows, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows) {
+TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), scanned_(scanned) {
   Recheck();
 }
 
 void TResultModel::Recheck() {
-  clashes_ = PreviewClashes(rows_);
+  clashes_ = scanned_ != nullptr ? PreviewClashes(rows_, *scanned_) : PreviewClashes(rows_);
   if (!rows_.empty()) {
     emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kColumnCount - 1));
   }

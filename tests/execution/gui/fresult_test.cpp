@@ -18,6 +18,7 @@
 #include "execution/gui/changed_part_delegate.h"
 #include "execution/gui/fcsv_save.h"
 #include "execution/gui/result_model.h"
+#include "listing/list_folder.h"
 #include "settings/ini_file.h"
 #include "settings/result_form_settings.h"
 #include "settings/settings_folder.h"
@@ -39,6 +40,7 @@ class FresultTest : public ::testing::Test {
  protected:
   void SetUp() override { App(); }
   TResultEnv Env() { return TResultEnv{&messenger_, dir_.path().toStdString(), &geometry_}; }
+  void ExpectProblemMarks(const std::string& folder, const TEntryList* scanned);
 
   QTemporaryDir dir_;
   TFakeMessenger messenger_;
@@ -170,16 +172,41 @@ TEST_F(FresultTest, EnterEditsTheOneSelectedRowAndKeysFollowTheSelection) {
 
 // Rows that would fail are marked with the core's verdict and counted beside the
 // count text; the marks follow edits and removals.
+// The entries of `folder` as the main window lists them, with every name kept.
+TEntryList Listed(const std::string& folder) {
+  TListFolderRequest request;
+  request.Folder = folder;
+  TTabStatus_Search search;
+  search.ExtMask = "*.txt";
+  TListingState state;
+  TEntryList entries;
+  ListFolder(request, search, state, entries);
+  return entries;
+}
+
+// The same marks whether targets are looked at on the disk or answered from the
+// names the scan kept (taken.jpg is masked out of the list, yet it is taken).
 TEST_F(FresultTest, RowsThatWouldFailAreMarkedAndCounted) {
   const std::string folder = dir_.path().toStdString();
-  MakeItems(dir_.path(), {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "taken.txt"});
+  MakeItems(dir_.path(), {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "taken.jpg"});
+  const TEntryList scanned = Listed(folder);
+  ASSERT_EQ(scanned.Count(), 5u);
+  for (const TEntryList* source : {static_cast<const TEntryList*>(nullptr), &scanned}) {
+    SCOPED_TRACE(source == nullptr ? "disk" : "scanned names");
+    ExpectProblemMarks(folder, source);
+  }
+}
+
+void FresultTest::ExpectProblemMarks(const std::string& folder, const TEntryList* scanned) {
   const auto row = [&](const std::string& from, const std::string& to) {
     return TConfirmationRow{from, to, folder, folder + "/" + from, ""};
   };
-  TConfirmationList rows = {row("a.txt", "taken.txt"), row("b.txt", "same.txt"),
+  TConfirmationList rows = {row("a.txt", "taken.jpg"), row("b.txt", "same.txt"),
                             row("c.txt", "same.txt"), row("d.txt", ".."),
                             row("e.txt", std::string(300, 'x'))};
-  TFresult window(rows, Env());
+  TResultEnv env = Env();
+  env.Scanned = scanned;
+  TFresult window(rows, env);
   const auto problem = [&](int r) {
     return window.ListView1->model()->index(r, kProblemColumn).data().toString();
   };
