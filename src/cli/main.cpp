@@ -5,9 +5,11 @@
 #include "cli/cli_parser.h"
 #include "cli/commands.h"
 #include "cli/user_text.h"
+#include "platform/heap_tuning.h"
 
 int main(int argc, char* argv[]) {
   using namespace nalo::cli;
+  nalo::KeepHeapForBulkLists();
   CLI::App app("nalo-cli: batch renaming of files and folders", "nalo-cli");
   app.set_version_flag("--version", std::string("nalo-cli ") + NALO_VERSION);
   TCliArgs args;

@@ -10,10 +10,9 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <utility>
 
+#include "listing/helper_thread.h"
 #include "listing/wildcard_mask.h"
 #include "platform/dir_scan.h"
 #include "platform/encoding.h"
@@ -41,8 +40,8 @@ struct TSubFolder {
   std::string Name;  // CP932
 };
 
-// Items a folder needs before a helper thread examines half of them: starting a
-// thread costs about as much as fifty fstatat calls.
+// Items a folder needs before the helper thread examines half of them: a smaller
+// folder is examined sooner on one thread than handed over and waited for.
 constexpr std::size_t kParallelExamineMin = 512;
 
 bool IsHiddenName(std::string_view utf8_name) { return !utf8_name.empty() && utf8_name[0] == '.'; }
@@ -116,7 +115,7 @@ class TFolderWalk {
     return true;
   }
 
-  // Examines every item a mask matches ahead of EmitRows, a helper thread taking
+  // Examines every item a mask matches ahead of EmitRows, the helper thread taking
   // the second half while this thread takes the first. Each item is written by one
   // thread only, and both are done before EmitRows reads them. A small folder, or a
   // scan without sizes and dates, leaves the looks to EmitRows.
@@ -130,13 +129,7 @@ class TFolderWalk {
     const auto examine = [this, &dir](std::size_t from, std::size_t to) {
       for (std::size_t i = from; i < to; ++i) StatOf(dir, *wanted_[i]);
     };
-    try {
-      std::thread helper(examine, half, wanted_.size());
-      examine(0, half);
-      helper.join();
-    } catch (const std::system_error&) {
-      examine(0, wanted_.size());  // no thread to be had: EmitRows' order, one core
-    }
+    helper_.RunBeside([&] { examine(half, wanted_.size()); }, [&] { examine(0, half); });
   }
 
   bool MatchesAnyMask(const TFolderItem& item) const {
@@ -246,6 +239,7 @@ class TFolderWalk {
   TScanRows& rows_;
   std::vector<TFolderItem> items_;  // entries of the folder being read
   std::vector<TFolderItem*> wanted_;  // items_ a mask matches, to examine ahead
+  THelperThread helper_;              // takes half of wanted_ in a large folder
   bool match_all_;  // the single mask "*.*": no name needs folding or matching
   TLocalTimeCache local_times_;  // spares a localtime_r call for most items
 };

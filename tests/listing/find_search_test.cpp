@@ -93,6 +93,32 @@ TEST(FindSearch, LargeFolderRowsCarryTheirOwnSizes) {
   }
 }
 
+// One helper thread serves every large folder of a walk: the rows of each folder
+// still carry their own items' sizes, and an item removed after the folder was
+// read is left out (its look finds nothing) while the rest stay listed.
+TEST(FindSearch, LargeFoldersOfATreeShareTheHelperAndDropVanishedItems) {
+  TTempTree tree;
+  constexpr int kFiles = 600;
+  for (const std::string folder : {"a", "b", "c"}) {
+    tree.MakeFolder(folder);
+    for (int i = 0; i < kFiles; ++i) tree.File(folder + "/" + std::to_string(i) + ".dat", i);
+  }
+  TFindSearch search;
+  bool in_b = false, removed = false;
+  search.OnFolder = [&](const std::string& folder) { in_b = folder.ends_with("/b/"); };
+  search.OnIdle = [&] {  // called for each name read, before any look at the items
+    if (in_b && !removed) removed = std::remove(tree.Path("b/7.dat").c_str()) == 0;
+  };
+  TScanRows rows;
+  ASSERT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
+  ASSERT_TRUE(removed);
+  EXPECT_EQ(rows.size(), 3u * kFiles - 1);
+  for (const TFileInfoRec& r : rows) {
+    EXPECT_EQ(std::to_string(r.Size) + ".dat", r.Name);
+    EXPECT_NE(r.FullPath(), tree.Path("b/7.dat"));
+  }
+}
+
 TEST(FindSearch, HiddenSubFoldersAreNotEnteredButHiddenFilesAreListed) {
   TTempTree tree;
   tree.File(".hidden-file");
