@@ -22,9 +22,15 @@
 #include <string>
 #include <vector>
 
+#include "child_run.h"
+
 extern char** environ;
 
 namespace {
+
+using nalo::bench::CliPath;
+using nalo::bench::RunToDevNull;
+using nalo::bench::TRunTime;
 
 constexpr int kFiles = 100000;
 
@@ -54,45 +60,10 @@ void RemoveFolder() {
       FTW_DEPTH | FTW_PHYS);
 }
 
-struct TRunTime {
-  double Wall = 0;  // seconds
-  double Cpu = 0;   // user + system seconds of the child
-  bool Ok = false;
-};
-
-double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; }
-
 // Runs the program after a sync, its output going to /dev/null, and waits for it.
 TRunTime RunSettled(const std::vector<std::string>& args) {
   sync();
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  TRunTime t;
-  const auto start = std::chrono::steady_clock::now();
-  pid_t pid = 0;
-  if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) == pid) {
-      t.Ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-      t.Cpu = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-    }
-  }
-  t.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  posix_spawn_file_actions_destroy(&actions);
-  return t;
-}
-
-// The nalo-cli to measure: NALO_BENCH_CLI when set (an older build, for a before
-// and after), else the one built beside this benchmark.
-std::string CliPath() {
-  const char* other = std::getenv("NALO_BENCH_CLI");
-  return other && *other ? other : NALO_CLI_PATH;
+  return RunToDevNull(args, true);
 }
 
 double Median(std::vector<double> values) {

@@ -26,8 +26,7 @@ bool THelperThread::Start() {
   }
 }
 
-void THelperThread::RunBeside(const std::function<void()>& task,
-                              const std::function<void()>& own) {
+void THelperThread::RunBeside(const std::function<void()>& task, const std::function<void()>& own) {
   if (!Start()) {
     own();
     task();

@@ -1,7 +1,7 @@
 // glibc back end of the heap settings: mallopt on the main arena.
-#include "platform/heap_tuning.h"
-
 #include <malloc.h>
+
+#include "platform/heap_tuning.h"
 
 namespace nalo {
 namespace {
