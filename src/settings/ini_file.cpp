@@ -76,13 +76,13 @@ void TIniFile::Parse(std::string_view text) {
   has_bom_ = ini::StartsWithBom(text);
   for (std::string_view line : ini::SplitLines(text)) {
     const ini::ParsedLine parsed = ini::ParseLine(line);
-    if (parsed.kind == ini::LineKind::kSection) {
-      sections_.push_back({std::string(parsed.name), std::string(line), {}});
+    if (parsed.Kind == ini::LineKind::kSection) {
+      sections_.push_back({std::string(parsed.Name), std::string(line), {}});
     } else if (sections_.empty()) {
       preamble_.emplace_back(line);
-    } else if (parsed.kind == ini::LineKind::kKey) {
+    } else if (parsed.Kind == ini::LineKind::kKey) {
       sections_.back().entries.push_back(
-          {std::string(parsed.name), std::string(parsed.value), std::string(line)});
+          {std::string(parsed.Name), std::string(parsed.Value), std::string(line)});
     } else {
       sections_.back().entries.push_back({{}, {}, std::string(line)});
     }

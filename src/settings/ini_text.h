@@ -49,9 +49,9 @@ std::string FormatDayCount(double value);
 enum class LineKind { kOther, kSection, kKey };
 
 struct ParsedLine {
-  LineKind kind = LineKind::kOther;
-  std::string_view name;   // section or key name, trimmed
-  std::string_view value;  // value of a key line, trimmed, quotes still on
+  LineKind Kind = LineKind::kOther;
+  std::string_view Name;   // section or key name, trimmed
+  std::string_view Value;  // value of a key line, trimmed, quotes still on
 };
 
 // "[name]" (up to the last "]") is a section; "name=value" with a non-empty name

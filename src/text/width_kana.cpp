@@ -60,7 +60,7 @@ std::string HalfToFull(std::string_view text) {
 
 // Every double-byte character becomes at most two bytes, so the size never grows.
 std::string FullToHalf(std::string_view text) {
-  const TCodeTable& table = WidthTables().full_to_half;
+  const TCodeTable& table = WidthTables().FullToHalf;
   TOutput out(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t length = CharLengthAt(text, i);
@@ -104,9 +104,9 @@ std::string MapWidthKana(std::string_view text, TWidthKanaMode mode) {
     case TWidthKanaMode::FullToHalf:
       return FullToHalf(text);
     case TWidthKanaMode::HiraganaToKatakana:
-      return MapDoubleBytes(text, WidthTables().hiragana_to_katakana);
+      return MapDoubleBytes(text, WidthTables().HiraganaToKatakana);
     case TWidthKanaMode::KatakanaToHiragana:
-      return MapDoubleBytes(text, WidthTables().katakana_to_hiragana);
+      return MapDoubleBytes(text, WidthTables().KatakanaToHiragana);
   }
   return std::string(text);
 }

@@ -85,21 +85,21 @@ void FillAscii(TWidthTables& t) {
   for (int i = 0; i < static_cast<int>(std::size(kAsciiFullForms)); ++i) {
     const unsigned char half = static_cast<unsigned char>(kFirstAscii + i);
     t.half_to_full[half] = kAsciiFullForms[i];
-    t.full_to_half.Set(kAsciiFullForms[i], half);
+    t.FullToHalf.Set(kAsciiFullForms[i], half);
   }
-  for (const TExtraHalfForm& extra : kExtraHalfForms) t.full_to_half.Set(extra.full, extra.half);
+  for (const TExtraHalfForm& extra : kExtraHalfForms) t.FullToHalf.Set(extra.full, extra.half);
 }
 
 void FillHalfKana(TWidthTables& t) {
   for (int i = 0; i < static_cast<int>(std::size(kHalfKanaFullForms)); ++i) {
     const unsigned char half = static_cast<unsigned char>(kFirstHalfKana + i);
     t.half_to_full[half] = kHalfKanaFullForms[i];
-    t.full_to_half.Set(kHalfKanaFullForms[i], half);
+    t.FullToHalf.Set(kHalfKanaFullForms[i], half);
   }
   for (int base = kFirstHalfKana; base < 0xE0; ++base) {
     for (unsigned char mark : {kHalfVoicedMark, kHalfSemiVoicedMark}) {
       const std::uint16_t combined = CombinedKana(static_cast<unsigned char>(base), mark);
-      if (combined != 0) t.full_to_half.Set(combined, static_cast<std::uint16_t>(base << 8 | mark));
+      if (combined != 0) t.FullToHalf.Set(combined, static_cast<std::uint16_t>(base << 8 | mark));
     }
   }
 }
@@ -107,12 +107,12 @@ void FillHalfKana(TWidthTables& t) {
 void FillHiraganaKatakana(TWidthTables& t) {
   for (int i = 0; i < kKanaRunLength; ++i) {
     const std::uint16_t hiragana = static_cast<std::uint16_t>(kFirstHiragana + i);
-    t.hiragana_to_katakana.Set(hiragana, KatakanaAt(i));
-    t.katakana_to_hiragana.Set(KatakanaAt(i), hiragana);
+    t.HiraganaToKatakana.Set(hiragana, KatakanaAt(i));
+    t.KatakanaToHiragana.Set(KatakanaAt(i), hiragana);
   }
   for (std::uint16_t i = 0; i < 2; ++i) {
-    t.hiragana_to_katakana.Set(kHiraganaIterationMarks + i, kKatakanaIterationMarks + i);
-    t.katakana_to_hiragana.Set(kKatakanaIterationMarks + i, kHiraganaIterationMarks + i);
+    t.HiraganaToKatakana.Set(kHiraganaIterationMarks + i, kKatakanaIterationMarks + i);
+    t.KatakanaToHiragana.Set(kKatakanaIterationMarks + i, kHiraganaIterationMarks + i);
   }
 }
 

@@ -19,9 +19,9 @@ struct TWidthTables {
   std::array<std::uint16_t, 256> half_to_full{};
   // Half-width form of a double-byte code: one byte, or two bytes packed as
   // (first << 8 | second) for a voiced katakana split into base and mark; 0 = none.
-  TCodeTable full_to_half;
-  TCodeTable hiragana_to_katakana;
-  TCodeTable katakana_to_hiragana;
+  TCodeTable FullToHalf;
+  TCodeTable HiraganaToKatakana;
+  TCodeTable KatakanaToHiragana;
 };
 
 const TWidthTables& WidthTables();

@@ -141,9 +141,9 @@ TEST(IniText, ParseLine) {
   };
   for (const auto& c : cases) {
     const ParsedLine p = ParseLine(c.line);
-    EXPECT_EQ(p.kind, c.kind) << c.name;
-    EXPECT_EQ(p.name, c.key) << c.name;
-    EXPECT_EQ(p.value, c.value) << c.name;
+    EXPECT_EQ(p.Kind, c.kind) << c.name;
+    EXPECT_EQ(p.Name, c.key) << c.name;
+    EXPECT_EQ(p.Value, c.value) << c.name;
   }
 }
 

@@ -19,8 +19,8 @@ bool TAWKStr::Sub(std::string_view tmpl, std::string& text) const {
   if (!m) return false;
   const TReplacementTemplate expansion(tmpl);
   const std::string replacement =
-      expansion.Expand(std::string_view(text).substr(m->start, m->end - m->start));
-  text.replace(m->start, m->end - m->start, replacement);
+      expansion.Expand(std::string_view(text).substr(m->Start, m->End - m->Start));
+  text.replace(m->Start, m->End - m->Start, replacement);
   return true;
 }
 
@@ -38,10 +38,10 @@ int TAWKStr::GSub(std::string_view tmpl, std::string& text) const {
   std::size_t rest = 0;  // start of the part not yet copied
   int count = 0;
   while (m) {
-    out.append(in, rest, m->start - rest);
-    expansion.AppendTo(out, in.substr(m->start, m->end - m->start));
-    std::size_t end = m->end;
-    if (m->start == m->end && end < in.size()) {
+    out.append(in, rest, m->Start - rest);
+    expansion.AppendTo(out, in.substr(m->Start, m->End - m->Start));
+    std::size_t end = m->End;
+    if (m->Start == m->End && end < in.size()) {
       std::size_t step = CharLengthAt(in, end);
       const bool crlf = in[end] == '\r' && end + 1 < in.size() && in[end + 1] == '\n';
       if (crlf) step = 2;

@@ -17,13 +17,13 @@ TRECode CodeAt(std::string_view text, std::size_t i, std::size_t len) {
 }  // namespace
 
 bool TMatchCORE::UsesAnchors() const {
-  const TRE_DFA& dfa = Current().dfa;
+  const TRE_DFA& dfa = Current().Dfa;
   return dfa.UsesLineHead() || dfa.UsesLineTail();
 }
 
 std::size_t TMatchCORE::RunSlow(std::string_view text, std::size_t pos, std::int32_t state,
                                 std::size_t last) const {
-  const TRE_DFA& dfa = Current().dfa;
+  const TRE_DFA& dfa = Current().Dfa;
   std::size_t i = pos;
   TRECode c = kEndCode;
   for (;;) {
@@ -45,7 +45,7 @@ std::size_t TMatchCORE::RunSlow(std::string_view text, std::size_t pos, std::int
 
 std::size_t TMatchCORE::RunTable(std::string_view text, std::size_t pos, std::int32_t row,
                                  std::size_t last) const {
-  TRE_ByteTable& table = Current().table;
+  TRE_ByteTable& table = Current().Table;
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
   const std::int32_t* entries = table.Entries();
@@ -81,21 +81,21 @@ std::size_t TMatchCORE::RunTable(std::string_view text, std::size_t pos, std::in
     return i == n ? RunSlow(text, i - 1, table.DfaState(row), last) : last;
   }
   const bool at_line_end = i == n || bytes[i] == LineEnd();
-  return at_line_end && Current().dfa.HasLineTail(table.DfaState(row)) ? i : last;
+  return at_line_end && Current().Dfa.HasLineTail(table.DfaState(row)) ? i : last;
 }
 
 std::size_t TMatchCORE::MatchHere(std::string_view text, std::size_t pos, std::int32_t state) const {
   if (state == TRE_DFA::kNoState) return kNoMatch;
   TRECompiledPattern& p = Current();
-  const std::size_t last = p.dfa.Accepting(state) ? pos : kNoMatch;
-  const std::int32_t row = p.table.RowOf(state);
+  const std::size_t last = p.Dfa.Accepting(state) ? pos : kNoMatch;
+  const std::int32_t row = p.Table.RowOf(state);
   if (row == TRE_ByteTable::kFull) return RunSlow(text, pos, state, last);
   return RunTable(text, pos, row, last);
 }
 
 std::size_t TMatchCORE::MatchAtLineStart(std::string_view text, std::size_t pos,
                                          std::int32_t state) const {
-  const TRE_DFA& dfa = Current().dfa;
+  const TRE_DFA& dfa = Current().Dfa;
   if (!dfa.UsesLineHead()) return MatchHere(text, pos, state);
   // The longer of the runs with and without the "^" move. A run without it counts
   // even when the "^" run fails, so "|^x" matches the empty text like "^x|".
@@ -107,13 +107,13 @@ std::size_t TMatchCORE::MatchAtLineStart(std::string_view text, std::size_t pos,
 
 std::optional<TREMatch> TMatchCORE::FindFirstUnanchored(std::string_view text, std::size_t from) const {
   TRECompiledPattern& p = Current();
-  const bool initial_accepts = p.dfa.Accepting(TRE_DFA::kInitial);
+  const bool initial_accepts = p.Dfa.Accepting(TRE_DFA::kInitial);
   if (from >= text.size()) {
     if (initial_accepts) return TREMatch{from, from};
     return std::nullopt;
   }
-  const std::int32_t row = p.table.RowOf(TRE_DFA::kInitial);
-  const std::uint8_t* skip = p.table.StartSkip();
+  const std::int32_t row = p.Table.RowOf(TRE_DFA::kInitial);
+  const std::uint8_t* skip = p.Table.StartSkip();
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   for (std::size_t i = from;; i += CharLengthAt(text, i)) {
     while (i < text.size() && skip[bytes[i]] != 0) i += skip[bytes[i]];
@@ -134,8 +134,8 @@ std::optional<TREMatch> TMatchCORE::FindFirstAnchored(std::string_view text, std
 
 std::optional<TREMatch> TMatchCORE::FindNext(std::string_view text, std::size_t from) const {
   TRECompiledPattern& p = Current();
-  const TRE_DFA& dfa = p.dfa;
-  const std::uint8_t* skip = p.table.StartSkip();
+  const TRE_DFA& dfa = p.Dfa;
+  const std::uint8_t* skip = p.Table.StartSkip();
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   for (std::size_t i = from;; i += CharLengthAt(text, i)) {
     while (i < text.size() && skip[bytes[i]] != 0) i += skip[bytes[i]];

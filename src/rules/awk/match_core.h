@@ -18,8 +18,8 @@ namespace nalo {
 
 // A match: byte offsets [start, end) into the searched text.
 struct TREMatch {
-  std::size_t start;
-  std::size_t end;
+  std::size_t Start;
+  std::size_t End;
   bool operator==(const TREMatch&) const = default;
 };
 

@@ -22,8 +22,8 @@ inline constexpr TRECode kCarriageReturn = 0x0D;
 
 // The ranges "." matches: every character except end of text, LF and CR.
 struct TRECodeRange {
-  TRECode low;
-  TRECode high;
+  TRECode Low;
+  TRECode High;
 };
 inline constexpr TRECodeRange kAnyCharRanges[3] = {
     {0x0001, 0x0009}, {0x000B, 0x000C}, {0x000E, kMaxCharCode}};

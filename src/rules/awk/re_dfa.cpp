@@ -56,12 +56,14 @@ class TRE_SubsetBuilder {
     while (!stack.empty()) {
       const std::int32_t s = stack.back();
       stack.pop_back();
-      for (std::int32_t t = nfa_.FirstTransition(s); t >= 0; t = trans[static_cast<std::size_t>(t)].next) {
+      for (std::int32_t t = nfa_.FirstTransition(s); t >= 0;
+           t = trans[static_cast<std::size_t>(t)].Next) {
         const auto& tr = trans[static_cast<std::size_t>(t)];
-        if (tr.kind != TRETransKind::Empty || mark_[static_cast<std::size_t>(tr.target)] == stamp_) continue;
-        mark_[static_cast<std::size_t>(tr.target)] = stamp_;
-        set.push_back(tr.target);
-        stack.push_back(tr.target);
+        if (tr.Kind != TRETransKind::Empty || mark_[static_cast<std::size_t>(tr.Target)] == stamp_)
+          continue;
+        mark_[static_cast<std::size_t>(tr.Target)] = stamp_;
+        set.push_back(tr.Target);
+        stack.push_back(tr.Target);
       }
     }
     std::sort(set.begin(), set.end());
@@ -74,7 +76,7 @@ class TRE_SubsetBuilder {
     if (sets_.size() >= kMaxDfaStates || set_entries_ > kMaxDfaSetEntries) throw ERegExpTooComplex{};
     const auto id = static_cast<std::int32_t>(sets_.size());
     TRE_DFAState state;
-    state.accepting = std::binary_search(set.begin(), set.end(), TRE_NFA::kExit);
+    state.Accepting = std::binary_search(set.begin(), set.end(), TRE_NFA::kExit);
     dfa_.states_.push_back(std::move(state));
     index_.emplace(set, id);
     sets_.push_back(std::move(set));
@@ -87,14 +89,15 @@ class TRE_SubsetBuilder {
     bool has_tail = false;
     const auto& trans = nfa_.Transitions();
     for (std::int32_t s : sets_[static_cast<std::size_t>(id)]) {
-      for (std::int32_t t = nfa_.FirstTransition(s); t >= 0; t = trans[static_cast<std::size_t>(t)].next) {
+      for (std::int32_t t = nfa_.FirstTransition(s); t >= 0;
+           t = trans[static_cast<std::size_t>(t)].Next) {
         const auto& tr = trans[static_cast<std::size_t>(t)];
-        switch (tr.kind) {
+        switch (tr.Kind) {
           case TRETransKind::Range:
-            events.push_back({tr.low, +1, tr.target});
-            events.push_back({std::uint32_t{tr.high} + 1, -1, tr.target});
+            events.push_back({tr.Low, +1, tr.Target});
+            events.push_back({std::uint32_t{tr.High} + 1, -1, tr.Target});
             break;
-          case TRETransKind::LineHead: head_targets.push_back(tr.target); break;
+          case TRETransKind::LineHead: head_targets.push_back(tr.Target); break;
           case TRETransKind::LineTail: has_tail = true; break;
           case TRETransKind::Empty: break;
         }
@@ -104,9 +107,9 @@ class TRE_SubsetBuilder {
     std::int32_t head = TRE_DFA::kNoState;
     if (!head_targets.empty()) head = FindOrAdd(Closure(std::move(head_targets)));
     TRE_DFAState& state = dfa_.states_[static_cast<std::size_t>(id)];
-    state.transitions = std::move(out);
-    state.has_line_tail = has_tail;
-    state.line_head_target = head;
+    state.Transitions = std::move(out);
+    state.HasLineTail = has_tail;
+    state.LineHeadTarget = head;
   }
 
   // Cuts the ranges into elementary intervals and finds the DFA state of each.
@@ -122,8 +125,9 @@ class TRE_SubsetBuilder {
       StateSet targets(active);
       std::sort(targets.begin(), targets.end());
       const std::int32_t target = FindOrAdd(Closure(std::move(targets)));
-      if (!out.empty() && out.back().target == target && std::uint32_t{out.back().high} + 1 == pos) {
-        out.back().high = static_cast<TRECode>(end);
+      if (!out.empty() && out.back().Target == target &&
+          std::uint32_t{out.back().High} + 1 == pos) {
+        out.back().High = static_cast<TRECode>(end);
       } else {
         out.push_back({static_cast<TRECode>(pos), static_cast<TRECode>(end), target});
       }
@@ -155,19 +159,19 @@ TRE_DFA::TRE_DFA(const TRE_NFA& nfa)
 
 std::int32_t TRE_DFA::Step(std::int32_t s, TRECode code) const {
   if (code == kEndCode) return kNoState;
-  const auto& tr = State(s).transitions;
+  const auto& tr = State(s).Transitions;
   auto it = std::upper_bound(tr.begin(), tr.end(), code,
-                             [](TRECode c, const TRE_DFATransition& t) { return c < t.low; });
+                             [](TRECode c, const TRE_DFATransition& t) { return c < t.Low; });
   if (it == tr.begin()) return kNoState;
   --it;
-  return code <= it->high ? it->target : kNoState;
+  return code <= it->High ? it->Target : kNoState;
 }
 
 bool TRE_DFA::HasTransitionIn(std::int32_t s, TRECode low, TRECode high) const {
-  const auto& tr = State(s).transitions;
+  const auto& tr = State(s).Transitions;
   auto it = std::upper_bound(tr.begin(), tr.end(), high,
-                             [](TRECode c, const TRE_DFATransition& t) { return c < t.low; });
-  return it != tr.begin() && std::prev(it)->high >= low;
+                             [](TRECode c, const TRE_DFATransition& t) { return c < t.Low; });
+  return it != tr.begin() && std::prev(it)->High >= low;
 }
 
 }  // namespace nalo

@@ -15,16 +15,16 @@
 namespace nalo {
 
 struct TRE_DFATransition {
-  TRECode low;
-  TRECode high;
-  std::int32_t target;
+  TRECode Low;
+  TRECode High;
+  std::int32_t Target;
 };
 
 struct TRE_DFAState {
-  bool accepting = false;             // the NFA set holds the exit state
-  bool has_line_tail = false;         // a "$" move leaves this state
-  std::int32_t line_head_target = -1; // where a "^" move leads, or -1
-  std::vector<TRE_DFATransition> transitions;  // disjoint, ascending by low
+  bool Accepting = false;                      // the NFA set holds the exit state
+  bool HasLineTail = false;                    // a "$" move leaves this state
+  std::int32_t LineHeadTarget = -1;            // where a "^" move leads, or -1
+  std::vector<TRE_DFATransition> Transitions;  // disjoint, ascending by low
 };
 
 class TRE_DFA {
@@ -37,9 +37,9 @@ class TRE_DFA {
 
   std::size_t StateCount() const { return states_.size(); }
   const TRE_DFAState& State(std::int32_t s) const { return states_[static_cast<std::size_t>(s)]; }
-  bool Accepting(std::int32_t s) const { return State(s).accepting; }
-  bool HasLineTail(std::int32_t s) const { return State(s).has_line_tail; }
-  std::int32_t LineHeadTarget(std::int32_t s) const { return State(s).line_head_target; }
+  bool Accepting(std::int32_t s) const { return State(s).Accepting; }
+  bool HasLineTail(std::int32_t s) const { return State(s).HasLineTail; }
+  std::int32_t LineHeadTarget(std::int32_t s) const { return State(s).LineHeadTarget; }
   // The state reached from `s` on the character `code`, or kNoState. Code 0 (end
   // of text) is never consumed.
   std::int32_t Step(std::int32_t s, TRECode code) const;

@@ -16,8 +16,8 @@ namespace {
 
 // "+" is parsed as X followed by a closure of the same subtree X.
 bool IsPlus(const TREParseTree& tree, const TRENode& concat) {
-  const TRENode& right = tree.Node(concat.right);
-  return right.op == TREOp::Closure && right.left == concat.left;
+  const TRENode& right = tree.Node(concat.Right);
+  return right.Op == TREOp::Closure && right.Left == concat.Left;
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ std::int32_t TRE_NFA::AddState() {
 
 void TRE_NFA::AddTransition(std::int32_t from, TRE_NFATransition t) {
   CheckSize();
-  t.next = first_[static_cast<std::size_t>(from)];
+  t.Next = first_[static_cast<std::size_t>(from)];
   transitions_.push_back(t);
   first_[static_cast<std::size_t>(from)] = static_cast<std::int32_t>(transitions_.size() - 1);
 }
@@ -55,23 +55,22 @@ void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId r
   };
   bool has_line_head = false;
   for (std::size_t i = 0; i < tree.NodeCount(); ++i) {
-    has_line_head = has_line_head || tree.Node(static_cast<TREParseTree::NodeId>(i)).op == TREOp::LineHead;
+    has_line_head =
+        has_line_head || tree.Node(static_cast<TREParseTree::NodeId>(i)).Op == TREOp::LineHead;
   }
   std::vector<Work> stack{{root, kEntry, kExit}};
   while (!stack.empty()) {
     const Work w = stack.back();
     stack.pop_back();
     const TRENode& n = tree.Node(w.node);
-    switch (n.op) {
-      case TREOp::Range:
-        AddTransition(w.from, {TRETransKind::Range, n.low, n.high, w.to});
-        break;
+    switch (n.Op) {
+      case TREOp::Range: AddTransition(w.from, {TRETransKind::Range, n.Low, n.High, w.to}); break;
       case TREOp::LineHead:
         if (w.from == kEntry) {
           uses_line_head_ = true;
           AddTransition(w.from, {TRETransKind::LineHead, 0, 0, w.to});
         } else {
-          AddTransition(w.from, {TRETransKind::Range, n.low, n.low, w.to});
+          AddTransition(w.from, {TRETransKind::Range, n.Low, n.Low, w.to});
         }
         break;
       case TREOp::LineTail:
@@ -79,7 +78,7 @@ void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId r
           uses_line_tail_ = true;
           AddTransition(w.from, {TRETransKind::LineTail, 0, 0, w.to});
         } else {
-          AddTransition(w.from, {TRETransKind::Range, n.low, n.low, w.to});
+          AddTransition(w.from, {TRETransKind::Range, n.Low, n.Low, w.to});
         }
         break;
       case TREOp::Concat: {
@@ -92,17 +91,17 @@ void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId r
           empty_move(w.from, c);
           empty_move(d, c);
           empty_move(d, w.to);
-          stack.push_back({n.left, c, d});
+          stack.push_back({n.Left, c, d});
           break;
         }
         const std::int32_t m = AddState();
-        stack.push_back({n.right, m, w.to});
-        stack.push_back({n.left, w.from, m});
+        stack.push_back({n.Right, m, w.to});
+        stack.push_back({n.Left, w.from, m});
         break;
       }
       case TREOp::Union:
-        stack.push_back({n.right, w.from, w.to});
-        stack.push_back({n.left, w.from, w.to});
+        stack.push_back({n.Right, w.from, w.to});
+        stack.push_back({n.Left, w.from, w.to});
         break;
       case TREOp::Closure: {
         const std::int32_t c = AddState();
@@ -110,7 +109,7 @@ void TRE_NFA::GenerateStateList(const TREParseTree& tree, TREParseTree::NodeId r
         empty_move(w.from, c);
         empty_move(d, c);
         empty_move(c, w.to);
-        stack.push_back({n.left, c, d});
+        stack.push_back({n.Left, c, d});
         break;
       }
       case TREOp::Empty:

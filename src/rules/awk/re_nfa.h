@@ -22,11 +22,11 @@ inline constexpr TRECode kLineHeadCode = 0xFFFD;
 enum class TRETransKind : std::uint8_t { Range, Empty, LineHead, LineTail };
 
 struct TRE_NFATransition {
-  TRETransKind kind = TRETransKind::Empty;
-  TRECode low = 0;  // character range for TRETransKind::Range
-  TRECode high = 0;
-  std::int32_t target = 0;
-  std::int32_t next = -1;  // next transition of the same state, newest first
+  TRETransKind Kind = TRETransKind::Empty;
+  TRECode Low = 0;  // character range for TRETransKind::Range
+  TRECode High = 0;
+  std::int32_t Target = 0;
+  std::int32_t Next = -1;  // next transition of the same state, newest first
 };
 
 class TRE_NFA {

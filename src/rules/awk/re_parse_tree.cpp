@@ -47,16 +47,16 @@ TREParseTree::NodeId TREParseTree::MakeEmpty() { return Add(TRENode{TREOp::Empty
 TREParseTree::NodeId TREParseTree::MakeNever() { return Add(TRENode{TREOp::Never}); }
 
 TREParseTree::NodeId TREParseTree::MakeAnyChar() {
-  const NodeId a = MakeLeaf(kAnyCharRanges[0].low, kAnyCharRanges[0].high);
-  const NodeId b = MakeLeaf(kAnyCharRanges[1].low, kAnyCharRanges[1].high);
-  const NodeId c = MakeLeaf(kAnyCharRanges[2].low, kAnyCharRanges[2].high);
+  const NodeId a = MakeLeaf(kAnyCharRanges[0].Low, kAnyCharRanges[0].High);
+  const NodeId b = MakeLeaf(kAnyCharRanges[1].Low, kAnyCharRanges[1].High);
+  const NodeId c = MakeLeaf(kAnyCharRanges[2].Low, kAnyCharRanges[2].High);
   return MakeNode(TREOp::Union, MakeNode(TREOp::Union, a, b), c);
 }
 
 std::vector<TREParseTree::NodeId> TREParseTree::Leaves() const {
   std::vector<NodeId> leaves;
   for (std::size_t i = 0; i < nodes_.size(); ++i) {
-    if (nodes_[i].op == TREOp::Range) leaves.push_back(static_cast<NodeId>(i));
+    if (nodes_[i].Op == TREOp::Range) leaves.push_back(static_cast<NodeId>(i));
   }
   return leaves;
 }
@@ -66,16 +66,16 @@ void TREParseTree::RefineRanges() {
   std::vector<std::uint32_t> bounds;
   bounds.reserve(leaves.size() * 2);
   for (NodeId id : leaves) {
-    bounds.push_back(Node(id).low);
-    bounds.push_back(std::uint32_t{Node(id).high} + 1);
+    bounds.push_back(Node(id).Low);
+    bounds.push_back(std::uint32_t{Node(id).High} + 1);
   }
   std::sort(bounds.begin(), bounds.end());
   bounds.erase(std::unique(bounds.begin(), bounds.end()), bounds.end());
 
   std::vector<NodeId> pieces;
   for (NodeId id : leaves) {
-    const TRECode low = Node(id).low;
-    const TRECode high = Node(id).high;
+    const TRECode low = Node(id).Low;
+    const TRECode high = Node(id).High;
     auto cut = std::upper_bound(bounds.begin(), bounds.end(), std::uint32_t{low});
     if (cut == bounds.end() || *cut > high) continue;  // already elementary
     pieces.clear();

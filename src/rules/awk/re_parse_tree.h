@@ -26,11 +26,11 @@ enum class TREOp : std::uint8_t {
 };
 
 struct TRENode {
-  TREOp op = TREOp::Empty;
-  TRECode low = 0;
-  TRECode high = 0;
-  std::int32_t left = -1;
-  std::int32_t right = -1;
+  TREOp Op = TREOp::Empty;
+  TRECode Low = 0;
+  TRECode High = 0;
+  std::int32_t Left = -1;
+  std::int32_t Right = -1;
 };
 
 class TREParseTree {

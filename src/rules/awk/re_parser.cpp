@@ -17,17 +17,18 @@ bool EndsTerm(TRETokenKind kind) { return kind == tkUnion || kind == tkRPar || k
 // The "." ranges with every class range taken out, in ascending order.
 std::vector<TRECodeRange> SubtractFromAnyChar(std::vector<TRECodeRange> excluded) {
   std::sort(excluded.begin(), excluded.end(),
-            [](const TRECodeRange& a, const TRECodeRange& b) { return a.low < b.low; });
+            [](const TRECodeRange& a, const TRECodeRange& b) { return a.Low < b.Low; });
   std::vector<TRECodeRange> result;
   for (const TRECodeRange& any : kAnyCharRanges) {
-    std::uint32_t from = any.low;  // first code of `any` not yet decided
+    std::uint32_t from = any.Low;  // first code of `any` not yet decided
     for (const TRECodeRange& ex : excluded) {
-      if (from > any.high) break;
-      if (ex.high < from || ex.low > any.high) continue;
-      if (ex.low > from) result.push_back({static_cast<TRECode>(from), static_cast<TRECode>(ex.low - 1)});
-      from = std::max<std::uint32_t>(from, std::uint32_t{ex.high} + 1);
+      if (from > any.High) break;
+      if (ex.High < from || ex.Low > any.High) continue;
+      if (ex.Low > from)
+        result.push_back({static_cast<TRECode>(from), static_cast<TRECode>(ex.Low - 1)});
+      from = std::max<std::uint32_t>(from, std::uint32_t{ex.High} + 1);
     }
-    if (from <= any.high) result.push_back({static_cast<TRECode>(from), any.high});
+    if (from <= any.High) result.push_back({static_cast<TRECode>(from), any.High});
   }
   return result;
 }
@@ -127,7 +128,7 @@ std::vector<TRECodeRange> TREParser::ReadClassElements() {
 TREParser::NodeId TREParser::ParseClass() {
   NodeId result = TREParseTree::kNone;
   for (const TRECodeRange& r : ReadClassElements()) {
-    const NodeId leaf = tree_.MakeLeaf(r.low, r.high);
+    const NodeId leaf = tree_.MakeLeaf(r.Low, r.High);
     result = result == TREParseTree::kNone ? leaf : tree_.MakeNode(TREOp::Union, result, leaf);
   }
   return result;
@@ -138,7 +139,7 @@ TREParser::NodeId TREParser::ParseClass() {
 TREParser::NodeId TREParser::ParseComplementedClass() {
   NodeId result = TREParseTree::kNone;
   for (const TRECodeRange& r : SubtractFromAnyChar(ReadClassElements())) {
-    const NodeId leaf = tree_.MakeLeaf(r.low, r.high);
+    const NodeId leaf = tree_.MakeLeaf(r.Low, r.High);
     result = result == TREParseTree::kNone ? leaf : tree_.MakeNode(TREOp::Union, result, leaf);
   }
   return result == TREParseTree::kNone ? tree_.MakeNever() : result;

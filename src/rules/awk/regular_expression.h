@@ -18,12 +18,12 @@ namespace nalo {
 
 // The automaton of one pattern with its lazily filled byte table.
 struct TRECompiledPattern {
-  explicit TRECompiledPattern(const TRE_NFA& nfa) : dfa(nfa), table(dfa) {}
+  explicit TRECompiledPattern(const TRE_NFA& nfa) : Dfa(nfa), Table(Dfa) {}
   TRECompiledPattern(const TRECompiledPattern&) = delete;
   TRECompiledPattern& operator=(const TRECompiledPattern&) = delete;
 
-  TRE_DFA dfa;
-  TRE_ByteTable table;  // refers to dfa
+  TRE_DFA Dfa;
+  TRE_ByteTable Table;  // refers to dfa
 };
 
 // Parses and compiles `pattern`; raises ERegExpParser with the message and

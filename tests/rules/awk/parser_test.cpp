@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Parser, EmptyPatternIsOneEmptyNode) {
   TREParser parser("");
   parser.Run();
-  EXPECT_EQ(parser.Tree().Node(parser.Root()).op, TREOp::Empty);
+  EXPECT_EQ(parser.Tree().Node(parser.Root()).Op, TREOp::Empty);
   EXPECT_EQ(parser.Tree().NodeCount(), 1u);
 }
 
@@ -143,9 +143,10 @@ TEST(Parser, RefinedLeavesArePairwiseDisjoint) {
   TREParser parser("[a-z0-9a-f]|[c-x]+|.|[^m]");
   parser.Run();
   std::vector<TRECodeRange> ranges;
-  for (auto id : parser.Tree().Leaves()) ranges.push_back({parser.Tree().Node(id).low, parser.Tree().Node(id).high});
-  std::sort(ranges.begin(), ranges.end(), [](auto a, auto b) { return a.low < b.low; });
-  for (std::size_t i = 1; i < ranges.size(); ++i) EXPECT_LT(ranges[i - 1].high, ranges[i].low);
+  for (auto id : parser.Tree().Leaves())
+    ranges.push_back({parser.Tree().Node(id).Low, parser.Tree().Node(id).High});
+  std::sort(ranges.begin(), ranges.end(), [](auto a, auto b) { return a.Low < b.Low; });
+  for (std::size_t i = 1; i < ranges.size(); ++i) EXPECT_LT(ranges[i - 1].High, ranges[i].Low);
 }
 
 TEST(Parser, RepeatedClassSharesItsLeaves) {

@@ -114,8 +114,8 @@ TEST(Re2Differential, LeftmostLongestAgrees) {
       ASSERT_EQ(ours.has_value(), re2_found) << "pattern " << pattern << " text " << text;
       if (ours) {
         const auto start = static_cast<std::size_t>(found.data() - text.data());
-        ASSERT_EQ(ours->start, start) << "pattern " << pattern << " text " << text;
-        ASSERT_EQ(ours->end, start + found.size()) << "pattern " << pattern << " text " << text;
+        ASSERT_EQ(ours->Start, start) << "pattern " << pattern << " text " << text;
+        ASSERT_EQ(ours->End, start + found.size()) << "pattern " << pattern << " text " << text;
       }
       ++compared;
     }
