@@ -9,19 +9,12 @@
 #include "cli/terminal.h"
 #include "execution/batch_history.h"
 #include "execution/journal_undo.h"
-#include "platform/file_times.h"
 #include "platform/stop_signals.h"
 
 namespace nalo::cli {
 namespace {
 
 constexpr const char* kNothingToUndo = "元に戻せるリネームがありません。\n";
-
-// "バッチ 2（2026/12/09 10:15、/home/me/photos、12 個）" for a batch of the history.
-std::string BatchText(const TBatchSummary& batch, std::size_t number) {
-  return "バッチ " + std::to_string(number) + "（" + DateTextOf(LocalTimeOf(batch.Time)) + "、" +
-         batch.Folder + "、" + std::to_string(batch.Counts.Renamed) + " 個）";
-}
 
 int RunDiscard(const TSession& session) {
   const TJournalLock lock(session.SettingsDir);
@@ -34,14 +27,14 @@ int RunDiscard(const TSession& session) {
     std::cerr << kNothingToUndo;
     return kExitNothing;
   }
-  std::cerr << ForTerminal(BatchText(target->Summary, target->Number))
+  std::cerr << ForTerminal(BatchCaption(target->Summary, target->Number))
             << "の記録を破棄しました。このバッチは元に戻せなくなりました。\n";
   return kExitDone;
 }
 
 void PrintReport(const TJournalUndoResult& result) {
   for (const std::string& message : result.Messages) std::cerr << ForTerminal(message) << "\n";
-  std::cerr << ForTerminal(BatchText(result.Batch, result.Number)) << ": " << result.Restored
+  std::cerr << ForTerminal(BatchCaption(result.Batch, result.Number)) << ": " << result.Restored
             << " 個を元に戻しました。\n";
   if (result.Skipped > 0) {
     std::cerr
@@ -72,7 +65,7 @@ int RunUndo(const TCliArgs& args) {
     const std::optional<TJournalState> state = target->Summary.State;
     const bool cut_short =
         !state || *state == TJournalState::Planned || *state == TJournalState::Interrupted;
-    const std::string question = BatchText(target->Summary, target->Number) +
+    const std::string question = BatchCaption(target->Summary, target->Number) +
                                  (cut_short ? "（中断されたバッチ）" : "") + "を元に戻しますか？";
     if (!AskYesNo(question)) return kExitNothing;
   }

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "execution/journal_text.h"
+#include "platform/file_times.h"
 
 namespace nalo {
 namespace {
@@ -107,6 +108,11 @@ bool Undoable(const TBatchSummary& batch) {
 }
 
 }  // namespace
+
+std::string BatchCaption(const TBatchSummary& batch, std::size_t number) {
+  return "バッチ " + std::to_string(number) + "（" + DateTextOf(LocalTimeOf(batch.Time)) + "、" +
+         batch.Folder + "、" + std::to_string(batch.Counts.Renamed) + " 個）";
+}
 
 std::optional<TUndoableBatch> NewestUndoableBatch(const std::string& folder) {
   const std::vector<TBatchSummary> batches = ReadHistory(folder);

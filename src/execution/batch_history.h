@@ -35,6 +35,10 @@ struct TUndoableBatch {
 };
 std::optional<TUndoableBatch> NewestUndoableBatch(const std::string& folder);
 
+// "バッチ 2（2026/12/09 10:15、/home/me/photos、12 個）": how messages name batch
+// `batch`, number `number` of ReadHistory.
+std::string BatchCaption(const TBatchSummary& batch, std::size_t number);
+
 // Whether batch `batch` renamed items in the folder `utf8_folder`, below it, or
 // above it (a folder the batch renamed may hold it).
 bool BatchTouchesFolder(const TBatchSummary& batch, const std::string& utf8_folder);

@@ -40,13 +40,6 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment align = Qt::AlignLeft)
   return item;
 }
 
-QString BatchCaption(const TJournalUndoResult& result) {
-  return QStringLiteral("バッチ %1（%2、%3）")
-      .arg(result.Number)
-      .arg(FromUtf8(DateTextOf(LocalTimeOf(result.Batch.Time))))
-      .arg(FromUtf8(result.Batch.Folder));
-}
-
 }  // namespace
 
 TFHistory::TFHistory(THistoryEnv env, QWidget* parent) : QDialog(parent), env_(std::move(env)) {
@@ -124,8 +117,9 @@ void TFHistory::Report(const TJournalUndoResult& result) {
   }
   if (!result.Found) return;
   for (const std::string& message : result.Messages) env_.Messenger->Warn(this, FromUtf8(message));
-  QString text =
-      QStringLiteral("%1: %2個を元に戻しました。").arg(BatchCaption(result)).arg(result.Restored);
+  QString text = QStringLiteral("%1: %2個を元に戻しました。")
+                     .arg(FromUtf8(BatchCaption(result.Batch, result.Number)))
+                     .arg(result.Restored);
   if (result.Skipped > 0) {
     text += QStringLiteral(
                 "\r%1個は元の場所に別の項目があるか、なくなっているため戻しませんでした。"
