@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "execution/batch_runner.h"
+#include "execution/rename_preview.h"
 #include "execution/watcher_pause.h"
 #include "fileinfo/info_settings.h"
 #include "listing/dir_watch.h"
@@ -237,13 +238,16 @@ class TFMainFrm : public QMainWindow {
   void CopyEntryText(const std::string& cp932);
   // main_window_apply.cpp
   void RunRuleAction();
-  TRuleResult RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx);
+  // Also makes the clash verdict of each row on the worker, into `clashes`.
+  TRuleResult RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx,
+                              std::vector<TRowClash>& clashes);
   // Edit menu: the rows that rewrite every legacy Shift-JIS name in UTF-8.
   void FixEncodingClick();
   // The rule's message, or the confirmation window with its rows.
-  void ShowRuleResult(TRuleResult& result);
-  void ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
-                           const QString& ok_hint);
+  void ShowRuleResult(TRuleResult& result, std::vector<TRowClash> clashes);
+  // `clashes`: the verdicts of `rows` as given, made beforehand.
+  void ConfirmAndApplyRows(TConfirmationList& rows, std::vector<TRowClash> clashes,
+                           const QString& ok_caption, const QString& ok_hint);
   void UndoLastBatchNow();
   void History1Click();
   void OfferJournalUndo();

@@ -66,9 +66,10 @@ void TFMainFrm::RunRuleAction() {
   if (frame_ == nullptr || Busy()) return;
   std::vector<bool> selection;
   TRuleContext ctx = RuleContextFor(entries_, selection);
-  TRuleResult result = RunRuleOnWorker(frame_->RuleJob(), ctx);
+  std::vector<TRowClash> clashes;
+  TRuleResult result = RunRuleOnWorker(frame_->RuleJob(), ctx, clashes);
   frame_->ShowRuleError(result);
-  ShowRuleResult(result);
+  ShowRuleResult(result, std::move(clashes));
 }
 
 void TFMainFrm::FixEncodingClick() {
@@ -80,13 +81,17 @@ void TFMainFrm::FixEncodingClick() {
     ctx.Selection = &selection;
   }
   ctx.FolderMode = !FilesMode();
-  TRuleResult result = RunRuleOnWorker(RunFixEncodingRule, ctx);
-  ShowRuleResult(result);
+  std::vector<TRowClash> clashes;
+  TRuleResult result = RunRuleOnWorker(RunFixEncodingRule, ctx, clashes);
+  ShowRuleResult(result, std::move(clashes));
 }
 
 // The rule walks the entries on the progress window's worker, counting them; its
-// cancel button ends the walk, and a run that was cancelled shows nothing.
-TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx) {
+// cancel button ends the walk, and a run that was cancelled shows nothing. The
+// clash check of the rows follows on the same worker, so the confirmation window
+// opens with its problem marks made; the progress window says so meanwhile.
+TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx,
+                                       std::vector<TRowClash>& clashes) {
   TFBatchProgress progress(this, QStringLiteral("新しい名前を作成中..."),
                            FromCp932(state_.CurrentFolder));
   progress.SetShowAfter(kRuleProgressAfterMs);
@@ -98,12 +103,17 @@ TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx) {
   };
   progress.BeginSteps(ctx.Entries.Count());
   TRuleResult result;
-  RunOnWorker(progress, [&] { result = job(ctx); });
-  if (result.Stopped) return SilentResult();
+  RunOnWorker(progress, [&] {
+    result = job(ctx);
+    if (result.Stopped || !result.Message.empty() || result.Rows.empty()) return;
+    progress.ShowFolder(QStringLiteral("変更後の名前を確認しています..."));
+    clashes = PreviewClashes(result.Rows, ctx.Entries);
+  });
+  if (result.Stopped || progress.CancelFlag().load()) return SilentResult();
   return result;
 }
 
-void TFMainFrm::ShowRuleResult(TRuleResult& result) {
+void TFMainFrm::ShowRuleResult(TRuleResult& result, std::vector<TRowClash> clashes) {
   if (!result.Message.empty()) {
     messenger_->Info(this, FromUtf8(result.Message));
     return;
@@ -112,7 +122,8 @@ void TFMainFrm::ShowRuleResult(TRuleResult& result) {
     if (!result.Silent) messenger_->Info(this, FromUtf8(kMsgNothingToRename));
     return;
   }
-  ConfirmAndApplyRows(result.Rows, FromUtf8(result.OkCaption), FromUtf8(result.OkHint));
+  ConfirmAndApplyRows(result.Rows, std::move(clashes), FromUtf8(result.OkCaption),
+                      FromUtf8(result.OkHint));
 }
 
 // The batch options of a run on TFBatchProgress's worker: the watcher is switched
@@ -133,13 +144,13 @@ TBatchOptions TFMainFrm::WorkerBatchOptions(TFBatchProgress& progress) {
 // The entries change on the worker: the list does not paint them meanwhile.
 void TFMainFrm::HoldListPainting(bool hold) { ListView1->setUpdatesEnabled(!hold); }
 
-void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, const QString& ok_caption,
-                                    const QString& ok_hint) {
+void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, std::vector<TRowClash> clashes,
+                                    const QString& ok_caption, const QString& ok_hint) {
   auto confirm = [&](TConfirmationList& shown) -> std::optional<std::vector<std::size_t>> {
-    TFresult window(
-        shown,
-        TResultEnv{messenger_, options_.SettingsFolder, &settings_.Main.ResultForm, &entries_},
-        this);
+    TFresult window(shown,
+                    TResultEnv{messenger_, options_.SettingsFolder, &settings_.Main.ResultForm,
+                               &entries_, std::move(clashes)},
+                    this);
     window.setWindowTitle(QString::fromUtf8(kResultCaption));
     window.SetOkButton(ok_caption, ok_hint);
     // One font for every row, the list's own: the default one lacks the Japanese

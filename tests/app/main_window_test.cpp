@@ -21,11 +21,14 @@
 #include <QTableView>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <set>
 
 #include "app/gui_test_support.h"
 #include "app/main_window_fixture.h"
 #include "execution/batch_history.h"
+#include "execution/confirmation_sort.h"
 #include "execution/gui/fresult.h"
 #include "listing/path_history.h"
 #include "platform/encoding.h"
@@ -203,6 +206,35 @@ TEST_F(MainWindowTest, AFailedRenameIsMarkedAndReportedOnce) {
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_TRUE(warnings[0].startsWith(QStringLiteral("1個、リネーム失敗しました。\r")));
   EXPECT_TRUE(w->Panel0Text().endsWith(QStringLiteral("、リネーム個数：1個、リネーム失敗数：1個")));
+}
+
+// The clash check runs on the worker after the rule: the window opens with each
+// row's own mark (an existing target, the second of two rows onto one name) and
+// their count.
+TEST_F(MainWindowTest, TheConfirmationWindowOpensWithTheMarksOfItsOwnRows) {
+  MakeItems(Data(), {"a_1.txt", "a-1.txt", "x_-.txt", "x-_.txt", "z_.txt"});
+  auto w = Open(Data());
+  SetStringRule(*w, "_", "-");
+  std::map<QString, QString> marks;  // present name -> problem column
+  QString count;
+  messenger_.OnExec = [&marks, &count](QDialog& d) {
+    auto* result = qobject_cast<TFresult*>(&d);
+    if (result == nullptr) return static_cast<int>(QDialog::Rejected);
+    const QAbstractItemModel* model = result->ListView1->model();
+    for (int r = 0; r < model->rowCount(); ++r) {
+      marks[model->index(r, kOldNameColumn).data().toString()] =
+          model->index(r, kProblemColumn).data().toString();
+    }
+    count = result->Label2->text();
+    return static_cast<int>(QDialog::Rejected);
+  };
+  w->btn_ActionClick();
+  ASSERT_EQ(marks.size(), 4u);
+  EXPECT_EQ(marks["a_1.txt"], QStringLiteral("同名の項目あり"));
+  EXPECT_EQ(marks["z_.txt"], QString());
+  const std::multiset<QString> pair = {marks["x_-.txt"], marks["x-_.txt"]};
+  EXPECT_EQ(pair, (std::multiset<QString>{QString(), QStringLiteral("名前が重複")}));
+  EXPECT_EQ(count, QStringLiteral("問題のある行：2個"));
 }
 
 TEST_F(MainWindowTest, NoSelectionWithSelectOnlyShowsTheMessageAndRunsNothing) {

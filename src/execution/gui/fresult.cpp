@@ -42,7 +42,7 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   setObjectName("Fresult");
   setWindowTitle(QStringLiteral("確認画面"));
   auto* layout = new QVBoxLayout(this);
-  model_ = new TResultModel(rows_, env_.Scanned, this);
+  model_ = new TResultModel(rows_, env_.Scanned, std::move(env_.Clashes), this);
   ListView1 = NewReportView(this, "ListView1", model_);
   ListView1->horizontalHeader()->setStretchLastSection(true);
   ApplyListColors(ListView1, LightGreen(), Qt::black);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "execution/rename_preview.h"
 #include "listing/list_data.h"
 #include "rules/confirmation_row.h"
 #include "settings/result_form_settings.h"
@@ -32,6 +33,9 @@ struct TResultEnv {
   std::string SettingsFolder;            // UTF-8; Nalo.ini lives there
   TResultFormSettings* Geometry = nullptr;  // the bounds kept in memory; updated on close
   const TEntryList* Scanned = nullptr;      // the entries the rows were made from, if known
+  // The clash verdicts of the rows as given, when the owner made them beforehand
+  // (on a worker, for a large batch); otherwise the window makes them.
+  std::vector<TRowClash> Clashes = {};
 };
 
 inline constexpr const char* kResultCaption = "置換するとこうなるぞ";

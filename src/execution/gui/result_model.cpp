@@ -25,21 +25,27 @@ QString ProblemText(TRowClash clash) {
 
 }  // namespace
 
-TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), scanned_(scanned) {
-  Recheck();
+TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned,
+                           std::vector<TRowClash> clashes, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), scanned_(scanned), clashes_(std::move(clashes)) {
+  if (clashes_.size() == rows_.size()) {
+    CountProblems();
+  } else {
+    Recheck();
+  }
 }
 
 void TResultModel::Recheck() {
   clashes_ = scanned_ != nullptr ? PreviewClashes(rows_, *scanned_) : PreviewClashes(rows_);
+  CountProblems();
   if (!rows_.empty()) {
     emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kColumnCount - 1));
   }
 }
 
-std::size_t TResultModel::ProblemCount() const {
-  return static_cast<std::size_t>(std::count_if(clashes_.begin(), clashes_.end(),
-                                                [](TRowClash c) { return c != TRowClash::kNone; }));
+void TResultModel::CountProblems() {
+  problem_count_ = static_cast<std::size_t>(std::count_if(
+      clashes_.begin(), clashes_.end(), [](TRowClash c) { return c != TRowClash::kNone; }));
 }
 
 int TResultModel::rowCount(const QModelIndex& parent) const {

@@ -23,9 +23,11 @@ class TResultModel : public QAbstractTableModel {
   static constexpr int kColumnCount = 4;  // old name, new name, folder, problem
 
   // With `scanned`, the entries the rows were made from, targets are answered from
-  // the names the scan kept instead of a look at the disk per row.
+  // the names the scan kept instead of a look at the disk per row. `clashes`, one
+  // per row, are the verdicts already made for the rows as given; without them
+  // the model makes its own.
   explicit TResultModel(TConfirmationList& rows, const TEntryList* scanned = nullptr,
-                        QObject* parent = nullptr);
+                        std::vector<TRowClash> clashes = {}, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,7 +35,7 @@ class TResultModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   TConfirmationList& Rows() { return rows_; }
-  std::size_t ProblemCount() const;
+  std::size_t ProblemCount() const { return problem_count_; }
 
   // A click on a column sorts the rows (TConfirmationSort::Click); selections
   // and the current row stay on their rows.
@@ -48,10 +50,12 @@ class TResultModel : public QAbstractTableModel {
  private:
   // Runs the clash preview over the rows as they stand now.
   void Recheck();
+  void CountProblems();
 
   TConfirmationList& rows_;
   const TEntryList* scanned_ = nullptr;
   std::vector<TRowClash> clashes_;
+  std::size_t problem_count_ = 0;  // rows of clashes_ other than kNone
   TConfirmationSort sort_;
 };
 

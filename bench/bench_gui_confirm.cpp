@@ -1,0 +1,191 @@
+// The confirmation window of a batch of 1,000,000 rows, offscreen. The folder of
+// empty files photo_0000000.jpg… is made once under /tmp and kept for later runs;
+// the desktop window lists it (TFMainFrm::ListFolder), and the replace rule
+// "photo" → "pic" runs over its entries as the action button runs it. Timed in
+// each iteration:
+//   rule_run_ms      the rule run itself (on the worker in the program; reference)
+//   clash_check_ms   the clash check of its rows, which follows it on the worker
+//   table_ms         a plain QTableView over a trivial model of as many rows, until
+//                    shown and painted (reference)
+//   window_ms        the confirmation window, given the rows and their verdicts,
+//                    until shown and its first rows painted: all of it on the
+//                    user-interface thread
+// The window is then closed and destroyed, which is not timed.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QTableView>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "execution/gui/fresult.h"
+#include "execution/rename_preview.h"
+#include "rules/replace_rule.h"
+#include "ui/messenger.h"
+
+namespace {
+
+// NALO_BENCH_GUI_FILES sets another count (for a quick run or a profile).
+int FileCount() {
+  static const int count = [] {
+    const char* text = std::getenv("NALO_BENCH_GUI_FILES");
+    return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : 1000000;
+  }();
+  return count;
+}
+
+std::string RootPath() { return "/tmp/nalo-bench-confirm-" + std::to_string(FileCount()); }
+std::string FolderPath() { return RootPath() + "/flat"; }
+std::string SettingsPath() { return RootPath() + "/settings"; }
+
+std::string FileName(int i) {
+  char name[32];
+  std::snprintf(name, sizeof name, "photo_%07d.jpg", i);
+  return name;
+}
+
+// Makes the missing files of the folder; a folder made by an earlier run is kept.
+void MakeFolder() {
+  mkdir(RootPath().c_str(), 0755);
+  mkdir(FolderPath().c_str(), 0755);
+  mkdir(SettingsPath().c_str(), 0755);
+  for (int i = 0; i < FileCount(); ++i) {
+    const std::string path = FolderPath() + "/" + FileName(i);
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    if (fd >= 0) close(fd);
+  }
+}
+
+double Since(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Handles events until `view`'s viewport has been painted once.
+void ShowAndWaitForPaint(QWidget* window, QAbstractItemView* view) {
+  struct TPaintSpy : QObject {
+    bool Painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) Painted = true;
+      return false;
+    }
+  } spy;
+  view->viewport()->installEventFilter(&spy);
+  window->show();
+  while (!spy.Painted) QApplication::processEvents(QEventLoop::AllEvents);
+  view->viewport()->removeEventFilter(&spy);
+}
+
+// The reference list: one short text per cell.
+class TTrivialModel : public QAbstractTableModel {
+ public:
+  explicit TTrivialModel(int rows) : rows_(rows) {}
+  int rowCount(const QModelIndex&) const override { return rows_; }
+  int columnCount(const QModelIndex&) const override { return 4; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (role != Qt::DisplayRole) return {};
+    return QString::number(index.row());
+  }
+
+ private:
+  int rows_;
+};
+
+double PlainTableSeconds() {
+  TTrivialModel model(FileCount());
+  const auto start = std::chrono::steady_clock::now();
+  QTableView view;
+  view.setModel(&model);
+  view.resize(850, 400);
+  ShowAndWaitForPaint(&view, &view);
+  return Since(start);
+}
+
+nalo::TTabStatus_Okikae PhotoToPic() {
+  nalo::TTabStatus_Okikae status;
+  status.Kind = nalo::kReplaceKindString;
+  status.StringOld = "photo";
+  status.StringNew = "pic";
+  return status;
+}
+
+void BM_ConfirmationWindow(benchmark::State& state) {
+  MakeFolder();
+  nalo::TMainWindowOptions options;
+  options.SettingsFolder = SettingsPath();
+  nalo::TFMainFrm main_window(options);
+  main_window.resize(1200, 800);
+  main_window.show();
+  main_window.ListFolder(QString::fromStdString(FolderPath()));
+  QApplication::processEvents();
+  if (main_window.Entries().Count() != static_cast<std::size_t>(FileCount())) {
+    state.SkipWithError("the window did not list the folder");
+    return;
+  }
+  nalo::TQtMessenger messenger;
+  nalo::TResultFormSettings geometry;
+  double rule_sum = 0, check_sum = 0, table_sum = 0, window_sum = 0;
+  for (auto _ : state) {
+    auto start = std::chrono::steady_clock::now();
+    nalo::TRuleResult result =
+        nalo::RunReplaceRule(nalo::TRuleContext(main_window.Entries()), PhotoToPic());
+    const double rule = Since(start);
+    if (result.Rows.size() != static_cast<std::size_t>(FileCount())) {
+      state.SkipWithError("the rule did not make a row per file");
+      break;
+    }
+    start = std::chrono::steady_clock::now();
+    std::vector<nalo::TRowClash> clashes = nalo::PreviewClashes(result.Rows, main_window.Entries());
+    const double check = Since(start);
+    const double table = PlainTableSeconds();
+
+    start = std::chrono::steady_clock::now();
+    auto window = std::make_unique<nalo::TFresult>(
+        result.Rows,
+        nalo::TResultEnv{&messenger, std::string(), &geometry, &main_window.Entries(),
+                         std::move(clashes)},
+        &main_window);
+    window->ListView1->setFont(main_window.ListView1->font());
+    ShowAndWaitForPaint(window.get(), window->ListView1);
+    const double shown = Since(start);
+    if (window->CountText().isEmpty()) state.SkipWithError("no count text");
+    window->close();
+    window.reset();
+    QApplication::processEvents();
+
+    rule_sum += rule;
+    check_sum += check;
+    table_sum += table;
+    window_sum += shown;
+    state.SetIterationTime(shown);
+  }
+  const double n = static_cast<double>(state.iterations());
+  state.counters["rule_run_ms"] = rule_sum / n * 1e3;
+  state.counters["clash_check_ms"] = check_sum / n * 1e3;
+  state.counters["table_ms"] = table_sum / n * 1e3;
+  state.counters["window_ms"] = window_sum / n * 1e3;
+  state.counters["check_per_rule_run"] = check_sum / rule_sum;
+  state.counters["window_per_table"] = window_sum / table_sum;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::RegisterBenchmark("ConfirmationWindow/flat", BM_ConfirmationWindow)
+      ->UseManualTime()
+      ->Iterations(3)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
