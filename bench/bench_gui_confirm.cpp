@@ -10,6 +10,12 @@
 //   window_ms        the confirmation window, given the rows and their verdicts,
 //                    until shown and its first rows painted: all of it on the
 //                    user-interface thread
+// Then the commands a user gives in that window, each on the user-interface
+// thread and each timed until the list has painted again:
+//   select_all_ms    Ctrl+A with its count text
+//   sort_ms          a click on the new-name column's header
+//   edit_ms          a corrected new name on one row
+//   remove_ms        removing 1,000 rows spread over the list
 // The window is then closed and destroyed, which is not timed.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -22,14 +28,18 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "execution/gui/fresult.h"
+#include "execution/gui/result_model.h"
 #include "execution/rename_preview.h"
 #include "rules/replace_rule.h"
 #include "ui/messenger.h"
+#include "ui/selection.h"
 
 namespace {
 
@@ -116,6 +126,36 @@ nalo::TTabStatus_Okikae PhotoToPic() {
   return status;
 }
 
+// Seconds of each command, summed over the iterations.
+struct TCommandTimes {
+  double SelectAll = 0, Sort = 0, Edit = 0, Remove = 0;
+};
+
+// Runs `command`, then handles events until the list has painted.
+double TimedCommand(nalo::TFresult& window, const std::function<void()>& command) {
+  const auto start = std::chrono::steady_clock::now();
+  command();
+  window.ListView1->viewport()->update();
+  ShowAndWaitForPaint(&window, window.ListView1);
+  return Since(start);
+}
+
+void TimeCommands(nalo::TFresult& window, TCommandTimes& times) {
+  times.SelectAll += TimedCommand(window, [&] { window.A1Click(); });
+  window.ListView1->clearSelection();
+  times.Sort += TimedCommand(window, [&] { window.ListView1ColumnClick(nalo::kNewNameColumn); });
+  auto* model = static_cast<nalo::TResultModel*>(window.ListView1->model());
+  times.Edit += TimedCommand(window, [&] { model->SetNewName(0, "edited.jpg"); });
+  std::vector<std::size_t> spread;
+  for (std::size_t row = 0; row < model->Rows().size(); row += model->Rows().size() / 1000) {
+    spread.push_back(row);
+  }
+  times.Remove += TimedCommand(window, [&] {
+    nalo::SelectRows(window.ListView1, spread);
+    window.Menu_DeleteClick();
+  });
+}
+
 void BM_ConfirmationWindow(benchmark::State& state) {
   MakeFolder();
   nalo::TMainWindowOptions options;
@@ -132,6 +172,7 @@ void BM_ConfirmationWindow(benchmark::State& state) {
   nalo::TQtMessenger messenger;
   nalo::TResultFormSettings geometry;
   double rule_sum = 0, check_sum = 0, table_sum = 0, window_sum = 0;
+  TCommandTimes commands;
   for (auto _ : state) {
     auto start = std::chrono::steady_clock::now();
     nalo::TRuleResult result =
@@ -156,6 +197,7 @@ void BM_ConfirmationWindow(benchmark::State& state) {
     ShowAndWaitForPaint(window.get(), window->ListView1);
     const double shown = Since(start);
     if (window->CountText().isEmpty()) state.SkipWithError("no count text");
+    TimeCommands(*window, commands);
     window->close();
     window.reset();
     QApplication::processEvents();
@@ -173,6 +215,10 @@ void BM_ConfirmationWindow(benchmark::State& state) {
   state.counters["window_ms"] = window_sum / n * 1e3;
   state.counters["check_per_rule_run"] = check_sum / rule_sum;
   state.counters["window_per_table"] = window_sum / table_sum;
+  state.counters["select_all_ms"] = commands.SelectAll / n * 1e3;
+  state.counters["sort_ms"] = commands.Sort / n * 1e3;
+  state.counters["edit_ms"] = commands.Edit / n * 1e3;
+  state.counters["remove_ms"] = commands.Remove / n * 1e3;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "execution/batch_history.h"
 #include "execution/gui/fbatch_progress.h"
 #include "execution/gui/fresult.h"
+#include "execution/gui/problem_marks.h"
 #include "execution/journal_undo.h"
 #include "execution/undo_batch.h"
 #include "listing/gui/dir_watch_bridge.h"
@@ -106,7 +107,7 @@ TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx,
   RunOnWorker(progress, [&] {
     result = job(ctx);
     if (result.Stopped || !result.Message.empty() || result.Rows.empty()) return;
-    progress.ShowFolder(QStringLiteral("変更後の名前を確認しています..."));
+    progress.ShowFolder(QString::fromUtf8(kCheckingNewNamesText));
     clashes = PreviewClashes(result.Rows, ctx.Entries);
   });
   if (result.Stopped || progress.CancelFlag().load()) return SilentResult();

@@ -14,13 +14,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <numeric>
 
 #include "execution/gui/changed_part_delegate.h"
+#include "execution/gui/fbatch_progress.h"
 #include "execution/gui/name_dialog_hook.h"
 #include "execution/gui/result_model.h"
 #include "settings/ini_file.h"
@@ -35,6 +38,10 @@ namespace {
 
 QColor LightGreen() { return QColor(0x90, 0xEE, 0x90); }
 
+// Lists shorter than this are sorted and checked at once; a longer one on a
+// worker, with a progress window after a moment.
+constexpr std::size_t kRowsForAWorker = 50'000;
+
 }  // namespace
 
 TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
@@ -43,6 +50,8 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   setWindowTitle(QStringLiteral("確認画面"));
   auto* layout = new QVBoxLayout(this);
   model_ = new TResultModel(rows_, env_.Scanned, std::move(env_.Clashes), this);
+  model_->SetLongStepRunner(
+      [this](const QString& what, const std::function<void()>& step) { RunLongStep(what, step); });
   ListView1 = NewReportView(this, "ListView1", model_);
   ListView1->horizontalHeader()->setStretchLastSection(true);
   ApplyListColors(ListView1, LightGreen(), Qt::black);
@@ -97,7 +106,7 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   // The keys of the context menu follow the selection, menu opened or not.
   connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &TFresult::PopupMenu1Popup);
-  connect(model_, &QAbstractItemModel::rowsRemoved, this, &TFresult::PopupMenu1Popup);
+  connect(model_, &QAbstractItemModel::modelReset, this, &TFresult::PopupMenu1Popup);
   PopupMenu1Popup();
   ApplyGeometry();
   UpdateCountText();
@@ -191,6 +200,26 @@ void TFresult::done(int result) {
   QDialog::done(result);
 }
 
+// The window takes no input and the list does not paint while the step runs; the
+// focus comes back where it was.
+void TFresult::RunLongStep(const QString& what, const std::function<void()>& step) {
+  if (rows_.size() < kRowsForAWorker) {
+    step();
+    return;
+  }
+  TFBatchProgress progress(this, windowTitle(), what);
+  progress.Button1->hide();  // a sort or a check runs to its end
+  progress.BeginSteps(0);
+  progress.StepDone(rows_.size());
+  const QPointer<QWidget> focus = focusWidget();
+  setEnabled(false);
+  ListView1->setUpdatesEnabled(false);
+  progress.Run(step);
+  ListView1->setUpdatesEnabled(true);
+  setEnabled(true);
+  if (focus) focus->setFocus();
+}
+
 void TFresult::SetOkButton(const QString& caption, const QString& hint) {
   btn_OK->setText(caption);
   btn_OK->setToolTip(hint);
@@ -240,11 +269,18 @@ void TFresult::PopupMenu1Popup() {
   Menu_Delete_->setEnabled(selected >= 1);
 }
 
+// The row at the top of the list stays there, unless it was removed.
 void TFresult::Menu_DeleteClick() {
   const std::vector<std::size_t> rows = SelectedRows();
   if (rows.empty()) return;
+  const int top = ListView1->rowAt(0);
+  const auto above = std::lower_bound(rows.begin(), rows.end(), static_cast<std::size_t>(top));
   ListView1->clearSelection();
   model_->RemoveRows(rows);
+  if (top > 0) {
+    const int new_top = top - static_cast<int>(above - rows.begin());
+    ListView1->scrollTo(model_->index(new_top, 0), QAbstractItemView::PositionAtTop);
+  }
   UpdateCountText();
 }
 

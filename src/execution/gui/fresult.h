@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,8 @@ class TFresult : public QDialog {
   void ListView1SelectItem(const QItemSelection& selected, const QItemSelection& deselected);
   void PopupMenu1Popup();
   void UpdateCountText();
+  // Runs a sort or a clash check of the whole list (TResultModel::TLongStepRunner).
+  void RunLongStep(const QString& what, const std::function<void()>& step);
   // Rows a command works on: the selected ones, or all when none is selected.
   std::vector<std::size_t> TargetRows() const;
 

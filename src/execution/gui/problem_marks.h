@@ -10,6 +10,9 @@
 
 namespace nalo {
 
+// What a progress window says while the rows' new names are checked.
+inline constexpr const char* kCheckingNewNamesText = "変更後の名前を確認しています...";
+
 // Why the row would fail, in a sentence; empty for kNone.
 QString ProblemHint(TRowClash clash);
 

@@ -35,8 +35,14 @@ TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned,
   }
 }
 
+std::vector<TRowClash> TResultModel::CheckedClashes() const {
+  return scanned_ != nullptr ? PreviewClashes(rows_, *scanned_) : PreviewClashes(rows_);
+}
+
 void TResultModel::Recheck() {
-  clashes_ = scanned_ != nullptr ? PreviewClashes(rows_, *scanned_) : PreviewClashes(rows_);
+  std::vector<TRowClash> clashes;
+  run_long_step_(QString::fromUtf8(kCheckingNewNamesText), [&] { clashes = CheckedClashes(); });
+  clashes_ = std::move(clashes);
   CountProblems();
   if (!rows_.empty()) {
     emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kColumnCount - 1));
@@ -82,10 +88,17 @@ QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int 
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+// The verdicts are made again for the new order: it is the batch order, and with
+// it changes which row of a pair clashes.
 void TResultModel::SortByColumnClick(int column) {
   sort_.Click(column);
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  const std::vector<std::size_t> moved = SortConfirmationRows(rows_, clashes_, sort_);
+  std::vector<std::size_t> moved;
+  run_long_step_(QStringLiteral("並べ替えています..."), [&] {
+    moved = SortConfirmationRows(rows_, clashes_, sort_);
+    clashes_ = CheckedClashes();
+  });
+  CountProblems();
   const QModelIndexList before = persistentIndexList();
   QModelIndexList after;
   after.reserve(before.size());
@@ -93,22 +106,26 @@ void TResultModel::SortByColumnClick(int column) {
     after.push_back(index(static_cast<int>(moved[static_cast<std::size_t>(i.row())]), i.column()));
   }
   changePersistentIndexList(before, after);
-  clashes_.assign(rows_.size(), TRowClash::kNone);
   emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-  Recheck();  // the batch order changed, and with it which row of a pair clashes
 }
 
-void TResultModel::RemoveRows(std::vector<std::size_t> rows) {
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-    if (*it >= rows_.size()) continue;
-    const int row = static_cast<int>(*it);
-    beginRemoveRows(QModelIndex(), row, row);
-    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(*it));
-    clashes_.erase(clashes_.begin() + static_cast<std::ptrdiff_t>(*it));
-    endRemoveRows();
+// The kept rows close up in one pass, however many are removed and wherever they
+// are; the view is then told of a new list rather than of each gap.
+void TResultModel::RemoveRows(const std::vector<std::size_t>& rows) {
+  std::vector<bool> removed(rows_.size(), false);
+  for (std::size_t row : rows) {
+    if (row < rows_.size()) removed[row] = true;
   }
+  beginResetModel();
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (removed[i]) continue;
+    if (kept != i) rows_[kept] = std::move(rows_[i]);
+    ++kept;
+  }
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(kept), rows_.end());
+  clashes_.assign(rows_.size(), TRowClash::kNone);
+  endResetModel();
   Recheck();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QAbstractTableModel>
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "execution/confirmation_sort.h"
@@ -34,6 +35,14 @@ class TResultModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
+  // Runs a long step over all rows (a sort, a clash check) and returns when it is
+  // done; `what` says what it does. The step reads the rows and may reorder them,
+  // so the list must not paint meanwhile.
+  using TLongStepRunner =
+      std::function<void(const QString& what, const std::function<void()>& step)>;
+  // By default the steps run at once, on this thread.
+  void SetLongStepRunner(TLongStepRunner runner) { run_long_step_ = std::move(runner); }
+
   TConfirmationList& Rows() { return rows_; }
   std::size_t ProblemCount() const { return problem_count_; }
 
@@ -43,13 +52,14 @@ class TResultModel : public QAbstractTableModel {
   int SortColumn() const { return sort_.Column; }
   bool SortAscending() const { return sort_.Ascending; }
 
-  // Removes the rows (any order, repeats ignored).
-  void RemoveRows(std::vector<std::size_t> rows);
+  // Removes the rows (any order, repeats ignored); the view sees a reset.
+  void RemoveRows(const std::vector<std::size_t>& rows);
   void SetNewName(std::size_t row, std::string new_name);
 
  private:
   // Runs the clash preview over the rows as they stand now.
   void Recheck();
+  std::vector<TRowClash> CheckedClashes() const;
   void CountProblems();
 
   TConfirmationList& rows_;
@@ -57,6 +67,9 @@ class TResultModel : public QAbstractTableModel {
   std::vector<TRowClash> clashes_;
   std::size_t problem_count_ = 0;  // rows of clashes_ other than kNone
   TConfirmationSort sort_;
+  TLongStepRunner run_long_step_ = [](const QString&, const std::function<void()>& step) {
+    step();
+  };
 };
 
 }  // namespace nalo

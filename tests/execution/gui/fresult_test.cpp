@@ -67,6 +67,23 @@ TEST_F(FresultTest, RemovedRowsAreNotApplied) {
   EXPECT_EQ(window.CountText(), QStringLiteral("対象ファイル数：2個 (全て)"));
 }
 
+// Rows above, below and past the top one go; the list stays on the row it showed.
+TEST_F(FresultTest, RemovingRowsKeepsTheTopRowInPlace) {
+  TConfirmationList rows = Rows(200);
+  TFresult window(rows, Env());
+  window.resize(400, 300);
+  window.show();
+  window.ListView1->scrollTo(window.ListView1->model()->index(100, 0),
+                             QAbstractItemView::PositionAtTop);
+  ASSERT_EQ(window.ListView1->rowAt(0), 100);
+  SelectRows(window.ListView1, {10, 20, 101, 150});
+  window.Menu_DeleteClick();
+  ASSERT_EQ(rows.size(), 196u);
+  EXPECT_EQ(rows[98].OldName, "f100.txt");
+  EXPECT_EQ(rows[99].OldName, "f102.txt");
+  EXPECT_EQ(window.ListView1->rowAt(0), 98);
+}
+
 TEST_F(FresultTest, SortingKeepsTheSelectionOnItsRowsAndToleratesEqualNames) {
   TConfirmationList rows = {{"b.txt", "1", "/x", "/x/b.txt", ""},
                             {"a.txt", "2", "/y", "/y/a.txt", ""},
@@ -81,6 +98,38 @@ TEST_F(FresultTest, SortingKeepsTheSelectionOnItsRowsAndToleratesEqualNames) {
   window.ListView1ColumnClick(2);
   EXPECT_EQ(rows[0].Folder, "/z");
   EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{2}));
+}
+
+// A long list is sorted and checked on a worker: the selection stays on its row,
+// the later row of a pair onto one name is the one marked in either direction, and
+// the window takes input and paints again afterwards.
+TEST_F(FresultTest, ALongListIsSortedAndCheckedOnAWorker) {
+  TConfirmationList rows = Rows(60000);
+  rows[5].NewName = rows[7].NewName;
+  TFresult window(rows, Env());
+  window.show();
+  SelectRows(window.ListView1, {5});
+  const auto place = [&rows](const std::string& name) {
+    return static_cast<int>(
+        std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.OldName == name; }) -
+        rows.begin());
+  };
+  const auto problem = [&](int r) {
+    return window.ListView1->model()->index(r, kProblemColumn).data().toString();
+  };
+  for (const bool ascending : {true, false}) {
+    SCOPED_TRACE(ascending ? "ascending" : "descending");
+    window.ListView1ColumnClick(kOldNameColumn);
+    ASSERT_EQ(rows.size(), 60000u);
+    const int five = place("f5.txt"), seven = place("f7.txt");
+    EXPECT_EQ(ascending, five < seven);
+    EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{static_cast<std::size_t>(five)}));
+    EXPECT_EQ(problem(std::max(five, seven)), QStringLiteral("名前が重複"));
+    EXPECT_EQ(problem(std::min(five, seven)), QString());
+    EXPECT_EQ(window.Label2->text(), QStringLiteral("問題のある行：1個"));
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_TRUE(window.ListView1->updatesEnabled());
+  }
 }
 
 TEST_F(FresultTest, CopiesTheSelectedNewNamesWithCrLf) {
