@@ -10,12 +10,19 @@
 //   window_ms        the confirmation window, given the rows and their verdicts,
 //                    until shown and its first rows painted: all of it on the
 //                    user-interface thread
+//   self_check_ms    the same window left to make the verdicts itself, on the
+//                    user-interface thread (as it opened before the check moved
+//                    onto the rule run's worker)
 // Then the commands a user gives in that window, each on the user-interface
 // thread and each timed until the list has painted again:
 //   select_all_ms    Ctrl+A with its count text
 //   sort_ms          a click on the new-name column's header
 //   edit_ms          a corrected new name on one row
 //   remove_ms        removing 1,000 rows spread over the list
+// A sort or check of the whole list runs on a worker with a progress window, so
+// beside the times the longest stretch the user-interface thread went without
+// handling its events is reported: open_stall_ms while the window opens (given
+// its verdicts), command_stall_ms over all the commands.
 // The window is then closed and destroyed, which is not timed.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -24,13 +31,17 @@
 
 #include <QAbstractTableModel>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTableView>
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -126,34 +137,73 @@ nalo::TTabStatus_Okikae PhotoToPic() {
   return status;
 }
 
-// Seconds of each command, summed over the iterations.
+// The longest time between two turns of the event loop while it runs: a timer
+// of 1 ms measures the gaps between its timeouts.
+class TStallWatch {
+ public:
+  TStallWatch() {
+    timer_.setInterval(1);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+  }
+  void Start() {
+    since_.start();
+    timer_.start();
+  }
+  // The longest gap, in seconds, since Start.
+  double Stop() {
+    Tick();
+    timer_.stop();
+    return std::exchange(longest_ms_, 0) / 1e3;
+  }
+
+ private:
+  void Tick() { longest_ms_ = std::max(longest_ms_, since_.restart()); }
+  QTimer timer_;
+  QElapsedTimer since_;
+  qint64 longest_ms_ = 0;
+};
+
+// Seconds of each command, summed over the iterations, and the longest stall.
 struct TCommandTimes {
   double SelectAll = 0, Sort = 0, Edit = 0, Remove = 0;
+  double LongestStall = 0;
 };
 
 // Runs `command`, then handles events until the list has painted.
-double TimedCommand(nalo::TFresult& window, const std::function<void()>& command) {
+double TimedCommand(nalo::TFresult& window, const std::function<void()>& command,
+                    double& longest_stall) {
+  TStallWatch stalls;
+  stalls.Start();
   const auto start = std::chrono::steady_clock::now();
   command();
   window.ListView1->viewport()->update();
   ShowAndWaitForPaint(&window, window.ListView1);
-  return Since(start);
+  const double seconds = Since(start);
+  longest_stall = std::max(longest_stall, stalls.Stop());
+  return seconds;
 }
 
 void TimeCommands(nalo::TFresult& window, TCommandTimes& times) {
-  times.SelectAll += TimedCommand(window, [&] { window.A1Click(); });
+  double& stall = times.LongestStall;
+  times.SelectAll += TimedCommand(
+      window, [&] { window.A1Click(); }, stall);
   window.ListView1->clearSelection();
-  times.Sort += TimedCommand(window, [&] { window.ListView1ColumnClick(nalo::kNewNameColumn); });
+  times.Sort += TimedCommand(
+      window, [&] { window.ListView1ColumnClick(nalo::kNewNameColumn); }, stall);
   auto* model = static_cast<nalo::TResultModel*>(window.ListView1->model());
-  times.Edit += TimedCommand(window, [&] { model->SetNewName(0, "edited.jpg"); });
+  times.Edit += TimedCommand(
+      window, [&] { model->SetNewName(0, "edited.jpg"); }, stall);
   std::vector<std::size_t> spread;
   for (std::size_t row = 0; row < model->Rows().size(); row += model->Rows().size() / 1000) {
     spread.push_back(row);
   }
-  times.Remove += TimedCommand(window, [&] {
-    nalo::SelectRows(window.ListView1, spread);
-    window.Menu_DeleteClick();
-  });
+  times.Remove += TimedCommand(
+      window,
+      [&] {
+        nalo::SelectRows(window.ListView1, spread);
+        window.Menu_DeleteClick();
+      },
+      stall);
 }
 
 void BM_ConfirmationWindow(benchmark::State& state) {
@@ -171,7 +221,8 @@ void BM_ConfirmationWindow(benchmark::State& state) {
   }
   nalo::TQtMessenger messenger;
   nalo::TResultFormSettings geometry;
-  double rule_sum = 0, check_sum = 0, table_sum = 0, window_sum = 0;
+  double rule_sum = 0, check_sum = 0, table_sum = 0, window_sum = 0, self_check_sum = 0;
+  double open_stall = 0;
   TCommandTimes commands;
   for (auto _ : state) {
     auto start = std::chrono::steady_clock::now();
@@ -188,6 +239,20 @@ void BM_ConfirmationWindow(benchmark::State& state) {
     const double table = PlainTableSeconds();
 
     start = std::chrono::steady_clock::now();
+    {
+      nalo::TFresult checking(
+          result.Rows,
+          nalo::TResultEnv{&messenger, std::string(), &geometry, &main_window.Entries()},
+          &main_window);
+      checking.ListView1->setFont(main_window.ListView1->font());
+      ShowAndWaitForPaint(&checking, checking.ListView1);
+    }
+    self_check_sum += Since(start);
+    QApplication::processEvents();
+
+    TStallWatch stalls;
+    stalls.Start();
+    start = std::chrono::steady_clock::now();
     auto window = std::make_unique<nalo::TFresult>(
         result.Rows,
         nalo::TResultEnv{&messenger, std::string(), &geometry, &main_window.Entries(),
@@ -196,6 +261,7 @@ void BM_ConfirmationWindow(benchmark::State& state) {
     window->ListView1->setFont(main_window.ListView1->font());
     ShowAndWaitForPaint(window.get(), window->ListView1);
     const double shown = Since(start);
+    open_stall = std::max(open_stall, stalls.Stop());
     if (window->CountText().isEmpty()) state.SkipWithError("no count text");
     TimeCommands(*window, commands);
     window->close();
@@ -215,6 +281,9 @@ void BM_ConfirmationWindow(benchmark::State& state) {
   state.counters["window_ms"] = window_sum / n * 1e3;
   state.counters["check_per_rule_run"] = check_sum / rule_sum;
   state.counters["window_per_table"] = window_sum / table_sum;
+  state.counters["self_check_ms"] = self_check_sum / n * 1e3;
+  state.counters["open_stall_ms"] = open_stall * 1e3;
+  state.counters["command_stall_ms"] = commands.LongestStall * 1e3;
   state.counters["select_all_ms"] = commands.SelectAll / n * 1e3;
   state.counters["sort_ms"] = commands.Sort / n * 1e3;
   state.counters["edit_ms"] = commands.Edit / n * 1e3;
