@@ -107,6 +107,7 @@ TRuleResult TFMainFrm::RunRuleOnWorker(const TRuleJob& job, TRuleContext& ctx,
   RunOnWorker(progress, [&] {
     result = job(ctx);
     if (result.Stopped || !result.Message.empty() || result.Rows.empty()) return;
+    progress.StepDone(ctx.Entries.Count());
     progress.ShowFolder(QString::fromUtf8(kCheckingNewNamesText));
     clashes = PreviewClashes(result.Rows, ctx.Entries);
   });

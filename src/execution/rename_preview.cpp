@@ -2,9 +2,11 @@
 // then targets outside the batch: a target held by another row's source waits on
 // that row, and a clash spreads back along such waits (a row whose target stays
 // taken clashes too). The spread walks a work list, so each row is marked once.
-// Paths go through flat hash tables, so a large list costs no allocation per row.
+// Paths go through flat hash tables, so a large list costs no allocation per row;
+// each path is hashed once, and the tables' slots are fetched a few rows ahead.
 #include "execution/rename_preview.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <unordered_map>
@@ -33,10 +35,12 @@ TRowClash ClashOfName(std::string_view name, const std::optional<std::string>& d
 using TTakenTest = std::function<bool(const TConfirmationRow& row, std::string_view target,
                                       const std::string& disk_name)>;
 
-// Every row's full target path, back to back in one text.
+// Every row's full target path, back to back in one text, and the hashes of the
+// targets and of the sources, so that the tables' slots can be fetched ahead.
 class TTargets {
  public:
-  explicit TTargets(const TConfirmationList& rows) : views_(rows.size()) {
+  explicit TTargets(const TConfirmationList& rows)
+      : views_(rows.size()), target_hashes_(rows.size()), source_hashes_(rows.size()) {
     std::size_t bytes = 0;
     for (const TConfirmationRow& r : rows)
       bytes += FolderPartOf(r.OldFullPath).size() + r.NewName.size();
@@ -45,13 +49,19 @@ class TTargets {
       const std::size_t start = text_.size();
       text_.append(FolderPartOf(rows[i].OldFullPath)).append(rows[i].NewName);
       views_[i] = std::string_view(text_).substr(start);
+      target_hashes_[i] = TPathTable::HashOf(views_[i]);
+      source_hashes_[i] = TPathTable::HashOf(rows[i].OldFullPath);
     }
   }
   std::string_view operator[](std::size_t i) const { return views_[i]; }
+  std::uint64_t TargetHash(std::size_t i) const { return target_hashes_[i]; }
+  std::uint64_t SourceHash(std::size_t i) const { return source_hashes_[i]; }
 
  private:
   std::string text_;
   std::vector<std::string_view> views_;
+  std::vector<std::uint64_t> target_hashes_;
+  std::vector<std::uint64_t> source_hashes_;
 };
 
 std::vector<TRowClash> Clashes(const TConfirmationList& rows, const TTakenTest& taken) {
@@ -61,24 +71,33 @@ std::vector<TRowClash> Clashes(const TConfirmationList& rows, const TTakenTest& 
   const TTargets targets(rows);
   TPathTable seen_targets(n), by_source(n);
   for (std::size_t i = 0; i < n; ++i) {
+    if (const std::size_t ahead = i + kPathTablePrefetchAhead; ahead < n) {
+      seen_targets.Prefetch(targets.TargetHash(ahead));
+      by_source.Prefetch(targets.SourceHash(ahead));
+    }
     const std::optional<std::string> disk_name = Cp932ToUtf8(rows[i].NewName);
     clash[i] = ClashOfName(rows[i].NewName, disk_name);
     if (disk_name) disk_names[i] = std::move(*disk_name);
-    if (clash[i] == TRowClash::kNone && seen_targets.Insert(targets[i], i) != i) {
+    if (clash[i] == TRowClash::kNone &&
+        seen_targets.Insert(targets[i], targets.TargetHash(i), i) != i) {
       clash[i] = TRowClash::kDuplicate;
     }
-    by_source.Insert(rows[i].OldFullPath, i);
+    by_source.Insert(rows[i].OldFullPath, targets.SourceHash(i), i);
   }
   // first_waiter[j], next_waiter[i]: the rows whose target is row j's source.
   std::vector<std::size_t> first_waiter(n, kNone), next_waiter(n, kNone);
   std::vector<std::size_t> blocked;
   for (std::size_t i = 0; i < n; ++i) {
+    if (const std::size_t ahead = i + kPathTablePrefetchAhead; ahead < n) {
+      by_source.Prefetch(targets.TargetHash(ahead));
+    }
     if (clash[i] != TRowClash::kNone) {
       blocked.push_back(i);
       continue;
     }
     if (targets[i] == rows[i].OldFullPath) continue;
-    if (const std::size_t holder = by_source.Find(targets[i]); holder != TPathTable::npos) {
+    if (const std::size_t holder = by_source.Find(targets[i], targets.TargetHash(i));
+        holder != TPathTable::npos) {
       next_waiter[i] = first_waiter[holder];
       first_waiter[holder] = i;
       continue;
