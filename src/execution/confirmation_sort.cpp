@@ -26,19 +26,21 @@ const std::string& ConfirmationColumnText(const TConfirmationRow& row, int colum
 std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
                                               const std::vector<TRowClash>& clashes,
                                               const TConfirmationSort& sort) {
+  // Rows sorted by the present name need no second key for their ties.
+  const bool by_name = sort.Column == kOldNameColumn;
   std::vector<std::string> keys(rows.size());
-  std::vector<std::string> names(rows.size());
+  std::vector<std::string> names(by_name ? 0 : rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     keys[i] = sort.Column == kProblemColumn
                   ? std::string(1, static_cast<char>(clashes[i]))
                   : NameSortKey(ConfirmationColumnText(rows[i], sort.Column));
-    names[i] = NameSortKey(rows[i].OldName);
+    if (!by_name) names[i] = NameSortKey(rows[i].OldName);
   }
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     int c = keys[a].compare(keys[b]);
-    if (c == 0) c = names[a].compare(names[b]);
+    if (c == 0 && !by_name) c = names[a].compare(names[b]);
     return sort.Ascending ? c < 0 : c > 0;
   });
   TConfirmationList sorted;

@@ -91,7 +91,7 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   // The press that starts a double-click selects that one row; after the edit the
   // user's own selection (which decides what is applied) comes back.
   connect(ListView1, &QTableView::doubleClicked, this, [this] {
-    if (SelectedRows().size() != 1) return;
+    if (SelectedRowCount(ListView1->selectionModel()) != 1) return;
     const std::vector<std::size_t> before = selection_before_press_;
     mnu_FnameModifClick();
     SelectRows(ListView1, before);
@@ -123,7 +123,8 @@ bool TFresult::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == ListView1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedRows().size() == 1) {
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        SelectedRowCount(ListView1->selectionModel()) == 1) {
       mnu_FnameModifClick();
       return true;
     }
