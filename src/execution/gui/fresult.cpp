@@ -201,8 +201,9 @@ void TFresult::done(int result) {
   QDialog::done(result);
 }
 
-// The window takes no input and the list does not paint while the step runs; the
-// focus comes back where it was.
+// The progress window is up from the start: it is modal, so this window takes no
+// input while the step runs, and the list does not paint meanwhile. The focus
+// comes back where it was.
 void TFresult::RunLongStep(const QString& what, const std::function<void()>& step) {
   if (rows_.size() < kRowsForAWorker) {
     step();
@@ -213,11 +214,10 @@ void TFresult::RunLongStep(const QString& what, const std::function<void()>& ste
   progress.BeginSteps(0);
   progress.StepDone(rows_.size());
   const QPointer<QWidget> focus = focusWidget();
-  setEnabled(false);
   ListView1->setUpdatesEnabled(false);
+  progress.show();
   progress.Run(step);
   ListView1->setUpdatesEnabled(true);
-  setEnabled(true);
   if (focus) focus->setFocus();
 }
 
