@@ -1,5 +1,6 @@
-// Each row's keys are computed once, then a stable sort orders the row indexes
-// and the rows move into their new places.
+// Each row's key of the sorted column is computed once (and a present name's key
+// only when its row ties), then a stable sort orders the row indexes and the rows
+// move into their new places.
 #include "execution/confirmation_sort.h"
 
 #include <algorithm>
@@ -26,21 +27,32 @@ const std::string& ConfirmationColumnText(const TConfirmationRow& row, int colum
 std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
                                               const std::vector<TRowClash>& clashes,
                                               const TConfirmationSort& sort) {
-  // Rows sorted by the present name need no second key for their ties.
-  const bool by_name = sort.Column == kOldNameColumn;
   std::vector<std::string> keys(rows.size());
-  std::vector<std::string> names(by_name ? 0 : rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    keys[i] = sort.Column == kProblemColumn
-                  ? std::string(1, static_cast<char>(clashes[i]))
-                  : NameSortKey(ConfirmationColumnText(rows[i], sort.Column));
-    if (!by_name) names[i] = NameSortKey(rows[i].OldName);
+    if (sort.Column == kProblemColumn) {
+      keys[i] = std::string(1, static_cast<char>(clashes[i]));
+      continue;
+    }
+    const std::string& text = ConfirmationColumnText(rows[i], sort.Column);
+    // Rows of one folder follow each other: their folder texts share one key.
+    keys[i] = i > 0 && text == ConfirmationColumnText(rows[i - 1], sort.Column) ? keys[i - 1]
+                                                                                : NameSortKey(text);
   }
+  // The present name's key is made only for rows that tie on the column.
+  std::vector<std::string> names(rows.size());
+  std::vector<bool> named(rows.size(), false);
+  const auto name_key = [&](std::size_t i) -> const std::string& {
+    if (!named[i]) {
+      names[i] = NameSortKey(rows[i].OldName);
+      named[i] = true;
+    }
+    return names[i];
+  };
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     int c = keys[a].compare(keys[b]);
-    if (c == 0 && !by_name) c = names[a].compare(names[b]);
+    if (c == 0) c = name_key(a).compare(name_key(b));
     return sort.Ascending ? c < 0 : c > 0;
   });
   TConfirmationList sorted;

@@ -54,6 +54,19 @@ TEST(ConfirmationSort, OrdersByColumnAndDirectionWithTiesByThePresentName) {
   }
 }
 
+// Rows of one folder follow each other and share their folder's key; the next
+// folder gets its own.
+TEST(ConfirmationSort, FolderRunsShareAKeyAndTieByThePresentName) {
+  TConfirmationList rows = {{"b.txt", "1", "/x", "/x/b.txt", ""},
+                            {"a.txt", "2", "/x", "/x/a.txt", ""},
+                            {"d.txt", "3", "/w", "/w/d.txt", ""},
+                            {"c.txt", "4", "/w", "/w/c.txt", ""},
+                            {"e.txt", "5", "/y", "/y/e.txt", ""}};
+  SortConfirmationRows(rows, std::vector<TRowClash>(rows.size()),
+                       TConfirmationSort{kFolderColumn, true});
+  EXPECT_EQ(OldNames(rows), "c.txt d.txt a.txt b.txt e.txt ");
+}
+
 TEST(ConfirmationSort, AClickOnTheSortColumnFlipsItAndAnotherColumnStartsAscending) {
   TConfirmationSort sort;  // a new list: old names, descending, until the first click
   sort.Click(kOldNameColumn);
