@@ -38,8 +38,8 @@ namespace {
 
 QColor LightGreen() { return QColor(0x90, 0xEE, 0x90); }
 
-// Lists shorter than this are sorted and checked at once; a longer one on a
-// worker, with a progress window after a moment.
+// Lists shorter than this are sorted and checked here at once; a longer one on a
+// worker, behind a progress window.
 constexpr std::size_t kRowsForAWorker = 50'000;
 
 }  // namespace
