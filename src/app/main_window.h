@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "execution/batch_runner.h"
+#include "execution/failure_reasons.h"
 #include "execution/watcher_pause.h"
 #include "fileinfo/info_settings.h"
 #include "listing/dir_watch.h"
@@ -278,6 +279,7 @@ class TFMainFrm : public QMainWindow {
   TMessenger* messenger_ = nullptr;
 
   TEntryList entries_;
+  TFailureReasons failure_reasons_;  // why the last batch's failed entries failed
   TListingState state_;
   TSettingsFiles settings_;
   TInfoSettings info_;

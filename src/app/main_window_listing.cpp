@@ -105,6 +105,7 @@ void TFMainFrm::ForgetVanishedFolder(const std::string& folder) {
 void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& panel1) {
   UpdateColumnCaptions();
   ShowSortIndicator();
+  failure_reasons_.Clear();
   model_->Reset();
   ShowPathHistory();
   panel1_->setText(panel1);
