@@ -305,22 +305,31 @@ TEST_F(FolderTreeTest, DockedStateAndPanelWidthSurviveARestart) {
 
 // A window docked and widened, then floated before shutdown, keeps the width
 // it had while docked.
+// The width the window had docked is saved though it floats at shutdown, whether
+// the user resized the docked window or only docked it.
 TEST_F(FolderTreeTest, TheDockedWidthIsSavedWhenTheWindowFloatsAtShutdown) {
-  {
-    auto w = Open(std::nullopt);
-    TFFolderTreeView* tree = ShowTree(*w);
-    tree->setFloating(false);
-    QApplication::processEvents();
-    w->resizeDocks({tree}, {311}, Qt::Horizontal);
-    QApplication::processEvents();
-    tree->setFloating(true);
-    tree->resize(280, 250);
-    QApplication::processEvents();
-    w->close();
+  for (const int resized_to : {311, 0}) {
+    SCOPED_TRACE(resized_to);
+    QFile::remove(QString::fromStdString(IniPath()));  // each start with the window closed
+    int docked_width = 0;
+    {
+      auto w = Open(std::nullopt);
+      TFFolderTreeView* tree = ShowTree(*w);
+      tree->setFloating(false);
+      QApplication::processEvents();
+      if (resized_to > 0) w->resizeDocks({tree}, {resized_to}, Qt::Horizontal);
+      QApplication::processEvents();
+      docked_width = tree->width();
+      tree->setFloating(true);
+      tree->resize(280, 250);
+      QApplication::processEvents();
+      w->close();
+    }
+    const TIniFile ini = Ini();
+    EXPECT_FALSE(ini.ReadBool("FolderWin", "Dock", true));
+    if (resized_to > 0) EXPECT_EQ(docked_width, resized_to);
+    EXPECT_EQ(ini.ReadInteger("FolderWin", "DockPnlWidth", 0), docked_width);
   }
-  const TIniFile ini = Ini();
-  EXPECT_FALSE(ini.ReadBool("FolderWin", "Dock", true));
-  EXPECT_EQ(ini.ReadInteger("FolderWin", "DockPnlWidth", 0), 311);
 }
 
 TEST_F(FolderTreeTest, TheTreeKeepsTheFocusOnlyWhileItHadIt) {
