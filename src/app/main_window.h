@@ -217,11 +217,12 @@ class TFMainFrm : public QMainWindow {
   void RefreshStatusCounts();
   // main_window_listing.cpp
   bool ListFolderCp932(const std::string& folder);
-  TListFolderHooks ListingHooks(TFBatchProgress& progress, bool file_mode);
+  TListFolderHooks ListingHooks(TFBatchProgress& progress, const TListFolderRequest& request);
   bool AskRescan(const TRescanQuestion& question);
   // Runs `work` on the progress window's worker; a close asked for meanwhile
   // cancels the work and takes effect once it ended.
   void RunOnWorker(TFBatchProgress& progress, const std::function<void()>& work);
+  void ReportChangeAfterRun();
   void AfterListing(const TListFolderResult& result, const QString& panel1);
   void ForgetVanishedFolder(const std::string& folder);
   void ShowPathHistory();
@@ -302,6 +303,7 @@ class TFMainFrm : public QMainWindow {
   bool shown_ = false;
   bool started_ = false;
   bool watcher_triggered_ = false;
+  bool change_during_run_ = false;  // the watcher reported while work ran
   bool last_declined_ = false;  // the user declined the last listing
   bool scan_cancelled_ = false;  // the user cancelled the last listing's scan
   bool tree_has_focus_ = false;
