@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -93,15 +94,15 @@ void TFFolderTreeView::BuildTree(QWidget* owner) {
   for (int column = 1; column < model_->columnCount(); ++column) ShellTreeView1->hideColumn(column);
   ShellTreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
   ShellTreeView1->installEventFilter(this);
-  // The model lists folders in the background: the selected folder gets its place
-  // in view only once its parent has been read.
-  connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    if (!scroll_pending_) return;
-    const QModelIndex current = ShellTreeView1->currentIndex();
-    if (!current.isValid()) return;
-    ShellTreeView1->scrollTo(current, QAbstractItemView::PositionAtCenter);
-    if (loaded == model_->filePath(current.parent())) scroll_pending_ = false;
-  });
+  // The model reads folders in the background and inserts and sorts their rows as
+  // they come, above the selected folder as well as below it: the folder is put
+  // back in view after each change until the user scrolls, clicks or types.
+  connect(model_, &QFileSystemModel::directoryLoaded, this, &TFFolderTreeView::KeepCurrentInView);
+  connect(model_, &QAbstractItemModel::rowsInserted, this, &TFFolderTreeView::KeepCurrentInView);
+  connect(model_, &QAbstractItemModel::layoutChanged, this, &TFFolderTreeView::KeepCurrentInView);
+  connect(ShellTreeView1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+          [this] { scroll_pending_ = false; });
+  ShellTreeView1->viewport()->installEventFilter(this);
   connect(ShellTreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (!reaction_attached_) return;
@@ -173,8 +174,20 @@ void TFFolderTreeView::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) emit Closed();
 }
 
+void TFFolderTreeView::KeepCurrentInView() {
+  if (!scroll_pending_) return;
+  const QModelIndex current = ShellTreeView1->currentIndex();
+  if (current.isValid()) ShellTreeView1->scrollTo(current, QAbstractItemView::PositionAtCenter);
+}
+
 bool TFFolderTreeView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ShellTreeView1 && event->type() == QEvent::FocusIn) emit TreeEntered();
+  const bool touched = event->type() == QEvent::MouseButtonPress ||
+                       event->type() == QEvent::Wheel || event->type() == QEvent::KeyPress;
+  if (touched && (watched == ShellTreeView1 || watched == ShellTreeView1->viewport())) {
+    scroll_pending_ = false;
+  }
+  if (watched == ShellTreeView1->viewport() && event->type() == QEvent::Resize) KeepCurrentInView();
   return QDockWidget::eventFilter(watched, event);
 }
 

@@ -67,10 +67,12 @@ class TFFolderTreeView : public QDockWidget {
   void BuildTree(QWidget* owner);
   void FloatingChanged(bool floating);
   void SelectIndexQuietly(const QModelIndex& index);
+  // Scrolls the selected folder into view while no user has moved the tree since.
+  void KeepCurrentInView();
 
   QFileSystemModel* model_ = nullptr;
   bool reaction_attached_ = true;
-  bool scroll_pending_ = false;  // the selected folder is to be scrolled into view
+  bool scroll_pending_ = false;  // the selected folder is kept in view
   bool top_most_ = false;
 };
 

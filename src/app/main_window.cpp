@@ -216,7 +216,9 @@ void TFMainFrm::EndRuleRun() {
 }
 
 bool TFMainFrm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Resize && watched == FolderTreeDockWidget()) KeepDockedWidth();
+  // Docking shows the window again, with a width that may equal its floating one.
+  const bool sized = event->type() == QEvent::Resize || event->type() == QEvent::Show;
+  if (sized && watched == FolderTreeDockWidget()) KeepDockedWidth();
   const bool drop_target =
       (ListView1 != nullptr && watched == ListView1->viewport()) || watched == cmb_Path;
   if (drop_target && (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "execution/batch_runner.h"
+#include "execution/failure_reasons.h"
 #include "execution/rename_preview.h"
 #include "execution/watcher_pause.h"
 #include "fileinfo/info_settings.h"
@@ -217,11 +218,12 @@ class TFMainFrm : public QMainWindow {
   void RefreshStatusCounts();
   // main_window_listing.cpp
   bool ListFolderCp932(const std::string& folder);
-  TListFolderHooks ListingHooks(TFBatchProgress& progress, bool file_mode);
+  TListFolderHooks ListingHooks(TFBatchProgress& progress, const TListFolderRequest& request);
   bool AskRescan(const TRescanQuestion& question);
   // Runs `work` on the progress window's worker; a close asked for meanwhile
   // cancels the work and takes effect once it ended.
   void RunOnWorker(TFBatchProgress& progress, const std::function<void()>& work);
+  void ReportChangeAfterRun();
   void AfterListing(const TListFolderResult& result, const QString& panel1);
   void ForgetVanishedFolder(const std::string& folder);
   void ShowPathHistory();
@@ -282,6 +284,7 @@ class TFMainFrm : public QMainWindow {
   TMessenger* messenger_ = nullptr;
 
   TEntryList entries_;
+  TFailureReasons failure_reasons_;  // why the last batch's failed entries failed
   TListingState state_;
   TSettingsFiles settings_;
   TInfoSettings info_;
@@ -304,6 +307,7 @@ class TFMainFrm : public QMainWindow {
   bool shown_ = false;
   bool started_ = false;
   bool watcher_triggered_ = false;
+  bool change_during_run_ = false;  // the watcher reported while work ran
   bool last_declined_ = false;  // the user declined the last listing
   bool scan_cancelled_ = false;  // the user cancelled the last listing's scan
   bool tree_has_focus_ = false;

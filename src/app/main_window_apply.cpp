@@ -35,6 +35,15 @@ inline constexpr const char* kMsgUnfinishedBatch =
 // A rule run shorter than this shows no progress window.
 constexpr int kRuleProgressAfterMs = 500;
 
+// Shows a cursor over the whole program while it lives.
+class TCursorShown {
+ public:
+  explicit TCursorShown(Qt::CursorShape shape) { QApplication::setOverrideCursor(shape); }
+  ~TCursorShown() { QApplication::restoreOverrideCursor(); }
+  TCursorShown(const TCursorShown&) = delete;
+  TCursorShown& operator=(const TCursorShown&) = delete;
+};
+
 // What a cancelled batch left alone.
 QString CancelledText(std::size_t count) {
   return QStringLiteral("キャンセルしました。%1個は変更していません。").arg(count);
@@ -181,6 +190,7 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, std::vector<TRowCla
   HoldListPainting(false);
   model_->EntriesChanged();
   if (result.Started) {
+    failure_reasons_.Keep(entries_, result.FailedEntries);
     SelectEntries(result.SelectedEntries);
     if (!result.SelectedEntries.empty()) {
       ListView1->scrollTo(model_->index(static_cast<int>(result.SelectedEntries.front()), 0));
@@ -191,6 +201,9 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, std::vector<TRowCla
   if (result.NotRun > 0) messenger_->Info(this, CancelledText(result.NotRun));
 }
 
+// The hourglass covers the whole undo; the question before it and the message of
+// each refused item, shown as soon as the item failed while the worker waits, come
+// with the normal cursor, and the undo then goes on under the hourglass.
 void TFMainFrm::UndoLastBatchNow() {
   TUndoRequest request;
   request.SelectOnly = chk_SelectOnly->isChecked();
@@ -200,20 +213,31 @@ void TFMainFrm::UndoLastBatchNow() {
                            FromCp932(state_.CurrentFolder));
   request.AskYesNo = [this, &progress](std::string_view question) {
     bool yes = false;
-    progress.OnUiThread([&] { yes = messenger_->YesNo(this, FromUtf8(question)); });
+    progress.OnUiThread([&] {
+      const TCursorShown normal(Qt::ArrowCursor);
+      yes = messenger_->YesNo(this, FromUtf8(question));
+    });
     return yes;
+  };
+  request.ItemRefused = [this, &progress](std::string_view message) {
+    progress.OnUiThread([&] {
+      const TCursorShown normal(Qt::ArrowCursor);
+      messenger_->Warn(this, FromUtf8(message));
+    });
   };
   progress.BeginSteps(request.SelectOnly ? request.Selected.size() : CountMarks(entries_).Renamed);
   TUndoResult result;
   const TBatchOptions options = WorkerBatchOptions(progress);
-  HoldListPainting(true);
-  RunOnWorker(progress, [&] { result = UndoLastBatch(entries_, request, options); });
-  HoldListPainting(false);
+  {
+    const TCursorShown hourglass(Qt::WaitCursor);
+    HoldListPainting(true);
+    RunOnWorker(progress, [&] { result = UndoLastBatch(entries_, request, options); });
+    HoldListPainting(false);
+    model_->EntriesChanged();
+    RefreshStatusCounts();
+  }
   if (!result.Refusal.empty()) messenger_->Warn(this, FromUtf8(result.Refusal));
-  for (const std::string& message : result.Messages) messenger_->Warn(this, FromUtf8(message));
   if (result.NotRun > 0) messenger_->Info(this, CancelledText(result.NotRun));
-  model_->EntriesChanged();
-  RefreshStatusCounts();
 }
 
 // No gives the unfinished batch up, so that the next batch may start.

@@ -85,6 +85,8 @@ void TFMainFrm::BuildCentre() {
   DockPanel1->setObjectName("DockPanel1");
   DockPanel1->hide();
   model_ = new TEntryListModel(entries_, this);
+  model_->SetFailureHint(
+      [this](const TListData& entry) { return failure_reasons_.ReasonOf(entry); });
   ListView1 = NewReportView(splitter_, "ListView1", model_);
   ListView1->setWordWrap(false);
   ListView1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

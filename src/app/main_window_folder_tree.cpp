@@ -122,6 +122,7 @@ void TFMainFrm::SetFolderTreeEnabled(bool enabled) {
 void TFMainFrm::RestoreFolderTree() {
   const TFolderWinSettings& saved = settings_.Main.FolderWin;
   if (!saved.Status) return;
+  const int docked_width = saved.DockPnlWidth;  // the docking below records a width of its own
   CreateFolderTree();
   LoadFolderTreeSubFolder();
   activateWindow();
@@ -132,7 +133,7 @@ void TFMainFrm::RestoreFolderTree() {
   Action("menu_FolderWin")->setChecked(true);
   // The dock area takes a width only once the window has laid the new dock out.
   if (!saved.Dock) return;
-  QTimer::singleShot(0, this, [this, width = saved.DockPnlWidth] {
+  QTimer::singleShot(0, this, [this, width = docked_width] {
     if (folder_tree_ != nullptr && !folder_tree_->isFloating()) {
       resizeDocks({folder_tree_}, {width}, Qt::Horizontal);
     }
@@ -155,9 +156,11 @@ void TFMainFrm::TakeFolderTreeState() {
 }
 
 // The panel width is saved whatever the state at shutdown: the width the window
-// last had while docked is kept as it is resized there.
+// last had while docked is kept as it is resized there. Docking gives the window
+// its width while it is being shown again, before it counts as visible, so only
+// a closed window's width is left out.
 void TFMainFrm::KeepDockedWidth() {
-  if (folder_tree_ != nullptr && !folder_tree_->isFloating() && folder_tree_->isVisible()) {
+  if (folder_tree_ != nullptr && !folder_tree_->isFloating() && !folder_tree_->isHidden()) {
     settings_.Main.FolderWin.DockPnlWidth = folder_tree_->width();
   }
 }

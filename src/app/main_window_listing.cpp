@@ -105,6 +105,7 @@ void TFMainFrm::ForgetVanishedFolder(const std::string& folder) {
 void TFMainFrm::AfterListing(const TListFolderResult& result, const QString& panel1) {
   UpdateColumnCaptions();
   ShowSortIndicator();
+  failure_reasons_.Clear();
   model_->Reset();
   ShowPathHistory();
   panel1_->setText(panel1);
@@ -138,8 +139,13 @@ void TFMainFrm::UpdateColumnCaptions() {
 // A report while a listing or a rule run is under way is dropped: the run's own
 // scan shows the folder as it is, and a nested listing would pull the entries
 // from under the run.
+// The question showing answers for a report; a report during work waits for it.
 void TFMainFrm::DirectoryWatcher1Change() {
-  if (prompt_gate_.Showing() || Busy()) return;
+  if (prompt_gate_.Showing()) return;
+  if (Busy()) {
+    change_during_run_ = true;
+    return;
+  }
   watcher_triggered_ = true;
   if (!state_.CurrentFolder.empty()) ListFolderCp932(state_.CurrentFolder);
   watcher_triggered_ = false;

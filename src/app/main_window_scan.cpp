@@ -6,6 +6,7 @@
 // reset once and a cancelled scan leaves the list that was shown.
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <utility>
 
 #include "app/main_window.h"
@@ -53,9 +54,14 @@ bool TFMainFrm::ListFolderCp932(const std::string& folder) {
   TListingState scanned_state = state_;
   TEntryList scanned;
   TListFolderResult result;
-  const TListFolderHooks hooks = ListingHooks(progress, !request.FolderMode);
+  const std::string watched_before = watcher_->Directory();
+  const bool watched_sub_tree = watcher_->SubTree();
+  const TListFolderHooks hooks = ListingHooks(progress, request);
   RunOnWorker(progress,
               [&] { result = nalo::ListFolder(request, search, scanned_state, scanned, hooks); });
+  if (result.Cancelled || !result.Listed) {
+    watcher_->Watch(watched_before, watched_sub_tree);  // the list shown stays
+  }
   // A cancelled scan counts as declined: a mode switch that asked for it goes back.
   last_declined_ = result.Declined || result.Cancelled;
   scan_cancelled_ = result.Cancelled;
@@ -77,16 +83,22 @@ bool TFMainFrm::ListFolderCp932(const std::string& folder) {
   return true;
 }
 
-TListFolderHooks TFMainFrm::ListingHooks(TFBatchProgress& progress, bool file_mode) {
+TListFolderHooks TFMainFrm::ListingHooks(TFBatchProgress& progress,
+                                         const TListFolderRequest& request) {
+  const bool file_mode = !request.FolderMode;
   TListFolderHooks hooks;
   hooks.Ask = [this, &progress](const TRescanQuestion& q) {
     bool yes = false;
     progress.OnUiThread([&] { yes = AskRescan(q); });
     return yes;
   };
-  hooks.BeginRun = [this, &progress] {
-    progress.OnUiThread([this] {
+  // The folder is watched from before its scan, so that a change another program
+  // makes while the scan runs is reported once it has ended.
+  hooks.BeginRun = [this, &progress, &request] {
+    progress.OnUiThread([this, &request] {
       watcher_->DropPendingReport();
+      watcher_->Watch(request.Folder, request.SubFolders);
+      change_during_run_ = false;
       BeginRuleRun();
     });
     progress.BeginSteps(0);
@@ -146,9 +158,18 @@ void TFMainFrm::RunOnWorker(TFBatchProgress& progress, const std::function<void(
       if (--window.worker_runs_ == 0 && window.close_pending_) {
         QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
       }
+      window.ReportChangeAfterRun();
     }
   } done{*this, outer};
   progress.Run(work);
+}
+
+// A change reported while work ran is handled once it has ended.
+void TFMainFrm::ReportChangeAfterRun() {
+  if (worker_runs_ > 0 || close_pending_ || !change_during_run_) return;
+  QTimer::singleShot(0, this, [this] {
+    if (std::exchange(change_during_run_, false)) DirectoryWatcher1Change();
+  });
 }
 
 }  // namespace nalo

@@ -37,8 +37,9 @@ void TFMainFrm::LoadSettings() {
   chk_OmojiKomoji->setChecked(m.NotCaseSensitive);
   chk_SelectOnly->setChecked(m.SelectOnly);
   Action(m.FileMode ? "File2" : "Folder1")->setChecked(true);
-  AddPositionMemory().Stored(m.FileMode);  // the records were stored in the saved mode
-  MovePositionMemory().Stored(m.FileMode);
+  // The records were stored in the saved mode.
+  AddPositionMemory().Started(m.FileMode, settings_.Tabs.Add.Position);
+  MovePositionMemory().Started(m.FileMode, settings_.Tabs.Move.Position);
   Action("PreviewColumn")->setChecked(m.PreviewColumn);
   const int tab = m.TabIdx >= 0 && m.TabIdx < kTabCount ? m.TabIdx : 0;
   for (const std::string& item : m.NotLists[tab]) cmb_notText->addItem(FromCp932(item));

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "app/flistbox_modif.h"
@@ -157,9 +158,11 @@ void ShootProblemRows(TFMainFrm& window, TShotMessenger& messenger, const QStrin
   QFile taken(QDir(folder).filePath(QStringLiteral("写真－001.jpg")));
   if (!taken.open(QIODevice::WriteOnly)) return;
   taken.close();
+  window.ListFolder(folder);  // the clash marks come from the names the listing saw
   messenger.next_dialog_name = QStringLiteral("confirmation_problems");
   window.btn_ActionClick();
   taken.remove();
+  window.ListFolder(folder);
 }
 
 void ShootLaptopScreen(TFMainFrm& window, TShotMessenger& messenger) {
@@ -321,6 +324,11 @@ int RenderScreenshots(const QString& out_dir) {
   ShootInfoDialogs(messenger, settings_dir.path().toStdString());
   ShootHistory(messenger, sample_root.path(), settings_dir.path().toStdString());
   window.close();
+  // Names that are no UTF-8 text have no QString form the temporary folder could
+  // remove them by: they go by their bytes.
+  std::error_code error;
+  std::filesystem::remove_all(sample_root.path().toStdString(), error);
+  if (error) qWarning("%s: %s", qPrintable(sample_root.path()), error.message().c_str());
   return messenger.failures == 0 ? 0 : 1;
 }
 

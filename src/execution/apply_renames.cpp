@@ -154,6 +154,7 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
       entry.State = kStateRenamed;
     } else {
       entry.State = kStateFailed;
+      result.FailedEntries.push_back({entry_of[k], error});
     }
     picked[entry_of[k]] = true;
   }

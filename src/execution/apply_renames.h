@@ -17,6 +17,13 @@
 
 namespace nalo {
 
+// A listed entry whose row failed, and why: the errno of the refusal, or one of
+// the plan's own refusal codes (kErrItemReplaced and the like).
+struct TFailedEntry {
+  std::size_t Entry = 0;  // index in the entry list
+  int Error = 0;
+};
+
 struct TApplyResult {
   bool Started = false;        // false: refused (see Message) or not approved
   bool Stopped = false;        // a stop request ended the batch early
@@ -25,6 +32,7 @@ struct TApplyResult {
   std::size_t NotRun = 0;                    // rows a stop request left untouched
   std::vector<std::size_t> FailedRows;       // indices into the rows, in the order applied
   std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
+  std::vector<TFailedEntry> FailedEntries;   // the listed entry of each failed row, as applied
   std::string Message;         // failure report or refusal; empty when there is none
 };
 

@@ -65,12 +65,18 @@ class TStepRunner {
         modes_(plan.Source.size(), 0) {}
 
   void Run(const TBatchOptions& options) {
+    for (std::size_t m = 0; m < move_errors_.size() && options.MoveFailed; ++m) {
+      if (move_errors_[m] != 0) options.MoveFailed(m, move_errors_[m]);
+    }
     for (std::size_t k = 0; k < plan_.Steps.size(); ++k) {
       if (open_temps_ == 0 && options.StopRequested && options.StopRequested()) {
         StopAt(k);
         return;
       }
       RunStep(k);
+      if (step_errors_[k] != 0 && options.MoveFailed) {
+        options.MoveFailed(plan_.Steps[k].Move, step_errors_[k]);
+      }
       if (options.AfterStep) options.AfterStep(k + 1);
     }
     steps_run_ = plan_.Steps.size();

@@ -30,6 +30,9 @@ struct TBatchOptions {
   std::function<void(std::size_t steps_done)> AfterStep;
   // Asked before each step; true ends the batch there (Ctrl-C, SIGTERM).
   std::function<bool()> StopRequested;
+  // Told, on the batch's thread, of each move as soon as it failed (the moves the
+  // plan refused before the first step) with its errno; the batch goes on after.
+  std::function<void(std::size_t move, int error)> MoveFailed;
   // How long to wait for another batch holding the journal's lock.
   int LockWaitMs = kJournalLockWaitMs;
 };

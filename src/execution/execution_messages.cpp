@@ -2,6 +2,7 @@
 // and are converted for display; bytes without a UTF-8 form show as U+FFFD.
 #include "execution/execution_messages.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "execution/move_plan.h"
@@ -41,6 +42,24 @@ std::string_view RefusalReason(int error) {
     case kErrHoldsSettings: return kMsgHoldsSettings;
     case kErrFolderIsLink: return kMsgFolderIsLink;
     default: return {};
+  }
+}
+
+std::string FailureReasonText(int error) {
+  if (const std::string_view own = RefusalReason(error); !own.empty()) return std::string(own);
+  switch (error) {
+    case EEXIST:
+    case ENOTEMPTY: return "同じ名前の項目が既にあります";
+    case EACCES:
+    case EPERM: return "アクセスが拒否されました（変更する権限がありません）";
+    case ENOENT: return "項目が見つかりません（移動または削除されています）";
+    case EINVAL: return "ファイル名/フォルダ名に使用できない文字が含まれています";
+    case ENAMETOOLONG: return "名前が長すぎます";
+    case EXDEV: return "別のフォルダへは移動できません";
+    case EROFS: return "読み取り専用のファイルシステムです";
+    case ENOSPC: return "ディスクの空き容量が足りません";
+    case EIO: return "入出力エラーが発生しました";
+    default: return std::strerror(error);
   }
 }
 

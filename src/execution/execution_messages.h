@@ -62,6 +62,9 @@ inline constexpr std::string_view kMsgFolderIsLink =
 // The reason for a rename refused with `error`, when the program itself refused
 // it for one of the reasons above; empty otherwise.
 std::string_view RefusalReason(int error);
+// Why a rename failed with `error`, for the user: the program's own refusals as
+// above, the usual causes in Japanese, anything else in the system's words.
+std::string FailureReasonText(int error);
 
 // The text for a journal record that failed its checks (step `index`, from 0).
 std::string DamagedStepMessage(std::size_t index);

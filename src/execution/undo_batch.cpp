@@ -59,7 +59,13 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     entry.OldPath.clear();
     entry.State = kStateUntouched;
   }
-  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/false);
+  TBatchOptions run_options = options;
+  if (request.ItemRefused) {
+    run_options.MoveFailed = [&](std::size_t k, int /*error*/) {
+      request.ItemRefused(UndoFailureMessage(moves[k].From, moves[k].To));
+    };
+  }
+  TBatchOutcome outcome = RunBatch(moves, run_options, /*write_journal=*/false);
   for (std::size_t k = 0; k < undoable.size(); ++k) {
     TListData& entry = entries.EntryAt(undoable[k]);
     if (outcome.MoveErrors[k] == 0) {

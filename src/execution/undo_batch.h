@@ -1,7 +1,8 @@
 // Undoing the last batch from the entry list: every entry with State 0 goes back
 // to its OldPath (only the selected ones when "only the selected items" is on,
 // after the user agrees). Each undone entry leaves the batch whatever happens; an
-// entry whose undo is refused keeps the name it has on disk and gets a message.
+// entry whose undo is refused keeps the name it has on disk and gets a message,
+// given while the undo goes on.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +21,9 @@ struct TUndoRequest {
   std::vector<std::size_t> Selected;   // selected entry rows, used with SelectOnly
   // Asks a Yes/No question; true for Yes. Asked only with SelectOnly.
   std::function<bool(std::string_view question)> AskYesNo;
+  // Told each refused item's message as soon as its move failed; the undo goes
+  // on once it returns. The messages are in the result's Messages as well.
+  std::function<void(std::string_view message)> ItemRefused;
 };
 
 struct TUndoResult {

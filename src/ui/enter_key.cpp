@@ -27,10 +27,16 @@ class TEnterKeyFilter : public QObject {
 
 }  // namespace
 
+// The edit box hands its focus on to the combo box, so a key typed by the user
+// arrives at the combo box, which passes it to the edit box directly, past any
+// filter there; the filter therefore sits on the combo box, and on the edit box
+// for a key sent to it.
 void OnEnterKey(QComboBox* combo, std::function<void()> on_enter) {
   QLineEdit* edit = combo->lineEdit();
   if (edit == nullptr) return;
-  edit->installEventFilter(new TEnterKeyFilter(edit, std::move(on_enter)));
+  auto* filter = new TEnterKeyFilter(combo, std::move(on_enter));
+  combo->installEventFilter(filter);
+  edit->installEventFilter(filter);
 }
 
 }  // namespace nalo

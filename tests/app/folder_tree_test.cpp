@@ -16,8 +16,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTreeView>
 #include <memory>
+#include <set>
+#include <vector>
 
 #include "app/ffolder_tree_view.h"
 #include "app/foption.h"
@@ -103,6 +106,33 @@ TEST_F(FolderTreeTest, ChoosingAFolderListsItAndPutsItIntoThePathBox) {
   EXPECT_EQ(w->State().CurrentFolder, Data().toStdString());
   EXPECT_EQ(w->Entries().Count(), 1u);
   EXPECT_EQ(w->cmb_Path->currentText(), Data());
+}
+
+// The tree reads folders in the background and inserts their rows as they come;
+// the listed folder stays in view however the rows above it arrive.
+TEST_F(FolderTreeTest, TheListedFolderIsInViewOnceTheTreeHasReadItsFolders) {
+  std::vector<QString> siblings;
+  for (int i = 0; i < 40; ++i)
+    siblings.push_back(QStringLiteral("sib%1/").arg(i, 2, 10, QChar('0')));
+  MakeItems(Data(), siblings);
+  const QString listed = Sub("sib25");
+  auto w = Open(listed);
+  TFFolderTreeView* tree = ShowTree(*w);
+  ASSERT_NE(tree, nullptr);
+  auto* model = qobject_cast<QFileSystemModel*>(tree->ShellTreeView1->model());
+  ASSERT_NE(model, nullptr);
+  QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+  std::set<QString> waiting{QStringLiteral("/"), QFileInfo(Data()).absolutePath(), Data()};
+  for (int i = 0; i < 50 && !waiting.empty(); ++i) {
+    if (loaded.isEmpty() && !loaded.wait(10000)) break;
+    while (!loaded.isEmpty()) waiting.erase(loaded.takeFirst().at(0).toString());
+  }
+  ASSERT_TRUE(waiting.empty()) << waiting.begin()->toStdString();
+  QCoreApplication::processEvents();  // the rows' delayed sort
+  QCoreApplication::processEvents();
+  QTreeView* view = tree->ShellTreeView1;
+  ASSERT_EQ(model->filePath(view->currentIndex()), listed);
+  EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
 }
 
 TEST_F(FolderTreeTest, UpStopsAtTheRoot) {
@@ -275,22 +305,31 @@ TEST_F(FolderTreeTest, DockedStateAndPanelWidthSurviveARestart) {
 
 // A window docked and widened, then floated before shutdown, keeps the width
 // it had while docked.
+// The width the window had docked is saved though it floats at shutdown, whether
+// the user resized the docked window or only docked it.
 TEST_F(FolderTreeTest, TheDockedWidthIsSavedWhenTheWindowFloatsAtShutdown) {
-  {
-    auto w = Open(std::nullopt);
-    TFFolderTreeView* tree = ShowTree(*w);
-    tree->setFloating(false);
-    QApplication::processEvents();
-    w->resizeDocks({tree}, {311}, Qt::Horizontal);
-    QApplication::processEvents();
-    tree->setFloating(true);
-    tree->resize(280, 250);
-    QApplication::processEvents();
-    w->close();
+  for (const int resized_to : {311, 0}) {
+    SCOPED_TRACE(resized_to);
+    QFile::remove(QString::fromStdString(IniPath()));  // each start with the window closed
+    int docked_width = 0;
+    {
+      auto w = Open(std::nullopt);
+      TFFolderTreeView* tree = ShowTree(*w);
+      tree->setFloating(false);
+      QApplication::processEvents();
+      if (resized_to > 0) w->resizeDocks({tree}, {resized_to}, Qt::Horizontal);
+      QApplication::processEvents();
+      docked_width = tree->width();
+      tree->setFloating(true);
+      tree->resize(280, 250);
+      QApplication::processEvents();
+      w->close();
+    }
+    const TIniFile ini = Ini();
+    EXPECT_FALSE(ini.ReadBool("FolderWin", "Dock", true));
+    if (resized_to > 0) EXPECT_EQ(docked_width, resized_to);
+    EXPECT_EQ(ini.ReadInteger("FolderWin", "DockPnlWidth", 0), docked_width);
   }
-  const TIniFile ini = Ini();
-  EXPECT_FALSE(ini.ReadBool("FolderWin", "Dock", true));
-  EXPECT_EQ(ini.ReadInteger("FolderWin", "DockPnlWidth", 0), 311);
 }
 
 TEST_F(FolderTreeTest, TheTreeKeepsTheFocusOnlyWhileItHadIt) {

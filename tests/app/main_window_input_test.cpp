@@ -17,6 +17,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "app/main_window_fixture.h"
 #include "execution/gui/fbatch_progress.h"
@@ -39,10 +40,13 @@ class MainWindowInputTest : public TMainWindowFixture {
     w.cmb_Path->lineEdit()->setFocus();
     w.ListView1->setFocus();
   }
+  // The key goes where the window system sends it: to the focus widget, which is
+  // the combo box itself (its edit box hands the focus on to it).
   static void EnterInTheFolderBox(TFMainFrm& w, const QString& text) {
     w.cmb_Path->lineEdit()->setFocus();
     w.cmb_Path->setEditText(text);
-    QTest::keyClick(w.cmb_Path->lineEdit(), Qt::Key_Return);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   }
 };
 
@@ -113,6 +117,52 @@ TEST_F(MainWindowInputTest, AWatcherReportDuringAScanLeavesTheWindowUsable) {
   EXPECT_TRUE(w->btn_Action->isEnabled());
   EXPECT_TRUE(w->Panel4->isEnabled());
   EXPECT_TRUE(w->TabControl1->isEnabled());
+}
+
+// Runs a call when a widget receives an event of one type.
+class TEventHook : public QObject {
+ public:
+  TEventHook(QObject* target, QEvent::Type type, std::function<void()> call)
+      : type_(type), call_(std::move(call)) {
+    target->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == type_) call_();
+    return false;
+  }
+
+ private:
+  QEvent::Type type_;
+  std::function<void()> call_;
+};
+
+// Another program writing into the folder while the scan runs (after the scan
+// read that part) is asked about once the scan has ended, not dropped.
+TEST_F(MainWindowInputTest, AWatcherReportDuringTheScanIsAskedAboutAfterIt) {
+  MakeItems(Data(), {"a.txt"});
+  auto w = Open(Data());
+  int prompts = 0;
+  bool asked_during_run = false;
+  messenger_.OnExec = [&](QDialog& d) {
+    if (qobject_cast<TFYesNoDialogEx*>(&d) == nullptr) return static_cast<int>(QDialog::Rejected);
+    ++prompts;
+    asked_during_run = !w->TabControl1->isEnabled();
+    return static_cast<int>(QDialog::Rejected);
+  };
+  auto* watcher = w->findChild<TDirWatchBridge*>();
+  ASSERT_NE(watcher, nullptr);
+  const TEventHook report_in_scan(w->TabControl1, QEvent::EnabledChange, [&] {
+    if (!w->TabControl1->isEnabled()) emit watcher->Changed(QString());
+  });
+  w->R1Click();
+  EXPECT_EQ(prompts, 0) << "nothing asked over the scan";
+  QCoreApplication::processEvents();
+  EXPECT_EQ(prompts, 1);
+  EXPECT_FALSE(asked_during_run);
+  EXPECT_TRUE(w->btn_Action->isEnabled());
+  EXPECT_TRUE(w->Panel4->isEnabled());
 }
 
 TEST_F(MainWindowInputTest, ListKeysFollowTheSelectionAfterAnEmptyMenu) {

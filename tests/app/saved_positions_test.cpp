@@ -56,5 +56,34 @@ TEST_F(SavedPositionsTest, APositionComesBackOnlyInTheModeItWasChosenIn) {
   }
 }
 
+// A switch to the other mode and back gives the list its choice again, whether
+// the tab was on screen during the switches or not.
+TEST_F(SavedPositionsTest, ASwitchToTheOtherModeAndBackKeepsTheChoice) {
+  for (const int tab : {kTabAdd, kTabMove}) {
+    for (const bool tab_shown : {true, false}) {
+      SCOPED_TRACE(testing::Message() << "tab " << tab << (tab_shown ? ", shown" : ", left"));
+      MakeItems(Data(), {"a.txt"});
+      auto w = Open(Data());
+      w->TabControl1->setCurrentIndex(tab);
+      PositionGroup(*w)->SetItemIndex(2);  // 拡張子の後
+      if (!tab_shown) w->TabControl1->setCurrentIndex(kTabReplace);
+      w->Folder1Click();
+      w->TabControl1->setCurrentIndex(tab);
+      EXPECT_EQ(PositionGroup(*w)->ItemIndex(), 0) << "the folder list has no such item";
+      PositionGroup(*w)->SetItemIndex(1);
+      if (!tab_shown) w->TabControl1->setCurrentIndex(kTabReplace);
+      w->File2Click();
+      w->TabControl1->setCurrentIndex(tab);
+      EXPECT_EQ(PositionGroup(*w)->ItemIndex(), 2);
+      w->Folder1Click();
+      EXPECT_EQ(PositionGroup(*w)->ItemIndex(), 1);
+      w->close();
+      w.reset();
+      TearDown();
+      QFile::remove(QString::fromStdString(IniPath()));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace nalo::test

@@ -79,12 +79,22 @@ void TFBatchProgress::BeginSteps(std::size_t total) {
   steps_begun_.store(true);
 }
 
+// While a call shows something (a question, a message, the confirmation window),
+// the window does not appear over it; it appears after, if the work goes on.
 void TFBatchProgress::OnUiThread(const std::function<void()>& call) {
-  if (QThread::currentThread() == thread()) {
+  auto counted = [this, &call] {
+    struct TCount {
+      int& calls;
+      ~TCount() { --calls; }
+    } count{ui_calls_};
+    ++ui_calls_;
     call();
+  };
+  if (QThread::currentThread() == thread()) {
+    counted();
     return;
   }
-  QMetaObject::invokeMethod(this, call, Qt::BlockingQueuedConnection);
+  QMetaObject::invokeMethod(this, counted, Qt::BlockingQueuedConnection);
 }
 
 void TFBatchProgress::ShowFolder(const QString& text) {
@@ -110,7 +120,7 @@ void TFBatchProgress::Refresh() {
     }
   }
   RefreshFolder();
-  if (!isVisible() && since_begin_.elapsed() >= show_after_ms_) {
+  if (!isVisible() && ui_calls_ == 0 && since_begin_.elapsed() >= show_after_ms_) {
     if (parentWidget() != nullptr) {
       adjustSize();
       move(parentWidget()->geometry().center() - rect().center());

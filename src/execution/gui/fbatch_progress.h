@@ -43,7 +43,7 @@ class TFBatchProgress : public QDialog {
   // The folder (or other text) shown under the count.
   void ShowFolder(const QString& text);
   // Runs `call` on the user-interface thread and waits for it (at once when called
-  // on that thread).
+  // on that thread); the window does not appear while it runs.
   void OnUiThread(const std::function<void()>& call);
 
   QLabel* Label1 = nullptr;        // "n / total 個", or "n 個" with no total
@@ -62,6 +62,7 @@ class TFBatchProgress : public QDialog {
   QString folder_;  // the next text of Label2; guarded by folder_lock_
   bool folder_changed_ = false;
   int show_after_ms_ = kShowAfterMs;
+  int ui_calls_ = 0;  // OnUiThread calls under way (this thread only)
   QElapsedTimer since_begin_;
   QTimer refresh_;
 };

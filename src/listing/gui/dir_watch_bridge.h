@@ -30,6 +30,8 @@ class TDirWatchBridge : public QObject {
   void Watch(const std::string& directory, bool sub_tree);
   void SetDelayTime(int delay_ms) { delay_.SetDelay(delay_ms); }
   bool Watching() const { return watch_ != nullptr; }
+  const std::string& Directory() const { return directory_; }
+  bool SubTree() const { return sub_tree_; }
   // Forgets a change not yet reported (the listing about to run shows it anyway).
   void DropPendingReport();
 

@@ -80,8 +80,7 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: return FromCp932(CellText(entry, index.column()));
     case Qt::ToolTipRole:
-      if (index.column() == 0 && entry.Legacy)
-        return FromCp932(entry.Name) + QString::fromUtf8(kLegacyHint);
+      if (index.column() == 0) return NameTip(entry);
       return FromCp932(CellText(entry, index.column()));
     case Qt::EditRole:
       if (index.column() == 0) return FromCp932(entry.Name);
@@ -97,6 +96,16 @@ QVariant TEntryListModel::data(const QModelIndex& index, int role) const {
     default:
       return {};
   }
+}
+
+QString TEntryListModel::NameTip(const TListData& entry) const {
+  QString tip = FromCp932(entry.Name);
+  if (entry.Legacy) tip += QString::fromUtf8(kLegacyHint);
+  if (entry.State == kStateFailed && failure_hint_) {
+    const std::string reason = failure_hint_(entry);
+    if (!reason.empty()) tip += QStringLiteral("\n") + FromUtf8(reason);
+  }
+  return tip;
 }
 
 Qt::ItemFlags TEntryListModel::flags(const QModelIndex& index) const {

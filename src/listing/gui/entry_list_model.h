@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -50,6 +51,11 @@ class TEntryListModel : public QAbstractTableModel {
   // The new-name column's contents changed.
   void NewNamesChanged();
 
+  // Says why a failed entry failed (empty: not known); shown under the name in
+  // the name cell's tooltip of a row with the failed mark.
+  using TFailureHint = std::function<std::string(const TListData& entry)>;
+  void SetFailureHint(TFailureHint hint) { failure_hint_ = std::move(hint); }
+
   void SetCaption(int column, const QString& caption);
   QString Caption(int column) const { return captions_[static_cast<std::size_t>(column)]; }
 
@@ -69,11 +75,14 @@ class TEntryListModel : public QAbstractTableModel {
   static QIcon MarkerIcon(int state);
 
  private:
+  QString NameTip(const TListData& entry) const;
+
   TEntryList& entries_;
   int rows_ = 0;
   std::array<QString, kColumnCount> captions_;
   TNameEditor name_editor_;
   TColumnProvider new_name_;
+  TFailureHint failure_hint_;
 };
 
 }  // namespace nalo

@@ -129,7 +129,7 @@ TTabStatus_Add TFrm_Add::Status() const {
 
 void TFrm_Add::StoreTabStatus(TTabStatusSet& records) const {
   records.Add = Status();
-  AddPositionMemory().Stored(files_mode_);
+  AddPositionMemory().Stored(files_mode_, records.Add.Position);
 }
 
 void TFrm_Add::RestoreTabStatus(const TTabStatusSet& records) {
@@ -150,6 +150,10 @@ void TFrm_Add::RestoreTabStatus(const TTabStatusSet& records) {
 }
 
 void TFrm_Add::ApplyTargetMode(bool files_mode) {
+  // The list shown so far holds a choice of the user (not a record waiting for
+  // its mode): it is remembered for that mode.
+  if (!restored_position_ && rgp_AddPos->Count() > 0)
+    AddPositionMemory().Left(files_mode_, rgp_AddPos->ItemIndex());
   files_mode_ = files_mode;
   rgp_AddPos->SetItems(PositionCaptions(!files_mode));
   const int count = rgp_AddPos->Count();

@@ -112,7 +112,7 @@ TTabStatus_Move TFrm_Move::Status() const {
 
 void TFrm_Move::StoreTabStatus(TTabStatusSet& records) const {
   records.Move = Status();
-  MovePositionMemory().Stored(files_mode_);
+  MovePositionMemory().Stored(files_mode_, records.Move.Position);
 }
 
 void TFrm_Move::RestoreTabStatus(const TTabStatusSet& records) {
@@ -133,6 +133,10 @@ void TFrm_Move::RestoreTabStatus(const TTabStatusSet& records) {
 }
 
 void TFrm_Move::ApplyTargetMode(bool files_mode) {
+  // The list shown so far holds a choice of the user (not a record waiting for
+  // its mode): it is remembered for that mode.
+  if (!restored_position_ && rgp_MovePos->Count() > 0)
+    MovePositionMemory().Left(files_mode_, rgp_MovePos->ItemIndex());
   files_mode_ = files_mode;
   rgp_MovePos->SetItems(PositionCaptions(!files_mode));
   const int count = rgp_MovePos->Count();

@@ -15,14 +15,25 @@ QStringList PositionCaptions(bool folder_mode) {
   return captions;
 }
 
+void TPositionMemory::Started(bool files_mode, int position) {
+  chosen_ = {};
+  Stored(files_mode, position);
+}
+
+void TPositionMemory::Stored(bool files_mode, int position) {
+  stored_files_mode_ = files_mode;
+  Left(files_mode, position);
+}
+
 int TPositionMemory::IndexFor(std::optional<int> restored, bool files_mode, int count) const {
-  if (!restored) return 0;
-  if (stored_files_mode_ && *stored_files_mode_ != files_mode) return 0;
-  return *restored >= 0 && *restored < count ? *restored : 0;
+  const bool restored_here = restored && (!stored_files_mode_ || *stored_files_mode_ == files_mode);
+  const std::optional<int> index = restored_here ? restored : chosen_[Slot(files_mode)];
+  return index && *index >= 0 && *index < count ? *index : 0;
 }
 
 int TPositionMemory::PositionToSave(int position, bool files_mode) const {
-  return stored_files_mode_ && *stored_files_mode_ != files_mode ? 0 : position;
+  if (!stored_files_mode_ || *stored_files_mode_ == files_mode) return position;
+  return chosen_[Slot(files_mode)].value_or(0);
 }
 
 TPositionMemory& AddPositionMemory() {

@@ -2,6 +2,8 @@
 // the steps have begun, shows the count, and its cancel button reaches the worker.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -41,6 +43,26 @@ TEST(BatchProgress, ShowsTheCountAndACancelReachesTheWorker) {
   EXPECT_TRUE(stopped_by_cancel);
   EXPECT_FALSE(progress.isVisible());
   EXPECT_EQ(progress.Label2->text(), QStringLiteral("/data"));
+}
+
+// A question or message the worker shows through the window's thread is not
+// covered by the window appearing meanwhile.
+TEST(BatchProgress, DoesNotAppearOverWhatTheWorkerShows) {
+  App();
+  TFBatchProgress progress(nullptr, QStringLiteral("元に戻しています..."), QString());
+  progress.SetShowAfter(0);
+  progress.BeginSteps(2);
+  bool shown_during_call = true;
+  progress.Run([&] {
+    progress.OnUiThread([&] {
+      // Wait for the window's refresh to come round (it fills the count).
+      while (progress.Label1->text().isEmpty()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+      }
+      shown_during_call = progress.isVisible();
+    });
+  });
+  EXPECT_FALSE(shown_during_call);
 }
 
 TEST(BatchProgress, WhatTheWorkThrowsComesBack) {

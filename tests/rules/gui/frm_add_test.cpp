@@ -140,7 +140,10 @@ TEST_F(FrmAdd, FolderModeCaptionsAndDisabledCandidates) {
     Positions()->Button(1)->click();
     frame_->ApplyTargetMode(row.files_mode);
     EXPECT_EQ(Positions()->Items(), row.positions);
-    EXPECT_EQ(Positions()->ItemIndex(), 0);
+    // Item 1 was chosen in the file list before the switch to folder mode; the
+    // folder list had no choice yet.
+    EXPECT_EQ(Positions()->ItemIndex(), row.files_mode ? 1 : 0);
+    Positions()->Button(0)->click();
     EXPECT_EQ(Button("rbtn_Add_6")->text(), row.date_caption);
     for (const char* name : {"rbtn_Add_5", "rbtn_Add_7", "rbtn_Add_8"}) {
       EXPECT_EQ(Button(name)->isEnabled(), row.file_only_enabled) << name;
