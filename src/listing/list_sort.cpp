@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "listing/name_keys.h"
 #include "platform/collation_key.h"
 
 namespace nalo {
@@ -29,43 +30,6 @@ int CompareKeys(std::string_view a, std::string_view b) {
 
 // Dates compare as unsigned: the year field fills the top bits from 2044 on.
 std::uint32_t DateKey(std::int32_t file_time) { return static_cast<std::uint32_t>(file_time); }
-
-// Collation keys of all entries' names in one buffer, with the first sixteen key
-// bytes of each packed big-endian into two integers, so most comparisons are
-// integer comparisons on data that lies next to the record being sorted.
-class TNameKeys {
- public:
-  template <typename TItem>
-  explicit TNameKeys(const std::vector<TItem>& items) {
-    offsets_.reserve(items.size() + 1);
-    offsets_.push_back(0);
-    for (const TItem& e : items) {
-      AppendKey(e.Name);
-      offsets_.push_back(buffer_.size());
-    }
-  }
-  std::string_view Key(std::size_t i) const {
-    return std::string_view(buffer_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
-  }
-  std::pair<std::uint64_t, std::uint64_t> Prefix(std::size_t i) const {
-    const std::string_view key = Key(i);
-    return {PrefixOf(key, 0), PrefixOf(key, 8)};
-  }
-
- private:
-  void AppendKey(std::string_view name) { AppendCollationKey(buffer_, name); }
-  // Eight key bytes from `from` on, zero-padded: zero sorts below every name byte.
-  static std::uint64_t PrefixOf(std::string_view key, std::size_t from) {
-    std::uint64_t p = 0;
-    for (std::size_t i = from; i < from + 8; ++i) {
-      p = p << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-    }
-    return p;
-  }
-
-  std::string buffer_;
-  std::vector<std::size_t> offsets_;
-};
 
 // Rank of each entry's location among the distinct locations in key order;
 // locations that differ only in case share a rank.
@@ -196,12 +160,11 @@ std::string NameSortKey(std::string_view name) {
 
 namespace {
 
-// The sorted order of entries or rows: element i is the index of the item that
-// goes i-th.
+// The sorted order of entries or rows whose names have the keys `names`: element
+// i is the index of the item that goes i-th.
 template <typename TItem>
-std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int32_t column,
-                                       bool ascending) {
-  const TNameKeys names(items);
+std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, const TNameKeys& names,
+                                       std::int32_t column, bool ascending) {
   const std::vector<std::uint32_t> ranks =
       column == kSortByLocation ? LocationRanks(items) : std::vector<std::uint32_t>();
   std::vector<TSortRecord> records(items.size());
@@ -225,7 +188,8 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int
 }  // namespace
 
 std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
-  std::vector<std::uint32_t> source = SortedOrder(entries.Items(), column, ascending);
+  const TNameKeys names(entries.Items());
+  std::vector<std::uint32_t> source = SortedOrder(entries.Items(), names, column, ascending);
   std::vector<std::uint32_t> new_position(source.size());
   for (std::size_t i = 0; i < source.size(); ++i)
     new_position[source[i]] = static_cast<std::uint32_t>(i);
@@ -233,9 +197,10 @@ std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column,
   return new_position;
 }
 
-std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,
-                                          bool ascending) {
-  return SortedOrder(rows, column, ascending);
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, const TNameKeys& names,
+                                          std::int32_t column, bool ascending) {
+  if (names.Count() == rows.size()) return SortedOrder(rows, names, column, ascending);
+  return SortedOrder(rows, TNameKeys(rows), column, ascending);
 }
 
 }  // namespace nalo
