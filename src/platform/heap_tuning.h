@@ -6,9 +6,7 @@ namespace nalo {
 // Keeps large blocks on the main heap and keeps freed memory there instead of
 // handing it back to the system: a listing of hundreds of thousands of items
 // grows vectors of tens of megabytes, and each one taken fresh from the system
-// (or handed back and taken again) costs a page fault per 4 KiB touched. The heap
-// is grown once up front and asked to use transparent huge pages, where the
-// system offers them on request, so most of the listing costs a fault per 2 MiB.
+// (or handed back and taken again) costs a page fault per 4 KiB touched.
 // Meant for short-lived command-line runs; a long-running program keeps the default.
 void KeepHeapForBulkLists();
 
