@@ -33,10 +33,11 @@ struct TSubFolder {
 };
 
 // How far reading may run ahead of the rows: folders and items in the queue. Each
-// queued folder holds an open descriptor and its entries; a few thousand items
-// keep the helper busy while this thread reads on.
+// queued folder holds an open descriptor and its entries. A few thousand items
+// keep the helper busy while this thread reads on and still fit in the caches, so
+// the rows are made from entries that were read a moment before.
 constexpr std::size_t kMaxQueuedFolders = 16;
-constexpr std::size_t kMaxQueuedItems = 16384;
+constexpr std::size_t kMaxQueuedItems = 4096;
 
 bool IsHiddenName(std::string_view utf8_name) { return !utf8_name.empty() && utf8_name[0] == '.'; }
 
