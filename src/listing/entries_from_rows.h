@@ -1,6 +1,6 @@
 // Turns the scanner's rows into entries: each well-formed row that passes the
-// search conditions becomes an entry, the row itself moved into the list. A row
-// that cannot be converted stops the conversion; the rows before it are listed.
+// search conditions becomes a TListData with its size and date texts. A row that
+// cannot be converted stops the conversion; the entries made until then stay.
 #pragma once
 
 #include <cstdint>
@@ -21,10 +21,10 @@ inline constexpr std::string_view kRowConversionError = "Error!! Vastrelに連�
 bool IsWellFormedRow(const TFileInfoRec& row);
 
 // Appends an entry for each well-formed row that MatchesSearchOptions accepts,
-// taking the rows in `order` (row indexes, each at most once) and moving them into
-// the list; `rows` is left empty. Returns false when a row could not be converted
-// (its date is not a number): the rows before it in row order are listed, in
-// `order`. When memory runs out, nothing is added and false is returned.
+// taking the rows in `order` (row indexes, each at most once) and moving the
+// strings out of them. Returns false when a row could not be converted (its date
+// is not a number, or memory ran out): the rows before it in row order are
+// listed, in `order`.
 bool AppendEntries(TScanRows& rows, std::span<const std::uint32_t> order,
                    const TSearchOption& option, TEntryList& entries);
 

@@ -19,16 +19,22 @@
 #include <vector>
 
 #include "listing/folder_text.h"
-#include "listing/list_data.h"
 #include "listing/name_keys.h"
 
 namespace nalo {
 
-// One found item, already in the form of an entry: the scan fills its name, folder
-// (shared by the folder's rows), size (0 for folders), dates, identity (the item
-// itself, a link not followed) and legacy flag, and the listing keeps the rows it
-// accepts as the entries themselves instead of copying them.
-using TFileInfoRec = TListData;
+// One found item.
+struct TFileInfoRec {
+  std::string Name;       // the item's name
+  TFolderText Location;   // its folder, with a trailing "/"; shared by the folder's rows
+  std::int64_t Size = 0;  // bytes; 0 for folders
+  double Modified = 0;    // last write: days since 1899-12-30, local time
+  std::int32_t FileTime = 0;  // last write as a packed DOS date-time, local time
+  bool Legacy = false;        // the name's bytes are legacy CP932 (see TListData::Legacy)
+  TItemIdentity Identity;     // the item itself (a link, not what it points to)
+
+  std::string FullPath() const { return Location + Name; }
+};
 
 using TScanRows = std::vector<TFileInfoRec>;
 

@@ -131,6 +131,25 @@ void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const T
   });
 }
 
+// Puts items[source[i]] at position i, following each cycle of the permutation so
+// every entry moves once and no second list is allocated.
+void MoveIntoPlace(std::vector<TListData>& items, std::vector<std::uint32_t>& source) {
+  constexpr std::uint32_t kDone = 0xFFFFFFFFu;
+  for (std::size_t start = 0; start < source.size(); ++start) {
+    if (source[start] == kDone || source[start] == start) continue;
+    TListData held = std::move(items[start]);
+    std::size_t at = start;
+    while (source[at] != start) {
+      const std::size_t from = source[at];
+      items[at] = std::move(items[from]);
+      source[at] = kDone;
+      at = from;
+    }
+    items[at] = std::move(held);
+    source[at] = kDone;
+  }
+}
+
 }  // namespace
 
 std::string NameSortKey(std::string_view name) {
@@ -167,23 +186,6 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, const TN
 }
 
 }  // namespace
-
-void MoveIntoPlace(std::vector<TListData>& items, std::vector<std::uint32_t>& source) {
-  constexpr std::uint32_t kDone = 0xFFFFFFFFu;
-  for (std::size_t start = 0; start < source.size(); ++start) {
-    if (source[start] == kDone || source[start] == start) continue;
-    TListData held = std::move(items[start]);
-    std::size_t at = start;
-    while (source[at] != start) {
-      const std::size_t from = source[at];
-      items[at] = std::move(items[from]);
-      source[at] = kDone;
-      at = from;
-    }
-    items[at] = std::move(held);
-    source[at] = kDone;
-  }
-}
 
 std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
   const TNameKeys names(entries.Items());

@@ -25,11 +25,6 @@ std::string NameSortKey(std::string_view name);
 // entry (old index -> new index), so a view can keep its selection on the entries.
 std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending);
 
-// Puts items[source[i]] at position i, following each cycle of the permutation
-// `source` (every index once) so every entry moves once and no second list is
-// made; `source` is used up.
-void MoveIntoPlace(std::vector<TListData>& items, std::vector<std::uint32_t>& source);
-
 // The order SortEntries would give entries made from `rows` in row order: element
 // i is the index of the row that goes i-th. The listing builds its entries in this
 // order, so they come out sorted without being moved afterwards. `names` holds the
