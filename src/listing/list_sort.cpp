@@ -110,14 +110,17 @@ std::uint64_t PrimaryKey(const TSortRecord& r, std::int32_t column) {
   }
 }
 
-// Sorts by the primary key, falling back to the full comparison on ties; the
-// direction is a template argument so the common case is one integer comparison.
-// Equal primaries mean an equal column for every column (for locations, equal
-// ranks), so the name comes next, and its first sixteen bytes are compared here
-// as two integers before the full comparison is called.
+// Orders records by the primary key, falling back to the full comparison on ties;
+// the direction is a template argument so the common case is one integer
+// comparison. Equal primaries mean an equal column for every column (for
+// locations, equal ranks), so the name comes next, and its first sixteen bytes are
+// compared here as two integers before the full comparison is called.
 template <bool kAscending>
-void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const TNameKeys& names) {
-  std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
+struct TRecordLess {
+  std::int32_t Column;
+  const TNameKeys& Names;
+
+  bool operator()(const TSortRecord& x, const TSortRecord& y) const {
     if (x.Primary != y.Primary) return kAscending ? x.Primary < y.Primary : x.Primary > y.Primary;
     if (x.NamePrefix != y.NamePrefix) {
       return kAscending ? x.NamePrefix < y.NamePrefix : x.NamePrefix > y.NamePrefix;
@@ -125,10 +128,77 @@ void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const T
     if (x.NamePrefix2 != y.NamePrefix2) {
       return kAscending ? x.NamePrefix2 < y.NamePrefix2 : x.NamePrefix2 > y.NamePrefix2;
     }
-    const int c = CompareRecords(x, y, column, names);
+    const int c = CompareRecords(x, y, Column, Names);
     if (c != 0) return kAscending ? c < 0 : c > 0;
     return x.Index < y.Index;  // equal entries keep their order
+  }
+};
+
+// A stretch of records in item order that share one location rank (a folder's
+// entries, as a scan lists them).
+struct TRankRun {
+  std::uint32_t Rank;
+  std::size_t Begin;
+  std::size_t End;
+};
+
+std::vector<TRankRun> RankRuns(const std::vector<TSortRecord>& records) {
+  std::vector<TRankRun> runs;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (runs.empty() || records[i].LocationRank != runs.back().Rank) {
+      runs.push_back({records[i].LocationRank, i, i});
+    }
+    runs.back().End = i + 1;
+  }
+  return runs;
+}
+
+// The order by location, a run at a time: each folder's records are sorted on
+// their own (a few thousand records stay in the caches) and the runs are taken in
+// rank order; runs that share a rank (folders whose names differ only in case, or a
+// folder met twice) are sorted together. The result is the order one sort of the
+// whole list would give, and cheaper to reach when the items come folder by folder.
+template <bool kAscending>
+std::vector<std::uint32_t> OrderByLocationRuns(std::vector<TSortRecord>& records,
+                                               const TRecordLess<kAscending>& less) {
+  const auto at = [&records](std::size_t i) {
+    return records.begin() + static_cast<std::ptrdiff_t>(i);
+  };
+  std::vector<TRankRun> runs = RankRuns(records);
+  for (const TRankRun& run : runs) std::sort(at(run.Begin), at(run.End), less);
+  std::stable_sort(runs.begin(), runs.end(), [](const TRankRun& x, const TRankRun& y) {
+    return kAscending ? x.Rank < y.Rank : x.Rank > y.Rank;
   });
+  std::vector<std::uint32_t> order;
+  order.reserve(records.size());
+  std::vector<TSortRecord> shared;  // the records of runs that share a rank
+  for (std::size_t r = 0; r < runs.size();) {
+    std::size_t next = r + 1;
+    while (next < runs.size() && runs[next].Rank == runs[r].Rank) ++next;
+    if (next == r + 1) {
+      for (auto it = at(runs[r].Begin); it != at(runs[r].End); ++it) order.push_back(it->Index);
+    } else {
+      shared.clear();
+      for (std::size_t k = r; k < next; ++k)
+        shared.insert(shared.end(), at(runs[k].Begin), at(runs[k].End));
+      std::sort(shared.begin(), shared.end(), less);
+      for (const TSortRecord& record : shared) order.push_back(record.Index);
+    }
+    r = next;
+  }
+  return order;
+}
+
+// The indexes of the records in sorted order.
+template <bool kAscending>
+std::vector<std::uint32_t> OrderOfRecords(std::vector<TSortRecord>& records, std::int32_t column,
+                                          const TNameKeys& names) {
+  const TRecordLess<kAscending> less{column, names};
+  if (column == kSortByLocation) return OrderByLocationRuns(records, less);
+  std::sort(records.begin(), records.end(), less);
+  std::vector<std::uint32_t> order(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) order[i] = records[i].Index;
+  return order;
 }
 
 // Puts items[source[i]] at position i, following each cycle of the permutation so
@@ -175,14 +245,8 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, const TN
          items[i].Size, DateKey(items[i].FileTime)};
     r.Primary = PrimaryKey(r, column);
   }
-  if (ascending) {
-    SortRecords<true>(records, column, names);
-  } else {
-    SortRecords<false>(records, column, names);
-  }
-  std::vector<std::uint32_t> order(records.size());
-  for (std::size_t i = 0; i < records.size(); ++i) order[i] = records[i].Index;
-  return order;
+  return ascending ? OrderOfRecords<true>(records, column, names)
+                   : OrderOfRecords<false>(records, column, names);
 }
 
 }  // namespace
