@@ -29,6 +29,7 @@ extern char** environ;
 namespace {
 
 using nalo::bench::CliPath;
+using nalo::bench::Median;
 using nalo::bench::RunToDevNull;
 using nalo::bench::TRunTime;
 
@@ -64,11 +65,6 @@ void RemoveFolder() {
 TRunTime RunSettled(const std::vector<std::string>& args) {
   sync();
   return RunToDevNull(args, true);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 void BM_ApplyProcessBesideLoop(benchmark::State& state) {

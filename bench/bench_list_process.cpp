@@ -2,8 +2,9 @@
 // the plain walker program (readdir + fstatat, one line per file to /dev/null) on
 // a tree of 200,000 empty files in 200 folders. Each iteration runs the two
 // programs one after the other as child processes, so both meet the same machine
-// load; the counters give wall and CPU time (user + system of the child) of each
-// and their ratios. Start-up, settings, scan, sort and output are all included.
+// load; the counters give the median wall and CPU time (user + system of the
+// child) of each and the medians of the per-iteration ratios. Start-up, settings,
+// scan, sort and output are all included.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <ftw.h>
@@ -26,6 +27,7 @@ extern char** environ;
 namespace {
 
 using nalo::bench::CliPath;
+using nalo::bench::Median;
 using nalo::bench::RunToDevNull;
 using nalo::bench::TRunTime;
 
@@ -68,24 +70,25 @@ void BM_ListProcessBesideWalker(benchmark::State& state) {
   const std::vector<std::string> nalo = {CliPath(), "list", TreePath(), "--recursive"};
   RunToDevNull(walker);  // warm the caches once
   RunToDevNull(nalo);
-  TRunTime ref_sum, nalo_sum;
+  std::vector<double> walker_ms, nalo_ms, walker_cpu_ms, nalo_cpu_ms, wall_ratio, cpu_ratio;
   for (auto _ : state) {
     const TRunTime r = RunToDevNull(walker);
     const TRunTime n = RunToDevNull(nalo);
     if (!r.Ok || !n.Ok) state.SkipWithError("a program failed");
-    ref_sum.Wall += r.Wall;
-    ref_sum.Cpu += r.Cpu;
-    nalo_sum.Wall += n.Wall;
-    nalo_sum.Cpu += n.Cpu;
+    walker_ms.push_back(r.Wall * 1e3);
+    nalo_ms.push_back(n.Wall * 1e3);
+    walker_cpu_ms.push_back(r.Cpu * 1e3);
+    nalo_cpu_ms.push_back(n.Cpu * 1e3);
+    wall_ratio.push_back(n.Wall / r.Wall);
+    cpu_ratio.push_back(n.Cpu / r.Cpu);
     state.SetIterationTime(n.Wall);
   }
-  const double n = static_cast<double>(state.iterations());
-  state.counters["walker_ms"] = ref_sum.Wall / n * 1e3;
-  state.counters["nalo_ms"] = nalo_sum.Wall / n * 1e3;
-  state.counters["wall_ratio"] = nalo_sum.Wall / ref_sum.Wall;
-  state.counters["walker_cpu_ms"] = ref_sum.Cpu / n * 1e3;
-  state.counters["nalo_cpu_ms"] = nalo_sum.Cpu / n * 1e3;
-  state.counters["cpu_ratio"] = nalo_sum.Cpu / ref_sum.Cpu;
+  state.counters["walker_ms"] = Median(walker_ms);
+  state.counters["nalo_ms"] = Median(nalo_ms);
+  state.counters["wall_ratio"] = Median(wall_ratio);
+  state.counters["walker_cpu_ms"] = Median(walker_cpu_ms);
+  state.counters["nalo_cpu_ms"] = Median(nalo_cpu_ms);
+  state.counters["cpu_ratio"] = Median(cpu_ratio);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Whole-process timings for the benchmarks that run nalo-cli beside a plain
-// reference program: wall and CPU time of one child run, output to /dev/null.
+// reference program: wall and CPU time of one child run, output to /dev/null,
+// and the median of per-iteration ratios.
 #pragma once
 
 #include <fcntl.h>
@@ -8,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -48,6 +50,12 @@ inline TRunTime RunToDevNull(const std::vector<std::string>& args, bool quiet_er
   t.Wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   posix_spawn_file_actions_destroy(&actions);
   return t;
+}
+
+// The middle value (the upper one of an even count); not for an empty list.
+inline double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
 // The nalo-cli to measure: NALO_BENCH_CLI when set (an older build, for a before

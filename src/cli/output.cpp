@@ -4,6 +4,7 @@
 #include "cli/output.h"
 
 #include <cstdio>
+#include <optional>
 
 #include "cli/row_writer.h"
 #include "cli/tsv_field.h"
@@ -39,13 +40,18 @@ void PrintEntriesPlain(std::ostream& out, const TEntryList& entries, TFormat for
                        const TUserText& text) {
   TRowWriter writer(out, text, StyleOf(format, text));
   TRepeatedText size_memo, location_memo;  // "フォルダ" in folder mode; the folder
-  TCellText cell;
+  TCellText cell, date_cell;
+  std::optional<double> date_day;  // the last write date_cell shows
   for (const TListData& e : entries.Items()) {
     writer.Text(e.Name);
     writer.Tab();
     writer.Text(e.SizeTextIn(cell), size_memo);
     writer.Tab();
-    writer.Plain(e.DateTextIn(cell));
+    if (date_day != e.Modified) {  // files of one folder often share their minute
+      e.DateTextIn(date_cell);
+      date_day = e.Modified;
+    }
+    writer.Plain(date_cell.View());
     writer.Tab();
     writer.Text(e.Location.str(), location_memo);
     writer.EndRow();

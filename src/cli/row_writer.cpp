@@ -38,19 +38,23 @@ void TRowWriter::Text(std::string_view cp932) {
 void TRowWriter::Text(std::string_view cp932, TRepeatedText& memo) {
   if (!memo.set_ || memo.source_ != cp932) {
     memo.source_.assign(cp932);
-    text_.FromCoreInto(cp932, memo.shown_);
+    text_.FromCoreInto(cp932, converted_);
+    memo.shown_.clear();
+    AppendField(converted_, memo.shown_);
     memo.set_ = true;
   }
-  AddField(memo.shown_);
+  buffer_.append(memo.shown_);
 }
 
 void TRowWriter::Plain(std::string_view bytes) { buffer_.append(bytes); }
 
-void TRowWriter::AddField(std::string_view bytes) {
+void TRowWriter::AddField(std::string_view bytes) { AppendField(bytes, buffer_); }
+
+void TRowWriter::AppendField(std::string_view bytes, std::string& out) const {
   if (style_.Escape) {
-    style_.Escape(bytes, buffer_);
+    style_.Escape(bytes, out);
   } else {
-    buffer_.append(bytes);
+    out.append(bytes);
   }
 }
 

@@ -22,8 +22,8 @@ struct TRowStyle {
   char RowEnd = '\n';
 };
 
-// A field that repeats from row to row (a folder, a fixed word): its shown form is
-// made again only when the text changes.
+// A field that repeats from row to row (a folder, a fixed word): its shown form,
+// converted and escaped, is made again only when the text changes.
 class TRepeatedText {
  private:
   friend class TRowWriter;
@@ -51,6 +51,7 @@ class TRowWriter {
 
  private:
   void AddField(std::string_view bytes);
+  void AppendField(std::string_view bytes, std::string& out) const;
 
   std::ostream& out_;
   const TUserText& text_;

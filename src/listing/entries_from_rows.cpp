@@ -26,7 +26,7 @@ void FillEntry(TListData& e, TFileInfoRec& row, const TSearchOption& option) {
 // The rows before the first well-formed one whose date is not a number.
 std::size_t ConvertibleRowCount(const TScanRows& rows) {
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    if (IsWellFormedRow(rows[i]) && !std::isfinite(rows[i].Modified)) return i;
+    if (!std::isfinite(rows[i].Modified) && IsWellFormedRow(rows[i])) return i;
   }
   return rows.size();
 }

@@ -1,10 +1,12 @@
 // The walk behind TFindSearch. Each folder is read once: its entries are kept in
-// memory, matched against every mask in mask order (so an item matched by two
-// masks yields two rows, in the order the masks were given), and only matching
-// items are examined with fstatat, on two cores for a large folder (the calls are
-// independent and the kernel's lookups run in parallel). Sub-folders are then
-// visited in the order the directory returned them, each opened relative to its
-// parent, one open directory per level of depth.
+// memory and matched against every mask in mask order (so an item matched by two
+// masks yields two rows, in the order the masks were given). Only matching items
+// are examined with fstatat, and not at once: the folder joins a queue whose items
+// a helper thread examines while this thread reads the next folders, converts
+// their names and makes their sort keys (examine_queue.h). The rows of a folder are
+// made when it leaves the queue, oldest first, so they come in the order the
+// folders were read. Sub-folders are visited in the order the directory returned
+// them, each opened relative to its parent, depth first in pre-order.
 #include "listing/find_search.h"
 
 #include <algorithm>
@@ -12,8 +14,10 @@
 #include <optional>
 #include <utility>
 
-#include "listing/helper_thread.h"
+#include "listing/examine_queue.h"
+#include "listing/read_folder.h"
 #include "listing/wildcard_mask.h"
+#include "platform/collation_key.h"
 #include "platform/dir_scan.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
@@ -22,27 +26,18 @@
 namespace nalo {
 namespace {
 
-// One directory entry remembered while the masks are matched.
-struct TFolderItem {
-  std::string Utf8Name;
-  std::string Name;        // CP932
-  std::string FoldedName;  // lower-cased for the masks
-  bool Legacy = false;     // the on-disk bytes are legacy CP932
-  TDirEntryType Type = TDirEntryType::Unknown;
-  std::uint64_t Inode = 0;
-  std::optional<TItemStat> Stat;  // filled on first need
-  bool StatTried = false;
-};
-
 // A sub-folder the walk will enter.
 struct TSubFolder {
   std::string Utf8Name;
   std::string Name;  // CP932
 };
 
-// Items a folder needs before the helper thread examines half of them: a smaller
-// folder is examined sooner on one thread than handed over and waited for.
-constexpr std::size_t kParallelExamineMin = 512;
+// How far reading may run ahead of the rows: folders and items in the queue. Each
+// queued folder holds an open descriptor and its entries. A few thousand items
+// keep the helper busy while this thread reads on and still fit in the caches, so
+// the rows are made from entries that were read a moment before.
+constexpr std::size_t kMaxQueuedFolders = 16;
+constexpr std::size_t kMaxQueuedItems = 4096;
 
 bool IsHiddenName(std::string_view utf8_name) { return !utf8_name.empty() && utf8_name[0] == '.'; }
 
@@ -55,6 +50,15 @@ bool IsPlainKind(TDirEntryType type) {
 std::string WithTrailingSlash(std::string path) {
   if (path.empty() || path.back() != '/') path.push_back('/');
   return path;
+}
+
+// Looks at the item now, on the calling thread, unless a look was taken before.
+const std::optional<TItemStat>& StatOf(const TDirReader& dir, TFolderItem& item) {
+  if (!item.StatTried) {
+    item.Stat = dir.Stat(item.Utf8Name, item.Type);
+    item.StatTried = true;
+  }
+  return item.Stat;
 }
 
 }  // namespace
@@ -72,17 +76,33 @@ class TFolderWalk {
         rows_(rows),
         match_all_(masks_.size() == 1 && masks_[0] == kAllFilesMask) {}
 
-  // Walks the tree below `dir`; returns false once cancelled.
+  // Walks the tree below `dir`, then makes the rows of every folder still queued;
+  // returns false once cancelled.
+  bool WalkAll(TDirReader dir, const std::string& location, const std::string& utf8_location) {
+    const bool completed = Walk(std::move(dir), location, utf8_location);
+    while (!queue_.Empty()) EmitRows(*queue_.PopExamined());
+    return completed;
+  }
+
+ private:
   bool Walk(TDirReader dir, const std::string& location, const std::string& utf8_location) {
     if (file_mode_ && search_.OnFolder) search_.OnFolder(location);
-    if (!ReadItems(dir, utf8_location)) return false;
-    ExamineMatchingItems(dir);
-    EmitRows(dir, location);
-    if (!sub_folders_) return true;
-    const std::vector<TSubFolder> subs = SubFoldersToEnter(dir, utf8_location);
+    const auto folder = std::make_shared<TReadFolder>();
+    folder->Dir = std::move(dir);
+    folder->Location = location;
+    if (!ReadItems(*folder, utf8_location)) return false;
+    // Sub-folders are told apart now: an entry of unknown kind is looked at here.
+    const std::vector<TSubFolder> subs =
+        sub_folders_ ? SubFoldersToEnter(*folder, utf8_location) : std::vector<TSubFolder>();
+    ChooseItemsToExamine(*folder);
+    if (search_.MakeSortKeys) MakeKeys(*folder);
+    queue_.Push(folder);
+    while (queue_.FolderCount() > kMaxQueuedFolders || queue_.ItemCount() > kMaxQueuedItems) {
+      EmitRows(*queue_.PopExamined());
+    }
     for (const TSubFolder& sub : subs) {
       if (search_.Cancelled()) return false;
-      TDirReader child = dir.OpenChild(sub.Utf8Name);
+      TDirReader child = folder->Dir.OpenChild(sub.Utf8Name);
       if (!child.IsOpen()) continue;  // unreadable or vanished: contributes nothing
       if (!Walk(std::move(child), location + sub.Name + '/', utf8_location + sub.Utf8Name + '/')) {
         return false;
@@ -91,16 +111,13 @@ class TFolderWalk {
     return true;
   }
 
- private:
-  // Reads every entry of the folder into items_; false when cancelled meanwhile.
-  // The buffer is reused from folder to folder.
-  bool ReadItems(TDirReader& dir, const std::string& utf8_location) {
-    items_.clear();
+  // Reads every entry of the folder into its items; false when cancelled meanwhile.
+  bool ReadItems(TReadFolder& folder, const std::string& utf8_location) {
     TDirEntry entry;
-    while (dir.Next(entry)) {
+    while (folder.Dir.Next(entry)) {
       if (search_.OnIdle) search_.OnIdle();
       if (search_.Cancelled()) return false;
-      TFolderItem& item = items_.emplace_back();
+      TFolderItem& item = folder.Items.emplace_back();
       item.Utf8Name = entry.Name;
       item.Type = entry.Type;
       item.Inode = entry.Inode;
@@ -108,28 +125,33 @@ class TFolderWalk {
         item.Name = std::move(name->Text);
         item.Legacy = name->Legacy;
         if (!match_all_) item.FoldedName = MaskFoldedName(item.Name);
-      } else if (IsWantedKind(dir, item)) {
+      } else if (IsWantedKind(folder.Dir, item)) {
         search_.NoteUnencodable(utf8_location + item.Utf8Name);
       }
     }
     return true;
   }
 
-  // Examines every item a mask matches ahead of EmitRows, the helper thread taking
-  // the second half while this thread takes the first. Each item is written by one
-  // thread only, and both are done before EmitRows reads them. A small folder, or a
-  // scan without sizes and dates, leaves the looks to EmitRows.
-  void ExamineMatchingItems(const TDirReader& dir) {
-    if (!read_stat_ || items_.size() < kParallelExamineMin) return;
-    wanted_.clear();
-    for (TFolderItem& item : items_) {
-      if (!item.Name.empty() && !item.StatTried && MatchesAnyMask(item)) wanted_.push_back(&item);
+  // The items a mask matches that need a look: every one when the rows carry sizes
+  // and dates, else only links and items of unknown kind.
+  void ChooseItemsToExamine(TReadFolder& folder) {
+    for (TFolderItem& item : folder.Items) {
+      if (item.Name.empty() || item.StatTried) continue;
+      if (!read_stat_ && IsPlainKind(item.Type)) continue;
+      if (MatchesAnyMask(item)) folder.ToExamine.push_back(&item);
     }
-    const std::size_t half = wanted_.size() / 2;
-    const auto examine = [this, &dir](std::size_t from, std::size_t to) {
-      for (std::size_t i = from; i < to; ++i) StatOf(dir, *wanted_[i]);
-    };
-    helper_.RunBeside([&] { examine(half, wanted_.size()); }, [&] { examine(0, half); });
+  }
+
+  // The sort keys of the names a row may be made for: every name a mask matches,
+  // except entries that state a kind the scan does not list.
+  void MakeKeys(TReadFolder& folder) const {
+    for (TFolderItem& item : folder.Items) {
+      if (item.Name.empty() || !MatchesAnyMask(item)) continue;
+      if (IsPlainKind(item.Type) && (item.Type == TDirEntryType::Folder) == file_mode_) continue;
+      item.KeyBegin = static_cast<std::uint32_t>(folder.Keys.size());
+      AppendCollationKey(folder.Keys, item.Name);
+      item.KeyEnd = static_cast<std::uint32_t>(folder.Keys.size());
+    }
   }
 
   bool MatchesAnyMask(const TFolderItem& item) const {
@@ -139,38 +161,44 @@ class TFolderWalk {
     });
   }
 
-  void EmitRows(const TDirReader& dir, const std::string& location_text) {
+  // The folder's rows, after every look the queue took for it; then its entries
+  // are freed (the folder stays open while its sub-folders are walked).
+  void EmitRows(TReadFolder& folder) {
     // One shared text for the folder's rows.
-    const TFolderText location(location_text, dir.Identity(), NamesOfFolder());
+    const TFolderText location(std::move(folder.Location), folder.Dir.Identity(),
+                               NamesOfFolder(folder));
     // Room for this folder's rows, growing geometrically so a tree of many small
     // folders does not reallocate once per folder.
-    const std::size_t needed = rows_.size() + items_.size();
+    const std::size_t needed = rows_.size() + folder.Items.size();
     if (needed > rows_.capacity()) rows_.reserve(std::max(needed, rows_.capacity() * 2));
     for (const std::string& mask : masks_) {
-      for (TFolderItem& item : items_) {
+      for (TFolderItem& item : folder.Items) {
         if (item.Name.empty()) continue;
         if (!match_all_ && !MatchesMask(mask, item.FoldedName)) continue;
-        if (!IsWantedKind(dir, item)) continue;
-        AddRow(location, item);
+        if (!IsWantedKind(folder.Dir, item)) continue;
+        AddRow(location, folder, item);
       }
     }
+    std::vector<TFolderItem>().swap(folder.Items);
+    std::vector<TFolderItem*>().swap(folder.ToExamine);
+    std::string().swap(folder.Keys);
   }
 
   // Every name the folder holds, masked or not, of any kind, as read from the disk.
-  std::shared_ptr<const TFolderNames> NamesOfFolder() const {
+  std::shared_ptr<const TFolderNames> NamesOfFolder(const TReadFolder& folder) const {
     if (!search_.KeepNames) return nullptr;
-    auto names = std::make_shared<TFolderNames>(items_.size());
-    for (const TFolderItem& item : items_) names->Add(item.Utf8Name);
+    auto names = std::make_shared<TFolderNames>(folder.Items.size());
+    for (const TFolderItem& item : folder.Items) names->Add(item.Utf8Name);
     return names;
   }
 
   // The sub-folders of the folder just read that the walk goes into, in the order
   // the directory returned them. One whose name has no core form is counted in
   // file mode (its files could not be named); in folder mode it was counted as an item.
-  std::vector<TSubFolder> SubFoldersToEnter(const TDirReader& dir, const std::string& utf8_location) {
+  std::vector<TSubFolder> SubFoldersToEnter(TReadFolder& folder, const std::string& utf8_location) {
     std::vector<TSubFolder> subs;
-    for (TFolderItem& item : items_) {
-      if (!IsEnterable(dir, item)) continue;
+    for (TFolderItem& item : folder.Items) {
+      if (!IsEnterable(folder.Dir, item)) continue;
       if (item.Name.empty()) {
         if (file_mode_) search_.NoteUnencodable(utf8_location + item.Utf8Name);
         continue;
@@ -184,18 +212,10 @@ class TFolderWalk {
     return subs;
   }
 
-  const std::optional<TItemStat>& StatOf(const TDirReader& dir, TFolderItem& item) {
-    if (!item.StatTried) {
-      item.Stat = dir.Stat(item.Utf8Name, item.Type);
-      item.StatTried = true;
-    }
-    return item.Stat;
-  }
-
   // A file in file mode, a folder in folder mode; vanished items are neither (an
   // item that vanishes after an unexamined entry was read is listed, and its rename
   // fails like that of any item removed after the scan).
-  bool IsWantedKind(const TDirReader& dir, TFolderItem& item) {
+  bool IsWantedKind(const TDirReader& dir, TFolderItem& item) const {
     if (!read_stat_ && IsPlainKind(item.Type)) {
       return (item.Type == TDirEntryType::Folder) != file_mode_;
     }
@@ -204,7 +224,7 @@ class TFolderWalk {
   }
 
   // A real (not linked), visible sub-folder.
-  bool IsEnterable(const TDirReader& dir, TFolderItem& item) {
+  static bool IsEnterable(const TDirReader& dir, TFolderItem& item) {
     if (IsHiddenName(item.Utf8Name)) return false;
     if (item.Type == TDirEntryType::Folder) return true;
     if (item.Type != TDirEntryType::Unknown) return false;
@@ -214,11 +234,12 @@ class TFolderWalk {
 
   // A row with the item's size and dates when it was examined (always, unless the
   // scan skips them), else with zeros.
-  void AddRow(const TFolderText& location, const TFolderItem& item) {
+  void AddRow(const TFolderText& location, const TReadFolder& folder, const TFolderItem& item) {
     TFileInfoRec& row = rows_.emplace_back();
     row.Name = item.Name;
     row.Legacy = item.Legacy;
     row.Location = location;
+    if (search_.MakeSortKeys) AddKey(folder, item);
     // Without a look at the item, its identity is the directory entry's inode on
     // the folder's device.
     row.Identity = {location.Identity().Device, item.Inode};
@@ -231,17 +252,26 @@ class TFolderWalk {
     row.Identity = {st.Device, st.Inode};
   }
 
+  // The row's sort key, made with the folder's keys or now (an entry whose kind
+  // only the look told).
+  void AddKey(const TReadFolder& folder, const TFolderItem& item) {
+    if (item.KeyEnd > item.KeyBegin) {
+      search_.sort_keys_.AddKey(
+          std::string_view(folder.Keys).substr(item.KeyBegin, item.KeyEnd - item.KeyBegin));
+    } else {
+      search_.sort_keys_.Add(item.Name);
+    }
+  }
+
   TFindSearch& search_;
   std::vector<std::string> masks_;
   bool file_mode_;
   bool sub_folders_;
   bool read_stat_;  // every wanted item is examined for its size and dates
   TScanRows& rows_;
-  std::vector<TFolderItem> items_;  // entries of the folder being read
-  std::vector<TFolderItem*> wanted_;  // items_ a mask matches, to examine ahead
-  THelperThread helper_;              // takes half of wanted_ in a large folder
   bool match_all_;  // the single mask "*.*": no name needs folding or matching
   TLocalTimeCache local_times_;  // spares a localtime_r call for most items
+  TExamineQueue queue_;          // folders read and not yet made into rows
 };
 
 void TFindSearch::NoteUnencodable(const std::string& utf8_path) {
@@ -257,13 +287,14 @@ bool TFindSearch::Search(const std::string& folder, std::string_view mask_text, 
   unencodable_count_ = 0;
   unencodable_examples_.clear();
   rows.clear();
+  sort_keys_.Clear();
   const std::string location = WithTrailingSlash(folder);
   const std::optional<std::string> utf8_location = Cp932ToUtf8(location);
   if (!utf8_location) return true;  // no such folder on disk: nothing to list
   TDirReader dir = TDirReader::Open(*utf8_location);
   if (!dir.IsOpen()) return !Cancelled();
   TFolderWalk walk(*this, ParseMaskList(mask_text), file_mode, include_sub_folders, rows);
-  walk.Walk(std::move(dir), location, *utf8_location);
+  walk.WalkAll(std::move(dir), location, *utf8_location);
   return !Cancelled();
 }
 

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "listing/folder_text.h"
+#include "listing/name_keys.h"
 
 namespace nalo {
 
@@ -51,6 +52,9 @@ class TFindSearch {
   // Whether each folder's text keeps every name read in the folder (TFolderNames),
   // for a clash check that needs no look at the disk.
   bool KeepNames = false;
+  // Whether the scan makes the sort key of each row's name (SortKeys), beside the
+  // looks at the items instead of after the scan.
+  bool MakeSortKeys = false;
 
   // Clears the rows and fills them; true when the search ran to the end, false
   // when it was cancelled (the rows found until then are kept).
@@ -65,6 +69,8 @@ class TFindSearch {
   // core form (the user-area table was full), and the paths of the first few.
   std::size_t UnencodableCount() const { return unencodable_count_; }
   const std::vector<std::string>& UnencodableExamples() const { return unencodable_examples_; }
+  // The sort keys of the last search's rows, one per row, when MakeSortKeys is set.
+  const TNameKeys& SortKeys() const { return sort_keys_; }
 
  private:
   friend class TFolderWalk;
@@ -73,6 +79,7 @@ class TFindSearch {
   std::atomic<bool> cancelled_{false};
   std::size_t unencodable_count_ = 0;
   std::vector<std::string> unencodable_examples_;
+  TNameKeys sort_keys_;
 };
 
 }  // namespace nalo

@@ -72,6 +72,7 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
   TFindSearch finder;
   finder.ReadSizeAndDate = request.ReadSizeAndDate || TestsSizeOrDate(option);
   finder.KeepNames = request.KeepNames;
+  finder.MakeSortKeys = true;  // the new entries are sorted by name or by location
   TScanRows rows;
   const bool completed = RunScan(hooks, finder, option, !request.FolderMode, rows);
   if (!completed && request.KeepListOnCancel) {
@@ -91,7 +92,7 @@ TListFolderResult ListFolder(const TListFolderRequest& request, const TTabStatus
   state.SortColumn = request.SubFolders ? kSortByLocation : kSortByName;
   state.SortAscending = true;
   const std::vector<std::uint32_t> order =
-      SortedRowOrder(rows, state.SortColumn, state.SortAscending);
+      SortedRowOrder(rows, finder.SortKeys(), state.SortColumn, state.SortAscending);
   if (!AppendEntries(rows, order, option, entries)) {
     result.ConversionFailed = true;
     if (hooks.ShowError) hooks.ShowError(kRowConversionError);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "listing/name_keys.h"
 #include "platform/collation_key.h"
 
 namespace nalo {
@@ -29,43 +30,6 @@ int CompareKeys(std::string_view a, std::string_view b) {
 
 // Dates compare as unsigned: the year field fills the top bits from 2044 on.
 std::uint32_t DateKey(std::int32_t file_time) { return static_cast<std::uint32_t>(file_time); }
-
-// Collation keys of all entries' names in one buffer, with the first sixteen key
-// bytes of each packed big-endian into two integers, so most comparisons are
-// integer comparisons on data that lies next to the record being sorted.
-class TNameKeys {
- public:
-  template <typename TItem>
-  explicit TNameKeys(const std::vector<TItem>& items) {
-    offsets_.reserve(items.size() + 1);
-    offsets_.push_back(0);
-    for (const TItem& e : items) {
-      AppendKey(e.Name);
-      offsets_.push_back(buffer_.size());
-    }
-  }
-  std::string_view Key(std::size_t i) const {
-    return std::string_view(buffer_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
-  }
-  std::pair<std::uint64_t, std::uint64_t> Prefix(std::size_t i) const {
-    const std::string_view key = Key(i);
-    return {PrefixOf(key, 0), PrefixOf(key, 8)};
-  }
-
- private:
-  void AppendKey(std::string_view name) { AppendCollationKey(buffer_, name); }
-  // Eight key bytes from `from` on, zero-padded: zero sorts below every name byte.
-  static std::uint64_t PrefixOf(std::string_view key, std::size_t from) {
-    std::uint64_t p = 0;
-    for (std::size_t i = from; i < from + 8; ++i) {
-      p = p << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-    }
-    return p;
-  }
-
-  std::string buffer_;
-  std::vector<std::size_t> offsets_;
-};
 
 // Rank of each entry's location among the distinct locations in key order;
 // locations that differ only in case share a rank.
@@ -146,14 +110,17 @@ std::uint64_t PrimaryKey(const TSortRecord& r, std::int32_t column) {
   }
 }
 
-// Sorts by the primary key, falling back to the full comparison on ties; the
-// direction is a template argument so the common case is one integer comparison.
-// Equal primaries mean an equal column for every column (for locations, equal
-// ranks), so the name comes next, and its first sixteen bytes are compared here
-// as two integers before the full comparison is called.
+// Orders records by the primary key, falling back to the full comparison on ties;
+// the direction is a template argument so the common case is one integer
+// comparison. Equal primaries mean an equal column for every column (for
+// locations, equal ranks), so the name comes next, and its first sixteen bytes are
+// compared here as two integers before the full comparison is called.
 template <bool kAscending>
-void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const TNameKeys& names) {
-  std::sort(records.begin(), records.end(), [&](const TSortRecord& x, const TSortRecord& y) {
+struct TRecordLess {
+  std::int32_t Column;
+  const TNameKeys& Names;
+
+  bool operator()(const TSortRecord& x, const TSortRecord& y) const {
     if (x.Primary != y.Primary) return kAscending ? x.Primary < y.Primary : x.Primary > y.Primary;
     if (x.NamePrefix != y.NamePrefix) {
       return kAscending ? x.NamePrefix < y.NamePrefix : x.NamePrefix > y.NamePrefix;
@@ -161,10 +128,77 @@ void SortRecords(std::vector<TSortRecord>& records, std::int32_t column, const T
     if (x.NamePrefix2 != y.NamePrefix2) {
       return kAscending ? x.NamePrefix2 < y.NamePrefix2 : x.NamePrefix2 > y.NamePrefix2;
     }
-    const int c = CompareRecords(x, y, column, names);
+    const int c = CompareRecords(x, y, Column, Names);
     if (c != 0) return kAscending ? c < 0 : c > 0;
     return x.Index < y.Index;  // equal entries keep their order
+  }
+};
+
+// A stretch of records in item order that share one location rank (a folder's
+// entries, as a scan lists them).
+struct TRankRun {
+  std::uint32_t Rank;
+  std::size_t Begin;
+  std::size_t End;
+};
+
+std::vector<TRankRun> RankRuns(const std::vector<TSortRecord>& records) {
+  std::vector<TRankRun> runs;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (runs.empty() || records[i].LocationRank != runs.back().Rank) {
+      runs.push_back({records[i].LocationRank, i, i});
+    }
+    runs.back().End = i + 1;
+  }
+  return runs;
+}
+
+// The order by location, a run at a time: each folder's records are sorted on
+// their own (a few thousand records stay in the caches) and the runs are taken in
+// rank order; runs that share a rank (folders whose names differ only in case, or a
+// folder met twice) are sorted together. The result is the order one sort of the
+// whole list would give, and cheaper to reach when the items come folder by folder.
+template <bool kAscending>
+std::vector<std::uint32_t> OrderByLocationRuns(std::vector<TSortRecord>& records,
+                                               const TRecordLess<kAscending>& less) {
+  const auto at = [&records](std::size_t i) {
+    return records.begin() + static_cast<std::ptrdiff_t>(i);
+  };
+  std::vector<TRankRun> runs = RankRuns(records);
+  for (const TRankRun& run : runs) std::sort(at(run.Begin), at(run.End), less);
+  std::stable_sort(runs.begin(), runs.end(), [](const TRankRun& x, const TRankRun& y) {
+    return kAscending ? x.Rank < y.Rank : x.Rank > y.Rank;
   });
+  std::vector<std::uint32_t> order;
+  order.reserve(records.size());
+  std::vector<TSortRecord> shared;  // the records of runs that share a rank
+  for (std::size_t r = 0; r < runs.size();) {
+    std::size_t next = r + 1;
+    while (next < runs.size() && runs[next].Rank == runs[r].Rank) ++next;
+    if (next == r + 1) {
+      for (auto it = at(runs[r].Begin); it != at(runs[r].End); ++it) order.push_back(it->Index);
+    } else {
+      shared.clear();
+      for (std::size_t k = r; k < next; ++k)
+        shared.insert(shared.end(), at(runs[k].Begin), at(runs[k].End));
+      std::sort(shared.begin(), shared.end(), less);
+      for (const TSortRecord& record : shared) order.push_back(record.Index);
+    }
+    r = next;
+  }
+  return order;
+}
+
+// The indexes of the records in sorted order.
+template <bool kAscending>
+std::vector<std::uint32_t> OrderOfRecords(std::vector<TSortRecord>& records, std::int32_t column,
+                                          const TNameKeys& names) {
+  const TRecordLess<kAscending> less{column, names};
+  if (column == kSortByLocation) return OrderByLocationRuns(records, less);
+  std::sort(records.begin(), records.end(), less);
+  std::vector<std::uint32_t> order(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) order[i] = records[i].Index;
+  return order;
 }
 
 // Puts items[source[i]] at position i, following each cycle of the permutation so
@@ -196,12 +230,11 @@ std::string NameSortKey(std::string_view name) {
 
 namespace {
 
-// The sorted order of entries or rows: element i is the index of the item that
-// goes i-th.
+// The sorted order of entries or rows whose names have the keys `names`: element
+// i is the index of the item that goes i-th.
 template <typename TItem>
-std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int32_t column,
-                                       bool ascending) {
-  const TNameKeys names(items);
+std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, const TNameKeys& names,
+                                       std::int32_t column, bool ascending) {
   const std::vector<std::uint32_t> ranks =
       column == kSortByLocation ? LocationRanks(items) : std::vector<std::uint32_t>();
   std::vector<TSortRecord> records(items.size());
@@ -212,20 +245,15 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<TItem>& items, std::int
          items[i].Size, DateKey(items[i].FileTime)};
     r.Primary = PrimaryKey(r, column);
   }
-  if (ascending) {
-    SortRecords<true>(records, column, names);
-  } else {
-    SortRecords<false>(records, column, names);
-  }
-  std::vector<std::uint32_t> order(records.size());
-  for (std::size_t i = 0; i < records.size(); ++i) order[i] = records[i].Index;
-  return order;
+  return ascending ? OrderOfRecords<true>(records, column, names)
+                   : OrderOfRecords<false>(records, column, names);
 }
 
 }  // namespace
 
 std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column, bool ascending) {
-  std::vector<std::uint32_t> source = SortedOrder(entries.Items(), column, ascending);
+  const TNameKeys names(entries.Items());
+  std::vector<std::uint32_t> source = SortedOrder(entries.Items(), names, column, ascending);
   std::vector<std::uint32_t> new_position(source.size());
   for (std::size_t i = 0; i < source.size(); ++i)
     new_position[source[i]] = static_cast<std::uint32_t>(i);
@@ -233,9 +261,10 @@ std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column,
   return new_position;
 }
 
-std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,
-                                          bool ascending) {
-  return SortedOrder(rows, column, ascending);
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, const TNameKeys& names,
+                                          std::int32_t column, bool ascending) {
+  if (names.Count() == rows.size()) return SortedOrder(rows, names, column, ascending);
+  return SortedOrder(rows, TNameKeys(rows), column, ascending);
 }
 
 }  // namespace nalo

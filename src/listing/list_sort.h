@@ -11,6 +11,7 @@
 
 #include "listing/find_search.h"
 #include "listing/list_data.h"
+#include "listing/name_keys.h"
 
 namespace nalo {
 
@@ -26,8 +27,10 @@ std::vector<std::uint32_t> SortEntries(TEntryList& entries, std::int32_t column,
 
 // The order SortEntries would give entries made from `rows` in row order: element
 // i is the index of the row that goes i-th. The listing builds its entries in this
-// order, so they come out sorted without being moved afterwards.
-std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, std::int32_t column,
-                                          bool ascending);
+// order, so they come out sorted without being moved afterwards. `names` holds the
+// rows' name keys when the scan made them; when it does not hold one per row, the
+// keys are made here.
+std::vector<std::uint32_t> SortedRowOrder(const TScanRows& rows, const TNameKeys& names,
+                                          std::int32_t column, bool ascending);
 
 }  // namespace nalo

@@ -72,30 +72,35 @@ bool IsAscii(std::string_view s) {
   return true;
 }
 
-std::optional<std::u16string> Utf16Of(std::string_view cp932) {
-  if (IsAscii(cp932)) return std::u16string(cp932.begin(), cp932.end());
+// The name as UTF-16 in `text`, whose capacity is reused from name to name; false
+// when the name is not valid CP932.
+bool Utf16Of(std::string_view cp932, std::u16string& text) {
+  if (IsAscii(cp932)) {
+    text.assign(cp932.begin(), cp932.end());
+    return true;
+  }
   const std::optional<std::string> utf8 = Cp932ToUtf8(cp932);
-  if (!utf8) return std::nullopt;
-  std::u16string text(utf8->size(), u'\0');
+  if (!utf8) return false;
+  text.resize(utf8->size());
   int32_t length = 0;
   UErrorCode status = U_ZERO_ERROR;
   u_strFromUTF8(reinterpret_cast<UChar*>(text.data()), static_cast<int32_t>(text.size()), &length,
                 utf8->data(), static_cast<int32_t>(utf8->size()), &status);
-  if (U_FAILURE(status)) return std::nullopt;
+  if (U_FAILURE(status)) return false;
   text.resize(static_cast<std::size_t>(length));
-  return text;
+  return true;
 }
 
 }  // namespace
 
 void AppendCollationKey(std::string& out, std::string_view cp932_name) {
-  const std::optional<std::u16string> text = Utf16Of(cp932_name);
-  if (!text) {
+  thread_local std::u16string text;  // one per thread: the workers of the front ends sort too
+  if (!Utf16Of(cp932_name, text)) {
     out.push_back('\xFF');  // above every collation key's first byte
     out.append(cp932_name);
     return;
   }
-  Collator().AppendKey(out, *text);
+  Collator().AppendKey(out, text);
 }
 
 }  // namespace nalo

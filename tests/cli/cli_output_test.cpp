@@ -137,5 +137,22 @@ TEST_F(TCliTest, ListRowsCarryTheirOwnFolderAcrossFolders) {
   }
 }
 
+// A folder's field is escaped like a name, on every row it repeats in and again
+// when the folder changes (its shown form is kept while it repeats).
+TEST_F(TCliTest, ListEscapesTheFolderOfEveryRow) {
+  for (const char* folder : {"/tab\tx", "/back\\slash"}) {
+    ASSERT_EQ(mkdir((Dir() + folder).c_str(), 0755), 0);
+  }
+  for (const char* file : {"tab\tx/1.txt", "tab\tx/2.txt", "back\\slash/3.txt"}) MakeFile(file);
+  const TCliRun run = Run({"list", "d", "--recursive"});
+  ASSERT_EQ(run.Code, 0) << run.Err;
+  const Names lines = Lines(run.Out);
+  const Names folders = {Dir() + "/back\\\\slash/", Dir() + "/tab\\tx/", Dir() + "/tab\\tx/"};
+  ASSERT_EQ(lines.size(), folders.size()) << run.Out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(lines[i].substr(lines[i].rfind('\t') + 1), folders[i]) << lines[i];
+  }
+}
+
 }  // namespace
 }  // namespace nalo::cli::test

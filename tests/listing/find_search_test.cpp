@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <thread>
 
+#include "listing/list_sort.h"
 #include "listing/temp_tree.h"
 #include "platform/encoding.h"
 #include "platform/file_times.h"
@@ -93,29 +94,79 @@ TEST(FindSearch, LargeFolderRowsCarryTheirOwnSizes) {
   }
 }
 
-// One helper thread serves every large folder of a walk: the rows of each folder
-// still carry their own items' sizes, and an item removed after the folder was
-// read is left out (its look finds nothing) while the rest stay listed.
-TEST(FindSearch, LargeFoldersOfATreeShareTheHelperAndDropVanishedItems) {
-  TTempTree tree;
-  constexpr int kFiles = 600;
-  for (const std::string folder : {"a", "b", "c"}) {
-    tree.MakeFolder(folder);
-    for (int i = 0; i < kFiles; ++i) tree.File(folder + "/" + std::to_string(i) + ".dat", i);
-  }
-  TFindSearch search;
-  bool in_b = false, removed = false;
-  search.OnFolder = [&](const std::string& folder) { in_b = folder.ends_with("/b/"); };
-  search.OnIdle = [&] {  // called for each name read, before any look at the items
-    if (in_b && !removed) removed = std::remove(tree.Path("b/7.dat").c_str()) == 0;
+// The helper thread examines the items of folders read ahead of the rows: each
+// row still carries its own item's size, the rows come folder by folder in the
+// order the folders were entered (also when more folders are read than the queue
+// holds at once), and an item removed after its folder was read is left out (its
+// look finds nothing) while the rest stay listed.
+TEST(FindSearch, FoldersExaminedAheadKeepTheirOrderSizesAndDropVanishedItems) {
+  struct TCase {
+    const char* Name;
+    int Folders;
+    int FilesPerFolder;
   };
-  TScanRows rows;
-  ASSERT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
-  ASSERT_TRUE(removed);
-  EXPECT_EQ(rows.size(), 3u * kFiles - 1);
-  for (const TFileInfoRec& r : rows) {
-    EXPECT_EQ(std::to_string(r.Size) + ".dat", r.Name);
-    EXPECT_NE(r.FullPath(), tree.Path("b/7.dat"));
+  for (const TCase& c :
+       {TCase{"three large folders", 3, 600}, TCase{"more folders than the queue holds", 40, 30}}) {
+    SCOPED_TRACE(c.Name);
+    TTempTree tree;
+    for (int f = 0; f < c.Folders; ++f) {
+      const std::string folder = "f" + std::to_string(f);
+      tree.MakeFolder(folder);
+      for (int i = 0; i < c.FilesPerFolder; ++i) {
+        tree.File(folder + "/" + std::to_string(i) + ".dat", i);
+      }
+    }
+    TFindSearch search;
+    std::vector<std::string> entered;
+    bool removed = false;
+    search.OnFolder = [&](const std::string& folder) { entered.push_back(folder); };
+    search.OnIdle = [&] {  // called for each name read, before any look at the items
+      if (entered.back().ends_with("/f1/") && !removed) {
+        removed = std::remove(tree.Path("f1/7.dat").c_str()) == 0;
+      }
+    };
+    TScanRows rows;
+    ASSERT_TRUE(search.Search(tree.Root(), "*.*", true, rows, true));
+    ASSERT_TRUE(removed);
+    EXPECT_EQ(rows.size(), static_cast<std::size_t>(c.Folders * c.FilesPerFolder - 1));
+    std::vector<std::string> row_folders;
+    for (const TFileInfoRec& r : rows) {
+      EXPECT_EQ(std::to_string(r.Size) + ".dat", r.Name);
+      EXPECT_NE(r.FullPath(), tree.Path("f1/7.dat"));
+      if (row_folders.empty() || row_folders.back() != r.Location.str()) {
+        row_folders.push_back(r.Location);
+      }
+    }
+    entered.erase(entered.begin());  // the root holds no files
+    EXPECT_EQ(row_folders, entered);
+  }
+}
+
+// The keys the scan makes beside the looks are the rows' own name keys, one per
+// row, whatever made the row: two masks, a link whose kind only the look told, a
+// folder in folder mode, a Japanese name.
+TEST(FindSearch, SortKeysAreThoseOfTheRowsNames) {
+  TTempTree tree;
+  tree.MakeFolder("sub");
+  tree.File("sub/b.txt");
+  tree.File("a.txt");
+  tree.File("\xE5\x86\x99\xE7\x9C\x9F.jpg");  // 写真
+  tree.Link("a.txt", "link.txt");
+  struct TCase {
+    const char* Masks;
+    bool FileMode;
+  };
+  for (const TCase& c : {TCase{"*.*", true}, TCase{"a*;*.txt", true}, TCase{"*.*", false}}) {
+    SCOPED_TRACE(std::string(c.Masks) + (c.FileMode ? " files" : " folders"));
+    TFindSearch search;
+    search.MakeSortKeys = true;
+    TScanRows rows;
+    ASSERT_TRUE(search.Search(tree.Root(), c.Masks, c.FileMode, rows, true));
+    ASSERT_FALSE(rows.empty());
+    ASSERT_EQ(search.SortKeys().Count(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      EXPECT_EQ(search.SortKeys().Key(i), NameSortKey(rows[i].Name)) << rows[i].Name;
+    }
   }
 }
 

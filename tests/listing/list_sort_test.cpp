@@ -110,24 +110,30 @@ TEST(ListSort, MatchesAPlainReferenceOnRandomLists) {
   std::mt19937 rng(7);
   const char* names[] = {"a", "A", "b", "\x82\x60", "\x82\x81", "a.txt", "_x", "\x95\x5C"};
   const char* locations[] = {"/x/", "/X/", "/y/", "/x/\x83\x5C/"};
-  for (std::int32_t column = 0; column < 4; ++column) {
-    for (bool ascending : {true, false}) {
-      TEntryList list;
-      for (int i = 0; i < 300; ++i) {
-        // Sizes either side of zero and dates either side of the sign bit check that
-        // the packed sort keys keep each column's order.
-        const std::int64_t size = static_cast<std::int64_t>(rng() % 3) - 1;
-        const std::int32_t date = static_cast<std::int32_t>(rng() % 3 + 0x7FFFFFFFu);
-        list.Add(Entry(locations[rng() % 4], names[rng() % 8], size, date));
-      }
-      std::vector<TListData> reference = list.Items();
-      std::stable_sort(reference.begin(), reference.end(),
-                       [&](const TListData& a, const TListData& b) {
-                         return ReferenceCompare(a, b, column, ascending) < 0;
-                       });
-      SortEntries(list, column, ascending);
-      for (std::size_t i = 0; i < reference.size(); ++i) {
-        ASSERT_EQ(list.EntryAt(i).FullPath(), reference[i].FullPath()) << column << ascending << i;
+  // Entries in random folders, and folder by folder as a scan lists them (blocks of
+  // 50: /x/ and /X/ share a rank and each comes twice).
+  for (const bool by_folder : {false, true}) {
+    for (std::int32_t column = 0; column < 4; ++column) {
+      for (bool ascending : {true, false}) {
+        TEntryList list;
+        for (int i = 0; i < 300; ++i) {
+          // Sizes either side of zero and dates either side of the sign bit check that
+          // the packed sort keys keep each column's order.
+          const std::int64_t size = static_cast<std::int64_t>(rng() % 3) - 1;
+          const std::int32_t date = static_cast<std::int32_t>(rng() % 3 + 0x7FFFFFFFu);
+          const char* location = by_folder ? locations[(i / 50) % 4] : locations[rng() % 4];
+          list.Add(Entry(location, names[rng() % 8], size, date));
+        }
+        std::vector<TListData> reference = list.Items();
+        std::stable_sort(reference.begin(), reference.end(),
+                         [&](const TListData& a, const TListData& b) {
+                           return ReferenceCompare(a, b, column, ascending) < 0;
+                         });
+        SortEntries(list, column, ascending);
+        for (std::size_t i = 0; i < reference.size(); ++i) {
+          ASSERT_EQ(list.EntryAt(i).FullPath(), reference[i].FullPath())
+              << by_folder << column << ascending << i;
+        }
       }
     }
   }
