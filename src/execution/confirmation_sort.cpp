@@ -15,15 +15,16 @@ void TConfirmationSort::Click(int column) {
   Column = column;
 }
 
-const std::string& ConfirmationColumnText(const TConfirmationRow& row, int column) {
+std::string_view ConfirmationColumnText(const TEntryList& entries, const TConfirmationRow& row,
+                                        int column) {
   switch (column) {
-    case kOldNameColumn: return row.OldName;
+    case kOldNameColumn: return RowOldName(entries, row);
     case kNewNameColumn: return row.NewName;
-    default: return row.Folder;
+    default: return RowFolder(entries, row);
   }
 }
 
-std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
+std::vector<std::size_t> SortConfirmationRows(const TEntryList& entries, TConfirmationList& rows,
                                               const std::vector<TRowClash>& clashes,
                                               const TConfirmationSort& sort) {
   std::vector<std::string> keys(rows.size());
@@ -31,8 +32,8 @@ std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
   for (std::size_t i = 0; i < rows.size(); ++i) {
     keys[i] = sort.Column == kProblemColumn
                   ? std::string(1, static_cast<char>(clashes[i]))
-                  : NameSortKey(ConfirmationColumnText(rows[i], sort.Column));
-    names[i] = NameSortKey(rows[i].OldName);
+                  : NameSortKey(ConfirmationColumnText(entries, rows[i], sort.Column));
+    names[i] = NameSortKey(RowOldName(entries, rows[i]));
   }
   std::vector<std::size_t> order(rows.size());
   std::iota(order.begin(), order.end(), 0);

@@ -42,7 +42,7 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   setObjectName("Fresult");
   setWindowTitle(QStringLiteral("確認画面"));
   auto* layout = new QVBoxLayout(this);
-  model_ = new TResultModel(rows_, env_.Scanned, this);
+  model_ = new TResultModel(rows_, *env_.Scanned, this);
   ListView1 = NewReportView(this, "ListView1", model_);
   ListView1->horizontalHeader()->setStretchLastSection(true);
   ApplyListColors(ListView1, LightGreen(), Qt::black);
@@ -261,7 +261,7 @@ void TFresult::ClipClick(int tag) {
   QString text;
   for (std::size_t row : TargetRows()) {
     const TConfirmationRow& r = rows_[row];
-    text += FromCp932(tag == 1 ? r.OldName : r.NewName) + QStringLiteral("\r\n");
+    text += FromCp932(tag == 1 ? RowOldName(*env_.Scanned, r) : r.NewName) + QStringLiteral("\r\n");
   }
   if (text.isEmpty()) return;
   QApplication::clipboard()->setText(text);

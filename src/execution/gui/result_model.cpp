@@ -25,13 +25,13 @@ QString ProblemText(TRowClash clash) {
 
 }  // namespace
 
-TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), scanned_(scanned) {
+TResultModel::TResultModel(TConfirmationList& rows, const TEntryList& entries, QObject* parent)
+    : QAbstractTableModel(parent), rows_(rows), entries_(entries) {
   Recheck();
 }
 
 void TResultModel::Recheck() {
-  clashes_ = scanned_ != nullptr ? PreviewClashes(rows_, *scanned_) : PreviewClashes(rows_);
+  clashes_ = PreviewClashes(rows_, entries_);
   if (!rows_.empty()) {
     emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, kColumnCount - 1));
   }
@@ -60,7 +60,7 @@ QVariant TResultModel::data(const QModelIndex& index, int role) const {
   if (index.column() == kProblemColumn) {
     return role == Qt::DisplayRole ? ProblemText(clash) : ProblemHint(clash);
   }
-  return FromCp932(ConfirmationColumnText(rows_[row], index.column()));
+  return FromCp932(ConfirmationColumnText(entries_, rows_[row], index.column()));
 }
 
 QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -79,7 +79,7 @@ QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int 
 void TResultModel::SortByColumnClick(int column) {
   sort_.Click(column);
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-  const std::vector<std::size_t> moved = SortConfirmationRows(rows_, clashes_, sort_);
+  const std::vector<std::size_t> moved = SortConfirmationRows(entries_, rows_, clashes_, sort_);
   const QModelIndexList before = persistentIndexList();
   QModelIndexList after;
   after.reserve(before.size());

@@ -22,10 +22,10 @@ class TResultModel : public QAbstractTableModel {
  public:
   static constexpr int kColumnCount = 4;  // old name, new name, folder, problem
 
-  // With `scanned`, the entries the rows were made from, targets are answered from
-  // the names the scan kept instead of a look at the disk per row.
-  explicit TResultModel(TConfirmationList& rows, const TEntryList* scanned = nullptr,
-                        QObject* parent = nullptr);
+  // `entries` are the entries the rows were made from: the rows' old names and
+  // folders are theirs, and targets are answered from the names the scan kept
+  // instead of a look at the disk per row.
+  TResultModel(TConfirmationList& rows, const TEntryList& entries, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -50,7 +50,7 @@ class TResultModel : public QAbstractTableModel {
   void Recheck();
 
   TConfirmationList& rows_;
-  const TEntryList* scanned_ = nullptr;
+  const TEntryList& entries_;
   std::vector<TRowClash> clashes_;
   TConfirmationSort sort_;
 };
