@@ -52,7 +52,12 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
   }
   std::vector<std::size_t> undoable = UndoableEntries(entries, request);
   TMoveList moves;
-  moves.Reserve(undoable.size(), 0);
+  std::size_t name_bytes = 0;
+  for (std::size_t i : undoable) {
+    const TListData& entry = entries.EntryAt(i);
+    name_bytes += entry.Name.size() + NamePartOf(entry.OldPath).size();
+  }
+  moves.Reserve(undoable.size(), name_bytes);
   for (std::size_t i : undoable) {
     TListData& entry = entries.EntryAt(i);
     // The item goes back to its old name in the folder it is in now (OldPath
