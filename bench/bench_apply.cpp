@@ -89,13 +89,9 @@ nalo::TEntryList Entries(const std::string& folder) {
 nalo::TConfirmationList Rows(const nalo::TEntryList& entries, const char* new_stem) {
   nalo::TConfirmationList rows;
   rows.reserve(entries.Count());
-  for (const nalo::TListData& e : entries.Items()) {
-    nalo::TConfirmationRow row;
-    row.OldName = e.Name;
-    row.NewName = new_stem + e.Name.substr(3);
-    row.Folder = e.Location.substr(0, e.Location.size() - 1);
-    row.OldFullPath = e.FullPath();
-    rows.push_back(std::move(row));
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    rows.push_back(
+        {static_cast<std::uint32_t>(i), false, new_stem + entries.EntryAt(i).Name.substr(3)});
   }
   return rows;
 }

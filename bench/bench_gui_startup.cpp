@@ -59,14 +59,15 @@ void MakeFolders() {
   for (const char* folder : {"files", "none", "history", "journal"})
     mkdir(Path(folder).c_str(), 0755);
   for (int i = 0; i < 50; ++i) std::ofstream(Path("files/photo_" + std::to_string(i) + ".jpg"));
-  nalo::TJournalPlan plan;
   const std::string folder = Path("big/");
+  nalo::TJournalPlan plan(folder);
+  plan.Begin(Path("history"));
   for (std::size_t i = 0; i < StepCount(); ++i) {
     const std::string name = "photo_" + std::to_string(i);
     plan.AddStep(2049, 1000000 + i, nalo::TStepKind::Plain, folder, name + ".jpg", folder,
                  name + "_2026.jpg");
   }
-  nalo::WriteJournalPlan(Path("history"), plan);
+  plan.Commit();
   nalo::WriteJournalOutcome(Path("history"), plan.Batch(), std::vector<int>(StepCount(), 0),
                             StepCount(), {StepCount(), 0});
   const std::string archived = nalo::ReadHistory(Path("history")).front().Path;

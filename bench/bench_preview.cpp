@@ -117,7 +117,9 @@ void BM_Reference_CopyRows(benchmark::State& state) {
   const std::shared_ptr<const TEntryList> entries = EntriesOf(state.range(0));
   for (auto _ : state) {
     TConfirmationList list;
-    for (const TListData& entry : entries->Items()) AddConfirmationRow(list, entry, entry.Name);
+    for (std::size_t i = 0; i < entries->Count(); ++i) {
+      AddConfirmationRow(list, i, entries->EntryAt(i).Name);
+    }
     benchmark::DoNotOptimize(list.data());
   }
 }

@@ -87,7 +87,9 @@ void BM_Reference_CopyRows(benchmark::State& state) {
   std::size_t rows = 0;
   for (auto _ : state) {
     TConfirmationList list;
-    for (const TListData& entry : entries.Items()) AddConfirmationRow(list, entry, entry.Name);
+    for (std::size_t i = 0; i < entries.Count(); ++i) {
+      AddConfirmationRow(list, i, entries.EntryAt(i).Name);
+    }
     rows = list.size();
     benchmark::DoNotOptimize(list.data());
   }

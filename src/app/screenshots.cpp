@@ -280,11 +280,8 @@ void ShootHistory(TShotMessenger& messenger, const QString& root,
       entry.Name = *ToCp932(QString::fromStdString(names[i]));
       entry.Location = *ToCp932(folder + QStringLiteral("/"));
       entries.Add(entry);
-      TConfirmationRow row;
-      row.OldName = entry.Name;
-      row.NewName = *ToCp932(QString::fromStdString(next[i]));
-      row.OldFullPath = entry.FullPath();
-      rows.push_back(row);
+      rows.push_back(
+          {static_cast<std::uint32_t>(i), false, *ToCp932(QString::fromStdString(next[i]))});
     }
     ApplyRenames(entries, rows, {}, options);
     names = next;

@@ -117,7 +117,7 @@ std::vector<std::string_view> RowProblems(const TPlannedRows& plan) {
   if (plan.Selection.FromNames) {  // names from a list: the list stands in for the disk
     std::vector<std::string> listed;
     for (const TListData& e : plan.Selection.Entries.Items()) listed.push_back(e.FullPath());
-    clashes = PreviewClashes(plan.Result.Rows, false, listed);
+    clashes = PreviewClashes(plan.Result.Rows, plan.Selection.Entries, false, listed);
   } else {
     clashes = PreviewClashes(plan.Result.Rows, plan.Selection.Entries);
   }

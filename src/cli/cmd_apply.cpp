@@ -16,9 +16,9 @@ namespace nalo::cli {
 namespace {
 
 void PrintFailures(const TPlannedRows& plan, const TApplyResult& result, const TUserText& text) {
-  for (std::size_t r : result.FailedRows) {
-    const TConfirmationRow& row = plan.Result.Rows[r];
-    std::cerr << "リネーム失敗: " << text.FromCore(row.OldFullPath) << " → "
+  for (std::size_t k = 0; k < result.FailedRows.size(); ++k) {
+    const TConfirmationRow& row = plan.Result.Rows[result.FailedRows[k]];
+    std::cerr << "リネーム失敗: " << text.FromCore(result.FailedPaths[k]) << " → "
               << text.FromCore(row.NewName) << "\n";
   }
 }
@@ -39,7 +39,8 @@ int RunApply(const TCliArgs& args) {
   const TSession session(args);
   TPlannedRows plan;
   if (std::optional<int> code = PlanRows(session, plan)) return *code;
-  PrintRows(std::cout, plan.Result.Rows, RowProblems(plan), TFormat::Tsv, session.Text);
+  PrintRows(std::cout, plan.Selection.Entries, plan.Result.Rows, RowProblems(plan), TFormat::Tsv,
+            session.Text);
   std::cout.flush();
   if (!args.Yes) {
     if (!CanAsk()) throw EUsageError("確認できないため中止しました。--yes を指定してください。");

@@ -13,7 +13,8 @@ int RunPreview(const TCliArgs& args) {
   const TFormat format = FormatOf(args.Format, args.Null);
   TPlannedRows plan;
   if (std::optional<int> code = PlanRows(session, plan)) return *code;
-  PrintRows(std::cout, plan.Result.Rows, RowProblems(plan), format, session.Text);
+  PrintRows(std::cout, plan.Selection.Entries, plan.Result.Rows, RowProblems(plan), format,
+            session.Text);
   return kExitDone;
 }
 

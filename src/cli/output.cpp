@@ -58,18 +58,18 @@ void PrintEntriesPlain(std::ostream& out, const TEntryList& entries, TFormat for
   }
 }
 
-void PrintRowsPlain(std::ostream& out, const TConfirmationList& rows,
+void PrintRowsPlain(std::ostream& out, const TEntryList& entries, const TConfirmationList& rows,
                     const std::vector<std::string_view>& problems, TFormat format,
                     const TUserText& text) {
   TRowWriter writer(out, text, StyleOf(format, text));
   TRepeatedText folder_memo;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const TConfirmationRow& r = rows[i];
-    writer.Text(r.OldName);
+    writer.Text(RowOldName(entries, r));
     writer.Tab();
     writer.Text(r.NewName);
     writer.Tab();
-    writer.Text(r.Folder, folder_memo);
+    writer.Text(RowFolder(entries, r), folder_memo);
     writer.Tab();
     writer.Plain(i < problems.size() ? problems[i] : std::string_view());
     writer.EndRow();
@@ -141,11 +141,11 @@ void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
   out << "\n]\n";
 }
 
-void PrintRows(std::ostream& out, const TConfirmationList& rows,
+void PrintRows(std::ostream& out, const TEntryList& entries, const TConfirmationList& rows,
                const std::vector<std::string_view>& problems, TFormat format,
                const TUserText& user_text) {
   if (format != TFormat::Json) {
-    PrintRowsPlain(out, rows, problems, format, user_text);
+    PrintRowsPlain(out, entries, rows, problems, format, user_text);
     return;
   }
   const TUserText& text = ShownText(format, user_text);
@@ -155,9 +155,9 @@ void PrintRows(std::ostream& out, const TConfirmationList& rows,
     const std::string problem(i < problems.size() ? problems[i] : std::string_view());
     if (i > 0) out << ",";
     out << "\n  ";
-    PrintJsonObject(out, {{"old", text.FromCore(r.OldName)},
+    PrintJsonObject(out, {{"old", text.FromCore(RowOldName(entries, r))},
                           {"new", text.FromCore(r.NewName)},
-                          {"folder", text.FromCore(r.Folder)},
+                          {"folder", text.FromCore(RowFolder(entries, r))},
                           {"problem", problem}});
   }
   out << "\n]\n";

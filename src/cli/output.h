@@ -34,8 +34,9 @@ void PrintJsonObject(std::ostream& out,
 void PrintEntries(std::ostream& out, const TEntryList& entries, TFormat format,
                   const TUserText& text);
 
-// old, new, folder, problem per row; `problems` has one text per row.
-void PrintRows(std::ostream& out, const TConfirmationList& rows,
+// old, new, folder, problem per row of `rows` (made from `entries`); `problems`
+// has one text per row.
+void PrintRows(std::ostream& out, const TEntryList& entries, const TConfirmationList& rows,
                const std::vector<std::string_view>& problems, TFormat format,
                const TUserText& text);
 

@@ -1,7 +1,9 @@
 // ApplyRenames: rows become moves, the batch runner carries them out in a safe
 // order, and the entries are then updated row by row from the per-move outcome.
 // Folders renamed in the batch carry the entries below them along (Location,
-// FullPath and OldPath), deepest folder first as they were renamed.
+// FullPath and OldPath), deepest folder first as they were renamed. A row names
+// its entry by index, so the moves are made from the entries' folders and names
+// and the rows' new names, without a full path per row.
 #include "execution/apply_renames.h"
 
 #include <cerrno>
@@ -14,13 +16,26 @@
 namespace nalo {
 namespace {
 
-std::vector<std::size_t> RowsToApply(const TConfirmationList& rows,
-                                     const std::vector<std::size_t>& selected_rows) {
-  if (!selected_rows.empty()) return selected_rows;
-  std::vector<std::size_t> all(rows.size());
-  for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
-  return all;
-}
+// The rows to apply: `selected_rows`, or every row when it is empty.
+class TAppliedRows {
+ public:
+  TAppliedRows(const TConfirmationList& rows, const std::vector<std::size_t>& selected)
+      : rows_(rows), selected_(selected) {}
+  std::size_t size() const { return selected_.empty() ? rows_.size() : selected_.size(); }
+  std::size_t operator[](std::size_t k) const { return selected_.empty() ? k : selected_[k]; }
+  // Whether every row to apply is a row of the list naming an entry of `entries`.
+  bool Valid(const TEntryList& entries) const {
+    for (std::size_t k = 0; k < size(); ++k) {
+      const std::size_t r = (*this)[k];
+      if (r >= rows_.size() || rows_[r].Entry >= entries.Count()) return false;
+    }
+    return true;
+  }
+
+ private:
+  const TConfirmationList& rows_;
+  const std::vector<std::size_t>& selected_;
+};
 
 // Paths named with their reason in the failure report, at most: enough to show
 // what happened, few enough for a message box.
@@ -34,93 +49,55 @@ void ForgetLastBatch(TEntryList& entries) {
 }
 
 // The folders in which the batch renamed something (views into the moves).
-std::vector<std::string_view> ChangedFolders(const std::vector<TMove>& moves,
-                                             const TBatchOutcome& outcome) {
+std::vector<std::string_view> ChangedFolders(const TMoveList& moves, const TBatchOutcome& outcome) {
   std::vector<std::string_view> folders;
   for (std::size_t i = 0; i < moves.size(); ++i) {
     if (outcome.MoveErrors[i] != 0) continue;
-    const std::string_view folder = FolderPartOf(moves[i].From);
+    const std::string_view folder = moves.FolderOf(i);
     if (folders.empty() || folders.back() != folder) folders.push_back(folder);
   }
   return folders;
 }
 
-// Whether `path` is the entry's full path, without making it.
-bool IsPathOf(const TListData& entry, std::string_view path) {
-  if (entry.Legacy) return entry.FullPath() == path;
-  const std::string& folder = entry.Location.str();
-  return path.size() == folder.size() + entry.Name.size() && path.starts_with(folder) &&
-         path.ends_with(entry.Name);
+// The name of the entry's item on disk: a legacy name stands as its disk bytes.
+std::string_view DiskFormName(const TListData& entry, std::string& scratch) {
+  if (!entry.Legacy) return entry.Name;
+  scratch = entry.FullPath();
+  return NamePartOf(scratch);
 }
 
-// The entry of each applied row, or TPathIndex::npos. A rule run adds its rows in
-// entry order, so the rows are matched by walking the entries alongside them; from
-// the first row out of that order on (a confirmation list sorted by the user) a
-// full-path index finds the rest.
-std::vector<std::size_t> EntriesOfRows(const TEntryList& entries, const TConfirmationList& rows,
-                                       const std::vector<std::size_t>& applied) {
-  std::vector<std::size_t> entry_of(applied.size(), TPathIndex::npos);
-  std::size_t k = 0;
-  for (std::size_t e = 0; k < applied.size(); ++k, ++e) {
-    const std::string& path = rows[applied[k]].OldFullPath;
-    while (e < entries.Count() && !IsPathOf(entries.EntryAt(e), path)) ++e;
-    if (e == entries.Count()) break;
-    entry_of[k] = e;
+TMoveList MovesOf(const TEntryList& entries, const TConfirmationList& rows,
+                  const TAppliedRows& applied) {
+  TMoveList moves;
+  std::size_t bytes = 0;
+  for (std::size_t k = 0; k < applied.size(); ++k) {
+    const TConfirmationRow& row = rows[applied[k]];
+    bytes += entries.EntryAt(row.Entry).Name.size() + row.NewName.size();
   }
-  if (k == applied.size()) return entry_of;
-  const TPathIndex index(entries);
-  for (; k < applied.size(); ++k) entry_of[k] = index.Find(rows[applied[k]].OldFullPath);
-  return entry_of;
+  moves.Reserve(applied.size(), bytes);
+  std::string scratch;
+  for (std::size_t k = 0; k < applied.size(); ++k) {
+    const TConfirmationRow& row = rows[applied[k]];
+    const TListData& entry = entries.EntryAt(row.Entry);
+    moves.Add(entry.Location.str(), entry.Location.Identity(), DiskFormName(entry, scratch),
+              row.NewName, entry.Identity);
+  }
+  return moves;
 }
-
-// The moves of the applied rows borrow the rows' old and new full paths for the
-// batch (a million rows would otherwise hold every path twice) and give them back
-// when it is over, whatever happens in between.
-class TBorrowedPaths {
- public:
-  TBorrowedPaths(TConfirmationList& rows, const std::vector<std::size_t>& applied)
-      : rows_(rows), applied_(applied) {
-    moves_.reserve(applied.size());
-    for (std::size_t r : applied) {
-      TConfirmationRow& row = rows[r];
-      row.NewFullPath = std::string(FolderPartOf(row.OldFullPath)) + row.NewName;
-      moves_.push_back(TMove{std::move(row.OldFullPath), std::move(row.NewFullPath), {}, {}});
-    }
-  }
-  ~TBorrowedPaths() {
-    for (std::size_t k = 0; k < applied_.size(); ++k) {
-      rows_[applied_[k]].OldFullPath = std::move(moves_[k].From);
-      rows_[applied_[k]].NewFullPath = std::move(moves_[k].To);
-    }
-  }
-  TBorrowedPaths(const TBorrowedPaths&) = delete;
-  TBorrowedPaths& operator=(const TBorrowedPaths&) = delete;
-
-  std::vector<TMove>& Moves() { return moves_; }
-
- private:
-  TConfirmationList& rows_;
-  const std::vector<std::size_t>& applied_;
-  std::vector<TMove> moves_;
-};
 
 }  // namespace
 
 TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
                           const std::vector<std::size_t>& selected_rows,
                           const TBatchOptions& options) {
-  const std::vector<std::size_t> applied = RowsToApply(rows, selected_rows);
-  const std::vector<std::size_t> entry_of = EntriesOfRows(entries, rows, applied);
-  TBorrowedPaths borrowed(rows, applied);
-  std::vector<TMove>& moves = borrowed.Moves();
-  for (std::size_t k = 0; k < applied.size(); ++k) {
-    if (entry_of[k] == TPathIndex::npos) continue;
-    const TListData& entry = entries.EntryAt(entry_of[k]);
-    moves[k].Item = entry.Identity;
-    moves[k].Folder = entry.Location.Identity();
-  }
-  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/true);
+  const TAppliedRows applied(rows, selected_rows);
   TApplyResult result;
+  if (!applied.Valid(entries)) {
+    result.Message = std::string(kMsgRowsOutOfDate);
+    return result;
+  }
+  const TMoveList moves = MovesOf(entries, rows, applied);
+  TBatchOutcome outcome = RunBatch(moves, options, /*write_journal=*/true);
   if (!outcome.Started) {
     result.Message = outcome.Refusal;
     return result;
@@ -132,8 +109,8 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
   std::vector<bool> picked(entries.Count(), false);
   std::string reasons;
   std::size_t reason_lines = 0;
+  std::string new_path;
   for (std::size_t k = 0; k < applied.size(); ++k) {
-    const TMove& move = moves[k];
     const int error = outcome.MoveErrors[k];
     if (error == kErrNotRun) {
       ++result.NotRun;
@@ -141,22 +118,28 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     }
     bool ok = error == 0;
     ok ? ++result.Renamed : ++result.Failed;
-    if (!ok) result.FailedRows.push_back(applied[k]);
+    if (!ok) {
+      result.FailedRows.push_back(applied[k]);
+      result.FailedPaths.push_back(moves.From(k));
+    }
     if (const std::string_view reason = RefusalReason(error);
         !reason.empty() && reason_lines++ < kMaxReasonLines) {
-      reasons += "\r" + Cp932ToUtf8Lossy(move.From) + ": " + std::string(reason);
+      reasons += "\r" + Cp932ToUtf8Lossy(moves.From(k)) + ": " + std::string(reason);
     }
-    if (entry_of[k] == TPathIndex::npos) continue;
-    TListData& entry = entries.EntryAt(entry_of[k]);
+    TConfirmationRow& row = rows[applied[k]];
+    TListData& entry = entries.EntryAt(row.Entry);
     if (ok) {
-      entry.OldPath = move.From;
-      entry.SetPath(move.To);
+      const std::string& folder = moves.FolderOf(k);
+      entry.OldPath.assign(folder).append(moves.FromName(k));
+      new_path.assign(folder).append(moves.ToName(k));
+      entry.SetPath(new_path);
       entry.State = kStateRenamed;
+      row.Renamed = true;
     } else {
       entry.State = kStateFailed;
-      result.FailedEntries.push_back({entry_of[k], error});
+      result.FailedEntries.push_back({row.Entry, error});
     }
-    picked[entry_of[k]] = true;
+    picked[row.Entry] = true;
   }
   ForgetFolderNames(entries, ChangedFolders(moves, outcome));
   CarryFolderContents(entries, moves, outcome);

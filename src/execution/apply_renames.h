@@ -1,8 +1,7 @@
 // Carrying an approved confirmation list onto the disk, and the confirmation step
-// around it. Entries are found through a full-path index; each applied row marks
-// its entry renamed (State 0, OldPath = the path before) or failed (State 1), and
-// exactly those entries end up selected. The previous batch's undo information is
-// dropped when the new batch starts.
+// around it. Each applied row marks its entry renamed (State 0, OldPath = the path
+// before) or failed (State 1), and exactly those entries end up selected. The
+// previous batch's undo information is dropped when the new batch starts.
 #pragma once
 
 #include <cstddef>
@@ -31,16 +30,18 @@ struct TApplyResult {
   std::size_t Failed = 0;
   std::size_t NotRun = 0;                    // rows a stop request left untouched
   std::vector<std::size_t> FailedRows;       // indices into the rows, in the order applied
+  std::vector<std::string> FailedPaths;      // the full path of each before the batch (CP932)
   std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
   std::vector<TFailedEntry> FailedEntries;   // the listed entry of each failed row, as applied
   std::string Message;         // failure report or refusal; empty when there is none
 };
 
-// Applies the rows `selected_rows` of `rows` (all rows when it is empty), in that
-// order as far as the batch order allows; stores each row's new full path in its
-// NewFullPath. When the journal cannot be written, is locked by another batch or
-// holds an unfinished batch, nothing changes and Message says why. Each move is
-// checked against the identity its entry had in the listing.
+// Applies the rows `selected_rows` of `rows` (all rows when it is empty), made from
+// `entries`, in that order as far as the batch order allows; marks each row whose
+// entry it renamed (Renamed). When the journal cannot be written, is locked by
+// another batch or holds an unfinished batch, or a row names no entry of the list,
+// nothing changes and Message says why. Each move is checked against the identity
+// its entry had in the listing.
 TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
                           const std::vector<std::size_t>& selected_rows,
                           const TBatchOptions& options);

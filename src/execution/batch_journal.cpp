@@ -100,15 +100,10 @@ bool UndoSettled(TJournalState state) {
          state == TJournalState::Partial;
 }
 
-TJournalPlan::TJournalPlan() : batch_(NewBatchName()), time_(std::time(nullptr)) {}
-
-void TJournalPlan::Reserve(std::size_t steps, std::size_t path_bytes) {
-  steps_text_.reserve(steps * kStepLineOverhead + path_bytes);
-}
-
-void TJournalPlan::NoteFolder(std::string_view folder) {
-  if (steps_ == 0) {
+void TCommonFolder::Note(std::string_view folder) {
+  if (!noted_) {
     folder_.assign(folder);
+    noted_ = true;
     return;
   }
   if (folder.substr(0, folder_.size()) == folder_) return;  // the same folder or one below
@@ -117,11 +112,30 @@ void TJournalPlan::NoteFolder(std::string_view folder) {
   folder_.resize(n == 0 ? 0 : folder_.rfind('/', n - 1) + 1);
 }
 
+TJournalPlan::TJournalPlan(std::string folder)
+    : batch_(NewBatchName()), time_(std::time(nullptr)), folder_(std::move(folder)) {}
+
+int TJournalPlan::Begin(const std::string& settings_folder) {
+  // A batch over that cannot move into the history must not be written over.
+  if (const int rc = ArchiveSettledJournal(settings_folder)) return error_ = rc;
+  file_.emplace(JournalPath(settings_folder));
+  block_.reserve(kJournalBlockBytes + kStepLineOverhead);
+  block_.append(HeadText(batch_, TJournalState::Planned, time_, {}, folder_));
+  error_ = file_->Error();
+  return error_;
+}
+
+int TJournalPlan::Write() {
+  if (error_ == 0 && file_) error_ = file_->Append(block_);
+  if (error_ == 0 && !file_) error_ = EBADF;  // Begin was not called
+  block_.clear();
+  return error_;
+}
+
 void TJournalPlan::AddStep(std::uint64_t device, std::uint64_t inode, TStepKind kind,
                            std::string_view from_folder, std::string_view from_name,
                            std::string_view to_folder, std::string_view to_name) {
-  NoteFolder(from_folder);
-  std::string& out = steps_text_;
+  std::string& out = block_;
   const std::size_t start = out.size();
   out += "step\t";
   AppendNumber(out, steps_);
@@ -139,24 +153,22 @@ void TJournalPlan::AddStep(std::uint64_t device, std::uint64_t inode, TStepKind 
   AppendEscaped(out, to_name);
   CloseRecord(out, start);
   ++steps_;
+  if (out.size() >= kJournalBlockBytes) Write();
 }
 
-std::string TJournalPlan::Text() const {
-  std::string text = HeadText(batch_, TJournalState::Planned, time_, {}, folder_);
-  text.reserve(text.size() + steps_text_.size() + 64);
-  text += steps_text_;
-  text += Record("planned", {steps_});
-  return text;
+int TJournalPlan::Commit() {
+  block_ += Record("planned", {steps_});
+  if (Write() != 0) {
+    file_.reset();  // the temporary file goes; the journal stays as it was
+    return error_;
+  }
+  error_ = file_->Commit();
+  file_.reset();
+  return error_;
 }
 
 std::string JournalPath(const std::string& folder) {
   return folder + (folder.empty() || folder.back() == '/' ? "" : "/") + kJournalFileName;
-}
-
-int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan) {
-  // A batch over that cannot move into the history must not be written over.
-  if (const int rc = ArchiveSettledJournal(folder)) return rc;
-  return WriteRegularFileSynced(JournalPath(folder), plan.Text());
 }
 
 TBatchCounts CountsOf(const std::vector<int>& move_errors) {

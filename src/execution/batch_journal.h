@@ -105,37 +105,59 @@ struct TBatchSummary {
   TBatchCounts Counts;
 };
 
-// The plan of a batch as journal text, built step by step in one buffer; a path
-// is given as its folder (ending in "/") and its name.
+// The deepest folder that holds each of the folders noted (each ending in "/"):
+// the folder a journal's head names.
+class TCommonFolder {
+ public:
+  void Note(std::string_view folder);
+  // Ends in "/"; empty when nothing was noted or the folders share none.
+  const std::string& Text() const { return folder_; }
+
+ private:
+  std::string folder_;
+  bool noted_ = false;
+};
+
+// Bytes of step records gathered before they are written: enough that a large
+// plan takes few write calls, little beside a million entries.
+inline constexpr std::size_t kJournalBlockBytes = 1 << 20;
+
+// The plan of a batch written as journal text while it is made: the head, the
+// step records in blocks of kJournalBlockBytes, the closing "planned" record. It
+// goes to a temporary file that is synced and then renamed over the journal, so
+// the journal holds the old complete record or the new plan in full; a plan of a
+// million steps is never held whole. A path is given as its folder (ending in
+// "/") and its name.
 class TJournalPlan {
  public:
-  TJournalPlan();
-  // Room for `steps` step lines whose paths take `path_bytes` in all.
-  void Reserve(std::size_t steps, std::size_t path_bytes);
+  // `folder`: the folder every step lies in, ending in "/" (TCommonFolder).
+  explicit TJournalPlan(std::string folder);
+  // Starts the plan beside the journal of the settings folder `settings_folder`,
+  // once a batch left there has moved into the history. 0 or the errno of the
+  // failure, also of a batch left there that could not move.
+  int Begin(const std::string& settings_folder);
   void AddStep(std::uint64_t device, std::uint64_t inode, TStepKind kind,
                std::string_view from_folder, std::string_view from_name, std::string_view to_folder,
                std::string_view to_name);
+  // Closes the plan, syncs it and puts it in place of the journal. 0 or the errno
+  // of the first failure since Begin; on a failure the journal is as before.
+  int Commit();
   std::size_t StepCount() const { return steps_; }
   const std::string& Batch() const { return batch_; }
-  // The whole plan: head, steps and the closing "planned" record.
-  std::string Text() const;
 
  private:
-  void NoteFolder(std::string_view folder);
+  int Write();
 
   std::string batch_;
   std::int64_t time_ = 0;
-  std::string folder_;  // the deepest folder every step lies in, ending in "/"
-  std::string steps_text_;
+  std::string folder_;
+  std::string block_;  // step records not yet written
   std::size_t steps_ = 0;
+  std::optional<TStagedFile> file_;
+  int error_ = 0;
 };
 
 std::string JournalPath(const std::string& folder);
-
-// Writes the plan (replacing the previous journal atomically, once a batch left
-// there has moved into the history) and syncs it. 0 or the errno of the failure,
-// also of a batch left there that could not move.
-int WriteJournalPlan(const std::string& folder, const TJournalPlan& plan);
 // The counts of a batch from the outcome of each of its moves.
 TBatchCounts CountsOf(const std::vector<int>& move_errors);
 // Appends the outcome of batch `batch`, writes its counts and sets its state:

@@ -5,16 +5,17 @@
 // reached through full paths instead, with the same results. A folder is opened
 // without following a final link and compared with what the listing saw; a folder
 // replaced since (by another folder or by a link) refuses every move in it.
+// Names that are plain ASCII are the same in CP932 and UTF-8 and are not copied:
+// only the others are kept, back to back in one text.
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "execution/move_plan.h"
+#include "execution/move_list.h"
 
 namespace nalo {
 
@@ -23,31 +24,28 @@ namespace nalo {
 // more folders reaches the others through full paths.
 inline constexpr std::size_t kMaxHeldFolders = 128;
 
-// One move in UTF-8: the bare names of its source and target in the source's
-// folder; nothing where a name (or the folder) has no UTF-8 form.
-struct TNativeMove {
-  std::size_t Folder = 0;
-  std::optional<std::string> FromName;
-  std::optional<std::string> ToName;
-};
-
 class TBatchPaths {
  public:
-  explicit TBatchPaths(const std::vector<TMove>& moves);
+  explicit TBatchPaths(const TMoveList& moves);
   ~TBatchPaths();
   TBatchPaths(const TBatchPaths&) = delete;
   TBatchPaths& operator=(const TBatchPaths&) = delete;
 
-  const TNativeMove& Move(std::size_t i) const { return moves_[i]; }
+  // Whether move i's source and target names have a UTF-8 form (its folder too).
+  bool HasFromName(std::size_t i) const { return Native(i).HasFrom; }
+  bool HasToName(std::size_t i) const { return Native(i).HasTo; }
+  // Move i's bare names in UTF-8; empty when they have none.
+  std::string_view FromName(std::size_t i) const { return Native(i).From; }
+  std::string_view ToName(std::size_t i) const { return Native(i).To; }
   // The descriptor that the names of move i's folder are relative to.
-  int Fd(std::size_t i) const { return folders_[moves_[i].Folder].Fd; }
-  // What to pass with Fd(i) for the item `utf8_name` in move i's folder: the name
-  // itself when the folder is held open, else its full path, built in `scratch`.
-  const std::string& Arg(std::size_t i, const std::string& utf8_name, std::string& scratch) const;
+  int Fd(std::size_t i) const { return FolderOf(i).Fd; }
+  // What to pass with Fd(i) for the item `utf8_name` in move i's folder, made in
+  // `out`: the name itself when the folder is held open, else its full path.
+  const std::string& Arg(std::size_t i, std::string_view utf8_name, std::string& out) const;
   // 0, or the errno that refuses every move in move i's folder.
-  int FolderRefusal(std::size_t i) const { return folders_[moves_[i].Folder].Refusal; }
+  int FolderRefusal(std::size_t i) const { return FolderOf(i).Refusal; }
   // The UTF-8 folder of move i, ending in "/" (empty when it has no UTF-8 form).
-  std::string_view Folder(std::size_t i) const { return folders_[moves_[i].Folder].Utf8; }
+  std::string_view Folder(std::size_t i) const { return FolderOf(i).Utf8; }
 
  private:
   struct TFolder {
@@ -56,12 +54,26 @@ class TBatchPaths {
     bool Convertible;
     int Refusal = 0;
   };
-  std::size_t FolderIndex(std::string_view cp932_folder, const TItemIdentity& listed);
+  struct TNames {
+    std::string_view From, To;
+    bool HasFrom = false, HasTo = false;
+  };
+  // Where a move's UTF-8 names are: the move list's own names, none, or an
+  // offset into converted_.
+  static constexpr std::uint64_t kSameAsCore = ~std::uint64_t{0};
+  static constexpr std::uint64_t kNoForm = kSameAsCore - 1;
+
+  const TFolder& FolderOf(std::size_t i) const { return folders_[moves_.FolderIndexOf(i)]; }
+  TNames Native(std::size_t i) const;
+  std::uint64_t Convert(std::size_t i);
   void OpenChecked(TFolder& folder, const TItemIdentity& listed);
 
-  std::vector<TNativeMove> moves_;
-  std::vector<TFolder> folders_;
-  std::unordered_map<std::string_view, std::size_t> folder_index_;  // CP932 folder -> folders_
+  const TMoveList& moves_;
+  std::vector<TFolder> folders_;       // by the move list's folder index
+  std::vector<std::uint64_t> native_;  // per move: kSameAsCore, kNoForm or an offset
+  // Per converted move: the two names' lengths (four bytes each, in this
+  // machine's order), then each name closed by a NUL.
+  std::string converted_;
 };
 
 }  // namespace nalo

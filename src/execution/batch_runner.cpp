@@ -1,6 +1,6 @@
 // The step loop of a batch. Every path is converted to UTF-8 once (TBatchPaths)
 // and every folder held open once, so a step is one rename call on two bare names;
-// the journal text is written straight from those names into one buffer. Right
+// the journal text is written from those names in blocks as it is made. Right
 // before each rename the step looks at its source (one fstatat, not following a
 // link) and compares device and inode with the listed item: anything else there
 // fails the move and is left alone. A cycle whose closing step fails moves its
@@ -22,14 +22,14 @@ namespace {
 
 // The UTF-8 bare names a step renames from and to.
 struct TStepNames {
-  const std::string& From;
-  const std::string& To;
+  std::string_view From;
+  std::string_view To;
 };
 
 TStepNames NamesOf(const TStep& step, const TBatchPaths& paths, const TMovePlan& plan) {
-  const TNativeMove& native = paths.Move(step.Move);
-  const std::string* temp = step.Temp == kNoTemp ? nullptr : &plan.Temps[step.Temp];
-  return {step.Opening() ? *native.FromName : *temp, step.Closing() ? *native.ToName : *temp};
+  const std::string_view temp = step.Temp == kNoTemp ? std::string_view() : plan.Temps[step.Temp];
+  return {step.Opening() ? paths.FromName(step.Move) : temp,
+          step.Closing() ? paths.ToName(step.Move) : temp};
 }
 
 TStepKind KindOf(const TStep& step) {
@@ -37,22 +37,33 @@ TStepKind KindOf(const TStep& step) {
   return step.Last ? TStepKind::OutOfTemp : TStepKind::IntoTemp;
 }
 
-TJournalPlan JournalOf(const TBatchPaths& paths, const TMovePlan& plan) {
-  TJournalPlan journal;
-  std::size_t path_bytes = 0;
+// The folder every step of the plan lies in, for the journal's head.
+std::string CommonFolderOf(const TBatchPaths& paths, const TMoveList& moves,
+                           const TMovePlan& plan) {
+  TCommonFolder common;
+  std::size_t last = static_cast<std::size_t>(-1);
   for (const TStep& s : plan.Steps) {
-    TStepNames names = NamesOf(s, paths, plan);
-    path_bytes += 2 * paths.Folder(s.Move).size() + names.From.size() + names.To.size();
+    const std::size_t folder = moves.FolderIndexOf(s.Move);
+    if (folder == last) continue;
+    common.Note(paths.Folder(s.Move));
+    last = folder;
   }
-  journal.Reserve(plan.Steps.size(), path_bytes);
+  return common.Text();
+}
+
+// Writes the plan into the journal and syncs it, step by step; 0 or the errno.
+int WriteJournal(const std::string& settings_folder, const TBatchPaths& paths,
+                 const TMoveList& moves, const TMovePlan& plan, std::string& batch) {
+  TJournalPlan journal(CommonFolderOf(paths, moves, plan));
+  batch = journal.Batch();
+  if (const int rc = journal.Begin(settings_folder)) return rc;
   for (const TStep& s : plan.Steps) {
-    const TFileIdentity& id = *plan.Source[s.Move];
-    TStepNames names = NamesOf(s, paths, plan);
-    std::string_view folder = paths.Folder(s.Move);
-    journal.AddStep(static_cast<std::uint64_t>(id.Device), static_cast<std::uint64_t>(id.Inode),
-                    KindOf(s), folder, names.From, folder, names.To);
+    const TItemIdentity& id = plan.Source[s.Move];
+    const TStepNames names = NamesOf(s, paths, plan);
+    const std::string_view folder = paths.Folder(s.Move);
+    journal.AddStep(id.Device, id.Inode, KindOf(s), folder, names.From, folder, names.To);
   }
-  return journal;
+  return journal.Commit();
 }
 
 class TStepRunner {
@@ -103,8 +114,11 @@ class TStepRunner {
   int CheckSource(int fd, const std::string& from, std::size_t m) {
     const std::optional<TFileIdentity> found = IdentityAt(fd, from.c_str());
     if (!found) return ENOENT;
-    const TFileIdentity& expected = *plan_.Source[m];
-    if (found->Device != expected.Device || found->Inode != expected.Inode) return kErrItemReplaced;
+    const TItemIdentity& expected = plan_.Source[m];
+    if (static_cast<std::uint64_t>(found->Device) != expected.Device ||
+        static_cast<std::uint64_t>(found->Inode) != expected.Inode) {
+      return kErrItemReplaced;
+    }
     if (modes_[m] == 0) modes_[m] = found->Mode;
     return 0;
   }
@@ -119,7 +133,8 @@ class TStepRunner {
     const std::string& from = paths_.Arg(m, names.From, from_scratch_);
     const std::string& to = paths_.Arg(m, names.To, to_scratch_);
     int rc = CheckSource(fd, from, m);
-    const TFileIdentity id{plan_.Source[m]->Device, plan_.Source[m]->Inode, modes_[m]};
+    const TFileIdentity id{static_cast<dev_t>(plan_.Source[m].Device),
+                           static_cast<ino_t>(plan_.Source[m].Inode), modes_[m]};
     if (rc == 0 && step.Opening() && id.IsReadOnly()) ClearReadOnlyAt(fd, from.c_str(), id.Mode);
     if (rc == 0) rc = RenameNoReplaceAt(fd, from, to);
     step_errors_[k] = rc;
@@ -131,7 +146,7 @@ class TStepRunner {
       const std::string* at = &from;
       std::string source_scratch;
       if (!step.Opening()) {  // back from the temporary name to the item's own name
-        const std::string& source = paths_.Arg(m, *paths_.Move(m).FromName, source_scratch);
+        const std::string& source = paths_.Arg(m, paths_.FromName(m), source_scratch);
         if (RenameNoReplaceAt(fd, from, source) == 0) at = &source;
       }
       if (id.IsReadOnly()) SetModeAt(fd, at->c_str(), id.Mode);
@@ -165,8 +180,7 @@ std::string JournalRefusal(const TBatchOptions& options, const TJournalLock& loc
 
 }  // namespace
 
-TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& options,
-                       bool write_journal) {
+TBatchOutcome RunBatch(const TMoveList& moves, const TBatchOptions& options, bool write_journal) {
   TBatchOutcome outcome;
   const bool journal = write_journal && !options.JournalFolder.empty();
   std::optional<TJournalLock> lock;
@@ -179,17 +193,14 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
   TMovePlan plan =
       PlanMoves(moves, paths, journal ? KeptFolders(options) : std::vector<TFileIdentity>{});
   if (journal) {
-    const TJournalPlan record = JournalOf(paths, plan);
-    int rc = WriteJournalPlan(options.JournalFolder, record);
-    if (rc != 0) {
+    if (const int rc = WriteJournal(options.JournalFolder, paths, moves, plan, outcome.Batch)) {
+      outcome.Batch.clear();
       outcome.Refusal = JournalRefusalMessage(JournalPath(options.JournalFolder), rc);
       return outcome;
     }
-    outcome.Batch = record.Batch();
   }
   outcome.Started = true;
   outcome.MoveErrors = plan.Refused;
-  std::vector<mode_t> modes;
   {
     TWatcherPause pause(options.Watcher);
     TStepRunner runner(paths, plan, outcome.MoveErrors);
@@ -199,30 +210,29 @@ TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& opt
       WriteJournalOutcome(options.JournalFolder, outcome.Batch, runner.StepErrors(),
                           runner.StepsRun(), CountsOf(outcome.MoveErrors));
     }
-    modes = runner.TakeModes();
-  }
-  outcome.Source = std::move(plan.Source);
-  for (std::size_t m = 0; m < modes.size(); ++m) {
-    if (outcome.Source[m]) outcome.Source[m]->Mode = modes[m];
+    outcome.Modes = runner.TakeModes();
   }
   return outcome;
 }
 
-void CarryFolderContents(TEntryList& entries, const std::vector<TMove>& moves,
+void CarryFolderContents(TEntryList& entries, const TMoveList& moves,
                          const TBatchOutcome& outcome) {
-  std::vector<TMove> folders;
+  std::vector<std::size_t> folders;  // the moves that renamed a folder
   for (std::size_t i = 0; i < moves.size(); ++i) {
-    if (outcome.MoveErrors[i] == 0 && outcome.Source[i] && outcome.Source[i]->IsDirectory() &&
-        moves[i].From != moves[i].To) {
-      folders.push_back(moves[i]);
+    const TFileIdentity item{0, 0, outcome.Modes[i]};
+    if (outcome.MoveErrors[i] == 0 && item.IsDirectory() && moves.FromName(i) != moves.ToName(i)) {
+      folders.push_back(i);
     }
   }
-  auto depth = [](const TMove& m) { return std::count(m.From.begin(), m.From.end(), '/'); };
-  std::stable_sort(folders.begin(), folders.end(),
-                   [&](const TMove& a, const TMove& b) { return depth(a) > depth(b); });
   if (folders.empty()) return;
+  auto depth = [&](std::size_t i) {
+    const std::string& folder = moves.FolderOf(i);
+    return std::count(folder.begin(), folder.end(), '/');
+  };
+  std::stable_sort(folders.begin(), folders.end(),
+                   [&](std::size_t a, std::size_t b) { return depth(a) > depth(b); });
   TFolderRebaser rebaser(entries);
-  for (const TMove& m : folders) rebaser.Rebase(m.From, m.To);
+  for (std::size_t i : folders) rebaser.Rebase(moves.From(i), moves.To(i));
 }
 
 }  // namespace nalo

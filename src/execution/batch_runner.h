@@ -41,19 +41,19 @@ struct TBatchOutcome {
   bool Started = false;
   std::string Refusal;          // why the batch did not start
   std::vector<int> MoveErrors;  // per move: 0, kErrNotRun, or the errno of its failure
-  std::vector<std::optional<TFileIdentity>> Source;  // what each move moved
-  bool Stopped = false;                              // a stop request ended the batch early
-  std::string Batch;  // the journal's name of the batch ("" without one)
+  // Per move: the mode of the item when its first step looked at it; 0 when no
+  // step did.
+  std::vector<mode_t> Modes;
+  bool Stopped = false;  // a stop request ended the batch early
+  std::string Batch;     // the journal's name of the batch ("" without one)
 };
 
 // Runs the moves. With `write_journal` and a journal folder, the plan must be
 // recorded first or nothing is renamed.
-TBatchOutcome RunBatch(const std::vector<TMove>& moves, const TBatchOptions& options,
-                       bool write_journal);
+TBatchOutcome RunBatch(const TMoveList& moves, const TBatchOptions& options, bool write_journal);
 
 // Carries the entries below every folder the finished batch renamed along with it
 // (Location, FullPath, OldPath), deepest folder first as they were renamed.
-void CarryFolderContents(TEntryList& entries, const std::vector<TMove>& moves,
-                         const TBatchOutcome& outcome);
+void CarryFolderContents(TEntryList& entries, const TMoveList& moves, const TBatchOutcome& outcome);
 
 }  // namespace nalo

@@ -16,15 +16,16 @@ void TConfirmationSort::Click(int column) {
   Column = column;
 }
 
-const std::string& ConfirmationColumnText(const TConfirmationRow& row, int column) {
+std::string_view ConfirmationColumnText(const TEntryList& entries, const TConfirmationRow& row,
+                                        int column) {
   switch (column) {
-    case kOldNameColumn: return row.OldName;
+    case kOldNameColumn: return RowOldName(entries, row);
     case kNewNameColumn: return row.NewName;
-    default: return row.Folder;
+    default: return RowFolder(entries, row);
   }
 }
 
-std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
+std::vector<std::size_t> SortConfirmationRows(const TEntryList& entries, TConfirmationList& rows,
                                               const std::vector<TRowClash>& clashes,
                                               const TConfirmationSort& sort) {
   std::vector<std::string> keys(rows.size());
@@ -33,17 +34,18 @@ std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
       keys[i] = std::string(1, static_cast<char>(clashes[i]));
       continue;
     }
-    const std::string& text = ConfirmationColumnText(rows[i], sort.Column);
+    const std::string_view text = ConfirmationColumnText(entries, rows[i], sort.Column);
     // Rows of one folder follow each other: their folder texts share one key.
-    keys[i] = i > 0 && text == ConfirmationColumnText(rows[i - 1], sort.Column) ? keys[i - 1]
-                                                                                : NameSortKey(text);
+    keys[i] = i > 0 && text == ConfirmationColumnText(entries, rows[i - 1], sort.Column)
+                  ? keys[i - 1]
+                  : NameSortKey(text);
   }
   // The present name's key is made only for rows that tie on the column.
   std::vector<std::string> names(rows.size());
   std::vector<bool> named(rows.size(), false);
   const auto name_key = [&](std::size_t i) -> const std::string& {
     if (!named[i]) {
-      names[i] = NameSortKey(rows[i].OldName);
+      names[i] = NameSortKey(RowOldName(entries, rows[i]));
       named[i] = true;
     }
     return names[i];

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 #include "execution/rename_preview.h"
@@ -29,12 +30,14 @@ struct TConfirmationSort {
   void Click(int column);
 };
 
-// The text a row shows in one of the name columns.
-const std::string& ConfirmationColumnText(const TConfirmationRow& row, int column);
+// The text a row made from `entries` shows in one of the name columns.
+std::string_view ConfirmationColumnText(const TEntryList& entries, const TConfirmationRow& row,
+                                        int column);
 
-// Sorts `rows` by `sort`; `clashes` (one per row) are the problem column's kinds.
-// Returns the new position of each old row (old index -> new index).
-std::vector<std::size_t> SortConfirmationRows(TConfirmationList& rows,
+// Sorts `rows` (made from `entries`) by `sort`; `clashes` (one per row) are the
+// problem column's kinds. Returns the new position of each old row (old index ->
+// new index).
+std::vector<std::size_t> SortConfirmationRows(const TEntryList& entries, TConfirmationList& rows,
                                               const std::vector<TRowClash>& clashes,
                                               const TConfirmationSort& sort);
 

@@ -52,6 +52,11 @@ inline constexpr std::string_view kMsgUnfinishedBatchRefusal =
     "前回のリネームが途中で終了したままです。新しいリネームは開始しませんでした。\r"
     "nalo-cli undo で元に戻すか、nalo-cli undo --discard で記録を破棄してください。";
 
+// Shown when rows name entries the list does not hold (the list changed since the
+// rows were made); nothing is renamed.
+inline constexpr std::string_view kMsgRowsOutOfDate =
+    "一覧が変わったため、名前の変更を開始しませんでした。もう一度実行してください。";
+
 // Reasons given with a row that was refused before its rename.
 inline constexpr std::string_view kMsgItemReplaced = "一覧を作った後で別の項目に置き換わっています";
 inline constexpr std::string_view kMsgHoldsSettings =

@@ -9,22 +9,15 @@
 
 #include <cerrno>
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "execution/move_list.h"
 #include "platform/file_ops.h"
 #include "platform/item_identity.h"
 
 namespace nalo {
-
-// One rename of the batch: CP932 full paths, the target in the source's folder.
-struct TMove {
-  std::string From;
-  std::string To;
-  TItemIdentity Item;    // what the listing saw at From; unknown: not compared
-  TItemIdentity Folder;  // what the listing saw as From's folder
-};
 
 // The errno values of the refusals the plan makes itself.
 inline constexpr int kErrItemReplaced = ESTALE;  // not the item or folder that was listed
@@ -34,14 +27,15 @@ inline constexpr int kErrNotRun = EINTR;         // a stop signal ended the batc
 
 class TBatchPaths;
 
-inline constexpr std::size_t kNoTemp = static_cast<std::size_t>(-1);
+inline constexpr std::uint32_t kNoTemp = ~std::uint32_t{0};
 
 // One call to the file system. A move takes one step, or two when it opens a
-// cycle (From -> temporary, later temporary -> To).
+// cycle (source -> temporary, later temporary -> target). Moves and temporary
+// names are counted in 32 bits, as the tables that plan them are.
 struct TStep {
-  std::size_t Move = 0;
-  std::size_t Temp = kNoTemp;  // the temporary name the step goes to or comes from
-  bool Last = true;            // the step that completes the move
+  std::uint32_t Move = 0;
+  std::uint32_t Temp = kNoTemp;  // the temporary name the step goes to or comes from
+  bool Last = true;              // the step that completes the move
   // The step starts from the move's source (not from a temporary name).
   bool Opening() const { return Temp == kNoTemp || !Last; }
   // The step ends at the move's target (not at a temporary name).
@@ -55,10 +49,10 @@ struct TMovePlan {
   // values above), else 0.
   std::vector<int> Refused;
   // Per move: the item expected at its source, compared with what sits there right
-  // before each of its steps: the listed device and inode (the kind and mode are
-  // unknown until the step looks), or, for a move whose listing gave no identity,
-  // a look taken when the plan was made. Nothing for a refused move.
-  std::vector<std::optional<TFileIdentity>> Source;
+  // before each of its steps: the listed device and inode, or, for a move whose
+  // listing gave no identity, a look taken when the plan was made. Unknown for a
+  // refused move.
+  std::vector<TItemIdentity> Source;
   // Bare temporary names of cycles, in the folder of the move that uses them;
   // plain ASCII, so the same in CP932 and UTF-8.
   std::vector<std::string> Temps;
@@ -71,7 +65,7 @@ struct TMovePlan {
 // ".nalo-swap-<pid>-<n>" in the cycle's folder, checked to be free when planned.
 // A folder among `kept_folders` (the settings folder and those above it) is not
 // renamed.
-TMovePlan PlanMoves(const std::vector<TMove>& moves, const TBatchPaths& paths,
+TMovePlan PlanMoves(const TMoveList& moves, const TBatchPaths& paths,
                     const std::vector<TFileIdentity>& kept_folders = {});
 
 }  // namespace nalo

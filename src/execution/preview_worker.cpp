@@ -1,6 +1,5 @@
-// The worker thread waits for a request, runs it and hands the result over; the
-// rows are matched back to their entries by walking both lists in order, as the
-// rule run adds at most one row per entry in entry order.
+// The worker thread waits for a request, runs it and hands the result over; each
+// row names its entry, so the new-name column finds a row per entry at once.
 #include "execution/preview_worker.h"
 
 #include <exception>
@@ -11,15 +10,8 @@ namespace {
 
 std::vector<std::int32_t> RowsOfEntries(const TEntryList& entries, const TConfirmationList& rows) {
   std::vector<std::int32_t> row_of(entries.Count(), -1);
-  std::size_t entry = 0;
   for (std::size_t row = 0; row < rows.size(); ++row) {
-    while (entry < entries.Count() &&
-           (entries.EntryAt(entry).Name != rows[row].OldName ||
-            entries.EntryAt(entry).FullPath() != rows[row].OldFullPath)) {
-      ++entry;
-    }
-    if (entry == entries.Count()) break;
-    row_of[entry++] = static_cast<std::int32_t>(row);
+    if (rows[row].Entry < row_of.size()) row_of[rows[row].Entry] = static_cast<std::int32_t>(row);
   }
   return row_of;
 }
@@ -53,7 +45,7 @@ std::optional<TPreviewResult> ComputePreview(const TPreviewRequest& request, boo
   result.Rows = std::move(run.Rows);
   // Within the first part only clashes among its own rows are certain; a target
   // on disk may still be freed by a later row.
-  result.Clashes = first_part ? PreviewClashes(result.Rows, false)
+  result.Clashes = first_part ? PreviewClashes(result.Rows, *request.Entries, false)
                               : PreviewClashes(result.Rows, *request.Entries);
   if (stop()) return std::nullopt;
   result.RowOfEntry = RowsOfEntries(*request.Entries, result.Rows);

@@ -25,12 +25,14 @@ enum class TRowClash {
 // "exists", "duplicate", "invalid", "too-long"; empty for kNone.
 std::string_view ClashName(TRowClash clash);
 
-// One verdict per row of `rows` (all of them, in order). Without `check_disk` only
-// clashes within the batch are found (names that are no files, such as a list of
-// names read as text); then `listed_paths`, the full paths of every listed item,
-// stand in for the disk: a target that is a listed item without a row of its own
-// stays taken. With `check_disk` each target is looked at on the disk.
-std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, bool check_disk = true,
+// One verdict per row of `rows` (all of them, in order), made from `entries`.
+// Without `check_disk` only clashes within the batch are found (names that are no
+// files, such as a list of names read as text); then `listed_paths`, the full paths
+// of every listed item, stand in for the disk: a target that is a listed item
+// without a row of its own stays taken. With `check_disk` each target is looked at
+// on the disk.
+std::vector<TRowClash> PreviewClashes(const TConfirmationList& rows, const TEntryList& entries,
+                                      bool check_disk,
                                       const std::vector<std::string>& listed_paths = {});
 
 // The same against the disk for rows made from `scanned`: a row in a folder whose

@@ -22,14 +22,13 @@ std::string_view FolderPart(std::string_view path) {
 
 int RenameRefusal(std::string_view from, std::string_view to) {
   std::string_view folder = FolderPart(to);
-  return RenameRefusal(from, to, Cp932ToUtf8(to.substr(folder.size())));
+  if (folder != FolderPart(from)) return EXDEV;  // a rename never moves an item
+  const std::string_view name = to.substr(folder.size());
+  return NewNameRefusal(name, Cp932ToUtf8(name));
 }
 
-int RenameRefusal(std::string_view from, std::string_view to,
-                  const std::optional<std::string>& utf8_new_name) {
-  std::string_view folder = FolderPart(to);
-  if (folder != FolderPart(from)) return EXDEV;  // a rename never moves an item
-  switch (CheckNewName(to.substr(folder.size()), utf8_new_name)) {
+int NewNameRefusal(std::string_view cp932_name, std::optional<std::string_view> utf8_name) {
+  switch (CheckNewName(cp932_name, utf8_name)) {
     case NameRefusal::kNone: return 0;
     case NameRefusal::kTooLong: return ENAMETOOLONG;
     case NameRefusal::kInvalid: break;

@@ -40,9 +40,9 @@ inline constexpr const char* kMsgAllocationFailed = "メモリ割当てに失敗
 // target lies in another folder, EINVAL for a refused name, ENAMETOOLONG for a name
 // too long for the file system; 0 when the rename may be tried.
 int RenameRefusal(std::string_view from, std::string_view to);
-// The same with the new name already converted to UTF-8 (nothing: no UTF-8 form).
-int RenameRefusal(std::string_view from, std::string_view to,
-                  const std::optional<std::string>& utf8_new_name);
+// Why the bare new name is refused (EINVAL, ENAMETOOLONG), given its UTF-8 form
+// (nothing: it has none); 0 when it may be tried.
+int NewNameRefusal(std::string_view cp932_name, std::optional<std::string_view> utf8_name);
 
 class TShfOperation {
  public:

@@ -51,32 +51,41 @@ TUndoResult UndoLastBatch(TEntryList& entries, const TUndoRequest& request,
     }
   }
   std::vector<std::size_t> undoable = UndoableEntries(entries, request);
-  std::vector<TMove> moves;
-  moves.reserve(undoable.size());
+  TMoveList moves;
+  std::size_t name_bytes = 0;
+  for (std::size_t i : undoable) {
+    const TListData& entry = entries.EntryAt(i);
+    name_bytes += entry.Name.size() + NamePartOf(entry.OldPath).size();
+  }
+  moves.Reserve(undoable.size(), name_bytes);
   for (std::size_t i : undoable) {
     TListData& entry = entries.EntryAt(i);
-    moves.push_back({entry.FullPath(), entry.OldPath, entry.Identity, entry.Location.Identity()});
+    // The item goes back to its old name in the folder it is in now (OldPath
+    // follows a renamed folder along).
+    const std::string path = entry.FullPath();
+    moves.Add(entry.Location.str(), entry.Location.Identity(), NamePartOf(path),
+              NamePartOf(entry.OldPath), entry.Identity);
     entry.OldPath.clear();
     entry.State = kStateUntouched;
   }
   TBatchOptions run_options = options;
   if (request.ItemRefused) {
     run_options.MoveFailed = [&](std::size_t k, int /*error*/) {
-      request.ItemRefused(UndoFailureMessage(moves[k].From, moves[k].To));
+      request.ItemRefused(UndoFailureMessage(moves.From(k), moves.To(k)));
     };
   }
   TBatchOutcome outcome = RunBatch(moves, run_options, /*write_journal=*/false);
   for (std::size_t k = 0; k < undoable.size(); ++k) {
     TListData& entry = entries.EntryAt(undoable[k]);
     if (outcome.MoveErrors[k] == 0) {
-      entry.SetPath(moves[k].To);
+      entry.SetPath(moves.To(k));
       ++result.Restored;
     } else if (outcome.MoveErrors[k] == kErrNotRun) {
-      entry.OldPath = moves[k].To;
+      entry.OldPath = moves.To(k);
       entry.State = kStateRenamed;
       ++result.NotRun;
     } else {
-      result.Messages.push_back(UndoFailureMessage(moves[k].From, moves[k].To));
+      result.Messages.push_back(UndoFailureMessage(moves.From(k), moves.To(k)));
       ++result.Failed;
     }
   }

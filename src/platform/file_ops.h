@@ -31,7 +31,7 @@ enum class NameRefusal {
 NameRefusal CheckNewName(std::string_view cp932_name);
 // The same for a caller that already converted the name (nothing: it has no
 // UTF-8 form), so a batch converts each name only once.
-NameRefusal CheckNewName(std::string_view cp932_name, const std::optional<std::string>& utf8_name);
+NameRefusal CheckNewName(std::string_view cp932_name, std::optional<std::string_view> utf8_name);
 
 // What sits at a path (not following a final symbolic link).
 struct TFileIdentity {

@@ -140,7 +140,7 @@ int RemoveAt(int dirfd, const char* name, int depth) {
 
 NameRefusal CheckNewName(std::string_view name) { return CheckNewName(name, Cp932ToUtf8(name)); }
 
-NameRefusal CheckNewName(std::string_view name, const std::optional<std::string>& utf8) {
+NameRefusal CheckNewName(std::string_view name, std::optional<std::string_view> utf8) {
   if (name.empty() || name == "." || name == "..") return NameRefusal::kInvalid;
   for (std::size_t i = 0; i < name.size(); i += CharLengthAt(name, i)) {
     if (CharLengthAt(name, i) == 1 && IsRefusedByte(static_cast<unsigned char>(name[i]))) {

@@ -74,6 +74,30 @@ int WriteRegularFileAt(const std::string& path, std::uint64_t offset, std::strin
 // new one whole. No temporary file is left behind on failure.
 int WriteRegularFileSynced(const std::string& path, std::string_view text);
 
+// The same for a text written in pieces, so that a large file never has to be
+// held whole: Append writes each piece to the temporary file, Commit syncs it and
+// renames it over `path`. A file dropped before Commit (or after a failure) is
+// removed. Every call returns 0 or the errno of the first failure.
+class TStagedFile {
+ public:
+  explicit TStagedFile(std::string path);
+  ~TStagedFile();
+  TStagedFile(const TStagedFile&) = delete;
+  TStagedFile& operator=(const TStagedFile&) = delete;
+
+  int Error() const { return error_; }
+  int Append(std::string_view text);
+  int Commit();
+
+ private:
+  void Drop();
+
+  std::string path_;
+  std::string temp_;
+  int fd_ = -1;
+  int error_ = 0;
+};
+
 // An advisory lock on a lock file, held until the object is destroyed. Other
 // processes (and other descriptors of this one) that ask for the same lock wait.
 class TFileLock {

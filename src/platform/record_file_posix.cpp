@@ -191,18 +191,45 @@ int WriteRegularFileAt(const std::string& path, std::uint64_t offset, std::strin
 }
 
 int WriteRegularFileSynced(const std::string& path, std::string_view text) {
-  std::string temp;
-  TFd fd(OpenTemporary(path, 0600, temp));
-  if (fd.Get() < 0) return errno;
-  int rc = WriteAll(fd.Get(), text);
-  if (rc == 0 && ::fsync(fd.Get()) != 0) rc = errno;
-  if (const int closed = fd.Close(); rc == 0) rc = closed;
-  if (rc == 0 && ::rename(temp.c_str(), path.c_str()) != 0) rc = errno;
-  if (rc != 0) {
-    ::unlink(temp.c_str());
-    return rc;
+  TStagedFile file(path);
+  file.Append(text);
+  return file.Commit();
+}
+
+TStagedFile::TStagedFile(std::string path) : path_(std::move(path)) {
+  fd_ = OpenTemporary(path_, 0600, temp_);
+  if (fd_ < 0) error_ = errno;
+}
+
+TStagedFile::~TStagedFile() { Drop(); }
+
+void TStagedFile::Drop() {
+  if (fd_ < 0) return;
+  ::close(fd_);
+  fd_ = -1;
+  ::unlink(temp_.c_str());
+}
+
+int TStagedFile::Append(std::string_view text) {
+  if (error_ == 0) error_ = WriteAll(fd_, text);
+  if (error_ != 0) Drop();
+  return error_;
+}
+
+int TStagedFile::Commit() {
+  if (error_ == 0 && ::fsync(fd_) != 0) error_ = errno;
+  if (error_ != 0) {
+    Drop();
+    return error_;
   }
-  SyncFolder(FolderOf(path));
+  TFd fd(std::exchange(fd_, -1));
+  if (const int closed = fd.Close(); closed != 0) error_ = closed;
+  if (error_ == 0 && ::rename(temp_.c_str(), path_.c_str()) != 0) error_ = errno;
+  if (error_ != 0) {
+    ::unlink(temp_.c_str());
+    return error_;
+  }
+  SyncFolder(FolderOf(path_));
   return 0;
 }
 

@@ -45,13 +45,14 @@ bool IsEntryExcluded(const TRuleContext& ctx, const TFamilyRun& family, const TL
 
 // Runs the exclusion, trim and acceptance steps for one computed name; returns true
 // when a row was added.
-bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, const TListData& entry,
+bool FinishEntry(const TRuleContext& ctx, const TFamilyRun& family, std::size_t index,
                  std::string new_name, bool excluded, TConfirmationList& rows) {
+  const TListData& entry = ctx.Entries.EntryAt(index);
   if (excluded && family.Exclusion == TExclusionStep::kSkipOnNewName) return false;
   if (excluded) new_name = entry.Name;
   if (ctx.Trim || family.AlwaysTrim) new_name = TrimNameParts(new_name);
   if (family.Acceptance == TRowAcceptance::kWhenChanged && new_name == entry.Name) return false;
-  AddConfirmationRow(rows, entry, std::move(new_name));
+  AddConfirmationRow(rows, index, std::move(new_name));
   return true;
 }
 
@@ -67,7 +68,7 @@ bool WalkEntries(const TRuleContext& ctx, const TFamilyRun& family, const TNameS
     std::optional<std::string> new_name = step(entry, numbered);
     if (!new_name) continue;
     const bool excluded = IsEntryExcluded(ctx, family, entry, *new_name);
-    if (FinishEntry(ctx, family, entry, std::move(*new_name), excluded, rows) && !excluded) {
+    if (FinishEntry(ctx, family, i, std::move(*new_name), excluded, rows) && !excluded) {
       ++numbered;
     }
   }
@@ -96,20 +97,8 @@ TRuleResult SilentResult() {
   return result;
 }
 
-std::string_view FolderOf(std::string_view full_path) {
-  const std::size_t slash = full_path.rfind('/');
-  if (slash == std::string_view::npos) return {};
-  if (slash == 0) return full_path.substr(0, 1);  // an item of the root folder
-  return full_path.substr(0, slash);
-}
-
-void AddConfirmationRow(TConfirmationList& rows, const TListData& entry, std::string new_name) {
-  TConfirmationRow row;
-  row.OldName = entry.Name;
-  row.NewName = std::move(new_name);
-  row.OldFullPath = entry.FullPath();
-  row.Folder = std::string(FolderOf(row.OldFullPath));
-  rows.push_back(std::move(row));
+void AddConfirmationRow(TConfirmationList& rows, std::size_t entry_index, std::string new_name) {
+  rows.push_back({static_cast<std::uint32_t>(entry_index), false, std::move(new_name)});
 }
 
 TRuleResult RunRuleLoop(const TRuleContext& ctx, const TFamilyRun& family,

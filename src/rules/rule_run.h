@@ -90,12 +90,8 @@ TRuleResult MessageResult(std::string_view message);
 // A result that asks the front end to show nothing.
 TRuleResult SilentResult();
 
-// The folder of a full path: everything before its last "/", without that separator
-// ("/" itself for an item of the root folder).
-std::string_view FolderOf(std::string_view full_path);
-
-// Appends the row (old name, new name, folder, old full path) for `entry`.
-void AddConfirmationRow(TConfirmationList& rows, const TListData& entry, std::string new_name);
+// Appends the row of the entry at `entry_index` with its new name.
+void AddConfirmationRow(TConfirmationList& rows, std::size_t entry_index, std::string new_name);
 
 // Walks the target entries in list order between begin_rule_run and end_rule_run and
 // returns the rows, up to where stop_before ends the walk. An EInfoReadError from a step ends the

@@ -433,10 +433,11 @@ TEST_F(MainWindowTest, SettingsSurviveARestart) {
 
 TEST_F(MainWindowTest, OffersToUndoAnUnfinishedBatchAtStartUp) {
   MakeItems(Data(), {"new.txt"});
-  TJournalPlan plan;
   const std::string data = Data().toStdString() + "/";
+  TJournalPlan plan(data);
+  ASSERT_EQ(plan.Begin(settings_.path().toStdString()), 0);
   plan.AddStep(1, 1, TStepKind::Plain, data, "old.txt", data, "new.txt");
-  ASSERT_EQ(WriteJournalPlan(settings_.path().toStdString(), plan), 0);
+  ASSERT_EQ(plan.Commit(), 0);
   messenger_.YesNoAnswers = {false};
   auto w = Open(std::nullopt);
   ASSERT_EQ(messenger_.TextsOf("yesno").size(), 1u);

@@ -90,10 +90,11 @@ TEST_F(TCliTest, UndoAfterACrash) {
   ASSERT_EQ(stat((Dir() + "/new1.txt").c_str(), &one), 0);
   ASSERT_EQ(stat((Dir() + "/old2.txt").c_str(), &two), 0);
   const std::string folder = Dir() + "/";
-  TJournalPlan plan;
+  TJournalPlan plan(folder);
+  ASSERT_EQ(plan.Begin(Settings()), 0);
   plan.AddStep(one.st_dev, one.st_ino, TStepKind::Plain, folder, "old1.txt", folder, "new1.txt");
   plan.AddStep(two.st_dev, two.st_ino, TStepKind::Plain, folder, "old2.txt", folder, "new2.txt");
-  ASSERT_EQ(WriteJournalPlan(Settings(), plan), 0);
+  ASSERT_EQ(plan.Commit(), 0);
   const TCliRun run = Run({"undo", "--yes"});
   EXPECT_EQ(run.Code, 0) << run.Err;
   EXPECT_EQ(DirNames(), (Names{"old1.txt", "old2.txt"}));

@@ -49,12 +49,8 @@ TEST_F(TCliTest, KilledBatchMustBeUndoneOrDiscardedFirst) {
       TListData e;
       e.Name = n;
       e.Location = Dir() + "/";
+      rows.push_back({static_cast<std::uint32_t>(entries.Count()), false, std::string(n) + "x"});
       entries.Add(e);
-      TConfirmationRow row;
-      row.OldName = n;
-      row.NewName = std::string(n) + "x";
-      row.OldFullPath = Dir() + "/" + n;
-      rows.push_back(row);
     }
     nalo::testing::TChild killed([&](nalo::testing::TChild&) {
       TBatchOptions options;

@@ -15,6 +15,7 @@ namespace nalo {
 namespace {
 
 using testing::EntryFor;
+using testing::RowFor;
 using testing::TTempFolder;
 
 class ApplyRenamesTest : public ::testing::Test {
@@ -27,12 +28,7 @@ class ApplyRenamesTest : public ::testing::Test {
     }
   }
   void Propose(const std::string& from, const std::string& to) {
-    TConfirmationRow row;
-    row.OldName = from;
-    row.NewName = to;
-    row.Folder = dir_.Root();
-    row.OldFullPath = dir_.Path(from);
-    rows_.push_back(row);
+    rows_.push_back(RowFor(entries_, dir_.Path(from), to));
   }
   TApplyResult Apply(std::vector<std::size_t> selected = {}) {
     return ApplyRenames(entries_, rows_, selected, options_);
@@ -59,7 +55,10 @@ TEST_F(ApplyRenamesTest, RenamedEntriesAreMarkedAndSelected) {
   EXPECT_EQ(a.OldPath, dir_.Path("a.txt"));
   EXPECT_EQ(a.State, kStateRenamed);
   EXPECT_EQ(entries_.EntryAt(1).State, kStateUntouched);
-  EXPECT_EQ(rows_[1].NewFullPath, dir_.Path("z.txt"));
+  // The rows show the names before the batch, also now that the entries changed.
+  EXPECT_TRUE(rows_[1].Renamed);
+  EXPECT_EQ(RowOldName(entries_, rows_[1]), "c.txt");
+  EXPECT_EQ(RowFolder(entries_, rows_[1]), dir_.Root());
   EXPECT_EQ(dir_.Read("x.txt"), "content of a.txt");
   EXPECT_FALSE(dir_.Exists("a.txt"));
 }
@@ -69,6 +68,7 @@ TEST_F(ApplyRenamesTest, RenameOntoExistingNameFailsAndLosesNothing) {
   Propose("a.txt", "b.txt");
   TApplyResult r = Apply();
   EXPECT_EQ(r.Failed, 1u);
+  EXPECT_EQ(r.FailedPaths, std::vector<std::string>{dir_.Path("a.txt")});
   EXPECT_EQ(r.Message, RenameFailureMessage(1));
   EXPECT_EQ(r.Message.rfind("1個、リネーム失敗しました。\r", 0), 0u);
   EXPECT_EQ(entries_.EntryAt(0).State, kStateFailed);
@@ -119,21 +119,15 @@ TEST(ApplyRenamesOrder, RowsInAnyOrderMarkTheirOwnEntries) {
       entries.Add(EntryFor(dir.Path(), n));
     }
     TConfirmationList rows;
-    for (const std::string& n : order) {
-      TConfirmationRow row;
-      row.OldName = n;
-      row.NewName = n + "2";
-      row.OldFullPath = dir.Path(n);
-      rows.push_back(row);
-    }
+    for (const std::string& n : order) rows.push_back(RowFor(entries, dir.Path(n), n + "2"));
     const std::string label = order[0] + order[1] + order[2];
     ASSERT_EQ(ApplyRenames(entries, rows, {}, {}).Renamed, 3u) << label;
     for (std::size_t i = 0; i < 3; ++i) {
       const TListData& e = entries.EntryAt(i);
       EXPECT_EQ(e.Name, e.OldPath.substr(e.OldPath.size() - 1) + "2") << label;
       EXPECT_EQ(dir.Read(e.Name), e.OldPath.substr(e.OldPath.size() - 1)) << label;
-      EXPECT_EQ(rows[i].OldFullPath, dir.Path(order[i])) << label;
-      EXPECT_EQ(rows[i].NewFullPath, dir.Path(order[i] + "2")) << label;
+      EXPECT_EQ(RowOldName(entries, rows[i]), order[i]) << label;
+      EXPECT_EQ(entries.EntryAt(rows[i].Entry).FullPath(), dir.Path(order[i] + "2")) << label;
     }
   }
 }
@@ -240,6 +234,23 @@ TEST_F(ApplyRenamesTest, ACancelStopsBetweenMovesAndTheBatchStaysUndoable) {
   }
 }
 
+// Rows made from another list (or a list that changed since) name entries it does
+// not hold: nothing is renamed rather than the wrong item.
+TEST_F(ApplyRenamesTest, RowsOfAnotherListRenameNothing) {
+  List({"a"});
+  Propose("a", "b");
+  const std::vector<std::pair<const char*, std::vector<std::size_t>>> cases = {
+      {"entry beyond the list", {}}, {"row beyond the rows", {3}}};
+  rows_[0].Entry = 1;
+  for (const auto& [label, selected] : cases) {
+    const TApplyResult r = Apply(selected);
+    EXPECT_FALSE(r.Started) << label;
+    EXPECT_EQ(r.Message, kMsgRowsOutOfDate) << label;
+    EXPECT_TRUE(dir_.Exists("a")) << label;
+    rows_[0].Entry = 0;
+  }
+}
+
 TEST_F(ApplyRenamesTest, ConfirmAndApplyWithNoRowsNeverAsks) {
   bool asked = false;
   TApplyResult r = ConfirmAndApply(
@@ -264,7 +275,6 @@ TEST_F(ApplyRenamesTest, UnwritableJournalRefusesTheBatch) {
   Apply();  // gives the entry an undo to keep
   rows_.clear();
   Propose("b", "c");
-  rows_[0].OldFullPath = dir_.Path("b");
   options_.JournalFolder = dir_.Path("no-such-folder");
   TApplyResult r = Apply();
   EXPECT_FALSE(r.Started);

@@ -2,12 +2,16 @@
 // the way a scan would, and a look at the journal a batch left.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "execution/batch_history.h"
 #include "execution/batch_journal.h"
 #include "listing/list_data.h"
+#include "rules/confirmation_row.h"
 #include "support/temp_folder.h"
 
 namespace nalo::testing {
@@ -18,6 +22,18 @@ inline TListData EntryFor(const std::string& folder, const std::string& name) {
   e.Name = name;
   e.Location = folder;
   return e;
+}
+
+// The row that renames the first entry of `entries` whose full path is `path`.
+inline TConfirmationRow RowFor(const TEntryList& entries, const std::string& path,
+                               std::string new_name) {
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    if (entries.EntryAt(i).FullPath() == path) {
+      return {static_cast<std::uint32_t>(i), false, std::move(new_name)};
+    }
+  }
+  ADD_FAILURE() << "no entry at " << path;
+  return {};
 }
 
 // The file of the newest batch of the history in the settings folder `folder`.

@@ -25,6 +25,7 @@ namespace {
 
 using testing::EntryFor;
 using testing::ReadJournal;
+using testing::RowFor;
 using testing::TChild;
 using testing::TTempFolder;
 using testing::UnfinishedJournal;
@@ -44,11 +45,7 @@ class BatchGuardTest : public ::testing::Test {
     }
   }
   void Row(const std::string& from, const std::string& to, const std::string& folder = "d/") {
-    TConfirmationRow row;
-    row.OldName = from;
-    row.NewName = to;
-    row.OldFullPath = dir_.Path(folder + from);
-    rows_.push_back(row);
+    rows_.push_back(RowFor(entries_, dir_.Path(folder + from), to));
   }
   TApplyResult Apply() { return ApplyRenames(entries_, rows_, {}, options_); }
   std::string JournalFile() const { return testing::NewestBatchFile(options_.JournalFolder); }
@@ -78,11 +75,7 @@ TEST_F(BatchGuardTest, SecondBatchOnTheSameSettingsFolderIsRefused) {
 
   TEntryList other;
   other.Add(EntryFor(dir_.Path("d/"), "x"));
-  TConfirmationRow row;
-  row.OldName = "x";
-  row.NewName = "y";
-  row.OldFullPath = dir_.Path("d/x");
-  TConfirmationList other_rows{row};
+  TConfirmationList other_rows{RowFor(other, dir_.Path("d/x"), "y")};
   TBatchOptions quick = options_;
   quick.LockWaitMs = 0;
   const TApplyResult second = ApplyRenames(other, other_rows, {}, quick);
@@ -325,12 +318,8 @@ TEST_F(BatchGuardTest, ItemsSwappedAfterTheListingAreNotRenamed) {
     dir.Write("outside/f", "outside");
     TEntryList entries = Listed(dir.Path("d"), true);
     ASSERT_EQ(entries.Count(), 2u) << c.label;
-    TConfirmationRow row;
     const std::string path = dir.Path(std::string("d/") + c.renamed);
-    row.OldFullPath = path;
-    row.OldName = path.substr(path.rfind('/') + 1);
-    row.NewName = row.OldName + ".new";
-    TConfirmationList rows{row};
+    TConfirmationList rows{RowFor(entries, path, path.substr(path.rfind('/') + 1) + ".new")};
     c.swap(dir);
     const TApplyResult r = ApplyRenames(entries, rows, {}, {});
     EXPECT_EQ(r.Failed, 1u) << c.label;

@@ -32,10 +32,7 @@ class BatchHistoryTest : public ::testing::Test {
   void Batch(const std::string& from, const std::string& to) {
     TEntryList entries;
     entries.Add(EntryFor(dir_.Path("d/"), from));
-    TConfirmationRow row;
-    row.OldName = from;
-    row.NewName = to;
-    row.OldFullPath = dir_.Path("d/" + from);
+    TConfirmationRow row = testing::RowFor(entries, dir_.Path("d/" + from), to);
     TConfirmationList rows{row};
     ASSERT_EQ(ApplyRenames(entries, rows, {}, options_).Renamed, 1u) << from;
   }
@@ -108,10 +105,8 @@ TEST_F(BatchHistoryTest, StoppedUndoLeavesTheBatchPending) {
   for (const char* name : {"a", "b", "c"}) {
     dir_.Write(std::string("d/") + name, name);
     entries.Add(EntryFor(dir_.Path("d/"), name));
-    TConfirmationRow row;
-    row.OldName = name;
-    row.NewName = std::string(name) + "2";
-    row.OldFullPath = dir_.Path(std::string("d/") + name);
+    TConfirmationRow row =
+        testing::RowFor(entries, dir_.Path(std::string("d/") + name), std::string(name) + "2");
     rows.push_back(row);
   }
   ASSERT_EQ(ApplyRenames(entries, rows, {}, options_).Renamed, 3u);
@@ -144,10 +139,7 @@ TEST_F(BatchHistoryTest, BatchThatCannotMoveIntoTheHistoryIsNotWrittenOver) {
 
   TEntryList entries;
   entries.Add(EntryFor(dir_.Path("d/"), "x"));
-  TConfirmationRow row;
-  row.OldName = "x";
-  row.NewName = "y";
-  row.OldFullPath = dir_.Path("d/x");
+  TConfirmationRow row = testing::RowFor(entries, dir_.Path("d/x"), "y");
   TConfirmationList rows{row};
   const TApplyResult refused = ApplyRenames(entries, rows, {}, options_);
   EXPECT_FALSE(refused.Started);

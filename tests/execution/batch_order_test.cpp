@@ -31,10 +31,7 @@ struct TBatch {
     entries.Add(EntryFor(dir.Path(), name));
   }
   void Row(const std::string& from, const std::string& to, const std::string& sub = "") {
-    TConfirmationRow row;
-    row.OldName = from;
-    row.NewName = to;
-    row.OldFullPath = dir.Path(sub + from);
+    TConfirmationRow row = testing::RowFor(entries, dir.Path(sub + from), to);
     rows.push_back(row);
   }
   TApplyResult Apply() { return ApplyRenames(entries, rows, {}, {}); }
@@ -201,10 +198,7 @@ TEST(BatchOrder, RandomBatchesSurviveStopsKillsAndRivals) {
     if (reached) {
       TEntryList rival_entries;
       rival_entries.Add(EntryFor(b.dir.Path(), names[0]));
-      TConfirmationRow rival;
-      rival.OldName = names[0];
-      rival.NewName = "rival";
-      rival.OldFullPath = b.dir.Path(names[0]);
+      TConfirmationRow rival = testing::RowFor(rival_entries, b.dir.Path(names[0]), "rival");
       TConfirmationList rival_rows{rival};
       TBatchOptions quick = options;
       quick.LockWaitMs = 0;

@@ -4,22 +4,37 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace nalo {
 namespace {
 
-TConfirmationList SampleRows() {
-  return {{"b.txt", "2", "/x", "/x/b.txt", ""},
-          {"a.txt", "3", "/z", "/z/a.txt", ""},
-          {"C.txt", "1", "/y", "/y/C.txt", ""},
-          {"B.txt", "1", "/x", "/x/B.txt", ""}};
+TEntryList EntriesOf(std::initializer_list<std::pair<const char*, const char*>> items) {
+  TEntryList entries;
+  for (const auto& [folder, name] : items) {
+    TListData e;
+    e.Name = name;
+    e.Location = folder;
+    entries.Add(e);
+  }
+  return entries;
 }
 
-std::string OldNames(const TConfirmationList& rows) {
+// Entries b.txt in /x, a.txt in /z, C.txt in /y and B.txt in /x, one row each.
+TEntryList SampleEntries() {
+  return EntriesOf({{"/x/", "b.txt"}, {"/z/", "a.txt"}, {"/y/", "C.txt"}, {"/x/", "B.txt"}});
+}
+
+TConfirmationList SampleRows() {
+  return {{0, false, "2"}, {1, false, "3"}, {2, false, "1"}, {3, false, "1"}};
+}
+
+std::string OldNames(const TEntryList& entries, const TConfirmationList& rows) {
   std::string names;
-  for (const TConfirmationRow& r : rows) names += r.OldName + " ";
+  for (const TConfirmationRow& r : rows) names += std::string(RowOldName(entries, r)) + " ";
   return names;
 }
 
@@ -41,15 +56,16 @@ TEST(ConfirmationSort, OrdersByColumnAndDirectionWithTiesByThePresentName) {
       {"problem/by-kind", kProblemColumn, true, "b.txt B.txt C.txt a.txt "},
       {"problem/descending", kProblemColumn, false, "a.txt C.txt b.txt B.txt "},
   };
+  const TEntryList entries = SampleEntries();
   for (const auto& c : cases) {
     TConfirmationList rows = SampleRows();
     const std::vector<std::size_t> moved =
-        SortConfirmationRows(rows, clashes, TConfirmationSort{c.Column, c.Ascending});
-    EXPECT_EQ(OldNames(rows), c.Order) << c.Name;
+        SortConfirmationRows(entries, rows, clashes, TConfirmationSort{c.Column, c.Ascending});
+    EXPECT_EQ(OldNames(entries, rows), c.Order) << c.Name;
     // Each old row is found at its new position.
     const TConfirmationList before = SampleRows();
     for (std::size_t i = 0; i < before.size(); ++i) {
-      EXPECT_EQ(rows[moved[i]].OldFullPath, before[i].OldFullPath) << c.Name << " row " << i;
+      EXPECT_EQ(rows[moved[i]].Entry, before[i].Entry) << c.Name << " row " << i;
     }
   }
 }
@@ -57,14 +73,13 @@ TEST(ConfirmationSort, OrdersByColumnAndDirectionWithTiesByThePresentName) {
 // Rows of one folder follow each other and share their folder's key; the next
 // folder gets its own.
 TEST(ConfirmationSort, FolderRunsShareAKeyAndTieByThePresentName) {
-  TConfirmationList rows = {{"b.txt", "1", "/x", "/x/b.txt", ""},
-                            {"a.txt", "2", "/x", "/x/a.txt", ""},
-                            {"d.txt", "3", "/w", "/w/d.txt", ""},
-                            {"c.txt", "4", "/w", "/w/c.txt", ""},
-                            {"e.txt", "5", "/y", "/y/e.txt", ""}};
-  SortConfirmationRows(rows, std::vector<TRowClash>(rows.size()),
+  const TEntryList entries = EntriesOf(
+      {{"/x/", "b.txt"}, {"/x/", "a.txt"}, {"/w/", "d.txt"}, {"/w/", "c.txt"}, {"/y/", "e.txt"}});
+  TConfirmationList rows = {
+      {0, false, "1"}, {1, false, "2"}, {2, false, "3"}, {3, false, "4"}, {4, false, "5"}};
+  SortConfirmationRows(entries, rows, std::vector<TRowClash>(rows.size()),
                        TConfirmationSort{kFolderColumn, true});
-  EXPECT_EQ(OldNames(rows), "c.txt d.txt a.txt b.txt e.txt ");
+  EXPECT_EQ(OldNames(entries, rows), "c.txt d.txt a.txt b.txt e.txt ");
 }
 
 TEST(ConfirmationSort, AClickOnTheSortColumnFlipsItAndAnotherColumnStartsAscending) {

@@ -169,13 +169,13 @@ TEST_F(SingleRenameTest, InPlaceEdits) {
 
 TEST(RenamePreview, ClashesAsTheBatchWouldMeetThem) {
   TTempFolder dir;
-  for (auto n : {"a", "b", "c", "outside", "x"}) dir.Write(n, n);
+  TEntryList entries;
+  for (auto n : {"a", "b", "c", "outside", "x"}) {
+    dir.Write(n, n);
+    entries.Add(EntryFor(dir.Path(), n));
+  }
   auto row = [&](const std::string& from, const std::string& to) {
-    TConfirmationRow r;
-    r.OldName = from;
-    r.NewName = to;
-    r.OldFullPath = dir.Path(from);
-    return r;
+    return testing::RowFor(entries, dir.Path(from), to);
   };
   TConfirmationList rows = {
       row("a", "b"),        // waits for b, which is blocked: exists
@@ -185,32 +185,30 @@ TEST(RenamePreview, ClashesAsTheBatchWouldMeetThem) {
       row("a", "q:r"),      // invalid
       row("a", std::string(300, 'l')),
   };
-  auto clashes = PreviewClashes(rows);
+  auto clashes = PreviewClashes(rows, entries, true);
   std::vector<std::string_view> names;
   for (auto c : clashes) names.push_back(ClashName(c));
   EXPECT_EQ(names, (std::vector<std::string_view>{"exists", "exists", "", "duplicate", "invalid",
                                                   "too-long"}));
   TConfirmationList swap = {row("a", "b"), row("b", "a")};
-  for (auto c : PreviewClashes(swap)) EXPECT_EQ(c, TRowClash::kNone);
+  for (auto c : PreviewClashes(swap, entries, true)) EXPECT_EQ(c, TRowClash::kNone);
 }
 
 // Names read as text are no files: the listed names stand in for the disk, so a
 // row onto a listed name that keeps its name clashes, one onto a moving row's name
 // does not.
 TEST(RenamePreview, ListedNamesStandInForTheDisk) {
-  auto row = [](const std::string& from, const std::string& to) {
-    TConfirmationRow r;
-    r.OldName = from;
-    r.NewName = to;
-    r.OldFullPath = "./" + from;
-    return r;
+  TEntryList entries;
+  for (auto n : {"b", "c", "d", "e2"}) entries.Add(EntryFor("./", n));
+  auto row = [&](const std::string& from, const std::string& to) {
+    return testing::RowFor(entries, "./" + from, to);
   };
   const std::vector<std::string> listed = {"./a", "./b", "./c", "./d"};
   TConfirmationList rows = {row("b", "a"), row("c", "d"), row("d", "e"), row("e2", "c")};
   std::vector<std::string_view> names;
-  for (auto c : PreviewClashes(rows, false, listed)) names.push_back(ClashName(c));
+  for (auto c : PreviewClashes(rows, entries, false, listed)) names.push_back(ClashName(c));
   EXPECT_EQ(names, (std::vector<std::string_view>{"exists", "", "", ""}));
-  for (auto c : PreviewClashes(rows, false)) EXPECT_EQ(c, TRowClash::kNone);
+  for (auto c : PreviewClashes(rows, entries, false)) EXPECT_EQ(c, TRowClash::kNone);
 }
 
 }  // namespace

@@ -47,7 +47,9 @@ TEST(EveryNameApply, RenameAndUndoKeepTheExactBytes) {
   ASSERT_EQ(entries.Count(), names.size());
 
   TConfirmationList rows;
-  for (const TListData& e : entries.Items()) AddConfirmationRow(rows, e, "X_" + e.Name);
+  for (std::size_t i = 0; i < entries.Count(); ++i) {
+    AddConfirmationRow(rows, i, "X_" + entries.EntryAt(i).Name);
+  }
   const TApplyResult applied = ApplyRenames(entries, rows, {}, {});
   EXPECT_EQ(applied.Renamed, names.size()) << applied.Message;
   std::vector<std::string> expected;

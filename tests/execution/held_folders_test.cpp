@@ -95,11 +95,7 @@ TEST(HeldFolder, BatchOverMoreFoldersThanAreHeldOpen) {
   TEntryList entries;
   TConfirmationList rows;
   auto row = [&](const std::string& folder, const std::string& from, const std::string& to) {
-    TConfirmationRow r;
-    r.OldName = from;
-    r.NewName = to;
-    r.OldFullPath = dir.Path(folder + from);
-    rows.push_back(r);
+    rows.push_back(testing::RowFor(entries, dir.Path(folder + from), to));
   };
   std::string last;
   for (std::size_t i = 0; i < folders; ++i) {
@@ -147,12 +143,8 @@ TEST(HeldFolder, FolderWithoutUtf8FormFailsAndTouchesNothing) {
   TTempFolder dir;
   dir.Write("a", "a");
   TEntryList entries;
-  entries.Add(EntryFor(dir.Path(), "a"));
-  TConfirmationRow r;
-  r.OldName = "a";
-  r.NewName = "b";
-  r.OldFullPath = dir.Path("\x81/a");  // a lone lead byte: no UTF-8 form
-  TConfirmationList rows{r};
+  entries.Add(EntryFor(dir.Path("\x81/"), "a"));  // a lone lead byte: no UTF-8 form
+  TConfirmationList rows{{0, false, "b"}};
   TApplyResult result = ApplyRenames(entries, rows, {}, {});
   EXPECT_EQ(result.Failed, 1u);
   EXPECT_EQ(dir.Read("a"), "a");
@@ -176,11 +168,7 @@ class HeldFolderJournal : public ::testing::Test {
   }
   TApplyResult Rename(const std::string& folder, const std::string& from, const std::string& to) {
     entries_.Add(EntryFor(dir_.Path(folder), from));
-    TConfirmationRow r;
-    r.OldName = from;
-    r.NewName = to;
-    r.OldFullPath = dir_.Path(folder + from);
-    rows_ = {r};
+    rows_ = {{static_cast<std::uint32_t>(entries_.Count() - 1), false, to}};
     return ApplyRenames(entries_, rows_, {}, options_);
   }
 

@@ -28,12 +28,9 @@ TEntryList Listed(const std::string& folder, const std::string& mask) {
   return entries;
 }
 
-TConfirmationRow Row(const TTempFolder& dir, const std::string& from, const std::string& to) {
-  TConfirmationRow row;
-  row.OldName = from;
-  row.NewName = to;
-  row.OldFullPath = dir.Path("d/" + from);
-  return row;
+TConfirmationRow Row(const TEntryList& entries, const TTempFolder& dir, const std::string& from,
+                     const std::string& to) {
+  return testing::RowFor(entries, dir.Path("d/" + from), to);
 }
 
 std::vector<std::string_view> ClashNames(const TConfirmationList& rows, const TEntryList& entries) {
@@ -66,11 +63,12 @@ TEST(ScannedClash, TargetsAreTakenByEveryNameTheScanRead) {
       {"c.txt", "late.txt", ""},        // not seen by the scan
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ClashNames({Row(dir, c.from, c.to)}, entries), std::vector<std::string_view>{c.clash})
+    EXPECT_EQ(ClashNames({Row(entries, dir, c.from, c.to)}, entries),
+              std::vector<std::string_view>{c.clash})
         << c.from << " -> " << c.to;
   }
   // The rename itself refuses the target the scan did not see.
-  TConfirmationList rows = {Row(dir, "c.txt", "late.txt")};
+  TConfirmationList rows = {Row(entries, dir, "c.txt", "late.txt")};
   const TApplyResult r = ApplyRenames(entries, rows, {}, {});
   EXPECT_EQ(r.Failed, 1u);
   EXPECT_EQ(dir.Read("d/late.txt"), "late");
@@ -82,12 +80,13 @@ TEST(ScannedClash, ABatchMakesTheFolderNamesOutOfDate) {
   dir.MakeFolder("d");
   for (const char* name : {"a.txt", "b.txt"}) dir.Write(std::string("d/") + name, name);
   TEntryList entries = Listed(dir.Path("d"), "*.*");
-  TConfirmationList first = {Row(dir, "a.txt", "new.txt")};
+  TConfirmationList first = {Row(entries, dir, "a.txt", "new.txt")};
   ASSERT_EQ(ApplyRenames(entries, first, {}, {}).Renamed, 1u);
   for (const TListData& e : entries.Items()) EXPECT_EQ(e.Location.Names(), nullptr) << e.Name;
-  EXPECT_EQ(ClashNames({Row(dir, "b.txt", "new.txt")}, entries),
+  EXPECT_EQ(ClashNames({Row(entries, dir, "b.txt", "new.txt")}, entries),
             std::vector<std::string_view>{"exists"});
-  EXPECT_EQ(ClashNames({Row(dir, "b.txt", "a.txt")}, entries), std::vector<std::string_view>{""});
+  EXPECT_EQ(ClashNames({Row(entries, dir, "b.txt", "a.txt")}, entries),
+            std::vector<std::string_view>{""});
 }
 
 }  // namespace

@@ -28,11 +28,7 @@ class UndoTest : public ::testing::Test {
     entries_.Add(EntryFor(dir_.Path(), name));
   }
   void Row(const std::string& from, const std::string& to) {
-    TConfirmationRow row;
-    row.OldName = from;
-    row.NewName = to;
-    row.OldFullPath = dir_.Path(from);
-    rows_.push_back(row);
+    rows_.push_back(testing::RowFor(entries_, dir_.Path(from), to));
   }
   TTempFolder dir_;
   TEntryList entries_;
@@ -147,7 +143,8 @@ TEST_F(UndoTest, KilledBatchIsUndoneFromItsJournal) {
   const char* names[] = {"1", "2", "3", "4", "s", "t"};
   for (std::size_t stop_after : {1u, 2u, 4u, 5u}) {
     rows_.clear();
-    for (auto n : names) dir_.Write(n, n);
+    entries_ = TEntryList();
+    for (auto n : names) File(n);
     Row("1", "2");
     Row("2", "3");
     Row("3", "4");

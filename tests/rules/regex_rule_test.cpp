@@ -71,8 +71,8 @@ TEST_F(RegexRule, PerlSubstitutesTheWholeNameWithExtension) {
   TRuleResult result = RunPerl("s/;/,/g");
   EXPECT_EQ(result.Message, "");
   EXPECT_EQ(NewNames(result), Names{"abc,def,ghi.txt"});
-  EXPECT_EQ(result.Rows[0].OldName, Sj("abc;def;ghi.txt"));
-  EXPECT_EQ(result.Rows[0].Folder, "/data");
+  EXPECT_EQ(RowOldName(entries_, result.Rows[0]), Sj("abc;def;ghi.txt"));
+  EXPECT_EQ(RowFolder(entries_, result.Rows[0]), "/data");
   EXPECT_EQ(result.OkCaption, "置換実行");
   EXPECT_EQ(result.OkHint, "置換処理を実行します");
 }

@@ -39,14 +39,14 @@ TEST(RuleRun, SelectOnlyConsidersSelectedRowsInListOrder) {
   RuleFixture f({"a", "b", "c", "d", "e"});
   f.Select({3, 1});
   EXPECT_FALSE(NothingSelected(f.ctx));
-  EXPECT_EQ(OldNames(RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b", "d"}));
+  EXPECT_EQ(OldNames(f.entries, RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b", "d"}));
 }
 
 TEST(RuleRun, SelectionShorterThanListLeavesTheRestOut) {
   RuleFixture f({"a", "b", "c"});
   std::vector<bool> short_selection = {false, true};
   f.ctx.Selection = &short_selection;
-  EXPECT_EQ(OldNames(RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b"}));
+  EXPECT_EQ(OldNames(f.entries, RunRuleLoop(f.ctx, kRevert, AppendX)), (Names{"b"}));
 }
 
 TEST(RuleRun, NothingSelectedOnlyWhenSelectOnlyIsOn) {
@@ -148,12 +148,13 @@ TEST(RuleRun, RowCarriesNameFolderAndPath) {
   f.entries.Add(testing::MakeEntry("y.txt", "/"));
   const TRuleResult result = RunRuleLoop(f.ctx, kRevert, AppendX);
   ASSERT_EQ(result.Rows.size(), 2u);
-  EXPECT_EQ(result.Rows[0].OldName, "x.txt");
+  EXPECT_EQ(result.Rows[0].Entry, 0u);
+  EXPECT_EQ(RowOldName(f.entries, result.Rows[0]), "x.txt");
   EXPECT_EQ(result.Rows[0].NewName, "x.txtX");
-  EXPECT_EQ(result.Rows[0].Folder, "/home/u");
-  EXPECT_EQ(result.Rows[0].OldFullPath, "/home/u/x.txt");
-  EXPECT_EQ(result.Rows[0].NewFullPath, "");
-  EXPECT_EQ(result.Rows[1].Folder, "/");
+  EXPECT_EQ(RowFolder(f.entries, result.Rows[0]), "/home/u");
+  EXPECT_FALSE(result.Rows[0].Renamed);
+  EXPECT_EQ(result.Rows[1].Entry, 1u);
+  EXPECT_EQ(RowFolder(f.entries, result.Rows[1]), "/");
 }
 
 TEST(RuleRun, BeginAndEndBracketTheWalk) {

@@ -111,7 +111,7 @@ TEST(RuleSjisProperty, NoRuleSplitsADoubleByteCharacter) {
       ASSERT_TRUE(result.Message.empty()) << result.Message;
       for (const TConfirmationRow& row : result.Rows) {
         ASSERT_TRUE(Cp932ToUtf8(row.NewName).has_value())
-            << "broken name from " << testing::Utf8(row.OldName);
+            << "broken name from " << testing::Utf8(std::string(RowOldName(entries, row)));
       }
     }
   }

@@ -59,9 +59,12 @@ inline std::vector<std::string> NewNames(const TRuleResult& result) {
   return names;
 }
 
-inline std::vector<std::string> OldNames(const TRuleResult& result) {
+// The old names of the rows made from `entries`, as UTF-8.
+inline std::vector<std::string> OldNames(const TEntryList& entries, const TRuleResult& result) {
   std::vector<std::string> names;
-  for (const TConfirmationRow& row : result.Rows) names.push_back(Utf8(row.OldName));
+  for (const TConfirmationRow& row : result.Rows) {
+    names.push_back(Utf8(std::string(RowOldName(entries, row))));
+  }
   return names;
 }
 

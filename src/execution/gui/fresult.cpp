@@ -49,7 +49,7 @@ TFresult::TFresult(TConfirmationList& rows, TResultEnv env, QWidget* parent)
   setObjectName("Fresult");
   setWindowTitle(QStringLiteral("確認画面"));
   auto* layout = new QVBoxLayout(this);
-  model_ = new TResultModel(rows_, env_.Scanned, std::move(env_.Clashes), this);
+  model_ = new TResultModel(rows_, *env_.Scanned, std::move(env_.Clashes), this);
   model_->SetLongStepRunner(
       [this](const QString& what, const std::function<void()>& step) { RunLongStep(what, step); });
   ListView1 = NewReportView(this, "ListView1", model_);
@@ -298,7 +298,7 @@ void TFresult::ClipClick(int tag) {
   QString text;
   for (std::size_t row : TargetRows()) {
     const TConfirmationRow& r = rows_[row];
-    text += FromCp932(tag == 1 ? r.OldName : r.NewName) + QStringLiteral("\r\n");
+    text += FromCp932(tag == 1 ? RowOldName(*env_.Scanned, r) : r.NewName) + QStringLiteral("\r\n");
   }
   if (text.isEmpty()) return;
   QApplication::clipboard()->setText(text);

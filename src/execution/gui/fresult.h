@@ -33,7 +33,7 @@ struct TResultEnv {
   TMessenger* Messenger = nullptr;
   std::string SettingsFolder;            // UTF-8; Nalo.ini lives there
   TResultFormSettings* Geometry = nullptr;  // the bounds kept in memory; updated on close
-  const TEntryList* Scanned = nullptr;      // the entries the rows were made from, if known
+  const TEntryList* Scanned = nullptr;      // the entries the rows were made from (required)
   // The clash verdicts of the rows as given, when the owner made them beforehand
   // (on a worker, for a large batch); otherwise the window makes them.
   std::vector<TRowClash> Clashes = {};
@@ -97,7 +97,8 @@ class TFresult : public QDialog {
 // Writes the present names (choice 0) or the new names (choice 1) of `rows` at
 // `targets`, one CRLF-ended line each, empty values skipped, as CP932 bytes.
 // Returns 0 or the errno of the failure.
-int WriteNameList(const std::string& utf8_path, const TConfirmationList& rows,
-                  const std::vector<std::size_t>& targets, int choice);
+int WriteNameList(const std::string& utf8_path, const TEntryList& entries,
+                  const TConfirmationList& rows, const std::vector<std::size_t>& targets,
+                  int choice);
 
 }  // namespace nalo

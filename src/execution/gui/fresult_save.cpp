@@ -37,14 +37,16 @@ void StoreListSave(const std::string& settings_folder, const QString& saved_path
 
 }  // namespace
 
-int WriteNameList(const std::string& utf8_path, const TConfirmationList& rows,
-                  const std::vector<std::size_t>& targets, int choice) {
+int WriteNameList(const std::string& utf8_path, const TEntryList& entries,
+                  const TConfirmationList& rows, const std::vector<std::size_t>& targets,
+                  int choice) {
   std::FILE* file = std::fopen(utf8_path.c_str(), "wb");
   if (file == nullptr) return errno;
   int error = 0;
   for (std::size_t row : targets) {
     if (row >= rows.size()) continue;
-    const std::string& name = choice == 0 ? rows[row].OldName : rows[row].NewName;
+    const std::string_view name =
+        choice == 0 ? RowOldName(entries, rows[row]) : std::string_view(rows[row].NewName);
     if (name.empty()) continue;
     if (std::fwrite(name.data(), 1, name.size(), file) != name.size() ||
         std::fwrite("\r\n", 1, 2, file) != 2) {
@@ -76,7 +78,8 @@ void TFresult::SaveAs1Click() {
   if (!path) return;
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const int error = WriteNameList(path->toStdString(), rows_, targets, choice_dialog.Choice());
+  const int error =
+      WriteNameList(path->toStdString(), *env_.Scanned, rows_, targets, choice_dialog.Choice());
   QApplication::restoreOverrideCursor();
   if (error != 0) {
     messenger.Error(this, QStringLiteral("リストを保存できませんでした。\r%1\r%2")

@@ -25,9 +25,9 @@ QString ProblemText(TRowClash clash) {
 
 }  // namespace
 
-TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned,
+TResultModel::TResultModel(TConfirmationList& rows, const TEntryList& entries,
                            std::vector<TRowClash> clashes, QObject* parent)
-    : QAbstractTableModel(parent), rows_(rows), scanned_(scanned), clashes_(std::move(clashes)) {
+    : QAbstractTableModel(parent), rows_(rows), entries_(entries), clashes_(std::move(clashes)) {
   if (clashes_.size() == rows_.size()) {
     CountProblems();
   } else {
@@ -36,7 +36,7 @@ TResultModel::TResultModel(TConfirmationList& rows, const TEntryList* scanned,
 }
 
 std::vector<TRowClash> TResultModel::CheckedClashes() const {
-  return scanned_ != nullptr ? PreviewClashes(rows_, *scanned_) : PreviewClashes(rows_);
+  return PreviewClashes(rows_, entries_);
 }
 
 void TResultModel::Recheck() {
@@ -72,7 +72,7 @@ QVariant TResultModel::data(const QModelIndex& index, int role) const {
   if (index.column() == kProblemColumn) {
     return role == Qt::DisplayRole ? ProblemText(clash) : ProblemHint(clash);
   }
-  return FromCp932(ConfirmationColumnText(rows_[row], index.column()));
+  return FromCp932(ConfirmationColumnText(entries_, rows_[row], index.column()));
 }
 
 QVariant TResultModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -95,7 +95,7 @@ void TResultModel::SortByColumnClick(int column) {
   emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
   std::vector<std::size_t> moved;
   run_long_step_(QStringLiteral("並べ替えています..."), [&] {
-    moved = SortConfirmationRows(rows_, clashes_, sort_);
+    moved = SortConfirmationRows(entries_, rows_, clashes_, sort_);
     clashes_ = CheckedClashes();
   });
   CountProblems();

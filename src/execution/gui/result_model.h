@@ -23,12 +23,13 @@ class TResultModel : public QAbstractTableModel {
  public:
   static constexpr int kColumnCount = 4;  // old name, new name, folder, problem
 
-  // With `scanned`, the entries the rows were made from, targets are answered from
-  // the names the scan kept instead of a look at the disk per row. `clashes`, one
-  // per row, are the verdicts already made for the rows as given; without them
-  // the model makes its own.
-  explicit TResultModel(TConfirmationList& rows, const TEntryList* scanned = nullptr,
-                        std::vector<TRowClash> clashes = {}, QObject* parent = nullptr);
+  // `entries` are the entries the rows were made from: the rows' old names and
+  // folders are theirs, and targets are answered from the names the scan kept
+  // instead of a look at the disk per row. `clashes`, one per row, are the
+  // verdicts already made for the rows as given; without them the model makes its
+  // own.
+  TResultModel(TConfirmationList& rows, const TEntryList& entries,
+               std::vector<TRowClash> clashes = {}, QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -63,7 +64,7 @@ class TResultModel : public QAbstractTableModel {
   void CountProblems();
 
   TConfirmationList& rows_;
-  const TEntryList* scanned_ = nullptr;
+  const TEntryList& entries_;
   std::vector<TRowClash> clashes_;
   std::size_t problem_count_ = 0;  // rows of clashes_ other than kNone
   TConfirmationSort sort_;

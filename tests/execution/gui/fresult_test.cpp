@@ -27,21 +27,43 @@
 namespace nalo::test {
 namespace {
 
-TConfirmationList Rows(int n) {
-  TConfirmationList rows;
-  for (int i = 0; i < n; ++i) {
-    const std::string name = "f" + std::to_string(i) + ".txt";
-    rows.push_back({name, "g" + std::to_string(i) + ".txt", "/d", "/d/" + name, ""});
+// Entries named `names` in the folders `folders` (each ending in "/"), in order.
+TEntryList EntriesOf(const std::vector<std::pair<std::string, std::string>>& folders_and_names) {
+  TEntryList entries;
+  for (const auto& [folder, name] : folders_and_names) {
+    TListData e;
+    e.Name = name;
+    e.Location = folder;
+    entries.Add(e);
   }
-  return rows;
+  return entries;
 }
 
 class FresultTest : public ::testing::Test {
  protected:
   void SetUp() override { App(); }
-  TResultEnv Env() { return TResultEnv{&messenger_, dir_.path().toStdString(), &geometry_}; }
-  void ExpectProblemMarks(const std::string& folder, const TEntryList* scanned);
+  TResultEnv Env() {
+    return TResultEnv{&messenger_, dir_.path().toStdString(), &geometry_, &entries_};
+  }
+  // n rows renaming f<i>.txt in /d to g<i>.txt, with their entries.
+  TConfirmationList Rows(int n) {
+    entries_ = TEntryList();
+    TConfirmationList rows;
+    for (int i = 0; i < n; ++i) {
+      TListData e;
+      e.Name = "f" + std::to_string(i) + ".txt";
+      e.Location = "/d/";
+      entries_.Add(e);
+      rows.push_back({static_cast<std::uint32_t>(i), false, "g" + std::to_string(i) + ".txt"});
+    }
+    return rows;
+  }
+  std::string OldName(const TConfirmationRow& row) const {
+    return std::string(RowOldName(entries_, row));
+  }
+  void ExpectProblemMarks(const std::string& folder, const TEntryList& entries);
 
+  TEntryList entries_;
   QTemporaryDir dir_;
   TFakeMessenger messenger_;
   TResultFormSettings geometry_;
@@ -62,8 +84,8 @@ TEST_F(FresultTest, RemovedRowsAreNotApplied) {
   SelectRows(window.ListView1, {0, 2});
   window.Menu_DeleteClick();
   ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].OldName, "f1.txt");
-  EXPECT_EQ(rows[1].OldName, "f3.txt");
+  EXPECT_EQ(OldName(rows[0]), "f1.txt");
+  EXPECT_EQ(OldName(rows[1]), "f3.txt");
   EXPECT_EQ(window.CountText(), QStringLiteral("対象ファイル数：2個 (全て)"));
 }
 
@@ -79,24 +101,23 @@ TEST_F(FresultTest, RemovingRowsKeepsTheTopRowInPlace) {
   SelectRows(window.ListView1, {10, 20, 101, 150});
   window.Menu_DeleteClick();
   ASSERT_EQ(rows.size(), 196u);
-  EXPECT_EQ(rows[98].OldName, "f100.txt");
-  EXPECT_EQ(rows[99].OldName, "f102.txt");
+  EXPECT_EQ(OldName(rows[98]), "f100.txt");
+  EXPECT_EQ(OldName(rows[99]), "f102.txt");
   EXPECT_EQ(window.ListView1->rowAt(0), 98);
 }
 
 TEST_F(FresultTest, SortingKeepsTheSelectionOnItsRowsAndToleratesEqualNames) {
-  TConfirmationList rows = {{"b.txt", "1", "/x", "/x/b.txt", ""},
-                            {"a.txt", "2", "/y", "/y/a.txt", ""},
-                            {"A.txt", "3", "/z", "/z/A.txt", ""}};
+  entries_ = EntriesOf({{"/x/", "b.txt"}, {"/y/", "a.txt"}, {"/z/", "A.txt"}});
+  TConfirmationList rows = {{0, false, "1"}, {1, false, "2"}, {2, false, "3"}};
   TFresult window(rows, Env());
   SelectRows(window.ListView1, {0});
   window.ListView1ColumnClick(0);  // a first click on the sort column flips it: ascending
-  EXPECT_EQ(rows[2].OldName, "b.txt");
+  EXPECT_EQ(OldName(rows[2]), "b.txt");
   EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{2}));
   window.ListView1ColumnClick(2);  // folder, ascending
-  EXPECT_EQ(rows[0].Folder, "/x");
+  EXPECT_EQ(RowFolder(entries_, rows[0]), "/x");
   window.ListView1ColumnClick(2);
-  EXPECT_EQ(rows[0].Folder, "/z");
+  EXPECT_EQ(RowFolder(entries_, rows[0]), "/z");
   EXPECT_EQ(window.SelectedRows(), (std::vector<std::size_t>{2}));
 }
 
@@ -109,9 +130,9 @@ TEST_F(FresultTest, ALongListIsSortedAndCheckedOnAWorker) {
   TFresult window(rows, Env());
   window.show();
   SelectRows(window.ListView1, {5});
-  const auto place = [&rows](const std::string& name) {
+  const auto place = [&](const std::string& name) {
     return static_cast<int>(
-        std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.OldName == name; }) -
+        std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return OldName(r) == name; }) -
         rows.begin());
   };
   const auto problem = [&](int r) {
@@ -146,7 +167,7 @@ TEST_F(FresultTest, CopiesTheSelectedNewNamesWithCrLf) {
 
 TEST_F(FresultTest, SavesTheChosenListAndRemembersWhere) {
   TConfirmationList rows = Rows(3);
-  rows[1].OldName.clear();  // empty values are skipped
+  entries_.EntryAt(1).Name.clear();  // empty values are skipped
   TFresult window(rows, Env());
   const QString path = dir_.filePath("saved.txt");
   messenger_.SavePath = path;
@@ -212,7 +233,7 @@ TEST_F(FresultTest, EnterEditsTheOneSelectedRowAndKeysFollowTheSelection) {
   SelectRows(window.ListView1, {0});
   QTest::keyClick(window.ListView1, Qt::Key_Delete);
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[0].OldName, "f1.txt");
+  EXPECT_EQ(OldName(rows[0]), "f1.txt");
 
   window.ListView1->clearSelection();
   QTest::keyClick(window.ListView1, Qt::Key_Return);
@@ -240,21 +261,28 @@ TEST_F(FresultTest, RowsThatWouldFailAreMarkedAndCounted) {
   MakeItems(dir_.path(), {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "taken.jpg"});
   const TEntryList scanned = Listed(folder);
   ASSERT_EQ(scanned.Count(), 5u);
-  for (const TEntryList* source : {static_cast<const TEntryList*>(nullptr), &scanned}) {
-    SCOPED_TRACE(source == nullptr ? "disk" : "scanned names");
-    ExpectProblemMarks(folder, source);
+  std::vector<std::pair<std::string, std::string>> unscanned;  // entries without the scan's names
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"})
+    unscanned.emplace_back(folder + "/", name);
+  const TEntryList plain = EntriesOf(unscanned);
+  for (const TEntryList* source : {&plain, &scanned}) {
+    SCOPED_TRACE(source == &scanned ? "scanned names" : "disk");
+    ExpectProblemMarks(folder, *source);
   }
 }
 
-void FresultTest::ExpectProblemMarks(const std::string& folder, const TEntryList* scanned) {
+void FresultTest::ExpectProblemMarks(const std::string& folder, const TEntryList& entries) {
   const auto row = [&](const std::string& from, const std::string& to) {
-    return TConfirmationRow{from, to, folder, folder + "/" + from, ""};
+    std::uint32_t index = 0;
+    while (index < entries.Count() && entries.EntryAt(index).FullPath() != folder + "/" + from)
+      ++index;
+    return TConfirmationRow{index, false, to};
   };
   TConfirmationList rows = {row("a.txt", "taken.jpg"), row("b.txt", "same.txt"),
                             row("c.txt", "same.txt"), row("d.txt", ".."),
                             row("e.txt", std::string(300, 'x'))};
   TResultEnv env = Env();
-  env.Scanned = scanned;
+  env.Scanned = &entries;
   TFresult window(rows, env);
   const auto problem = [&](int r) {
     return window.ListView1->model()->index(r, kProblemColumn).data().toString();

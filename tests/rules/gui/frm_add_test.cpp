@@ -178,9 +178,9 @@ TEST_F(FrmAdd, RunEndsInTheRowsOfTheChangedNames) {
   TRuleResult result = frame_->RunRule(ctx);
   EXPECT_EQ(result.Message, "");
   ASSERT_EQ(result.Rows.size(), 1u);  // names without the anchor keep their names
-  EXPECT_EQ(result.Rows[0].OldName, "abcabc.txt");
+  EXPECT_EQ(RowOldName(entries, result.Rows[0]), "abcabc.txt");
   EXPECT_EQ(result.Rows[0].NewName, "abcXabc.txt");
-  EXPECT_EQ(result.Rows[0].Folder, "/data");
+  EXPECT_EQ(RowFolder(entries, result.Rows[0]), "/data");
   EXPECT_EQ(result.OkCaption, "追加実行");
 
   Positions()->Button(1)->click();  // after the base name
