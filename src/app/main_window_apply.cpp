@@ -149,6 +149,10 @@ TBatchOptions TFMainFrm::WorkerBatchOptions(TFBatchProgress& progress) {
     return flag.load(std::memory_order_relaxed);
   };
   options.AfterStep = [&progress](std::size_t done) { progress.StepDone(done); };
+  options.StepFolder = [&progress](std::string_view folder) {
+    if (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
+    progress.ShowFolder(QString::fromUtf8(folder.data(), static_cast<qsizetype>(folder.size())));
+  };
   return options;
 }
 
@@ -190,7 +194,7 @@ void TFMainFrm::ConfirmAndApplyRows(TConfirmationList& rows, std::vector<TRowCla
   HoldListPainting(false);
   model_->EntriesChanged();
   if (result.Started) {
-    failure_reasons_.Keep(entries_, result.FailedEntries);
+    failure_reasons_.Keep(entries_, result.FailedRows);
     SelectEntries(result.SelectedEntries);
     if (!result.SelectedEntries.empty()) {
       ListView1->scrollTo(model_->index(static_cast<int>(result.SelectedEntries.front()), 0));

@@ -16,9 +16,9 @@ namespace nalo::cli {
 namespace {
 
 void PrintFailures(const TPlannedRows& plan, const TApplyResult& result, const TUserText& text) {
-  for (std::size_t k = 0; k < result.FailedRows.size(); ++k) {
-    const TConfirmationRow& row = plan.Result.Rows[result.FailedRows[k]];
-    std::cerr << "リネーム失敗: " << text.FromCore(result.FailedPaths[k]) << " → "
+  for (const TFailedRow& failed : result.FailedRows) {
+    const TConfirmationRow& row = plan.Result.Rows[failed.Row];
+    std::cerr << "リネーム失敗: " << text.FromCore(failed.OldPath) << " → "
               << text.FromCore(row.NewName) << "\n";
   }
 }

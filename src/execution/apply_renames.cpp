@@ -118,16 +118,13 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
     }
     bool ok = error == 0;
     ok ? ++result.Renamed : ++result.Failed;
-    if (!ok) {
-      result.FailedRows.push_back(applied[k]);
-      result.FailedPaths.push_back(moves.From(k));
-    }
     if (const std::string_view reason = RefusalReason(error);
         !reason.empty() && reason_lines++ < kMaxReasonLines) {
       reasons += "\r" + Cp932ToUtf8Lossy(moves.From(k)) + ": " + std::string(reason);
     }
     TConfirmationRow& row = rows[applied[k]];
     TListData& entry = entries.EntryAt(row.Entry);
+    if (!ok) result.FailedRows.push_back({applied[k], row.Entry, error, moves.From(k)});
     if (ok) {
       const std::string& folder = moves.FolderOf(k);
       entry.OldPath.assign(folder).append(moves.FromName(k));
@@ -137,7 +134,6 @@ TApplyResult ApplyRenames(TEntryList& entries, TConfirmationList& rows,
       row.Renamed = true;
     } else {
       entry.State = kStateFailed;
-      result.FailedEntries.push_back({row.Entry, error});
     }
     picked[row.Entry] = true;
   }

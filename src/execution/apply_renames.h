@@ -16,11 +16,14 @@
 
 namespace nalo {
 
-// A listed entry whose row failed, and why: the errno of the refusal, or one of
-// the plan's own refusal codes (kErrItemReplaced and the like).
-struct TFailedEntry {
+// A row the batch failed to apply, and why.
+struct TFailedRow {
+  std::size_t Row = 0;    // index into the rows
   std::size_t Entry = 0;  // index in the entry list
+  // The errno of the refusal, or one of the plan's own refusal codes
+  // (kErrItemReplaced and the like).
   int Error = 0;
+  std::string OldPath;  // the item's full path before the batch (CP932)
 };
 
 struct TApplyResult {
@@ -29,10 +32,8 @@ struct TApplyResult {
   std::size_t Renamed = 0;
   std::size_t Failed = 0;
   std::size_t NotRun = 0;                    // rows a stop request left untouched
-  std::vector<std::size_t> FailedRows;       // indices into the rows, in the order applied
-  std::vector<std::string> FailedPaths;      // the full path of each before the batch (CP932)
+  std::vector<TFailedRow> FailedRows;        // in the order applied
   std::vector<std::size_t> SelectedEntries;  // rows of the entry list to select, ascending
-  std::vector<TFailedEntry> FailedEntries;   // the listed entry of each failed row, as applied
   std::string Message;         // failure report or refusal; empty when there is none
 };
 

@@ -84,6 +84,7 @@ class TStepRunner {
         StopAt(k);
         return;
       }
+      if (options.StepFolder) TellFolder(k, options.StepFolder);
       RunStep(k);
       if (step_errors_[k] != 0 && options.MoveFailed) {
         options.MoveFailed(plan_.Steps[k].Move, step_errors_[k]);
@@ -98,6 +99,14 @@ class TStepRunner {
   std::vector<mode_t> TakeModes() { return std::move(modes_); }
 
  private:
+  void TellFolder(std::size_t k, const std::function<void(std::string_view)>& tell) {
+    const std::string_view folder = paths_.Folder(plan_.Steps[k].Move);
+    // Each held folder keeps its text in one place: a new place is a new folder.
+    if (folder.data() == told_folder_.data()) return;
+    told_folder_ = folder;
+    tell(folder);
+  }
+
   // The moves whose last step is not yet run did not run at all: a stop never
   // falls between the two steps of a move through a temporary name.
   void StopAt(std::size_t k) {
@@ -160,8 +169,9 @@ class TStepRunner {
   std::vector<int>& move_errors_;
   std::vector<int> step_errors_;
   std::size_t steps_run_ = 0;
-  std::size_t open_temps_ = 0;  // items now under a temporary name
-  std::vector<mode_t> modes_;   // per move; 0 until a step looked at its item
+  std::string_view told_folder_;  // the folder StepFolder heard of last
+  std::size_t open_temps_ = 0;    // items now under a temporary name
+  std::vector<mode_t> modes_;     // per move; 0 until a step looked at its item
   std::string from_scratch_, to_scratch_;
 };
 

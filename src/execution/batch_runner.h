@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "execution/batch_journal.h"
@@ -33,6 +34,9 @@ struct TBatchOptions {
   // Told, on the batch's thread, of each move as soon as it failed (the moves the
   // plan refused before the first step) with its errno; the batch goes on after.
   std::function<void(std::size_t move, int error)> MoveFailed;
+  // Told, before a step, of the folder it works in (UTF-8, with its closing "/")
+  // whenever that differs from the previous step's, for a progress display.
+  std::function<void(std::string_view folder)> StepFolder;
   // How long to wait for another batch holding the journal's lock.
   int LockWaitMs = kJournalLockWaitMs;
 };

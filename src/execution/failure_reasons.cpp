@@ -16,10 +16,10 @@ bool Before(const TItemIdentity& a, const TItemIdentity& b) {
 
 }  // namespace
 
-void TFailureReasons::Keep(const TEntryList& entries, const std::vector<TFailedEntry>& failed) {
+void TFailureReasons::Keep(const TEntryList& entries, const std::vector<TFailedRow>& failed) {
   causes_.clear();
   causes_.reserve(failed.size());
-  for (const TFailedEntry& f : failed) {
+  for (const TFailedRow& f : failed) {
     const TItemIdentity& id = entries.EntryAt(f.Entry).Identity;
     if (id.Known()) causes_.emplace_back(id, f.Error);
   }

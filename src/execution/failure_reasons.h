@@ -18,7 +18,7 @@ namespace nalo {
 class TFailureReasons {
  public:
   // Keeps the causes of the batch that just ended, dropping the earlier ones.
-  void Keep(const TEntryList& entries, const std::vector<TFailedEntry>& failed);
+  void Keep(const TEntryList& entries, const std::vector<TFailedRow>& failed);
   void Clear() { causes_.clear(); }
   // The cause of `entry`'s failure; empty when it is not marked failed or its
   // cause is not known (an entry without an identity).

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <atomic>
+#include <cerrno>
 
 #include "execution/batch_fixture.h"
 #include "execution/execution_messages.h"
@@ -68,7 +69,9 @@ TEST_F(ApplyRenamesTest, RenameOntoExistingNameFailsAndLosesNothing) {
   Propose("a.txt", "b.txt");
   TApplyResult r = Apply();
   EXPECT_EQ(r.Failed, 1u);
-  EXPECT_EQ(r.FailedPaths, std::vector<std::string>{dir_.Path("a.txt")});
+  ASSERT_EQ(r.FailedRows.size(), 1u);
+  EXPECT_EQ(r.FailedRows[0].OldPath, dir_.Path("a.txt"));
+  EXPECT_EQ(r.FailedRows[0].Error, EEXIST);
   EXPECT_EQ(r.Message, RenameFailureMessage(1));
   EXPECT_EQ(r.Message.rfind("1個、リネーム失敗しました。\r", 0), 0u);
   EXPECT_EQ(entries_.EntryAt(0).State, kStateFailed);

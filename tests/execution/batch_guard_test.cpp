@@ -256,7 +256,8 @@ TEST_F(BatchGuardTest, FolderHoldingTheSettingsFolderIsNotRenamed) {
   const TApplyResult r = Apply();
   EXPECT_EQ(r.Renamed, 1u);
   EXPECT_EQ(r.Failed, 1u);
-  EXPECT_EQ(r.FailedRows, (std::vector<std::size_t>{0}));
+  ASSERT_EQ(r.FailedRows.size(), 1u);
+  EXPECT_EQ(r.FailedRows[0].Row, 0u);
   EXPECT_NE(r.Message.find(std::string(kMsgHoldsSettings)), std::string::npos) << r.Message;
   EXPECT_EQ(ReadHistory(options_.JournalFolder).size(), 1u);
   EXPECT_EQ(UndoFromJournal(options_.JournalFolder, {}).Restored, 1u);
@@ -346,7 +347,9 @@ TEST_F(BatchGuardTest, ItemSwappedDuringTheBatchFailsItsStep) {
   };
   const TApplyResult r = Apply();
   EXPECT_EQ(r.Renamed, 1u);
-  ASSERT_EQ(r.FailedRows, std::vector<std::size_t>{1});
+  ASSERT_EQ(r.FailedRows.size(), 1u);
+  EXPECT_EQ(r.FailedRows[0].Row, 1u);
+  EXPECT_EQ(r.FailedRows[0].Error, kErrItemReplaced);
   EXPECT_NE(r.Message.find(std::string(kMsgItemReplaced)), std::string::npos) << r.Message;
   EXPECT_EQ(dir_.Read("d/a2"), "a");
   EXPECT_EQ(dir_.Read("d/b"), "intruder");

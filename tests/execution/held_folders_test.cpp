@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <fstream>
 #include <random>
+#include <set>
 #include <unordered_map>
 
 #include "execution/apply_renames.h"
@@ -117,8 +118,13 @@ TEST(HeldFolder, BatchOverMoreFoldersThanAreHeldOpen) {
   entries.Add(EntryFor(dir.Path(last), "c"));
   row(last, "c", "outside");
 
+  std::set<std::string> told;
+  options.StepFolder = [&](std::string_view folder) { told.emplace(folder); };
   TApplyResult r = ApplyRenames(entries, rows, {}, options);
   EXPECT_EQ(r.Renamed, 2 * folders + 1);
+  // The steps name each folder they work in, held open or not.
+  EXPECT_EQ(told.size(), folders);
+  EXPECT_EQ(told.count(dir.Path(last)), 1u);
   EXPECT_EQ(r.Failed, 1u);
   for (std::size_t i = 0; i < folders; ++i) {
     std::string f = "f" + std::to_string(i) + "/";
