@@ -25,13 +25,13 @@ constexpr int kFilesPerKind = 10000;
 constexpr std::size_t kReferenceRead = 4096;
 
 struct Corpus {
-  testing::TempDir dir;
-  testing::TempDir settings;  // the settings folder is not the media folder
+  testing::TTempFolder dir;
+  testing::TTempFolder settings;  // the settings folder is not the media folder
   std::vector<std::string> avi, jpeg, mp3;
 
   Corpus() {
-    settings.WriteText("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[DIV3]\r\nCodec=\"DivX 3\"\r\n");
-    settings.WriteText("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n[0x2000]\r\nAudio=\"AC3\"\r\n");
+    settings.Write("codecs.dat", "[XVID]\r\nCodec=\"XviD\"\r\n[DIV3]\r\nCodec=\"DivX 3\"\r\n");
+    settings.Write("audio.dat", "[0x0055]\r\nAudio=\"MP3\"\r\n[0x2000]\r\nAudio=\"AC3\"\r\n");
     testing::AviLayout layout;
     layout.junk_before_lists = 1500;  // stream lists in the second scan window, as usual
     const testing::Bytes avi_bytes = testing::AviFile(layout);
