@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -178,6 +179,34 @@ void TFresult::ApplyGeometry() {
   for (int c = 0; c < kResultColumnCount; ++c) ListView1->setColumnWidth(c, g.ColumnWidths[c]);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TFresult::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  FitProblemColumn();
+}
+
+// With rows that will fail, the problem column must be readable: the saved widths
+// of the other columns give way, the new name's first, down to a floor each.
+void TFresult::FitProblemColumn() {
+  if (model_->ProblemCount() == 0) return;
+  constexpr int kFloor = 80;
+  int needed = 0;
+  for (TRowClash c :
+       {TRowClash::kExists, TRowClash::kDuplicate, TRowClash::kInvalid, TRowClash::kTooLong}) {
+    needed =
+        std::max(needed, ListView1->fontMetrics().horizontalAdvance(TResultModel::ProblemText(c)));
+  }
+  needed += 2 * ListView1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+  int used = 0;
+  for (int c = 0; c < kProblemColumn; ++c) used += ListView1->columnWidth(c);
+  int short_by = used + needed - ListView1->viewport()->width();
+  for (int c : {kNewNameColumn, kOldNameColumn, kFolderColumn}) {
+    if (short_by <= 0) break;
+    const int give = std::min(short_by, std::max(0, ListView1->columnWidth(c) - kFloor));
+    ListView1->setColumnWidth(c, ListView1->columnWidth(c) - give);
+    short_by -= give;
   }
 }
 

@@ -72,11 +72,13 @@ class TFresult : public QDialog {
 
  protected:
   void done(int result) override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildMenus();
   void ApplyGeometry();
+  void FitProblemColumn();
   void SaveGeometry();
   void ListView1SelectItem(const QItemSelection& selected, const QItemSelection& deselected);
   void PopupMenu1Popup();

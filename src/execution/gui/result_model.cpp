@@ -12,7 +12,9 @@ namespace nalo {
 namespace {
 
 // The problem column's text and the tooltip that explains it.
-QString ProblemText(TRowClash clash) {
+}  // namespace
+
+QString TResultModel::ProblemText(TRowClash clash) {
   switch (clash) {
     case TRowClash::kExists: return QStringLiteral("同名の項目あり");
     case TRowClash::kDuplicate: return QStringLiteral("名前が重複");
@@ -22,8 +24,6 @@ QString ProblemText(TRowClash clash) {
   }
   return {};
 }
-
-}  // namespace
 
 TResultModel::TResultModel(TConfirmationList& rows, const TEntryList& entries,
                            std::vector<TRowClash> clashes, QObject* parent)

@@ -46,6 +46,8 @@ class TResultModel : public QAbstractTableModel {
 
   TConfirmationList& Rows() { return rows_; }
   std::size_t ProblemCount() const { return problem_count_; }
+  // The text of the problem column for `clash` (empty for kNone).
+  static QString ProblemText(TRowClash clash);
 
   // A click on a column sorts the rows (TConfirmationSort::Click); selections
   // and the current row stay on their rows.

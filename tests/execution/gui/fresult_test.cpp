@@ -153,6 +153,31 @@ TEST_F(FresultTest, ALongListIsSortedAndCheckedOnAWorker) {
   }
 }
 
+// With the saved widths of a first start, the problem column is cut off at the
+// window's edge; rows that will fail make the other columns give way, rows that
+// will not leave the widths as saved.
+TEST_F(FresultTest, TheProblemColumnIsReadableWhenRowsWillFail) {
+  for (const bool problems : {true, false}) {
+    SCOPED_TRACE(problems ? "problems" : "none");
+    TConfirmationList rows = Rows(3);
+    if (problems) rows[1].NewName = rows[0].NewName;
+    TFresult window(rows, Env());
+    window.show();
+    QTableView* list = window.ListView1;
+    const int problem_left = list->columnViewportPosition(kProblemColumn);
+    const int text =
+        list->fontMetrics().horizontalAdvance(TResultModel::ProblemText(TRowClash::kDuplicate));
+    if (problems) {
+      EXPECT_LE(problem_left + text, list->viewport()->width());
+      EXPECT_EQ(list->columnWidth(kOldNameColumn), geometry_.ColumnWidths[kOldNameColumn]);
+    } else {
+      for (int c = 0; c < kProblemColumn; ++c) {
+        EXPECT_EQ(list->columnWidth(c), geometry_.ColumnWidths[c]) << c;
+      }
+    }
+  }
+}
+
 TEST_F(FresultTest, CopiesTheSelectedNewNamesWithCrLf) {
   TConfirmationList rows = Rows(5);
   TFresult window(rows, Env());
