@@ -48,22 +48,17 @@
 #include "execution/gui/fresult.h"
 #include "execution/gui/result_model.h"
 #include "execution/rename_preview.h"
+#include "gui_bench_support.h"
 #include "rules/replace_rule.h"
 #include "ui/messenger.h"
 #include "ui/selection.h"
 
 namespace {
 
-// NALO_BENCH_GUI_FILES sets another count (for a quick run or a profile).
-int FileCount() {
-  static const int count = [] {
-    const char* text = std::getenv("NALO_BENCH_GUI_FILES");
-    return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : 1000000;
-  }();
-  return count;
-}
+using nalo::bench::GuiFileCount;
+using nalo::bench::SecondsSince;
 
-std::string RootPath() { return "/tmp/nalo-bench-confirm-" + std::to_string(FileCount()); }
+std::string RootPath() { return "/tmp/nalo-bench-confirm-" + std::to_string(GuiFileCount()); }
 std::string FolderPath() { return RootPath() + "/flat"; }
 std::string SettingsPath() { return RootPath() + "/settings"; }
 
@@ -78,15 +73,11 @@ void MakeFolder() {
   mkdir(RootPath().c_str(), 0755);
   mkdir(FolderPath().c_str(), 0755);
   mkdir(SettingsPath().c_str(), 0755);
-  for (int i = 0; i < FileCount(); ++i) {
+  for (int i = 0; i < GuiFileCount(); ++i) {
     const std::string path = FolderPath() + "/" + FileName(i);
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     if (fd >= 0) close(fd);
   }
-}
-
-double Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Handles events until `view`'s viewport has been painted once.
@@ -120,13 +111,13 @@ class TTrivialModel : public QAbstractTableModel {
 };
 
 double PlainTableSeconds() {
-  TTrivialModel model(FileCount());
+  TTrivialModel model(GuiFileCount());
   const auto start = std::chrono::steady_clock::now();
   QTableView view;
   view.setModel(&model);
   view.resize(850, 400);
   ShowAndWaitForPaint(&view, &view);
-  return Since(start);
+  return SecondsSince(start);
 }
 
 nalo::TTabStatus_Okikae PhotoToPic() {
@@ -178,7 +169,7 @@ double TimedCommand(nalo::TFresult& window, const std::function<void()>& command
   command();
   window.ListView1->viewport()->update();
   ShowAndWaitForPaint(&window, window.ListView1);
-  const double seconds = Since(start);
+  const double seconds = SecondsSince(start);
   longest_stall = std::max(longest_stall, stalls.Stop());
   return seconds;
 }
@@ -215,7 +206,7 @@ void BM_ConfirmationWindow(benchmark::State& state) {
   main_window.show();
   main_window.ListFolder(QString::fromStdString(FolderPath()));
   QApplication::processEvents();
-  if (main_window.Entries().Count() != static_cast<std::size_t>(FileCount())) {
+  if (main_window.Entries().Count() != static_cast<std::size_t>(GuiFileCount())) {
     state.SkipWithError("the window did not list the folder");
     return;
   }
@@ -228,14 +219,14 @@ void BM_ConfirmationWindow(benchmark::State& state) {
     auto start = std::chrono::steady_clock::now();
     nalo::TRuleResult result =
         nalo::RunReplaceRule(nalo::TRuleContext(main_window.Entries()), PhotoToPic());
-    const double rule = Since(start);
-    if (result.Rows.size() != static_cast<std::size_t>(FileCount())) {
+    const double rule = SecondsSince(start);
+    if (result.Rows.size() != static_cast<std::size_t>(GuiFileCount())) {
       state.SkipWithError("the rule did not make a row per file");
       break;
     }
     start = std::chrono::steady_clock::now();
     std::vector<nalo::TRowClash> clashes = nalo::PreviewClashes(result.Rows, main_window.Entries());
-    const double check = Since(start);
+    const double check = SecondsSince(start);
     const double table = PlainTableSeconds();
 
     start = std::chrono::steady_clock::now();
@@ -247,7 +238,7 @@ void BM_ConfirmationWindow(benchmark::State& state) {
       checking.ListView1->setFont(main_window.ListView1->font());
       ShowAndWaitForPaint(&checking, checking.ListView1);
     }
-    self_check_sum += Since(start);
+    self_check_sum += SecondsSince(start);
     QApplication::processEvents();
 
     TStallWatch stalls;
@@ -260,7 +251,7 @@ void BM_ConfirmationWindow(benchmark::State& state) {
         &main_window);
     window->ListView1->setFont(main_window.ListView1->font());
     ShowAndWaitForPaint(window.get(), window->ListView1);
-    const double shown = Since(start);
+    const double shown = SecondsSince(start);
     open_stall = std::max(open_stall, stalls.Stop());
     if (window->CountText().isEmpty()) state.SkipWithError("no count text");
     TimeCommands(*window, commands);
@@ -293,14 +284,6 @@ void BM_ConfirmationWindow(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::RegisterBenchmark("ConfirmationWindow/flat", BM_ConfirmationWindow)
-      ->UseManualTime()
-      ->Iterations(3)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  nalo::bench::RunGuiBenchmark(argc, argv, "ConfirmationWindow/flat", BM_ConfirmationWindow);
   return 0;
 }

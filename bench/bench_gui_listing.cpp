@@ -24,19 +24,14 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "gui_bench_support.h"
 
 extern char** environ;
 
 namespace {
 
-// NALO_BENCH_GUI_FILES sets another count (for a quick run or a profile).
-int FileCount() {
-  static const int count = [] {
-    const char* text = std::getenv("NALO_BENCH_GUI_FILES");
-    return text != nullptr && std::atoi(text) > 0 ? std::atoi(text) : 1000000;
-  }();
-  return count;
-}
+using nalo::bench::GuiFileCount;
+using nalo::bench::SecondsSince;
 
 std::string g_root;
 
@@ -49,7 +44,7 @@ void MakeFolder() {
   g_root = mkdtemp(pattern);
   mkdir(FolderPath().c_str(), 0755);
   mkdir(SettingsPath().c_str(), 0755);
-  for (int i = 0; i < FileCount(); ++i) {
+  for (int i = 0; i < GuiFileCount(); ++i) {
     const std::string path = FolderPath() + "/photo_" + std::to_string(i) + ".jpg";
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
     if (fd >= 0) close(fd);
@@ -61,10 +56,6 @@ void RemoveFolder() {
   nftw(
       g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
       FTW_DEPTH | FTW_PHYS);
-}
-
-double Since(std::chrono::steady_clock::time_point start) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Wall seconds of `nalo-cli list FOLDER` with its output to /dev/null.
@@ -83,7 +74,7 @@ double CliListSeconds() {
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
     waitpid(pid, &status, 0);
   }
-  const double seconds = Since(start);
+  const double seconds = SecondsSince(start);
   posix_spawn_file_actions_destroy(&actions);
   return status == 0 ? seconds : -1;
 }
@@ -109,18 +100,18 @@ void BM_WindowListingBesideCli(benchmark::State& state) {
     QApplication::processEvents();
     window->ListView1->scrollToBottom();
     QApplication::processEvents();
-    const double gui = Since(start);
-    if (cli < 0 || window->Entries().Count() != static_cast<std::size_t>(FileCount()) ||
+    const double gui = SecondsSince(start);
+    if (cli < 0 || window->Entries().Count() != static_cast<std::size_t>(GuiFileCount()) ||
         window->ListView1->verticalScrollBar()->value() == 0) {
       state.SkipWithError("the window or nalo-cli did not list the folder");
     }
     start = std::chrono::steady_clock::now();
     window->close();
     QApplication::processEvents();
-    const double closed = Since(start);
+    const double closed = SecondsSince(start);
     window.reset();
     QApplication::processEvents();
-    close_sum += Since(start);
+    close_sum += SecondsSince(start);
     hide_sum += closed;
     cli_sum += cli;
     gui_sum += gui;
@@ -140,15 +131,8 @@ void BM_WindowListingBesideCli(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::RegisterBenchmark("WindowListingBesideCli/flat", BM_WindowListingBesideCli)
-      ->UseManualTime()
-      ->Iterations(3)
-      ->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
+  nalo::bench::RunGuiBenchmark(argc, argv, "WindowListingBesideCli/flat",
+                               BM_WindowListingBesideCli);
   RemoveFolder();
   return 0;
 }

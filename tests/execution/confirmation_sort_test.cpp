@@ -4,24 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "support/entries_of.h"
 
 namespace nalo {
 namespace {
 
-TEntryList EntriesOf(std::initializer_list<std::pair<const char*, const char*>> items) {
-  TEntryList entries;
-  for (const auto& [folder, name] : items) {
-    TListData e;
-    e.Name = name;
-    e.Location = folder;
-    entries.Add(e);
-  }
-  return entries;
-}
+using testing::EntriesOf;
 
 // Entries b.txt in /x, a.txt in /z, C.txt in /y and B.txt in /x, one row each.
 TEntryList SampleEntries() {

@@ -22,22 +22,13 @@
 #include "settings/ini_file.h"
 #include "settings/result_form_settings.h"
 #include "settings/settings_folder.h"
+#include "support/entries_of.h"
 #include "ui/selection.h"
 
 namespace nalo::test {
 namespace {
 
-// Entries named `names` in the folders `folders` (each ending in "/"), in order.
-TEntryList EntriesOf(const std::vector<std::pair<std::string, std::string>>& folders_and_names) {
-  TEntryList entries;
-  for (const auto& [folder, name] : folders_and_names) {
-    TListData e;
-    e.Name = name;
-    e.Location = folder;
-    entries.Add(e);
-  }
-  return entries;
-}
+using nalo::testing::EntriesOf;
 
 class FresultTest : public ::testing::Test {
  protected:
