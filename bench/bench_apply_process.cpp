@@ -8,7 +8,6 @@
 // waits) and in CPU time (user + system of the child).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -22,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_root.h"
 #include "child_run.h"
 
 extern char** environ;
@@ -41,24 +41,14 @@ std::string FolderPath() { return g_root + "/d"; }
 
 void MakeFolder() {
   if (!g_root.empty()) return;
-  char pattern[] = "/tmp/nalo-bench-apply-XXXXXX";
-  g_root = mkdtemp(pattern);
+  g_root = nalo::bench::MakeBenchRoot("apply");
   mkdir(FolderPath().c_str(), 0755);
   for (int i = 0; i < kFiles; ++i) {
     const std::string path = FolderPath() + "/old" + std::to_string(i) + ".dat";
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
     if (fd >= 0) close(fd);
   }
-  const std::string settings = g_root + "/settings";
-  mkdir(settings.c_str(), 0755);
-  setenv("NALO_SETTINGS_DIR", settings.c_str(), 1);
-}
-
-void RemoveFolder() {
-  if (g_root.empty()) return;
-  nftw(
-      g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
-      FTW_DEPTH | FTW_PHYS);
+  nalo::bench::UseSettingsFolderIn(g_root);
 }
 
 // Runs the program after a sync, its output going to /dev/null, and waits for it.
@@ -110,6 +100,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  RemoveFolder();
+  nalo::bench::RemoveBenchRoot(g_root);
   return 0;
 }

@@ -7,7 +7,6 @@
 // once under /tmp (empty files) and removed at the end.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -24,6 +23,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "bench_root.h"
 #include "gui_bench_support.h"
 
 extern char** environ;
@@ -40,8 +40,7 @@ std::string SettingsPath() { return g_root + "/settings"; }
 
 void MakeFolder() {
   if (!g_root.empty()) return;
-  char pattern[] = "/tmp/nalo-bench-gui-XXXXXX";
-  g_root = mkdtemp(pattern);
+  g_root = nalo::bench::MakeBenchRoot("gui");
   mkdir(FolderPath().c_str(), 0755);
   mkdir(SettingsPath().c_str(), 0755);
   for (int i = 0; i < GuiFileCount(); ++i) {
@@ -49,13 +48,6 @@ void MakeFolder() {
     const int fd = open(path.c_str(), O_WRONLY | O_CREAT, 0644);
     if (fd >= 0) close(fd);
   }
-}
-
-void RemoveFolder() {
-  if (g_root.empty()) return;
-  nftw(
-      g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
-      FTW_DEPTH | FTW_PHYS);
 }
 
 // Wall seconds of `nalo-cli list FOLDER` with its output to /dev/null.
@@ -133,6 +125,6 @@ void BM_WindowListingBesideCli(benchmark::State& state) {
 int main(int argc, char** argv) {
   nalo::bench::RunGuiBenchmark(argc, argv, "WindowListingBesideCli/flat",
                                BM_WindowListingBesideCli);
-  RemoveFolder();
+  nalo::bench::RemoveBenchRoot(g_root);
   return 0;
 }

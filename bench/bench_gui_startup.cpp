@@ -9,7 +9,6 @@
 // made by a child process, so that making it does not count). Last, for scale, what
 // reading that batch whole costs (what start-up no longer does).
 #include <benchmark/benchmark.h>
-#include <ftw.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,6 +21,7 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "bench_root.h"
 #include "execution/batch_history.h"
 #include "execution/batch_journal.h"
 
@@ -73,12 +73,6 @@ void MakeFolders() {
   const std::string archived = nalo::ReadHistory(Path("history")).front().Path;
   std::ofstream(nalo::JournalPath(Path("journal")), std::ios::binary)
       << SecondFormatOf(ReadAll(archived));
-}
-
-int RemoveEntry(const char* path, const struct stat*, int, struct FTW*) { return remove(path); }
-
-void RemoveFolders() {
-  if (!g_root.empty()) nftw(g_root.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
 // A field of /proc/self/status in megabytes.
@@ -133,8 +127,7 @@ void ReadWholeBatch(benchmark::State& state) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  char pattern[] = "/tmp/nalo-bench-startup-XXXXXX";
-  g_root = mkdtemp(pattern);
+  g_root = nalo::bench::MakeBenchRoot("startup");
   const pid_t maker = fork();
   if (maker == 0) {
     MakeFolders();
@@ -157,6 +150,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  RemoveFolders();
+  nalo::bench::RemoveBenchRoot(g_root);
   return 0;
 }

@@ -7,7 +7,6 @@
 // scan, sort and output are all included.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -20,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_root.h"
 #include "child_run.h"
 
 extern char** environ;
@@ -40,8 +40,7 @@ std::string TreePath() { return g_root + "/tree"; }
 
 void MakeTree() {
   if (!g_root.empty()) return;
-  char pattern[] = "/tmp/nalo-bench-list-XXXXXX";
-  g_root = mkdtemp(pattern);
+  g_root = nalo::bench::MakeBenchRoot("list");
   mkdir(TreePath().c_str(), 0755);
   for (int f = 0; f < kFolders; ++f) {
     const std::string folder = TreePath() + "/album-" + std::to_string(f);
@@ -52,16 +51,7 @@ void MakeTree() {
       if (fd >= 0) close(fd);
     }
   }
-  const std::string settings = g_root + "/settings";
-  mkdir(settings.c_str(), 0755);
-  setenv("NALO_SETTINGS_DIR", settings.c_str(), 1);
-}
-
-void RemoveTree() {
-  if (g_root.empty()) return;
-  nftw(
-      g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
-      FTW_DEPTH | FTW_PHYS);
+  nalo::bench::UseSettingsFolderIn(g_root);
 }
 
 void BM_ListProcessBesideWalker(benchmark::State& state) {
@@ -102,6 +92,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  RemoveTree();
+  nalo::bench::RemoveBenchRoot(g_root);
   return 0;
 }

@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 #include <dirent.h>
 #include <fcntl.h>
-#include <ftw.h>
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_root.h"
 #include "listing/list_folder.h"
 #include "listing/list_sort.h"
 #include "listing/size_units.h"
@@ -53,8 +53,7 @@ const std::string& Flat() { static std::string p; p = FlatPath(); return p; }
 // Makes each tree on first use, so a run of some benchmarks makes only what they need.
 void MakeTree(const std::string& (*folder)()) {
   if (g_root.empty()) {
-    char pattern[] = "/tmp/nalo-bench-scan-XXXXXX";
-    g_root = mkdtemp(pattern);
+    g_root = nalo::bench::MakeBenchRoot("scan");
   }
   struct stat st;
   if (stat(folder().c_str(), &st) == 0) return;
@@ -66,12 +65,6 @@ void MakeTree(const std::string& (*folder)()) {
   for (int f = 0; f < kTreeFolders; ++f) {
     MakeFiles(TreePath() + "/album-" + std::to_string(f), kFilesPerTreeFolder, "IMG_");
   }
-}
-
-void RemoveTrees() {
-  if (g_root.empty()) return;
-  nftw(g_root.c_str(), [](const char* p, const struct stat*, int, FTW*) { return remove(p); }, 32,
-       FTW_DEPTH | FTW_PHYS);
 }
 
 // The reference: what any walker must at least do.
@@ -224,6 +217,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  RemoveTrees();
+  nalo::bench::RemoveBenchRoot(g_root);
   return 0;
 }
